@@ -1,0 +1,31 @@
+#pragma once
+// `tonvale-cli eval`: the pays of given stops as JSON.
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+namespace tonvale {
+
+struct EvalCase {
+    int stops[5] = {1, 1, 1, 1, 1};
+    int ways = 243;
+    int bet = 1;
+    int bellcoin = 1;
+};
+
+// Checks a case; returns the message naming the bad value, or nothing.
+std::optional<std::string> checkCase(const EvalCase& c);
+// Parses "A,B,C,D,E" into the stops; a message naming the bad value on failure.
+std::optional<std::string> parseStops(const std::string& text, EvalCase& c);
+// Parses one line "A,B,C,D,E WAYS BET [BELLCOIN]".
+std::optional<std::string> parseCaseLine(const std::string& line, EvalCase& c);
+
+nlohmann::json evaluateCase(const EvalCase& c);
+
+// Line mode: one case a line from `in`, one JSON object a line to `out`; returns
+// the exit status (2 when any line was bad).
+int evalLines(std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace tonvale

@@ -1,0 +1,64 @@
+// tonvale-cli: the game's headless tools.
+#include <fstream>
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/evalcmd.h"
+#include "cli/scenario.h"
+
+int main(int argc, char** argv) {
+    using namespace tonvale;
+    CLI::App app{"Tonvale headless tools"};
+    app.require_subcommand(1);
+
+    // eval
+    auto* eval = app.add_subcommand("eval", "The pays of given stops, as JSON");
+    std::string stops;
+    EvalCase evalCase;
+    eval->add_option("--stops", stops, "Stops of reels 1..5, A,B,C,D,E (1..22); none: one case a line from stdin");
+    eval->add_option("--ways", evalCase.ways, "3, 9, 27, 81 or 243");
+    eval->add_option("--bet", evalCase.bet, "1, 2, 5, 10 or 20 cents");
+    eval->add_option("--bellcoin", evalCase.bellcoin, "1: a bell on reel 3 counts; 2: it does not");
+
+    // play
+    auto* play = app.add_subcommand("play", "Play a scenario script on the headless machine");
+    std::uint64_t seed = 1;
+    std::string storeFolder;
+    std::string script;
+    play->add_option("--seed", seed, "Seed of the random draws");
+    play->add_option("--store", storeFolder, "Folder of a file store (default: in memory)");
+    play->add_option("script", script, "Script file, or - for standard input")->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == 0 ? 0 : 2;
+    }
+
+    if (eval->parsed()) {
+        if (stops.empty()) return evalLines(std::cin, std::cout, std::cerr);
+        if (auto e = parseStops(stops, evalCase)) {
+            std::cerr << *e << '\n';
+            return 2;
+        }
+        if (auto e = checkCase(evalCase)) {
+            std::cerr << *e << '\n';
+            return 2;
+        }
+        std::cout << evaluateCase(evalCase).dump() << '\n';
+        return 0;
+    }
+    if (play->parsed()) {
+        ScenarioRunner runner(seed, storeFolder, std::cout, std::cerr);
+        if (script == "-") return runner.run(std::cin, "-");
+        std::ifstream in(script);
+        if (!in) {
+            std::cerr << "cannot read " << script << '\n';
+            return 2;
+        }
+        return runner.run(in, script);
+    }
+    return 2;
+}

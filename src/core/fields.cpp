@@ -1,0 +1,273 @@
+#include "core/fields.h"
+
+#include <charconv>
+#include <functional>
+
+#include "core/checked.h"
+#include "core/game.h"
+
+namespace tonvale {
+
+namespace {
+
+bool parseInt(std::string_view text, std::int64_t& out) {
+    if (text.empty()) return false;
+    const char* first = text.data();
+    if (*first == '+') ++first;
+    auto [p, ec] = std::from_chars(first, text.data() + text.size(), out);
+    return ec == std::errc() && p == text.data() + text.size();
+}
+
+// Decimal text with up to four places: "11.5", "-3", "22.9".
+bool parseDecimal(std::string_view text, Decimal& out) {
+    const auto dot = text.find('.');
+    std::int64_t whole = 0;
+    std::string_view w = text.substr(0, dot);
+    bool negative = !w.empty() && w.front() == '-';
+    if (!parseInt(w.empty() || w == "-" ? "0" : w, whole)) return false;
+    std::int64_t frac = 0;
+    if (dot != std::string_view::npos) {
+        std::string digits(text.substr(dot + 1));
+        if (digits.empty() || digits.size() > 4) return false;
+        digits.append(4 - digits.size(), '0');
+        if (!parseInt(digits, frac) || frac < 0) return false;
+    }
+    const std::int64_t magnitude = (whole < 0 ? -whole : whole) * Decimal::kScale + frac;
+    out.raw = negative ? -magnitude : magnitude;
+    return true;
+}
+
+struct Field {
+    std::string name;
+    std::function<std::string(MachineState&, int)> get;
+    std::function<bool(MachineState&, int, std::string_view)> set;
+    int first = 0, last = 0;  // index range of an array; 0, 0 for a scalar
+};
+
+template <class C, class T>
+Field scalar(std::string name, T C::*member) {
+    return {std::move(name), [member](MachineState& s, int) { return std::to_string(s.*member); },
+            [member](MachineState& s, int, std::string_view v) {
+                std::int64_t x = 0;
+                return parseInt(v, x) && setChecked(s.*member, x);
+            }};
+}
+
+Field text(std::string name, std::string ProgramValues::*member) {
+    return {std::move(name), [member](MachineState& s, int) { return s.*member; },
+            [member](MachineState& s, int, std::string_view v) {
+                s.*member = std::string(v);
+                return true;
+            }};
+}
+
+template <class C, class A>
+Field array(std::string name, A C::*member, int first, int last) {
+    return {std::move(name),
+            [member](MachineState& s, int i) {
+                const auto& v = (s.*member)[static_cast<std::size_t>(i)];
+                if constexpr (std::is_same_v<std::decay_t<decltype(v)>, Decimal>)
+                    return v.str();
+                else
+                    return std::to_string(v);
+            },
+            [member](MachineState& s, int i, std::string_view text) {
+                auto& v = (s.*member)[static_cast<std::size_t>(i)];
+                if constexpr (std::is_same_v<std::decay_t<decltype(v)>, Decimal>) {
+                    return parseDecimal(text, v);
+                } else {
+                    std::int64_t x = 0;
+                    return parseInt(text, x) && setChecked(v, x);
+                }
+            },
+            first, last};
+}
+
+const std::vector<Field>& fields() {
+    using M = MachineState;
+    static const std::vector<Field> table = {
+        scalar("bank", &M::bank), scalar("games", &M::games), scalar("wager", &M::wager),
+        scalar("total", &M::total), scalar("amountinvested", &M::amountinvested),
+        scalar("howmanyspins", &M::howmanyspins), scalar("grandwon", &M::grandwon),
+        scalar("majorwon", &M::majorwon), scalar("minorwon", &M::minorwon),
+        scalar("jackpotbank", &M::jackpotbank), scalar("grand", &M::grand), scalar("major", &M::major),
+        scalar("minor", &M::minor), scalar("reelspeed", &M::reelspeed), scalar("soundonoff", &M::soundonoff),
+        scalar("winroll", &M::winroll), scalar("machinepay", &M::machinepay),
+        text("currentplayer", &M::currentplayer), text("sizescreen", &M::sizescreen),
+        text("playerslot", &M::playerslot), scalar("jackpotwon", &M::jackpotwon),
+        scalar("nowincount", &M::nowincount), array("scatterreels", &M::scatterreels, 1, 4),
+        scalar("fivescatters", &M::fivescatters),
+        // Spin and reels.
+        scalar("bet", &M::bet), scalar("waysfactor", &M::waysfactor), scalar("reelstop1", &M::reelstop1),
+        scalar("reelstop2", &M::reelstop2), scalar("reelstop3", &M::reelstop3),
+        scalar("reelstop4", &M::reelstop4), scalar("reelstop5", &M::reelstop5),
+        scalar("reeltop1", &M::reeltop1), scalar("reeltop2", &M::reeltop2), scalar("reeltop3", &M::reeltop3),
+        scalar("reeltop4", &M::reeltop4), scalar("reeltop5", &M::reeltop5),
+        array("composercells", &M::composercells, 0, 17), array("pianocells", &M::pianocells, 0, 17),
+        array("horncells", &M::horncells, 0, 17), array("violincells", &M::violincells, 0, 17),
+        array("harpcells", &M::harpcells, 0, 17), array("drumcells", &M::drumcells, 0, 17),
+        array("kingcells", &M::kingcells, 0, 17), array("queencells", &M::queencells, 0, 17),
+        array("jackcells", &M::jackcells, 0, 17), array("scattercells", &M::scattercells, 0, 17),
+        array("scattercell", &M::scattercell, 0, 15), scalar("scattersum", &M::scattersum),
+        array("wildflags", &M::wildflags, 0, 15), array("bellcell", &M::bellcell, 0, 5),
+        scalar("bellcount", &M::bellcount), scalar("bellcoin", &M::bellcoin),
+        scalar("autoplaymode", &M::autoplaymode), scalar("keycount", &M::keycount),
+        scalar("idleticks", &M::idleticks), scalar("introticks", &M::introticks),
+        scalar("bellframe", &M::bellframe), scalar("wildflashstep", &M::wildflashstep),
+        // Evaluation and free spins.
+        scalar("winamount", &M::winamount), scalar("scatterwin", &M::scatterwin),
+        scalar("freespinsawarded", &M::freespinsawarded), scalar("freespinsplayed", &M::freespinsplayed),
+        scalar("freespinmultiplier", &M::freespinmultiplier),
+        scalar("multiplierpicture", &M::multiplierpicture), scalar("freespintotal", &M::freespintotal),
+        scalar("freespinsover", &M::freespinsover), scalar("autospinwait", &M::autospinwait),
+        scalar("respinsoundpick", &M::respinsoundpick), scalar("respinsounddone", &M::respinsounddone),
+        scalar("reelpause", &M::reelpause), array("scattersound", &M::scattersound, 1, 4),
+        scalar("fivescattersound", &M::fivescattersound),
+        // Presentation, jackpot and gamble.
+        scalar("rollstep", &M::rollstep), scalar("wincounted", &M::wincounted), scalar("betx10", &M::betx10),
+        scalar("betx20", &M::betx20), scalar("betx30", &M::betx30), scalar("ballx", &M::ballx),
+        scalar("bally", &M::bally), scalar("ballrounds", &M::ballrounds), scalar("ballstep", &M::ballstep),
+        scalar("ballinterval", &M::ballinterval), scalar("ballstop", &M::ballstop),
+        scalar("balldrawn", &M::balldrawn), scalar("gamblestake", &M::gamblestake),
+        scalar("gamblecarry", &M::gamblecarry), scalar("gamblecount", &M::gamblecount),
+        scalar("betstep", &M::betstep), scalar("waysstep", &M::waysstep),
+        scalar("autoplaytoggle", &M::autoplaytoggle), scalar("autoplaynotice", &M::autoplaynotice),
+        scalar("flashphase", &M::flashphase), scalar("flashposition", &M::flashposition),
+        scalar("scatterstep", &M::scatterstep), scalar("showticks", &M::showticks),
+        scalar("ballblink", &M::ballblink), scalar("bannerframe", &M::bannerframe),
+        scalar("gamblecard", &M::gamblecard), scalar("jackpotfield", &M::jackpotfield),
+    };
+    return table;
+}
+
+// "name(3)" -> ("name", 3); "name" -> ("name", 0) with hasIndex false.
+bool splitIndex(std::string_view text, std::string_view& base, int& index, bool& hasIndex) {
+    hasIndex = false;
+    index = 0;
+    base = text;
+    const auto open = text.find('(');
+    if (open == std::string_view::npos) return true;
+    if (text.back() != ')') return false;
+    std::int64_t i = 0;
+    if (!parseInt(text.substr(open + 1, text.size() - open - 2), i) || i < 0 || i > 1000) return false;
+    base = text.substr(0, open);
+    index = static_cast<int>(i);
+    hasIndex = true;
+    return true;
+}
+
+const Field* findField(std::string_view base, int index, bool hasIndex) {
+    for (const Field& f : fields()) {
+        if (f.name != base) continue;
+        const bool isArray = f.first != 0 || f.last != 0;
+        if (isArray != hasIndex) return nullptr;
+        if (isArray && (index < f.first || index > f.last)) return nullptr;
+        return &f;
+    }
+    return nullptr;
+}
+
+// Controls are looked up in every window the game has.
+Control* findControl(Game& g, std::string_view base, int index) { return g.m.ui.find(base, index); }
+
+std::optional<std::string> readProperty(const Control& c, std::string_view prop) {
+    if (prop == "visible") return c.visible ? "1" : "0";
+    if (prop == "enabled") return c.enabled ? "1" : "0";
+    if (prop == "caption") return c.caption;
+    if (prop == "picture") return c.picture;
+    if (prop == "overlay") return c.overlay;
+    if (prop == "tooltip") return c.tooltip;
+    if (prop == "value") return c.value ? "1" : "0";
+    if (prop == "left") return std::to_string(c.left);
+    if (prop == "top") return std::to_string(c.top);
+    if (prop == "width") return std::to_string(c.width);
+    if (prop == "height") return std::to_string(c.height);
+    return std::nullopt;
+}
+
+bool writeProperty(Control& c, std::string_view prop, std::string_view v) {
+    std::int64_t x = 0;
+    const bool isInt = parseInt(v, x);
+    if (prop == "visible" && isInt) return c.visible = x != 0, true;
+    if (prop == "enabled" && isInt) return c.enabled = x != 0, true;
+    if (prop == "value" && isInt) return c.value = x != 0, true;
+    if (prop == "caption") return c.caption = std::string(v), true;
+    if (prop == "picture") return c.picture = std::string(v), true;
+    if (prop == "overlay") return c.overlay = std::string(v), true;
+    if (prop == "tooltip") return c.tooltip = std::string(v), true;
+    if (prop == "left" && isInt) return setChecked(c.left, x);
+    if (prop == "top" && isInt) return setChecked(c.top, x);
+    if (prop == "width" && isInt) return setChecked(c.width, x);
+    if (prop == "height" && isInt) return setChecked(c.height, x);
+    return false;
+}
+
+}  // namespace
+
+std::vector<std::string> stateFieldNames() {
+    std::vector<std::string> names;
+    for (const Field& f : fields()) names.push_back(f.name);
+    return names;
+}
+
+std::optional<std::string> readName(Game& g, std::string_view name) {
+    const auto dot = name.rfind('.');
+    if (dot != std::string_view::npos) {
+        std::string_view owner = name.substr(0, dot), prop = name.substr(dot + 1);
+        TimerId id{};
+        if (timerFromName(owner, id)) {
+            if (prop == "enabled") return g.m.timerEnabled(id) ? "1" : "0";
+            if (prop == "interval") return std::to_string(g.m.ui.timer(id).interval);
+            return std::nullopt;
+        }
+        if (owner == "tonvale" && prop == "keypreview") return g.m.ui.keypreview ? "1" : "0";
+        std::string_view base;
+        int index = 0;
+        bool hasIndex = false;
+        if (!splitIndex(owner, base, index, hasIndex)) return std::nullopt;
+        Control* c = findControl(g, base, index);
+        if (!c) return std::nullopt;
+        return readProperty(*c, prop);
+    }
+    std::string_view base;
+    int index = 0;
+    bool hasIndex = false;
+    if (!splitIndex(name, base, index, hasIndex)) return std::nullopt;
+    const Field* f = findField(base, index, hasIndex);
+    if (!f) return std::nullopt;
+    return f->get(g.m.s, index);
+}
+
+bool writeName(Game& g, std::string_view name, std::string_view value) {
+    const auto dot = name.rfind('.');
+    if (dot != std::string_view::npos) {
+        std::string_view owner = name.substr(0, dot), prop = name.substr(dot + 1);
+        TimerId id{};
+        std::int64_t x = 0;
+        if (timerFromName(owner, id)) {
+            if (!parseInt(value, x)) return false;
+            if (prop == "enabled") return g.m.setTimer(id, x != 0), true;
+            if (prop == "interval") return g.m.setInterval(id, static_cast<int>(x)), true;
+            return false;
+        }
+        if (owner == "tonvale" && prop == "keypreview") {
+            if (!parseInt(value, x)) return false;
+            g.m.ui.keypreview = x != 0;
+            return true;
+        }
+        std::string_view base;
+        int index = 0;
+        bool hasIndex = false;
+        if (!splitIndex(owner, base, index, hasIndex)) return false;
+        Control* c = findControl(g, base, index);
+        return c && writeProperty(*c, prop, value);
+    }
+    std::string_view base;
+    int index = 0;
+    bool hasIndex = false;
+    if (!splitIndex(name, base, index, hasIndex)) return false;
+    const Field* f = findField(base, index, hasIndex);
+    return f && f->set(g.m.s, index, value);
+}
+
+}  // namespace tonvale

@@ -1,0 +1,66 @@
+#pragma once
+// The main window's game object: it owns the machine and every subsystem, wires
+// their handlers, and routes input and timer ticks to them.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/bindings.h"
+#include "core/machine.h"
+#include "core/startup.h"
+#include "eval/evaluation.h"
+#include "gamble/gamble.h"
+#include "jackpot/jackpot.h"
+#include "players/options.h"
+#include "present/presentation.h"
+#include "spin/playercontrols.h"
+#include "spin/spincycle.h"
+#include "windows/auxwindows.h"
+
+namespace tonvale {
+
+class Game {
+public:
+    explicit Game(Ports ports);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    Machine m;
+    Startup startup{*this};
+    SpinCycle spin{*this};
+    PlayerControls controls{*this};
+    Evaluation eval{*this};
+    Presentation present{*this};
+    Jackpot jackpot{*this};
+    Gamble gamble{*this};
+    Options options{*this};
+    AuxWindows windows{*this};
+
+    Bindings bindings;
+
+    // Input, as the window delivers it. Each returns false when nothing handled it
+    // (no handler, a hidden or disabled control, a disabled window, or the end).
+    bool mouseDown(Control& c);
+    bool mouseUp(Control& c);
+    bool click(Control& c);
+    bool mouseMove(Control& c);
+    bool keyPress(Control& form, int keyCode);
+    // A player's press: MouseDown then MouseUp for a picture button, else Click.
+    bool press(Control& c);
+
+    // A tick of a timer; a timer never re-enters its own handler.
+    void timerTick(TimerId id);
+
+    bool callRoutine(std::string_view name);
+    std::vector<std::string> routineNames() const { return bindings.routineNames(); }
+
+    // The window a control belongs to (its top container).
+    static const Control& windowOf(const Control& c);
+
+private:
+    bool accepts(const Control& c) const;
+    bool run(Control& c, Ev ev);
+    std::array<bool, kTimerCount> ticking_{};
+};
+
+}  // namespace tonvale

@@ -1,0 +1,40 @@
+#include "core/machine.h"
+
+#include "core/money.h"
+
+namespace tonvale {
+
+void Machine::playClip(int clip) {
+    if (soundOn() && isClip(clip)) ports.sound.play(clip);
+}
+
+void Machine::playLoop(int clip) {
+    if (soundOn() && isClip(clip)) ports.sound.playLoop(clip);
+}
+
+void Machine::setTimer(TimerId id, bool enabled) {
+    TimerControl& t = ui.timer(id);
+    if (t.enabled == enabled) return;
+    t.enabled = enabled;
+    ports.timers.timerChanged(id, t.enabled, t.interval);
+}
+
+void Machine::setInterval(TimerId id, int ms) {
+    TimerControl& t = ui.timer(id);
+    if (ms < 1) ms = 1;
+    t.interval = ms;
+    ports.timers.timerChanged(id, t.enabled, t.interval);
+}
+
+void Machine::showCredit() {
+    ui.PANELBANK.caption = std::to_string(s.bank);
+    ui.Lblcredit.caption = money(s.bank);
+}
+
+void Machine::showTotalBet() { ui.lbllast.caption = totalBetCaption(s.stake()); }
+
+void Machine::hideFlashers() {
+    for (int cell = 1; cell <= 15; ++cell) ui.flasher[cell].visible = false;
+}
+
+}  // namespace tonvale

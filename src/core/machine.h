@@ -1,0 +1,49 @@
+#pragma once
+// The machine every subsystem shares: the state, the main window's controls and
+// the ports, with the few helpers that every handler uses (clips, timers, events).
+#include "core/controls.h"
+#include "core/ports.h"
+#include "core/state.h"
+
+namespace tonvale {
+
+// Clips 101..130; there is no clip 118.
+inline constexpr int kFirstClip = 101;
+inline constexpr int kLastClip = 130;
+constexpr bool isClip(int n) { return n >= kFirstClip && n <= kLastClip && n != 118; }
+
+class Machine {
+public:
+    explicit Machine(Ports platform) : ports(platform) {}
+    Machine(const Machine&) = delete;
+    Machine& operator=(const Machine&) = delete;
+
+    MachineState s;
+    MainWindow ui;
+    Ports ports;
+    bool ended = false;  // the program has ended: no handler runs any more
+
+    bool soundOn() const { return s.soundonoff == -1; }
+    // Clips sound only while the sound switch is on, one at a time.
+    void playClip(int clip);
+    void playLoop(int clip);
+    // The stop request is made whatever the sound switch says.
+    void stopSound() { ports.sound.stop(); }
+
+    void setTimer(TimerId id, bool enabled);
+    void setInterval(TimerId id, int ms);
+    bool timerEnabled(TimerId id) const { return ui.timer(id).enabled; }
+
+    void doEvents() { ports.events.doEvents(); }
+    void sleep(int ms) { ports.events.sleep(ms); }
+    void present() { ports.events.present(); }
+    void wait(int ms) { ports.events.wait(ms); }
+    int draw(int n) { return ports.random.draw(n); }
+
+    // Meters written from the state.
+    void showCredit();        // PANELBANK and Lblcredit
+    void showTotalBet();      // lbllast
+    void hideFlashers();      // flasher(1..15)
+};
+
+}  // namespace tonvale

@@ -1,0 +1,87 @@
+#pragma once
+// What the game model asks of its platform. The desktop game supplies Qt
+// implementations; the tests and the command-line tool use the headless ones.
+#include <cstdint>
+#include <string>
+
+#include "core/controls.h"
+
+namespace tonvale {
+
+// Uniform draws. draw(n) gives 1..n, each equally likely. The source is seeded once
+// and never reseeded before a draw (that would repeat stops).
+class RandomPort {
+public:
+    virtual ~RandomPort() = default;
+    virtual int draw(int n) = 0;
+};
+
+// Monotonic milliseconds.
+class ClockPort {
+public:
+    virtual ~ClockPort() = default;
+    virtual std::int64_t nowMs() = 0;
+};
+
+// Told whenever the model enables, disables or re-times a timer; the platform
+// then calls Game::timerTick for each tick.
+class TimerPort {
+public:
+    virtual ~TimerPort() = default;
+    virtual void timerChanged(TimerId id, bool enabled, int intervalMs) = 0;
+};
+
+class EventsPort {
+public:
+    virtual ~EventsPort() = default;
+    virtual void doEvents() = 0;        // let pending events (input, due timers) run
+    virtual void sleep(int ms) = 0;     // block: no events, no timers
+    virtual void present() = 0;         // show the current frame now
+    virtual void wait(int ms) = 0;      // let events run until ms have passed
+};
+
+class SoundPort {
+public:
+    virtual ~SoundPort() = default;
+    virtual void play(int clip) = 0;      // once, cutting off the clip that plays
+    virtual void playLoop(int clip) = 0;  // repeating until another sound or a stop
+    virtual void stop() = 0;
+};
+
+// Text values by application, section and key; a missing key reads as "".
+class StorePort {
+public:
+    virtual ~StorePort() = default;
+    virtual std::string read(const std::string& app, const std::string& section, const std::string& key) = 0;
+    virtual bool write(const std::string& app, const std::string& section, const std::string& key,
+                       const std::string& value) = 0;
+    // Makes the writes so far durable (the Qt store writes its files atomically).
+    virtual void flush() {}
+};
+
+enum class MsgIcon : std::uint8_t { none, information, question, critical };
+enum class MsgButtons : std::uint8_t { ok, yesNo };
+enum class Answer : std::uint8_t { ok, yes, no };
+
+class DesktopPort {
+public:
+    virtual ~DesktopPort() = default;
+    // A modal message box; yes/no boxes default to No.
+    virtual Answer message(const std::string& title, const std::string& text, MsgIcon icon,
+                           MsgButtons buttons) = 0;
+    virtual bool openLink(const std::string& link) = 0;  // false when the desktop refuses
+    virtual bool isConnected() = 0;
+    virtual void quit() = 0;  // end the program: no handler runs after this
+};
+
+struct Ports {
+    RandomPort& random;
+    ClockPort& clock;
+    TimerPort& timers;
+    EventsPort& events;
+    SoundPort& sound;
+    StorePort& store;
+    DesktopPort& desktop;
+};
+
+}  // namespace tonvale

@@ -1,0 +1,24 @@
+#pragma once
+// The evaluation that ends every spin, and free spins.
+#include "core/bindings.h"
+
+namespace tonvale {
+
+class Game;
+
+class Evaluation {
+public:
+    explicit Evaluation(Game& g) : g_(g) {}
+    void bind(Bindings& b);
+
+    void checkwins();
+    void freespinbusiness();  // draws the multiplier of a free spin
+    void Timerrespin_Timer();
+
+private:
+    void freespinaward();        // three or more scatters
+    void freespinbookkeeping();  // after each spin of a running series
+    Game& g_;
+};
+
+}  // namespace tonvale

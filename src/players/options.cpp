@@ -1,0 +1,8 @@
+#include "core/game.h"
+
+namespace tonvale {
+
+void Options::bind(Bindings&) {}
+void Options::open() {}
+
+}  // namespace tonvale

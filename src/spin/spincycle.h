@@ -1,0 +1,48 @@
+#pragma once
+// The spin cycle: the five reel routines, the reel run animation, the two ways of
+// starting a spin, bet and ways selection and the insert-credit button.
+#include "core/bindings.h"
+
+namespace tonvale {
+
+class Game;
+
+class SpinCycle {
+public:
+    explicit SpinCycle(Game& g) : g_(g) {}
+    void bind(Bindings& b);
+
+    void spinreel1();
+    void spinreel2();
+    void spinreel3();
+    void spinreel4();
+    void spinreel5();
+    void reelrun();  // the reel run animation of the final draw
+
+    void btnspin_MouseDown();
+    void btnspin_MouseUp();
+    void btnstartall_Click();
+    void btnbet_MouseDown();
+    void btnbet_MouseUp();
+    void btnlines_MouseDown();
+    void btnlines_MouseUp();
+    void btncredit_MouseDown();
+    void btncredit_MouseUp();
+
+    // Hatching shapes for the current ways factor.
+    void shapeRefresh();
+
+    // True from an accepted spin start until its spin has ended; a press of the
+    // spin controls meanwhile is refused.
+    bool spinning() const { return spinning_; }
+
+    // Counts of the last reel run, for tests: moves and pauses.
+    int moves = 0;
+    int pauses = 0;
+
+private:
+    Game& g_;
+    bool spinning_ = false;
+};
+
+}  // namespace tonvale
