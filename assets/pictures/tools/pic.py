@@ -125,6 +125,8 @@ def ellipse(cx, cy, rx, ry, fill, extra=""):
 
 
 def path(d, fill="none", extra=""):
+    if ' fill="' in extra:
+        return '<path d="%s"%s/>' % (d, extra)
     return '<path d="%s" fill="%s"%s/>' % (d, fill, extra)
 
 
