@@ -113,18 +113,18 @@ void bell(Track& tr, double at, double note, double amp, double ring, double len
 }
 
 // Plucked harp string: harmonics shaped by the plucking point, the high ones decaying fastest.
-void harp(Track& tr, double at, double note, double amp, double len) {
+void harp(Track& tr, double at, double note, double amp, double len, double sustain) {
     const double f = hz(note);
     std::array<double, 10> a{}, tau{};
     for (int n = 1; n <= 10; ++n) {
         a[n - 1] = f * n < 16000.0 ? std::abs(std::sin(kPi * n * 0.23)) / std::pow(n, 1.3) : 0.0;
-        tau[n - 1] = 0.9 / (1.0 + 0.45 * (n - 1)) * std::pow(440.0 / f, 0.3);
+        tau[n - 1] = sustain / (1.0 + 0.45 * (n - 1)) * std::pow(440.0 / f, 0.3);
     }
     tr.play(at, len, [=](double t) {
         double v = 0.0;
         for (int n = 1; n <= 10; ++n)
             v += a[n - 1] * std::exp(-t / tau[n - 1]) * std::sin(kTwoPi * f * n * t);
-        return amp * gate(t, len, 0.0015, std::min(0.03, len / 2)) * v;
+        return amp * gate(t, len, 0.0015, std::min(0.1, len / 2)) * v;
     });
 }
 
@@ -145,7 +145,7 @@ void marimba(Track& tr, double at, double note, double amp, double len) {
         const double w = kTwoPi * f * t;
         const double v = std::sin(w) * std::exp(-t / 0.3) + 0.35 * std::sin(3.93 * w) * std::exp(-t / 0.04) +
                          0.1 * std::sin(9.2 * w) * std::exp(-t / 0.008);
-        return amp * gate(t, len, 0.001, std::min(0.02, len / 2)) * v;
+        return amp * gate(t, len, 0.001, std::min(0.1, len / 2)) * v;
     });
 }
 
@@ -157,7 +157,7 @@ void epiano(Track& tr, double at, double note, double amp, double len) {
         const double body = (std::sin(w) + 0.3 * std::sin(2 * w) * std::exp(-t / 0.3)) * std::exp(-t / 0.5);
         const double tine = 0.25 * std::sin(7.0 * w) * std::exp(-t / 0.012);
         const double tremolo = 1.0 + 0.2 * std::sin(kTwoPi * 5.5 * t);
-        return amp * gate(t, len, 0.001, std::min(0.03, len / 2)) * (body * tremolo + tine);
+        return amp * gate(t, len, 0.001, std::min(0.12, len / 2)) * (body * tremolo + tine);
     });
 }
 
@@ -188,7 +188,7 @@ void woodblock(Track& tr, double at, double f, double amp, double len) {
 void thud(Track& tr, double at, double amp, double len, std::uint32_t seed) {
     tr.play(at, len, [=, noise = Noise(seed), lp = LowPass(400.0)](double t) mutable {
         const double phase = kTwoPi * (55.0 * t + 80.0 * 0.018 * (1.0 - std::exp(-t / 0.018)));
-        const double body = std::sin(phase) * std::exp(-t / 0.03);
+        const double body = std::sin(phase) * std::exp(-t / 0.022);
         const double puff = 2.5 * lp(noise.next()) * std::exp(-t / 0.008);
         return amp * gate(t, len, 0.001, 0.02) * (body + puff);
     });
@@ -325,8 +325,11 @@ Track winTier(int k) {
         std::vector<int> chord{72, 76, 79, 84};
         if (k >= 8) chord.insert(chord.end(), {88, 60});
         if (k >= 11) chord.insert(chord.end(), {91, 96, 48});
-        for (std::size_t i = 0; i < chord.size(); ++i)
-            bell(tr, at + 0.006 * i, chord[i], 0.7, chordRing, length - at - 0.006 * i);
+        double strum = 0.0;  // a slight spread, like a chord struck by hand
+        for (int n : chord) {
+            bell(tr, at + strum, n, 0.7, chordRing, length - at - strum);
+            strum += 0.006;
+        }
         if (k >= 8)
             for (int n : {48, 55, 64}) softTone(tr, at, n, 0.35, length - at, (length - at) / 3.0);
     }
@@ -375,9 +378,9 @@ Track redWon() {  // electric piano: A D F# | A-D
 
 Track scatter(int reel) {  // reel 0..3: one pentatonic step higher each
     const double note = std::array{72, 74, 76, 79}[reel];
-    Track tr(0.7);
-    harp(tr, 0.0, note, 1.0, 0.7);
-    harp(tr, 0.0, note - 12, 0.35, 0.7);
+    Track tr(0.6);
+    harp(tr, 0.0, note, 1.0, 0.6, 0.25);
+    harp(tr, 0.0, note - 12, 0.35, 0.6, 0.25);
     return tr;
 }
 
@@ -386,10 +389,10 @@ Track glissando() {  // five scatters: a harp sweep up two octaves, landing on a
     static constexpr std::array kScale{0, 2, 4, 7, 9};
     double at = 0.0;
     for (int i = 0; i < 15; ++i) {
-        harp(tr, at, 72 + 12 * (i / 5) + kScale[i % 5], 0.5 + 0.03 * i, 1.5 - at);
+        harp(tr, at, 72 + 12 * (i / 5) + kScale[i % 5], 0.5 + 0.03 * i, 1.5 - at, 0.3);
         at += 0.045 - 0.0012 * i;
     }
-    for (int n : {60, 72, 76, 79, 96}) harp(tr, at + 0.05, n, 0.8, 1.5 - at - 0.05);
+    for (int n : {60, 72, 76, 79, 96}) harp(tr, at + 0.05, n, 0.8, 1.5 - at - 0.05, 0.45);
     return tr;
 }
 
@@ -439,11 +442,11 @@ Track ballRunning() {  // six ticks in 0.5 s, alternating fret pitch, looping
 Track ballStops() {  // C major chord swelling with a cymbal
     Track tr(1.8);
     for (int n : {60, 64, 67, 72, 76}) {
-        bell(tr, 0.0, n, 0.5, 0.5, 1.8);
-        softTone(tr, 0.0, n, 0.35, 1.8, 0.8);
+        bell(tr, 0.0, n, 0.3, 0.5, 1.8);
+        softTone(tr, 0.0, n, 0.25, 1.8, 0.8);
     }
-    bass(tr, 0.0, 36, 0.6, 1.0);
-    cymbal(tr, 0.0, 0.5, 0.35, 0.4, 1.8, 128);
+    bass(tr, 0.0, 36, 0.5, 1.0);
+    cymbal(tr, 0.0, 1.6, 0.4, 0.4, 1.8, 128);
     return tr;
 }
 
@@ -519,10 +522,11 @@ const std::vector<Recipe>& recipes() {
 std::vector<std::int16_t> finish(Track& tr) {
     auto& x = tr.data();
     if (!tr.loop()) {
-        const std::size_t in = kRate * 3 / 1000, out = kRate * 5 / 1000;
-        for (std::size_t i = 0; i < in && i < x.size(); ++i) x[i] *= 0.5 - 0.5 * std::cos(kPi * i / in);
-        for (std::size_t i = 0; i < out && i < x.size(); ++i)
-            x[x.size() - 1 - i] *= 0.5 - 0.5 * std::cos(kPi * i / out);
+        const int in = kRate * 3 / 1000, out = kRate * 5 / 1000;  // 3 ms in, 5 ms out
+        for (int i = 0; i < in && i < static_cast<int>(x.size()); ++i)
+            x[static_cast<std::size_t>(i)] *= 0.5 - 0.5 * std::cos(kPi * i / in);
+        for (int i = 0; i < out && i < static_cast<int>(x.size()); ++i)
+            x[x.size() - 1 - static_cast<std::size_t>(i)] *= 0.5 - 0.5 * std::cos(kPi * i / out);
     }
     double peak = 0.0;
     for (double v : x) peak = std::max(peak, std::abs(v));
