@@ -1,0 +1,102 @@
+// The command-line tool as a player of the game would run it.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+struct Result {
+    std::string out;
+    int status = -1;
+};
+
+// Runs the tool through the shell; standard error goes to `errFile`.
+Result run(const std::string& args, const std::string& input = "", const std::string& errFile = "/dev/null") {
+    std::string command = std::string(TONVALE_CLI) + " " + args + " 2>" + errFile;
+    std::string inFile;
+    if (!input.empty()) {
+        inFile = ::testing::TempDir() + "cli_input.txt";
+        std::ofstream(inFile) << input;
+        command += " <" + inFile;
+    }
+    Result r;
+    FILE* p = popen(command.c_str(), "r");
+    std::array<char, 4096> buf{};
+    while (std::fgets(buf.data(), buf.size(), p)) r.out += buf.data();
+    const int raw = pclose(p);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return r;
+}
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(CliEval, OneCaseAsJson) {
+    // A scatter on reel 1, the wild of reel 2 and a scatter on reel 3 pay 2 x the
+    // stake and award 10 free spins; jacks pay three of a kind. Bet 2, 243 ways.
+    const Result r = run("eval --stops 1,1,17,1,1 --ways 243 --bet 2");
+    ASSERT_EQ(r.status, 0);
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["stops"], nlohmann::json({1, 1, 17, 1, 1}));
+    EXPECT_EQ(j["grid"][0], nlohmann::json({"scatter", "jack", "king"}));
+    EXPECT_EQ(j["grid"][2], nlohmann::json({"jack", "horn", "scatter"}));
+    EXPECT_EQ(j["pays"], nlohmann::json::parse(R"([{"symbol":"jack","kind":3,"ways":1,"pay":10}])"));
+    EXPECT_EQ(j["scatter_sum"], 21);
+    EXPECT_EQ(j["scatter_win"], 2 * 2 * 25);
+    EXPECT_EQ(j["free_spins"], 10);
+    EXPECT_EQ(j["ways_win"], 20);
+    EXPECT_EQ(j["win"], 120);
+    EXPECT_EQ(j["bell_count"], 0);
+}
+
+TEST(CliEval, LineModeAnswersGoodLinesAndNamesTheBadOne) {
+    const std::string err = ::testing::TempDir() + "cli_err.txt";
+    const Result r = run("eval", "1,1,1,1,1 243 1 1\n1,1,23,1,1 243 1 1\n2,2,10,1,1 3 1 2\n", err);
+    EXPECT_EQ(r.status, 2);
+    std::istringstream lines(r.out);
+    std::string first, second, extra;
+    ASSERT_TRUE(std::getline(lines, first));
+    ASSERT_TRUE(std::getline(lines, second));
+    EXPECT_FALSE(std::getline(lines, extra));
+    EXPECT_EQ(nlohmann::json::parse(first)["stops"][0], 1);
+    EXPECT_EQ(nlohmann::json::parse(second)["win"], 20);  // three kings in the middle rows
+    EXPECT_NE(slurp(err).find("23"), std::string::npos);
+}
+
+TEST(CliEval, BadValuesExitWithStatus2) {
+    for (const char* args : {"eval --stops 0,1,1,1,1", "eval --stops 1,1,1,1", "eval --stops 1,1,1,1,1 --ways 10",
+                             "eval --stops 1,1,1,1,1 --bet 3", "eval --stops 1,1,1,1,1 --bellcoin 3",
+                             "eval --stops a,1,1,1,1"})
+        EXPECT_EQ(run(args).status, 2) << args;
+}
+
+TEST(CliPlay, ScriptDrawsStopsThroughSpinreel1) {
+    const Result r = run("play -",
+                         "set waysfactor 1\n"
+                         "draws 1 7 1 18 10 9\n"
+                         "call spinreel1\n"
+                         "show reelstop2 scattercells(4) scattercell(2) scattercell(3) scattersum wildflags(11)\n"
+                         "expect horncells(0) 0\n");
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out,
+              "reelstop2 = 7\nscattercells(4) = 1\nscattercell(2) = 0\nscattercell(3) = 8\nscattersum = 24\n"
+              "wildflags(11) = 1\n");
+}
+
+TEST(CliPlay, FailedExpectationAndUnknownCommand) {
+    const Result failed = run("play -", "set bank 300\nexpect bank 299\nexpect bet 1\n");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.out.find("wanted '299', got '300'"), std::string::npos);
+    EXPECT_EQ(run("play -", "jump 3\n").status, 2);
+    EXPECT_EQ(run("play -", "show nosuchfield\n").status, 2);
+    EXPECT_EQ(run("play -", "call nosuchroutine\n").status, 2);
+}
+
+}  // namespace
