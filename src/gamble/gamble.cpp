@@ -1,4 +1,9 @@
+// Entering and leaving the gamble, and collecting a free-spin total.
+#include <string>
+
+#include "core/checked.h"
 #include "core/game.h"
+#include "core/money.h"
 
 namespace tonvale {
 
@@ -13,12 +18,122 @@ void Gamble::bind(Bindings& b) {
     b.on(ui.takewin, Ev::Click, [this] { takewin_Click(); });
 }
 
-void Gamble::btndouble_Click() {}
+void Gamble::showStake() {
+    MachineState& s = g_.m.s;
+    MainWindow& ui = g_.m.ui;
+    const std::int64_t stake = s.gamblestake;
+    ui.risklab.caption = "At Risk  " + std::to_string(stake);
+    // A pay that would not fit the money width leaves its label as it was.
+    if (fits<i32>(2 * stake)) ui.lblblackred.caption = "Black/Red Win = " + std::to_string(2 * stake);
+    if (fits<i32>(4 * stake)) ui.lblsuit.caption = "Suit Win = " + std::to_string(4 * stake);
+}
+
+void Gamble::btndouble_Click() {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
+
+    m.playClip(115);
+    ui.piccardholder.picture = "imagelistcards/5";
+    ui.piccardholder.overlay = "";
+    for (int i = 1; i <= 4; ++i) ui.suitbet[i].picture = "imagelistcards/" + std::to_string(5 + i);
+
+    m.hideFlashers();
+    ui.btndouble.visible = false;
+    ui.btndouble.enabled = false;
+    m.setTimer(TimerId::Timerwincounter, false);  // the counted amount is kept
+    ui.btncredit.enabled = false;
+
+    ui.betred.enabled = true;
+    ui.betblack.enabled = true;
+    ui.cancelbet.enabled = true;
+    ui.pandouble.visible = true;
+    ui.gamblewin.visible = false;
+    ui.gamblelose.visible = false;
+    ui.btnlines.enabled = false;
+
+    // A collected free-spin total is offered in place of the last spin's win.
+    s.gamblestake = s.gamblecarry > 0 ? s.gamblecarry : s.winamount;
+    s.gamblecarry = 0;
+
+    ui.LABWIN.caption = std::to_string(s.gamblestake);
+    ui.lblwin.caption = money(s.gamblestake);
+    showStake();
+    ui.lblblackred.visible = true;
+    ui.lblsuit.visible = true;
+
+    // The stake is outside the credit until the gamble ends.
+    subChecked(s.bank, s.gamblestake);
+    m.showCredit();
+
+    ui.keypreview = false;
+    m.doEvents();
+}
+
 void Gamble::btndouble_MouseUp() { g_.m.ui.btndouble.visible = true; }
-void Gamble::betred_Click() {}
-void Gamble::betblack_Click() {}
-void Gamble::suitbet_Click(int) {}
-void Gamble::cancelbet_Click() {}
-void Gamble::takewin_Click() {}
+
+void Gamble::cancelbet_Click() {
+    if (revealing_) return;
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
+
+    ui.pandouble.visible = false;
+    ui.btndouble.enabled = false;
+    addChecked(s.bank, s.gamblestake);
+    // The statistic counts what was collected instead of the spin's win.
+    setChecked(s.total, static_cast<std::int64_t>(s.total) + s.gamblestake - s.winamount);
+    m.playClip(101);
+    m.showCredit();
+    ui.LABWIN.caption = std::to_string(s.gamblestake);
+    ui.lblwin.caption = money(s.gamblestake);
+    ui.btnlines.enabled = true;
+    ui.btncredit.enabled = true;
+    ui.keypreview = true;
+}
+
+void Gamble::takewin_Click() {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
+
+    m.playClip(116);
+    s.freespinsawarded = 0;
+    s.freespinsplayed = 0;
+    s.respinsoundpick = 0;
+    s.respinsounddone = 0;
+    s.idleticks = 0;
+    s.wincounted = 0;
+    s.rollstep = 0;
+    s.keycount = 0;
+
+    ui.panfreespin.visible = true;
+    ui.spinsleft.visible = false;
+    ui.LABWIN.caption = std::to_string(s.freespintotal);
+    ui.lblwin.caption = money(s.freespintotal);
+
+    addChecked(s.bank, s.freespintotal);
+    m.showCredit();
+
+    // The series total becomes the next gamble's stake.
+    s.gamblecarry = s.freespintotal;
+    m.doEvents();
+    s.freespintotal = 0;
+
+    ui.spinsleft.visible = false;
+    ui.takewin.visible = false;
+    ui.keypreview = true;
+    if (s.autoplaymode > 0) ui.btnopenmenu.enabled = false;
+    if (s.autoplaymode != 0) {
+        m.setTimer(TimerId::Timerrespin, false);
+        m.doEvents();
+        return;
+    }
+    m.setTimer(TimerId::tmrautospin, false);
+    ui.btndouble.visible = true;
+    ui.btndouble.enabled = true;
+    ui.takewin.visible = false;
+    ui.keypreview = true;
+}
 
 }  // namespace tonvale

@@ -19,8 +19,18 @@ public:
     void cancelbet_Click();
     void takewin_Click();
 
+    // True while a bet is revealing its card; another bet or a collect that
+    // arrives meanwhile (the reveal lets events run) is ignored.
+    bool revealing() const { return revealing_; }
+
 private:
+    enum class BetOn { red, black, suit };
+    void bet(BetOn on, int suit);
+    void showStake();           // risklab, lblblackred and lblsuit for the stake
+    void addToHistory(int card);
+    void reveal(int card);
     Game& g_;
+    bool revealing_ = false;
 };
 
 }  // namespace tonvale

@@ -1,3 +1,4 @@
+// Wiring of the jackpot timers; each lives in its own file.
 #include "core/game.h"
 
 namespace tonvale {
@@ -7,9 +8,5 @@ void Jackpot::bind(Bindings& b) {
     b.onTimer(TimerId::tmrdecidejackpot, [this] { tmrdecidejackpot_Timer(); });
     b.onTimer(TimerId::tmrshowjackpot, [this] { tmrshowjackpot_Timer(); });
 }
-
-void Jackpot::tmrbell_Timer() {}
-void Jackpot::tmrdecidejackpot_Timer() {}
-void Jackpot::tmrshowjackpot_Timer() {}
 
 }  // namespace tonvale

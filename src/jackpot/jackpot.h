@@ -16,6 +16,9 @@ public:
     void tmrshowjackpot_Timer();
 
 private:
+    void moveBall(int step);  // to the field's place when step is a field
+    void award();             // the ball has stopped on the drawn field
+    void finishShow();        // end of the award display: pay and release
     Game& g_;
 };
 

@@ -1,3 +1,4 @@
+// Wiring of the presentation timers; each timer lives in its own file.
 #include "core/game.h"
 
 namespace tonvale {
@@ -9,11 +10,5 @@ void Presentation::bind(Bindings& b) {
     b.onTimer(TimerId::Tmrtick, [this] { Tmrtick_Timer(); });
     b.onTimer(TimerId::Timerscatter, [this] { Timerscatter_Timer(); });
 }
-
-void Presentation::Timerflash_Timer() {}
-void Presentation::timerballflash_Timer() {}
-void Presentation::Timerwincounter_Timer() {}
-void Presentation::Tmrtick_Timer() {}
-void Presentation::Timerscatter_Timer() {}
 
 }  // namespace tonvale

@@ -1,0 +1,127 @@
+// A bet on the colour or the suit of one drawn card: the history strip, the
+// reveal and the decision.
+#include <string>
+
+#include "core/checked.h"
+#include "core/game.h"
+
+namespace tonvale {
+
+namespace {
+
+// Cards are numbered by suit: 1 hearts, 2 clubs, 3 diamonds, 4 spades.
+std::string cardFace(int card) { return "imagelistcards/" + std::to_string(card); }
+std::string suitIcon(int card) { return "imagelistcards/" + std::to_string(card + 5); }
+constexpr bool isRed(int card) { return card == 1 || card == 3; }
+
+constexpr int kHistoryLeft[5] = {360, 960, 1560, 2160, 2760};
+constexpr int kHistoryTop = 3960;
+
+}  // namespace
+
+void Gamble::betred_Click() { bet(BetOn::red, 0); }
+void Gamble::betblack_Click() { bet(BetOn::black, 0); }
+void Gamble::suitbet_Click(int index) { bet(BetOn::suit, index); }
+
+void Gamble::addToHistory(int card) {
+    MachineState& s = g_.m.s;
+    MainWindow& ui = g_.m.ui;
+    if (s.gamblecount > 10) s.gamblecount = 6;
+    const int count = s.gamblecount;
+    if (count >= 1 && count <= 5) {
+        ui.historypic[count].picture = suitIcon(card);
+        ui.historypic[count].visible = true;
+        return;
+    }
+    if (count < 6) return;
+    // From the sixth card on, the slots turn round: the oldest slot takes the new
+    // card at the right end and the other four shift one place left.
+    const int newest = count - 5;
+    for (int k = 1; k <= 4; ++k) {
+        Control& slot = ui.historypic[(newest + k - 1) % 5 + 1];
+        slot.left = kHistoryLeft[k - 1];
+        slot.top = kHistoryTop;
+    }
+    Control& slot = ui.historypic[newest];
+    slot.left = kHistoryLeft[4];
+    slot.top = kHistoryTop;
+    slot.picture = suitIcon(card);
+}
+
+void Gamble::reveal(int card) {
+    Machine& m = g_.m;
+    Control& holder = m.ui.piccardholder;
+    // The back peels away from the lower left corner over the face.
+    holder.picture = cardFace(card);
+    for (int frame = 10; frame <= 24; ++frame) {
+        holder.overlay = "imagelistcards/" + std::to_string(frame);
+        m.doEvents();
+        m.sleep(50);
+    }
+    holder.overlay = "";
+    m.doEvents();
+}
+
+void Gamble::bet(BetOn on, int suit) {
+    if (revealing_) return;
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
+
+    m.playClip(115);
+    ui.gamblewin.visible = false;
+    addChecked(s.gamblecount, 1);
+    ui.risklab.caption = "At Risk  " + std::to_string(s.gamblestake);
+
+    const int card = m.draw(4);
+    s.gamblecard = static_cast<i16>(card);
+    addToHistory(card);
+
+    revealing_ = true;
+    reveal(card);
+    revealing_ = false;
+
+    const bool won = on == BetOn::red ? isRed(card) : on == BetOn::black ? !isRed(card) : card == suit;
+    if (won) {
+        m.playClip(on == BetOn::red ? 117 : on == BetOn::black ? 103 : 116);
+        // A stake that would leave the money width stays as it is; the bet still won.
+        mulChecked(s.gamblestake, s.gamblestake, on == BetOn::suit ? 4 : 2);
+        ui.betred.enabled = true;
+        ui.betblack.enabled = true;
+        ui.cancelbet.enabled = true;
+        showStake();
+        // The banner comes to rest at the foot of the panel.
+        ui.gamblewin.left = 700;
+        ui.gamblewin.top = 4800;
+        ui.gamblewin.visible = true;
+        m.present();
+        return;
+    }
+
+    ui.btndouble.enabled = false;
+    m.playClip(113);
+    ui.gamblelose.left = 700;
+    ui.gamblelose.top = 4800;
+    ui.gamblelose.visible = true;
+    m.present();
+    ui.lblblackred.visible = false;
+    ui.lblsuit.visible = false;
+    ui.risklab.caption = "    No Win  ";
+    ui.betred.enabled = false;
+    ui.betblack.enabled = false;
+    ui.cancelbet.enabled = false;
+
+    // The loss stays on view for three seconds; the window paints but takes no input.
+    m.doEvents();
+    m.sleep(3000);
+
+    ui.pandouble.visible = false;
+    m.showCredit();  // the stake left the credit on entry and is gone
+    ui.LABWIN.caption = "         No Win";
+    ui.lblwin.caption = " ";
+    ui.btndouble.enabled = false;
+    for (Control* c : {&ui.autoplayon, &ui.btncredit, &ui.btnlines, &ui.btnspin, &ui.btnbet}) c->enabled = true;
+    ui.keypreview = true;
+}
+
+}  // namespace tonvale

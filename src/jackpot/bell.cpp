@@ -1,0 +1,47 @@
+// tmrbell: the three bells ring and animate while the board slides down over the
+// reels; Tmrtick paces it through introticks.
+#include <string>
+
+#include "core/checked.h"
+#include "core/game.h"
+
+namespace tonvale {
+
+void Jackpot::tmrbell_Timer() {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
+
+    ui.panfreespin.visible = false;
+    if (s.bellframe < 1 || s.bellframe > 6) {
+        s.bellframe = 1;
+        m.playClip(129);  // rings once every sixth tick
+        m.doEvents();
+    }
+    addChecked(s.bellframe, 1);
+
+    for (int reel = 1; reel <= 3; ++reel) {
+        const int cell = s.bellcell[static_cast<std::size_t>(reel)];
+        const int first = 3 * (reel - 1) + 1;
+        if (cell < first || cell > first + 2) continue;
+        Control& f = ui.flasher[cell];
+        f.picture = "morphing/" + std::to_string(s.bellframe);
+        f.overlay = "";
+        f.visible = true;
+    }
+
+    if (s.introticks >= 30) {
+        // From Top -1810 at 30 to 650 at 50.
+        ui.jackpotframe.left = 945;
+        ui.jackpotframe.top = s.introticks * 123 - 5500;
+        ui.jackpotframe.visible = true;
+    }
+    if (s.introticks >= 50) {
+        s.introticks = 0;
+        m.setTimer(TimerId::tmrdecidejackpot, true);
+        m.setInterval(TimerId::tmrdecidejackpot, 100);
+        m.setTimer(TimerId::tmrbell, false);
+    }
+}
+
+}  // namespace tonvale

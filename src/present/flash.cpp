@@ -1,0 +1,117 @@
+// Timerflash frames the cells of each paying symbol in turn; timerballflash
+// animates the wilds of the middle reels, with the free-spin multiplier over them.
+#include <array>
+#include <string>
+
+#include "core/checked.h"
+#include "core/game.h"
+#include "eval/paytable.h"
+
+namespace tonvale {
+
+namespace {
+
+// The flash visits the symbols in this order, four positions each (1..36).
+constexpr std::array<Symbol, kPayingSymbols> kFlashOrder = {
+    Symbol::jack, Symbol::king,  Symbol::drum, Symbol::violin,   Symbol::horn,
+    Symbol::queen, Symbol::piano, Symbol::harp, Symbol::composer};
+
+// Slot of a position in kFlashOrder; the very first position (0) is the jack's.
+int flashSlot(int position) { return position < 1 ? 0 : (position - 1) / 4; }
+
+std::string imageList3(int n) { return "ImageList3/" + std::to_string(n); }
+
+// Top picture of the four that show a multiplier; 0 for no known multiplier.
+int multiplierTop(int multiplier) {
+    switch (multiplier) {
+        case 2: return 14;
+        case 3: return 18;
+        case 5: return 22;
+        case 10: return 26;
+        default: return 0;
+    }
+}
+
+void advanceWildStep(MachineState& s) {
+    addChecked(s.wildflashstep, 1);
+    if (s.wildflashstep > 10) s.wildflashstep = 1;
+}
+
+}  // namespace
+
+void Presentation::Timerflash_Timer() {
+    MachineState& s = g_.m.s;
+    MainWindow& ui = g_.m.ui;
+
+    addChecked(s.idleticks, 1);
+    if (s.flashposition > 36) s.flashposition = 1;
+    addChecked(s.flashphase, 1);
+    if (s.flashphase > 2) s.flashphase = 0;
+    if (s.flashphase == 2) return;  // the frames shown stay for this tick
+
+    // The symbol that owns the position; symbols that did not pay are passed over,
+    // but never past the composer within one tick.
+    for (int slot = flashSlot(s.flashposition);; ++slot) {
+        const Symbol sym = kFlashOrder[static_cast<std::size_t>(slot)];
+        const CellArray& cells = s.cells(sym);
+        if (cells[17] >= Decimal::fromInt(1)) {
+            addChecked(s.flashposition, 1);
+            // Only the reels the symbol paid on are framed; a copy beyond them stays dark.
+            const auto decode = decodeTotal(cells[16], sym);
+            const int reels = decode ? decode->kind : 0;
+            if (s.flashphase == 1) {
+                for (int cell = 1; cell <= 3 * reels; ++cell)
+                    if (cells[cell] > Decimal{} && s.wildflags[cell] != 1) ui.flasher[cell].visible = true;
+            }
+            break;
+        }
+        if (slot + 1 >= kPayingSymbols) {
+            s.flashposition = 1;
+            break;
+        }
+        s.flashposition = static_cast<i16>(4 * (slot + 1) + 1);
+    }
+
+    if (s.flashphase == 0) {
+        for (int cell = 1; cell <= 15; ++cell)
+            if (s.wildflags[cell] != 1) ui.flasher[cell].visible = false;
+    }
+}
+
+void Presentation::timerballflash_Timer() {
+    MachineState& s = g_.m.s;
+    MainWindow& ui = g_.m.ui;
+
+    if (s.winamount < 1) return;
+
+    if (s.freespinsplayed == 0) {
+        advanceWildStep(s);
+        for (int cell = 4; cell <= 12; ++cell) {
+            if (s.wildflags[cell] != 1) continue;
+            Control& f = ui.flasher[cell];
+            f.visible = true;
+            f.picture = imageList3(s.wildflashstep);
+            f.overlay = "";
+        }
+        return;
+    }
+
+    // During a series the wild carries the multiplier's picture. On the spin that
+    // awards the first series since start-up no multiplier has been drawn yet (0),
+    // and the picture index settles on 3.
+    if (s.freespinmultiplier == 1) return;
+    const int top = multiplierTop(s.freespinmultiplier);
+    addChecked(s.multiplierpicture, 1);
+    if (s.multiplierpicture > top) s.multiplierpicture = static_cast<i16>(top - 3);
+    advanceWildStep(s);
+    if (s.multiplierpicture < 1) s.multiplierpicture = 3;
+    for (int cell = 4; cell <= 12; ++cell) {
+        if (s.wildflags[cell] != 1) continue;
+        Control& f = ui.flasher[cell];
+        f.visible = true;
+        f.picture = imageList3(s.wildflashstep);
+        f.overlay = imageList3(s.multiplierpicture);
+    }
+}
+
+}  // namespace tonvale

@@ -1,0 +1,78 @@
+// Timerwincounter counts a normal win up into the win meter; Tmrtick is the idle
+// heartbeat between spins.
+#include <string>
+
+#include "core/checked.h"
+#include "core/game.h"
+#include "core/money.h"
+
+namespace tonvale {
+
+std::int16_t rollStepFor(std::int32_t counted) {
+    struct Band {
+        std::int32_t upTo;
+        std::int16_t step;
+    };
+    static constexpr Band kBands[] = {{5, 1},     {10, 2},    {15, 4},    {20, 8},    {100, 10},
+                                      {120, 12},  {150, 14},  {200, 16},  {300, 20},  {450, 25},
+                                      {600, 30},  {700, 35},  {1000, 50}, {1500, 150}};
+    if (counted < 1) return 0;
+    for (const Band& b : kBands)
+        if (counted <= b.upTo) return b.step;
+    return 500;
+}
+
+void Presentation::Timerwincounter_Timer() {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
+
+    m.doEvents();
+
+    if (s.freespinsawarded > 1 || s.freespinsover > 0) {
+        // The series total is already on the meters; a free-spin win is never counted
+        // up, and the counter setting stays off from here on.
+        addChecked(s.wincounted, s.rollstep);
+        s.winroll = 0;
+        s.wincounted = s.winamount;
+        m.setTimer(TimerId::Timerwincounter, false);
+        s.wincounted = 0;
+        s.rollstep = 0;
+        s.freespinsover = 0;
+        m.doEvents();
+        return;
+    }
+
+    if (s.winroll == 0) s.wincounted = s.winamount;
+    addChecked(s.wincounted, s.rollstep);
+    s.rollstep = rollStepFor(s.wincounted);
+    if (s.wincounted >= s.winamount) {
+        ui.LABWIN.caption = std::to_string(s.winamount);
+        ui.lblwin.caption = money(s.winamount);
+        m.showCredit();
+        m.setTimer(TimerId::Timerwincounter, false);
+        s.wincounted = 0;
+    } else {
+        ui.LABWIN.caption = std::to_string(s.wincounted);
+        ui.lblwin.caption = money(s.wincounted);
+    }
+}
+
+void Presentation::Tmrtick_Timer() {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
+
+    // A picture button hides while pressed; none may stay hidden while idle.
+    for (Control* c : {&ui.btnlines, &ui.btncredit, &ui.btnbet, &ui.btndouble, &ui.autoplayon}) c->visible = true;
+    addChecked(s.idleticks, 1);  // stays at 32767 after about 55 idle minutes
+    ui.keypreview = true;
+    addChecked(s.introticks, 1);
+    if (s.introticks > 50) s.introticks = 1;
+    ui.lblgrand.caption = money(s.grand);
+    ui.lblmajor.caption = money(s.major);
+    ui.lblminor.caption = money(s.minor);
+    m.doEvents();
+}
+
+}  // namespace tonvale
