@@ -82,7 +82,7 @@ void ScenarioRunner::start() {
 Control* ScenarioRunner::control(const std::string& name, const std::string& index) {
     std::int64_t i = 0;
     if (!index.empty() && !toInt(index, i)) return nullptr;
-    return game_->m.ui.find(name, static_cast<int>(i));
+    return findControl(*game_, name, static_cast<int>(i));
 }
 
 int ScenarioRunner::run(std::istream& script, const std::string& scriptName) {
@@ -168,8 +168,18 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
     }
     if (cmd == "key") {
         std::int64_t code = 0;
-        if (w.size() != 2 || !toInt(w[1], code)) return "key takes a key code";
-        g.keyPress(g.m.ui.form, static_cast<int>(code));
+        if (w.size() < 2 || w.size() > 3 || !toInt(w[1], code)) return "key takes a key code [CONTROL]";
+        Control* target = w.size() == 3 ? findControl(g, w[2], 0) : &g.m.ui.form;
+        if (!target) return "key: unknown control '" + w[2] + "'";
+        g.keyPress(*target, static_cast<int>(code));
+        return std::nullopt;
+    }
+    if (cmd == "type") {
+        // Each character of the text as a key press on the control (no Enter).
+        if (w.size() < 3) return "type takes CONTROL TEXT";
+        Control* target = findControl(g, w[1], 0);
+        if (!target) return "type: unknown control '" + w[1] + "'";
+        for (char ch : restAfter(line, 2)) g.keyPress(*target, static_cast<unsigned char>(ch));
         return std::nullopt;
     }
     if (cmd == "advance") {

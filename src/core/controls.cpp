@@ -5,7 +5,7 @@
 namespace tonvale {
 
 std::string Control::fullName() const {
-    return index == 0 ? name : name + "(" + std::to_string(index) + ")";
+    return index == 0 && !arrayed ? name : name + "(" + std::to_string(index) + ")";
 }
 
 int Control::absLeft() const { return left + (parent ? parent->absLeft() : 0); }

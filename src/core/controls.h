@@ -27,6 +27,7 @@ enum class ControlKind : std::uint8_t {
 struct Control {
     std::string name;
     int index = 0;  // index within a control array; 0 for a single control
+    bool arrayed = false;  // a member of an array whose indexes start at 0 (setspeed(0))
     ControlKind kind = ControlKind::label;
     Control* parent = nullptr;  // the container; positions are within it
     bool visible = true;

@@ -167,8 +167,6 @@ const Field* findField(std::string_view base, int index, bool hasIndex) {
     return nullptr;
 }
 
-// Controls are looked up in every window the game has.
-Control* findControl(Game& g, std::string_view base, int index) { return g.m.ui.find(base, index); }
 
 std::optional<std::string> readProperty(const Control& c, std::string_view prop) {
     if (prop == "visible") return c.visible ? "1" : "0";
@@ -203,6 +201,24 @@ bool writeProperty(Control& c, std::string_view prop, std::string_view v) {
 }
 
 }  // namespace
+
+// "window:control" names a control of another window; a bare name is the main
+// window's. "window:form" is that window itself.
+Control* findControl(Game& g, std::string_view name, int index) {
+    const auto colon = name.find(':');
+    if (colon == std::string_view::npos) return g.m.ui.find(name, index);
+    const std::string_view window = name.substr(0, colon), control = name.substr(colon + 1);
+    ControlSet* set = nullptr;
+    Control* form = nullptr;
+    if (window == "tonvale") set = &g.m.ui, form = &g.m.ui.form;
+    else if (window == "tonvaleoptions") set = &g.options.ui, form = &g.options.ui.form;
+    else if (window == "tonvalepays") set = &g.windows.pays, form = &g.windows.pays.form;
+    else if (window == "abouttonvale") set = &g.windows.about, form = &g.windows.about.form;
+    else if (window == "popuptonvale") set = &g.windows.advert, form = &g.windows.advert.form;
+    if (!set) return nullptr;
+    if (control == "form" && index == 0) return form;
+    return set->find(control, index);
+}
 
 std::vector<std::string> stateFieldNames() {
     std::vector<std::string> names;

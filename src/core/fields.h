@@ -10,6 +10,11 @@
 namespace tonvale {
 
 class Game;
+struct Control;
+
+// A control by name and index: "btnspin", or qualified by its window,
+// "tonvaleoptions:machine" (index 3), "popuptonvale:form"; nothing when unknown.
+Control* findControl(Game& g, std::string_view name, int index);
 
 // The value as text, or nothing when the name is unknown.
 std::optional<std::string> readName(Game& g, std::string_view name);

@@ -1,4 +1,8 @@
+#include "core/startup.h"
+
 #include "core/game.h"
+#include "core/money.h"
+#include "core/store.h"
 
 namespace tonvale {
 
@@ -6,19 +10,56 @@ void Startup::bind(Bindings& b) {
     MainWindow& ui = g_.m.ui;
     b.on(ui.xit, Ev::Click, [this] { xit_Click(); });
     b.routine("Form_Load", [this] { Form_Load(); });
+    b.routine("Form_Activate", [this] { Form_Activate(); });
     b.routine("Form_QueryUnload", [this] { Form_QueryUnload(); });
 }
 
 void Startup::Form_Load() {
-    MachineState& s = g_.m.s;
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
+
+    ui.form.visible = true;
     s.playerslot = "1";
     s.bet = 1;
     s.waysfactor = 25;
+    readRecord(m.ports.store, s, kMainApp, s.playerslot);
+
+    ui.Lblcredit.caption = money(s.bank);
+    ui.lblgrand.caption = money(s.grand);
+    ui.lblmajor.caption = money(s.major);
+    ui.lblminor.caption = money(s.minor);
+
+    ui.form.visible = true;
+    ui.form.caption = "Current Player       " + s.currentplayer;
+    m.showCredit();
+
     if (s.machinepay == 0) s.machinepay = 3;
     if (s.reelspeed < 1) s.reelspeed = 1;
+
+    s.bet = 1;
+    ui.lblbet.caption = "1";
+    s.waysfactor = 25;
+    ui.lbllines.caption = "243";
+    for (int i : MainWindow::kShapeIndexes) ui.Shape[static_cast<std::size_t>(i)].visible = false;
+    m.showTotalBet();
+
+    m.playClip(106);
 }
+
 void Startup::Form_Activate() {}
-void Startup::Form_QueryUnload() {}
-void Startup::xit_Click() {}
+
+void Startup::Form_QueryUnload() { shutdown(); }
+
+void Startup::xit_Click() { shutdown(); }
+
+void Startup::shutdown() {
+    Machine& m = g_.m;
+    if (m.ended) return;
+    m.playClip(115);
+    saveRecord(m.ports.store, m.s, m.s.playerslot, SaveOrder::exit);
+    m.ended = true;
+    m.ports.desktop.quit();
+}
 
 }  // namespace tonvale

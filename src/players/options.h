@@ -1,6 +1,13 @@
 #pragma once
 // The options window: six player slots, their statistics and the game options.
+//
+// The window model is `ui` (OptionsWindow). The view shows the dialog while
+// `ui.form.visible` is true and routes input here: clicks through Game::click on
+// the controls (machine(k), Btndeletedetails, btnokplayer and the option buttons
+// of the four groups), keys of the name box through Game::keyPress(ui.player1,
+// code), and the dialog's close box to close().
 #include "core/bindings.h"
+#include "players/optionswindow.h"
 
 namespace tonvale {
 
@@ -11,9 +18,38 @@ public:
     explicit Options(Game& g) : g_(g) {}
     void bind(Bindings& b);
 
-    void open();  // loads the window (the main window has disabled itself)
+    OptionsWindow ui;
+
+    // Loads the window (the main window's options button has disabled the main
+    // window): Form_Load.
+    void open();
+    bool isOpen() const { return ui.form.visible; }
+    // Any way of closing: QueryUnload runs, then the window is gone.
+    void close();
+
+    void Form_Load();
+    void Form_Activate();  // centring is the view's business
+    void Form_QueryUnload();
+    void machine_Click(int k);              // slot switch, 1..6
+    void player1_KeyPress(int& keyCode);    // name entry; Enter = 13
+    void Btndeletedetails_Click();
+    void btnokplayer_Click();
+
+    // The game options (option buttons; a click selects the button in its group).
+    void setspeed_Click(int index);    // 0..4
+    void sounds_Click(int index);      // 1..2
+    void wincounter_Click(int index);  // 1..2
+    void Amtpayout_Click(int index);   // 0..2
 
 private:
+    enum class Stats : std::uint8_t { opening, slotSwitch, deleted };
+    void showStatistics(Stats variant);
+    void showWinCounter();
+    void showReelSpeed();
+    void showPayout();
+    void showSound();
+    void saveSlot(bool withName);
+    void showPlayerOnMain();
     Game& g_;
 };
 

@@ -1,4 +1,8 @@
+#include "spin/playercontrols.h"
+
+#include "core/checked.h"
 #include "core/game.h"
+#include "core/store.h"
 
 namespace tonvale {
 
@@ -16,15 +20,107 @@ void PlayerControls::bind(Bindings& b) {
     b.on(ui.mnuviewpaytable, Ev::Click, [this] { mnuviewpaytable_Click(); });
 }
 
-void PlayerControls::autoplayon_MouseDown() {}
+void PlayerControls::autoplayon_MouseDown() {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
+
+    ui.autoplayon.visible = false;
+    m.doEvents();
+    if (!addChecked(s.autoplaytoggle, 1) || s.autoplaytoggle > 1) s.autoplaytoggle = 0;
+
+    if (s.autoplaytoggle == 0) {
+        m.doEvents();
+        s.autoplaymode = 0;
+        for (Control* c : {&ui.btnopenmenu, &ui.btnspin, &ui.btnbet, &ui.btnlines, &ui.btndouble, &ui.btnoptions,
+                           &ui.btncredit})
+            c->enabled = true;
+        m.setTimer(TimerId::tmrautospin, false);
+        ui.keypreview = true;
+        return;
+    }
+
+    readNoticeFlag(m.ports.store, s.autoplaynotice);
+    if (s.autoplaynotice == 0)
+        m.ports.desktop.message(kNoticeTitle, kNoticeText, MsgIcon::information, MsgButtons::ok);
+    s.autoplaynotice = -1;
+    saveNoticeFlag(m.ports.store);
+
+    m.setTimer(TimerId::tmrautospin, true);
+    s.autoplaymode = 10;
+    for (Control* c : {&ui.btnspin, &ui.btnbet, &ui.btnlines, &ui.btndouble, &ui.btnoptions, &ui.btncredit,
+                       &ui.btnopenmenu})
+        c->enabled = false;
+    g_.spin.btnstartall_Click();
+    m.doEvents();
+}
+
 void PlayerControls::autoplayon_MouseUp() { g_.m.ui.autoplayon.visible = true; }
-void PlayerControls::tmrautospin_Timer() {}
-void PlayerControls::Form_KeyPress(int&) {}
-void PlayerControls::btnopenmenu_MouseMove() {}
-void PlayerControls::btnopenmenu_MouseUp() {}
-void PlayerControls::Form_MouseMove() {}
-void PlayerControls::btnoptions_Click() {}
-void PlayerControls::about_Click() {}
-void PlayerControls::mnuviewpaytable_Click() {}
+
+void PlayerControls::tmrautospin_Timer() {
+    MachineState& s = g_.m.s;
+    if (s.autoplaymode > 0 && s.idleticks >= s.autospinwait) {
+        s.idleticks = 0;
+        g_.spin.btnstartall_Click();
+    }
+}
+
+void PlayerControls::Form_KeyPress(int& keyCode) {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
+
+    if (s.freespinsawarded > 0) return;
+    if (s.stake() > s.bank) {
+        m.playClip(113);
+        ui.pannomoney.visible = true;
+        return;
+    }
+    if (!ui.panfreespin.visible || s.autoplaymode == 10) keyCode = 0;
+    addChecked(s.keycount, 1);
+    if (s.keycount <= 1) {
+        if (keyCode == 32) {
+            g_.spin.btnstartall_Click();
+            s.keycount = 0;
+        }
+        ui.autoplayon.enabled = true;
+    }
+}
+
+void PlayerControls::btnopenmenu_MouseMove() {
+    if (g_.m.s.freespinsawarded <= 0) g_.m.ui.menupic.visible = true;
+}
+
+void PlayerControls::btnopenmenu_MouseUp() { g_.m.ui.menupic.visible = false; }
+
+void PlayerControls::Form_MouseMove() { g_.m.ui.menupic.visible = false; }
+
+void PlayerControls::btnoptions_Click() {
+    Machine& m = g_.m;
+    m.ui.menupic.visible = false;
+    if (m.s.freespinsawarded > 0 || m.s.autoplaymode == 10 || m.ui.pandouble.visible) return;
+    m.playClip(115);
+    m.ui.btndouble.enabled = false;
+    m.ui.form.enabled = false;
+    g_.options.open();
+}
+
+void PlayerControls::about_Click() {
+    Machine& m = g_.m;
+    if (m.s.freespinsawarded > 0) return;
+    m.playClip(115);
+    m.ui.form.enabled = false;
+    g_.windows.showAbout();
+    m.ui.menupic.visible = false;
+}
+
+void PlayerControls::mnuviewpaytable_Click() {
+    Machine& m = g_.m;
+    if (m.s.freespinsawarded > 0) return;
+    m.playClip(115);
+    m.ui.pannomoney.visible = false;
+    m.ui.form.enabled = false;
+    g_.windows.showPaytable();
+}
 
 }  // namespace tonvale

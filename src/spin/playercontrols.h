@@ -7,6 +7,16 @@ namespace tonvale {
 
 class Game;
 
+// The autoplay notice, shown once per stored flag.
+inline constexpr const char* kNoticeTitle = "Slots_Tonvale";
+inline constexpr const char* kNoticeText =
+    " ..............PLEASE READ.................\r"
+    " When you use this function all other Functions are\r"
+    "   unavailable to you until you turn the Autoplay OFF \r"
+    " To turn Autoplay OFF Click on the Auto On/Off button.\r"
+    "  \r"
+    "  This message will not appear again";
+
 class PlayerControls {
 public:
     explicit PlayerControls(Game& g) : g_(g) {}

@@ -1,0 +1,141 @@
+#include "core/store.h"
+
+#include <array>
+#include <variant>
+
+namespace tonvale {
+
+namespace {
+
+bool blank(char c) { return c == ' ' || c == '\t'; }
+
+enum class Where : std::uint8_t { player, pools };
+
+// One key of a record and the value it carries.
+struct Key {
+    const char* name;
+    Where where;
+    std::variant<i16 ProgramValues::*, i32 ProgramValues::*, std::string ProgramValues::*> member;
+};
+
+// The record's keys in their reading order.
+constexpr std::array<Key, 19> kKeys = {{
+    {"sizescreen", Where::player, &ProgramValues::sizescreen},
+    {"howmanyspins", Where::player, &ProgramValues::howmanyspins},
+    {"soundonoff", Where::player, &ProgramValues::soundonoff},
+    {"machinepay", Where::player, &ProgramValues::machinepay},
+    {"winroll", Where::player, &ProgramValues::winroll},
+    {"reelspeed", Where::player, &ProgramValues::reelspeed},
+    {"amountinvested", Where::player, &ProgramValues::amountinvested},
+    {"wager", Where::player, &ProgramValues::wager},
+    {"total", Where::player, &ProgramValues::total},
+    {"bank", Where::player, &ProgramValues::bank},
+    {"games", Where::player, &ProgramValues::games},
+    {"currentplayer", Where::player, &ProgramValues::currentplayer},
+    {"grand", Where::pools, &ProgramValues::grand},
+    {"major", Where::pools, &ProgramValues::major},
+    {"minor", Where::pools, &ProgramValues::minor},
+    {"grandwon", Where::player, &ProgramValues::grandwon},
+    {"majorwon", Where::player, &ProgramValues::majorwon},
+    {"minorwon", Where::player, &ProgramValues::minorwon},
+    {"jackpotbank", Where::player, &ProgramValues::jackpotbank},
+}};
+
+// The main window's exit writes keys 1..12, then 16..19, then the pools 13..15.
+constexpr std::array<std::size_t, 19> kExitOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15, 16, 17, 18, 12, 13, 14};
+
+std::string valueText(const ProgramValues& v, const Key& k) {
+    return std::visit(
+        [&v](auto member) -> std::string {
+            if constexpr (std::is_same_v<decltype(member), std::string ProgramValues::*>)
+                return v.*member;
+            else
+                return numberText(v.*member);
+        },
+        k.member);
+}
+
+void writeKey(StorePort& store, const ProgramValues& v, const Key& k, const std::string& section) {
+    const std::string text = valueText(v, k);
+    if (k.where == Where::pools) {
+        store.write(kPoolsApp, section, k.name, text);
+        return;
+    }
+    store.write(kMainApp, section, k.name, text);
+    store.write(kOptionsApp, section, k.name, text);
+}
+
+}  // namespace
+
+std::string recordSection(std::string_view slot) { return "player" + std::string(slot); }
+
+bool parseStoredNumber(std::string_view text, std::int64_t& out) {
+    std::size_t i = 0, end = text.size();
+    while (i < end && blank(text[i])) ++i;
+    while (end > i && blank(text[end - 1])) --end;
+    bool negative = false;
+    if (i < end && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i == end) return false;
+    std::int64_t value = 0;
+    for (; i < end; ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9') return false;
+        // Accumulated negatively so that the smallest 64-bit value reads too.
+        if (__builtin_mul_overflow(value, 10, &value) || __builtin_sub_overflow(value, c - '0', &value))
+            return false;
+    }
+    if (!negative && __builtin_mul_overflow(value, -1, &value)) return false;
+    out = value;
+    return true;
+}
+
+std::string numberText(std::int64_t value) { return std::to_string(value); }
+
+bool readRecord(StorePort& store, ProgramValues& v, const std::string& app, std::string_view slot,
+                const std::function<void()>& onFailure) {
+    const std::string section = recordSection(slot);
+    bool all = true;
+    for (const Key& k : kKeys) {
+        const std::string& from = k.where == Where::pools ? std::string(kPoolsApp) : app;
+        const bool ok = std::visit(
+            [&](auto member) {
+                if constexpr (std::is_same_v<decltype(member), std::string ProgramValues::*>) {
+                    v.*member = store.read(from, section, k.name);
+                    return true;
+                } else {
+                    return readNumber(store, from, section, k.name, v.*member);
+                }
+            },
+            k.member);
+        if (!ok) {
+            all = false;
+            if (onFailure) onFailure();
+        }
+    }
+    return all;
+}
+
+void saveRecord(StorePort& store, const ProgramValues& v, std::string_view slot, SaveOrder order, bool withName) {
+    const std::string section = recordSection(slot);
+    for (std::size_t n = 0; n < kKeys.size(); ++n) {
+        const Key& k = kKeys[order == SaveOrder::exit ? kExitOrder[n] : n];
+        if (!withName && std::string_view(k.name) == "currentplayer") continue;
+        writeKey(store, v, k, section);
+    }
+    store.flush();
+}
+
+std::string readPlayerName(StorePort& store, std::string_view slot) {
+    return store.read(kOptionsApp, recordSection(slot), "currentplayer");
+}
+
+bool readNoticeFlag(StorePort& store, std::int16_t& flag) {
+    return readNumber(store, kNoticeApp, kNoticeSection, kNoticeKey, flag);
+}
+
+void saveNoticeFlag(StorePort& store) {
+    store.write(kNoticeApp, kNoticeSection, kNoticeKey, numberText(-1));
+    store.flush();
+}
+
+}  // namespace tonvale

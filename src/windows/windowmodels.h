@@ -1,0 +1,36 @@
+#pragma once
+// Control models of the pay-table window `tonvalepays`, the about window
+// `abouttonvale` and the advert window `popuptonvale`. Each window's `form` is
+// visible while the window is open; the view shows a dialog for it then.
+#include "core/controls.h"
+
+namespace tonvale {
+
+struct PaytableWindow : ControlSet {
+    static constexpr int kWidth = 7485;
+    static constexpr int kHeight = 5640;
+    PaytableWindow();
+
+    Control form;      // "tonvalepays", caption "PAYTABLE", the pay-table picture as background
+    Control Command1;  // "close  paytable"
+};
+
+struct AboutWindow : ControlSet {
+    static constexpr int kWidth = 5730;
+    static constexpr int kHeight = 2865;
+    AboutWindow();
+
+    Control form;  // "abouttonvale", black background
+    Control picIcon, lblTitle, Btnxit, Label2, cmdvimble, lblfeedback, cmdfeedback, Picture2;
+};
+
+struct AdvertWindow : ControlSet {
+    static constexpr int kWidth = 7545;
+    static constexpr int kHeight = 6765;
+    AdvertWindow();
+
+    Control form;  // "popuptonvale", light yellow background
+    Control Picture1, SSCommand2;
+};
+
+}  // namespace tonvale
