@@ -1,0 +1,25 @@
+// The desktop game: the Qt platform, the game model and its main window.
+#include <QApplication>
+
+#include "core/game.h"
+#include "ui/gamewindow.h"
+#include "ui/qtports.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tonvale"));
+    QApplication::setOrganizationName(QStringLiteral("Tonvale"));
+
+    tonvale::QtPlatform platform;
+    platform.sound.preload();
+    tonvale::Game game(platform.ports());
+
+    tonvale::GameWindow window(game);
+    window.attach(platform);
+    window.show();
+    window.centreOnScreen();
+    game.startup.Form_Load();
+    window.sync();
+    if (game.m.ended) return 0;
+    return QApplication::exec();
+}

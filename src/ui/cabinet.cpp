@@ -1,0 +1,145 @@
+#include "ui/cabinet.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "core/game.h"
+
+namespace tonvale {
+
+CabinetWidget::CabinetWidget(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize CabinetWidget::sizeHint() const { return QSize(MainWindow::kWidth / 15, MainWindow::kHeight / 15); }
+QSize CabinetWidget::minimumSizeHint() const { return QSize(MainWindow::kWidth / 60, MainWindow::kHeight / 60); }
+
+ViewGeometry CabinetWidget::geometryNow() const { return ViewGeometry(QSizeF(size()), devicePixelRatioF()); }
+
+QPointF CabinetWidget::centreOf(const Control& c) const { return geometryNow().rect(c).center(); }
+
+Control* CabinetWidget::controlAt(QPointF pos) const {
+    const QPointF t = geometryNow().toTwips(pos);
+    const auto inside = [&t](const Control& c) {
+        const int l = c.absLeft(), top = c.absTop();
+        return t.x() >= l && t.x() < l + c.width && t.y() >= top && t.y() < top + c.height;
+    };
+    const MainWindow& ui = game_.m.ui;
+    if (!inside(ui.form)) return nullptr;
+    const auto& all = ui.all();
+    for (auto it = all.rbegin(); it != all.rend(); ++it) {
+        Control* c = *it;
+        // Shapes take no mouse; hidden or disabled controls let it through to what
+        // lies below, and a container only passes it on inside its own area.
+        if (c == &ui.form || c->kind == ControlKind::shape || c->width <= 0 || c->height <= 0) continue;
+        if (!c->live() || !inside(*c)) continue;
+        bool inContainers = true;
+        for (const Control* a = c->parent; a && a->parent; a = a->parent) inContainers = inContainers && inside(*a);
+        if (inContainers) return c;
+    }
+    return nullptr;
+}
+
+Control& CabinetWidget::target(QPointF pos) const {
+    Control* c = controlAt(pos);
+    return c ? *c : game_.m.ui.form;
+}
+
+void CabinetWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    painter_.paint(p, game_.m.ui, geometryNow(), pressed_);
+}
+
+void CabinetWidget::after() {
+    update();
+    emit modelTouched();
+}
+
+void CabinetWidget::ticked() { after(); }
+
+void CabinetWidget::mousePressEvent(QMouseEvent* e) {
+    if (pressed_) return;  // one press at a time; further buttons are ignored
+    Control& c = target(e->position());
+    pressed_ = &c;
+    update();
+    const bool handled = game_.mouseDown(c);
+    emit routed(QString::fromStdString(c.fullName()), Ev::MouseDown, handled);
+    after();
+}
+
+void CabinetWidget::mouseReleaseEvent(QMouseEvent* e) {
+    if (!pressed_ || e->buttons() != Qt::NoButton) return;
+    Control& c = *pressed_;
+    pressed_ = nullptr;
+    // The release goes to the pressed control even when the press hid it; a click
+    // is a release over the control that was pressed.
+    const bool up = game_.mouseUp(c);
+    emit routed(QString::fromStdString(c.fullName()), Ev::MouseUp, up);
+    const QPointF t = geometryNow().toTwips(e->position());
+    const bool over = &c != &game_.m.ui.form && t.x() >= c.absLeft() && t.x() < c.absLeft() + c.width &&
+                      t.y() >= c.absTop() && t.y() < c.absTop() + c.height;
+    if (over) {
+        const bool clicked = game_.click(c);
+        emit routed(QString::fromStdString(c.fullName()), Ev::Click, clicked);
+    }
+    after();
+}
+
+void CabinetWidget::mouseMoveEvent(QMouseEvent* e) {
+    // While a button is held the pressed control keeps the mouse.
+    Control& c = pressed_ ? *pressed_ : target(e->position());
+    const bool handled = game_.mouseMove(c);
+    if (handled) emit routed(QString::fromStdString(c.fullName()), Ev::MouseMove, handled);
+    after();
+}
+
+int keyCodeOf(const QKeyEvent& e) {
+    switch (e.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Space: return 32;
+    default: break;
+    }
+    const QString text = e.text();
+    if (text.size() != 1) return 0;
+    const char16_t ch = text.at(0).unicode();
+    return ch < 256 ? static_cast<int>(ch) : 0;
+}
+
+void CabinetWidget::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F11) {
+        QWidget* w = window();
+        w->setWindowState(w->windowState() ^ Qt::WindowFullScreen);
+        return;
+    }
+    const int code = keyCodeOf(*e);
+    if (code == 0) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    game_.keyPress(game_.m.ui.form, code);
+    after();
+}
+
+bool CabinetWidget::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const Control* c = controlAt(help->pos());
+        if (c && !c->tooltip.empty())
+            QToolTip::showText(help->globalPos(), QString::fromStdString(c->tooltip), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+}  // namespace tonvale

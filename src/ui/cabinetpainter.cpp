@@ -1,0 +1,267 @@
+#include "ui/cabinetpainter.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLinearGradient>
+
+#include <cmath>
+
+#include "spin/strips.h"
+
+namespace tonvale {
+
+namespace {
+
+const QColor kIvory(0xfb, 0xf6, 0xe9);
+const QColor kIvoryShadow(0xe6, 0xdc, 0xc3);
+const QColor kGoldHi(0xf5, 0xd7, 0x7a);
+const QColor kGold(0xc9, 0x96, 0x2c);
+const QColor kGoldLo(0x8c, 0x64, 0x18);
+const QColor kWalnut(0x5b, 0x3a, 0x1e);
+const QColor kWalnutHi(0x8a, 0x5a, 0x2b);
+const QColor kVelvetLo(0x2a, 0x06, 0x10);
+const QColor kWarning(0xd8, 0x43, 0x2f);
+const QColor kBlueHi(0x2d, 0x6c, 0xdf);
+const QColor kBlueLo(0x12, 0x3a, 0x8c);
+
+QString tilePath(int reel, int cell) {
+    if (reel == 3 && cell == kLogoStripCell) return QStringLiteral(":/pictures/sym_logo.svg");
+    const Symbol s = kStrips[static_cast<std::size_t>(reel - 1)][static_cast<std::size_t>(cell)];
+    return QStringLiteral(":/pictures/sym_%1.svg").arg(QLatin1String(symbolName(s).data(),
+                                                                      static_cast<int>(symbolName(s).size())));
+}
+
+// The reel number of a strip picture "reel1".."reel5", else 0.
+int stripReel(const std::string& picture) {
+    if (picture.size() == 5 && picture.compare(0, 4, "reel") == 0 && picture[4] >= '1' && picture[4] <= '5')
+        return picture[4] - '0';
+    return 0;
+}
+
+// A readable fallback for a picture button whose picture is missing: "btn_spin" -> "SPIN".
+QString placeholderCaption(const std::string& picture) {
+    QString s = QString::fromStdString(picture);
+    if (s.startsWith(QLatin1String("btn_"))) s = s.mid(4);
+    return s.replace(QLatin1Char('_'), QLatin1Char(' ')).toUpper();
+}
+
+}  // namespace
+
+ViewGeometry::ViewGeometry(QSizeF view, qreal dpr) : dpr_(dpr > 0 ? dpr : 1) {
+    const qreal sx = view.width() / MainWindow::kWidth;
+    const qreal sy = view.height() / MainWindow::kHeight;
+    scale_ = std::max<qreal>(std::min(sx, sy), 1e-6);
+    const QSizeF used(MainWindow::kWidth * scale_, MainWindow::kHeight * scale_);
+    origin_ = QPointF((view.width() - used.width()) / 2, (view.height() - used.height()) / 2);
+}
+
+QRectF ViewGeometry::rect(double left, double top, double width, double height) const {
+    return QRectF(origin_.x() + left * scale_, origin_.y() + top * scale_, width * scale_, height * scale_);
+}
+
+QRectF ViewGeometry::snapped(const QRectF& r) const {
+    const qreal l = std::round(r.left() * dpr_), t = std::round(r.top() * dpr_);
+    const qreal rr = std::round(r.right() * dpr_), b = std::round(r.bottom() * dpr_);
+    return QRectF(l / dpr_, t / dpr_, (rr - l) / dpr_, (b - t) / dpr_);
+}
+
+QSize ViewGeometry::devicePixels(const QRectF& s) const {
+    return QSize(static_cast<int>(std::lround(s.width() * dpr_)), static_cast<int>(std::lround(s.height() * dpr_)));
+}
+
+QPointF ViewGeometry::toTwips(QPointF viewPos) const {
+    return QPointF((viewPos.x() - origin_.x()) / scale_, (viewPos.y() - origin_.y()) / scale_);
+}
+
+bool CabinetPainter::drawPicture(QPainter& p, const QString& path, const QRectF& viewRect) {
+    const QRectF s = g_.snapped(viewRect);
+    const QPixmap pm = sprites_.get(path, g_.devicePixels(s), g_.dpr());
+    if (pm.isNull()) return false;
+    p.drawPixmap(s.topLeft(), pm);
+    return true;
+}
+
+bool CabinetPainter::drawPicture(QPainter& p, const std::string& picture, const Control& c) {
+    return drawPicture(p, picturePath(picture), g_.rect(c));
+}
+
+void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed) {
+    g_ = g;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF area = g_.snapped(g_.area());
+    p.setClipRect(area);
+    for (const Control* c : ui.all()) {
+        if (c->width <= 0 || c->height <= 0) continue;
+        const bool parentShown = !c->parent || c->parent->shown();
+        // A picture button hides itself while held down; it is drawn pressed meanwhile.
+        const bool pressedLook = c == pressed && c->kind == ControlKind::picbutton && parentShown;
+        if (!c->shown() && !pressedLook) continue;
+        p.save();
+        // Containers clip what they hold.
+        QRectF clip = area;
+        for (const Control* a = c->parent; a && a->parent; a = a->parent) clip &= g_.snapped(g_.rect(*a));
+        p.setClipRect(clip);
+        paintControl(p, ui, *c, pressedLook);
+        p.restore();
+    }
+    p.restore();
+}
+
+void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Control& c, bool pressedLook) {
+    const QRectF r = g_.rect(c);
+    switch (c.kind) {
+    case ControlKind::window:
+        if (!drawPicture(p, QStringLiteral(":/pictures/cabinet.svg"), r)) p.fillRect(r, kVelvetLo);
+        return;
+    case ControlKind::image:
+        if (const int reel = stripReel(c.picture)) {
+            paintStrip(p, c, reel);
+            return;
+        }
+        drawPicture(p, c.picture, c);
+        break;
+    case ControlKind::picture:
+        if (&c == &ui.menupic) {
+            paintPanel(p, r);
+        } else if (!c.picture.empty()) {
+            drawPicture(p, c.picture, c);
+        } else if (c.parent == &ui.form && c.name.rfind("Picture", 0) == 0) {
+            // A reel window: the ivory well behind its strip.
+            p.fillRect(g_.snapped(r), kIvory);
+        }
+        break;
+    case ControlKind::picbutton: {
+        const bool down = pressedLook;
+        const bool dim = !down && !c.enabled;
+        if (dim) p.setOpacity(0.45);
+        bool drawn = false;
+        if (down) drawn = drawPicture(p, c.picture + "_down", c);
+        if (!drawn) drawn = drawPicture(p, c.picture, c);
+        if (!drawn) paintButton3d(p, c, placeholderCaption(c.picture), down);
+        p.setOpacity(1);
+        break;
+    }
+    case ControlKind::button:
+        if (c.picture.empty() || !drawPicture(p, c.picture, c)) {
+            if (!c.enabled) p.setOpacity(0.45);
+            paintButton3d(p, c, QString::fromStdString(c.caption), pressedLook);
+            p.setOpacity(1);
+            return;
+        }
+        break;
+    case ControlKind::label:
+        paintLabel(p, ui, c);
+        return;
+    case ControlKind::shape:
+        if (!drawPicture(p, c.picture, c)) {
+            p.fillRect(r, QColor(0x1d, 0x1a, 0x16, 110));
+            p.fillRect(r, QBrush(QColor(0x1d, 0x1a, 0x16, 160), Qt::BDiagPattern));
+        }
+        break;
+    case ControlKind::panel:
+        if (!drawPicture(p, c.picture, c)) {
+            p.setPen(QPen(kGoldHi, std::max<qreal>(1, 30 * g_.scale())));
+            p.setBrush(kWarning);
+            p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 6, 6);
+            paintText(p, r, c.caption.empty() ? QStringLiteral("Credit too low") : QString::fromStdString(c.caption),
+                      kIvory, true, 0.4);
+            return;
+        }
+        break;
+    case ControlKind::frame:
+    case ControlKind::option:
+    case ControlKind::textbox:
+        if (!c.picture.empty()) drawPicture(p, c.picture, c);
+        if (!c.caption.empty()) paintText(p, r, QString::fromStdString(c.caption), kIvory, false);
+        break;
+    }
+    if (!c.overlay.empty()) drawPicture(p, c.overlay, c);
+}
+
+void CabinetPainter::paintStrip(QPainter& p, const Control& strip, int reel) {
+    // Only the tiles that fall inside the reel window are drawn.
+    const QRectF clip = p.clipBoundingRect();
+    const int left = strip.absLeft();
+    const int top = strip.absTop();
+    for (int cell = 0; cell < kStripCells; ++cell) {
+        const QRectF tile = g_.rect(left, top + cell * kCellTwips, kCellTwips, kCellTwips);
+        if (!clip.isEmpty() && !tile.intersects(clip)) continue;
+        drawPicture(p, tilePath(reel, cell), tile);
+    }
+}
+
+void CabinetPainter::paintLabel(QPainter& p, const MainWindow& ui, const Control& c) {
+    const QRectF r = g_.rect(c);
+    if (!c.picture.empty() && !drawPicture(p, c.picture, c) && &c == &ui.spinsleft) {
+        // The free-spin message band.
+        QLinearGradient band(r.topLeft(), r.bottomLeft());
+        band.setColorAt(0, kBlueHi);
+        band.setColorAt(1, kBlueLo);
+        p.setPen(QPen(kGoldHi, std::max<qreal>(1, 25 * g_.scale())));
+        p.setBrush(band);
+        p.drawRoundedRect(r.adjusted(1, 1, -1, -1), r.height() / 4, r.height() / 4);
+    }
+    if (c.caption.empty()) return;
+    const bool jackpotMeter = &c == &ui.lblgrand || &c == &ui.lblmajor || &c == &ui.lblminor;
+    const bool big = &c == &ui.lbljackpotwon;
+    const QColor colour = (jackpotMeter || big) ? kGoldHi : kIvory;
+    paintText(p, r, QString::fromStdString(c.caption), colour, jackpotMeter || big, big ? 0.7 : 0.62);
+}
+
+void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, bool bold,
+                               qreal fill) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(bold);
+    qreal px = std::max<qreal>(1, box.height() * fill);
+    font.setPixelSize(static_cast<int>(px));
+    // Shrink until the line fits the box.
+    const qreal room = box.width() * 0.94;
+    for (int i = 0; i < 8; ++i) {
+        const qreal w = QFontMetricsF(font).horizontalAdvance(text);
+        if (w <= room || px <= 4) break;
+        px = std::max<qreal>(4, std::floor(px * room / w));
+        font.setPixelSize(static_cast<int>(px));
+    }
+    p.setFont(font);
+    // A dark drop shadow keeps light text legible on any picture.
+    const qreal d = std::max<qreal>(1, px / 14);
+    p.setPen(QColor(0, 0, 0, 170));
+    p.drawText(box.translated(d, d), Qt::AlignCenter, text);
+    p.setPen(colour);
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
+void CabinetPainter::paintPanel(QPainter& p, const QRectF& r) {
+    QLinearGradient wood(r.topLeft(), r.bottomRight());
+    wood.setColorAt(0, kWalnutHi);
+    wood.setColorAt(0.35, kWalnut);
+    wood.setColorAt(1, QColor(0x2e, 0x1c, 0x0c));
+    const qreal edge = std::max<qreal>(1.5, 40 * g_.scale());
+    p.setPen(QPen(kGold, edge));
+    p.setBrush(wood);
+    p.drawRoundedRect(r.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2), 3 * edge, 3 * edge);
+}
+
+void CabinetPainter::paintButton3d(QPainter& p, const Control& c, const QString& caption, bool down) {
+    const QRectF r = g_.rect(c);
+    const qreal edge = std::max<qreal>(1.5, 30 * g_.scale());
+    QLinearGradient gold(r.topLeft(), r.bottomLeft());
+    gold.setColorAt(0, kGoldHi);
+    gold.setColorAt(0.5, kGold);
+    gold.setColorAt(1, kGoldLo);
+    QLinearGradient face(r.topLeft(), r.bottomLeft());
+    face.setColorAt(0, down ? kWalnut : kWalnutHi);
+    face.setColorAt(1, down ? kWalnutHi : QColor(0x3a, 0x24, 0x10));
+    const qreal radius = r.height() / 5;
+    p.setPen(Qt::NoPen);
+    p.setBrush(gold);
+    p.drawRoundedRect(r, radius, radius);
+    p.setBrush(face);
+    const QRectF inner = r.adjusted(edge, edge, -edge, -edge);
+    p.drawRoundedRect(inner, radius * 0.8, radius * 0.8);
+    if (!caption.isEmpty()) paintText(p, down ? inner.translated(0, edge / 2) : inner, caption, kGoldHi, true, 0.5);
+}
+
+}  // namespace tonvale

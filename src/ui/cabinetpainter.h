@@ -1,0 +1,62 @@
+#pragma once
+// Paints the main window's control model: the cabinet, the reels built from their
+// symbol tiles, the meters, the buttons and the panels, scaled to any view size.
+#include <QPainter>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+
+#include "core/controls.h"
+#include "ui/sprites.h"
+
+namespace tonvale {
+
+// Where the client area of 12315 x 8835 twips lies in a view: scaled uniformly,
+// centred, with bars on the long sides.
+class ViewGeometry {
+public:
+    ViewGeometry() = default;
+    ViewGeometry(QSizeF view, qreal dpr);
+
+    qreal scale() const { return scale_; }  // logical pixels per twip
+    qreal dpr() const { return dpr_; }
+    QRectF area() const { return rect(0, 0, MainWindow::kWidth, MainWindow::kHeight); }
+    QRectF rect(double left, double top, double width, double height) const;
+    QRectF rect(const Control& c) const { return rect(c.absLeft(), c.absTop(), c.width, c.height); }
+    // The same rectangle with its edges on whole device pixels, so that pictures are
+    // drawn 1:1 and neighbouring tiles meet without seams.
+    QRectF snapped(const QRectF& r) const;
+    QSize devicePixels(const QRectF& snappedRect) const;
+    QPointF toTwips(QPointF viewPos) const;
+
+private:
+    qreal scale_ = 1;
+    qreal dpr_ = 1;
+    QPointF origin_;
+};
+
+class CabinetPainter {
+public:
+    explicit CabinetPainter(SpriteCache& sprites) : sprites_(sprites) {}
+
+    // Paints the whole frame. `pressed` is the picture button held down, drawn with
+    // its pressed picture even while the model hides it.
+    void paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed = nullptr);
+
+private:
+    void paintControl(QPainter& p, const MainWindow& ui, const Control& c, bool pressedLook);
+    void paintStrip(QPainter& p, const Control& strip, int reel);
+    void paintLabel(QPainter& p, const MainWindow& ui, const Control& c);
+    void paintButton3d(QPainter& p, const Control& c, const QString& caption, bool down);
+    void paintPanel(QPainter& p, const QRectF& r);
+    void paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, bool bold,
+                   qreal fill = 0.62);
+    // Draws a picture over the control's rectangle; false when it does not exist.
+    bool drawPicture(QPainter& p, const QString& path, const QRectF& viewRect);
+    bool drawPicture(QPainter& p, const std::string& picture, const Control& c);
+
+    SpriteCache& sprites_;
+    ViewGeometry g_;
+};
+
+}  // namespace tonvale

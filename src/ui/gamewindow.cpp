@@ -1,0 +1,68 @@
+#include "ui/gamewindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "core/game.h"
+#include "ui/qtports.h"
+
+namespace tonvale {
+
+GameWindow::GameWindow(Game& game, QWidget* parent) : QWidget(parent), game_(game), cabinet_(new CabinetWidget(game, this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(cabinet_);
+    connect(cabinet_, &CabinetWidget::modelTouched, this, &GameWindow::sync);
+    setWindowTitle(QString::fromStdString(game_.m.ui.form.caption));
+    resize(cabinet_->sizeHint());
+    cabinet_->setFocus();
+}
+
+void GameWindow::attach(QtPlatform& platform) {
+    platform.timers.setTickHandler([this](TimerId id) {
+        game_.timerTick(id);
+        cabinet_->ticked();
+    });
+    platform.events.setView(cabinet_);
+    platform.desktop.setWindow(this);
+}
+
+void GameWindow::centreOnScreen() {
+    const QScreen* s = screen();
+    if (!s) return;
+    const QRect avail = s->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveCenter(avail.center());
+    move(frame.topLeft());
+}
+
+void GameWindow::sync() {
+    const Control& form = game_.m.ui.form;
+    const QString title = QString::fromStdString(form.caption);
+    if (windowTitle() != title) setWindowTitle(title);
+    if (isEnabled() != form.enabled) setEnabled(form.enabled);
+    if (game_.m.ended) return;
+    if (form.visible && !isVisible()) {
+        show();
+        if (!centred_) centreOnScreen();
+        centred_ = true;
+    } else if (!form.visible && isVisible()) {
+        hide();
+    }
+}
+
+void GameWindow::closeEvent(QCloseEvent* e) {
+    // Closing never cancels: the model saves the player and the program ends.
+    if (!game_.m.ended) game_.startup.Form_QueryUnload();
+    e->accept();
+    QCoreApplication::quit();
+}
+
+void GameWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !game_.m.ended) game_.startup.Form_Activate();
+    QWidget::changeEvent(e);
+}
+
+}  // namespace tonvale

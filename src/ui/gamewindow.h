@@ -1,0 +1,38 @@
+#pragma once
+// The main window of the desktop game: the cabinet as its content, its caption,
+// visibility and enabled state following the model's form, and closing it ends
+// the game the way the model says.
+#include <QWidget>
+
+#include "ui/cabinet.h"
+
+namespace tonvale {
+
+class Game;
+struct QtPlatform;
+
+class GameWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit GameWindow(Game& game, QWidget* parent = nullptr);
+
+    // Wires the Qt ports to this window: timer ticks, present(), message boxes.
+    void attach(QtPlatform& platform);
+    CabinetWidget& cabinet() { return *cabinet_; }
+    void centreOnScreen();
+
+public slots:
+    // Caption, shown and enabled from the model's form.
+    void sync();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    Game& game_;
+    CabinetWidget* cabinet_;
+    bool centred_ = false;
+};
+
+}  // namespace tonvale

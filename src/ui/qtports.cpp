@@ -1,0 +1,191 @@
+#include "ui/qtports.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFile>
+#include <QMessageBox>
+#include <QNetworkInformation>
+#include <QThread>
+#include <QUrl>
+
+#include "core/machine.h"
+
+namespace tonvale {
+
+QtRandom::QtRandom() {
+    std::random_device device;
+    std::seed_seq seed{device(), device(), device(), device()};
+    engine_.seed(seed);
+}
+
+int QtRandom::draw(int n) {
+    if (n < 1) return 1;
+    const std::uint64_t bits = engine_() >> 32;  // r = bits / 2^32, in [0, 1)
+    return static_cast<int>((bits * static_cast<std::uint64_t>(n)) >> 32) + 1;
+}
+
+QtTimers::QtTimers() {
+    for (int i = 0; i < kTimerCount; ++i) {
+        auto t = std::make_unique<QTimer>();
+        t->setTimerType(Qt::PreciseTimer);
+        const auto id = static_cast<TimerId>(i);
+        QObject::connect(t.get(), &QTimer::timeout, [this, id] {
+            if (tick_) tick_(id);
+        });
+        timers_[static_cast<std::size_t>(i)] = std::move(t);
+    }
+}
+
+void QtTimers::timerChanged(TimerId id, bool enabled, int intervalMs) {
+    QTimer& t = *timers_[static_cast<std::size_t>(id)];
+    if (!enabled) {
+        t.stop();
+        t.setInterval(intervalMs);
+        return;
+    }
+    // Setting the interval of a running timer starts its count again.
+    t.start(intervalMs);
+}
+
+void QtTimers::stopAll() {
+    for (auto& t : timers_) t->stop();
+    tick_ = nullptr;
+}
+
+void QtEvents::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtEvents::sleep(int ms) {
+    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void QtEvents::present() {
+    if (view_ && view_->isVisible()) view_->repaint();
+}
+
+void QtEvents::wait(int ms) {
+    if (ms <= 0) {
+        doEvents();
+        return;
+    }
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void QtSound::preload() {
+    for (int clip = kFirstClip; clip <= kLastClip; ++clip)
+        if (isClip(clip)) effect(clip);
+}
+
+QSoundEffect* QtSound::effect(int clip) {
+    if (!isClip(clip)) return nullptr;
+    auto found = effects_.find(clip);
+    if (found != effects_.end()) return found->second.get();
+    // A clip missing from the resources stays empty: playing it does nothing.
+    const QString path = QStringLiteral(":/sounds/RESOURCE_ID_%1.wav").arg(clip);
+    std::unique_ptr<QSoundEffect> e;
+    if (QFile::exists(path)) {
+        e = std::make_unique<QSoundEffect>();
+        e->setSource(QUrl(QStringLiteral("qrc") + path));
+    }
+    QSoundEffect* raw = e.get();
+    effects_.emplace(clip, std::move(e));
+    return raw;
+}
+
+void QtSound::start(int clip, int loops) {
+    stop();
+    QSoundEffect* e = effect(clip);
+    if (!e) return;
+    e->setLoopCount(loops);
+    e->play();
+    current_ = e;
+}
+
+void QtSound::play(int clip) { start(clip, 1); }
+void QtSound::playLoop(int clip) { start(clip, QSoundEffect::Infinite); }
+
+void QtSound::stop() {
+    if (current_) current_->stop();
+    current_ = nullptr;
+}
+
+QSettings& QtStore::settings(const std::string& app) {
+    auto found = files_.find(app);
+    if (found != files_.end()) return *found->second;
+    QString org = QCoreApplication::organizationName();
+    if (org.isEmpty()) org = QStringLiteral("Tonvale");
+    auto s = std::make_unique<QSettings>(org, QString::fromStdString(app));
+    QSettings& ref = *s;
+    files_.emplace(app, std::move(s));
+    return ref;
+}
+
+namespace {
+QString keyPath(const std::string& section, const std::string& key) {
+    return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
+}
+}  // namespace
+
+std::string QtStore::read(const std::string& app, const std::string& section, const std::string& key) {
+    return settings(app).value(keyPath(section, key)).toString().toStdString();
+}
+
+bool QtStore::write(const std::string& app, const std::string& section, const std::string& key,
+                    const std::string& value) {
+    QSettings& s = settings(app);
+    s.setValue(keyPath(section, key), QString::fromStdString(value));
+    s.sync();
+    return s.status() == QSettings::NoError;
+}
+
+void QtStore::flush() {
+    for (auto& [app, s] : files_) s->sync();
+}
+
+Answer QtDesktop::message(const std::string& title, const std::string& text, MsgIcon icon, MsgButtons buttons) {
+    QMessageBox box(window_);
+    box.setWindowTitle(QString::fromStdString(title));
+    // The texts break their lines with a carriage return alone.
+    QString body = QString::fromStdString(text);
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setText(body);
+    switch (icon) {
+    case MsgIcon::none: box.setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    if (buttons == MsgButtons::yesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? Answer::yes : Answer::no;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return Answer::ok;
+}
+
+bool QtDesktop::openLink(const std::string& link) {
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(link)));
+}
+
+bool QtDesktop::isConnected() {
+    // Without a reachability backend nothing can be told: count it as connected.
+    static const bool loaded =
+        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
+    const QNetworkInformation* info = loaded ? QNetworkInformation::instance() : nullptr;
+    if (!info) return true;
+    const auto r = info->reachability();
+    return r == QNetworkInformation::Reachability::Online || r == QNetworkInformation::Reachability::Unknown;
+}
+
+void QtDesktop::quit() {
+    // The model has ended; no timer may tick into it any more.
+    if (timers_) timers_->stopAll();
+    QCoreApplication::quit();
+}
+
+}  // namespace tonvale

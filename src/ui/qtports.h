@@ -1,0 +1,126 @@
+#pragma once
+// The desktop platform: Qt implementations of the ports the game model calls.
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QSettings>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <random>
+
+#include "core/ports.h"
+
+namespace tonvale {
+
+// One engine, seeded once; r = 32 random bits / 2^32, draw = Int(r * n) + 1.
+class QtRandom : public RandomPort {
+public:
+    QtRandom();
+    int draw(int n) override;
+
+private:
+    std::mt19937_64 engine_;
+};
+
+class QtClock : public ClockPort {
+public:
+    QtClock() { timer_.start(); }
+    std::int64_t nowMs() override { return timer_.elapsed(); }
+
+private:
+    QElapsedTimer timer_;
+};
+
+// One precise QTimer per named timer of the main window.
+class QtTimers : public TimerPort {
+public:
+    using TickFn = std::function<void(TimerId)>;
+    QtTimers();
+    void setTickHandler(TickFn fn) { tick_ = std::move(fn); }
+    void timerChanged(TimerId id, bool enabled, int intervalMs) override;
+    void stopAll();
+    bool active(TimerId id) const { return timers_[static_cast<std::size_t>(id)]->isActive(); }
+    int interval(TimerId id) const { return timers_[static_cast<std::size_t>(id)]->interval(); }
+
+private:
+    std::array<std::unique_ptr<QTimer>, kTimerCount> timers_;
+    TickFn tick_;
+};
+
+class QtEvents : public EventsPort {
+public:
+    // The widget that present() paints at once; set when the view exists.
+    void setView(QWidget* view) { view_ = view; }
+    void doEvents() override;
+    void sleep(int ms) override;
+    void present() override;
+    void wait(int ms) override;
+
+private:
+    QPointer<QWidget> view_;
+};
+
+// Clips from the program's resources, one playing at a time.
+class QtSound : public SoundPort {
+public:
+    // Loads every clip now, so the first play of each does not wait for its file.
+    void preload();
+    void play(int clip) override;
+    void playLoop(int clip) override;
+    void stop() override;
+
+private:
+    QSoundEffect* effect(int clip);
+    void start(int clip, int loops);
+    std::map<int, std::unique_ptr<QSoundEffect>> effects_;
+    QSoundEffect* current_ = nullptr;
+};
+
+// The per-user settings store: one QSettings file per application name.
+class QtStore : public StorePort {
+public:
+    std::string read(const std::string& app, const std::string& section, const std::string& key) override;
+    bool write(const std::string& app, const std::string& section, const std::string& key,
+               const std::string& value) override;
+    void flush() override;
+
+private:
+    QSettings& settings(const std::string& app);
+    std::map<std::string, std::unique_ptr<QSettings>> files_;
+};
+
+class QtDesktop : public DesktopPort {
+public:
+    // The window message boxes belong to; the timers that must stop at the end.
+    void setWindow(QWidget* window) { window_ = window; }
+    void setTimers(QtTimers* timers) { timers_ = timers; }
+    Answer message(const std::string& title, const std::string& text, MsgIcon icon, MsgButtons buttons) override;
+    bool openLink(const std::string& link) override;
+    bool isConnected() override;
+    void quit() override;
+
+private:
+    QPointer<QWidget> window_;
+    QtTimers* timers_ = nullptr;
+};
+
+// All Qt ports together.
+struct QtPlatform {
+    QtPlatform() { desktop.setTimers(&timers); }
+    QtRandom random;
+    QtClock clock;
+    QtTimers timers;
+    QtEvents events;
+    QtSound sound;
+    QtStore store;
+    QtDesktop desktop;
+    Ports ports() { return Ports{random, clock, timers, events, sound, store, desktop}; }
+};
+
+}  // namespace tonvale

@@ -1,0 +1,46 @@
+#pragma once
+// Pictures of the game: SVG files compiled in as resources, rendered at the exact
+// device size they are drawn at and kept for the next frame.
+#include <QHash>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+class QSvgRenderer;
+
+namespace tonvale {
+
+// The resource path of a picture named by the control model ("ImageList3/27",
+// "morphing/4", "btn_spin"), or "" for a name that maps to nothing.
+QString picturePath(const std::string& picture);
+
+class SpriteCache {
+public:
+    SpriteCache();
+    ~SpriteCache();
+    SpriteCache(const SpriteCache&) = delete;
+    SpriteCache& operator=(const SpriteCache&) = delete;
+
+    // The picture rendered to `devicePixels` with the given device pixel ratio; a null
+    // pixmap when the picture does not exist.
+    QPixmap get(const QString& path, QSize devicePixels, qreal dpr);
+    QPixmap picture(const std::string& picture, QSize devicePixels, qreal dpr) {
+        return get(picturePath(picture), devicePixels, dpr);
+    }
+    bool exists(const QString& path);
+
+    // Pixmaps kept at the moment, for tests and the budget.
+    int size() const { return static_cast<int>(pixmaps_.size()); }
+    void clear() { pixmaps_.clear(); bytes_ = 0; }
+
+private:
+    QSvgRenderer* renderer(const QString& path);
+    QHash<QString, std::shared_ptr<QSvgRenderer>> renderers_;  // null for a missing file
+    QHash<QString, QPixmap> pixmaps_;
+    qint64 bytes_ = 0;
+};
+
+}  // namespace tonvale

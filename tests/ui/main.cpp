@@ -1,0 +1,27 @@
+// The view's tests run offscreen with a real QApplication.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // A private runtime and settings folder: the store tests never touch the user's.
+    QTemporaryDir home;
+    const QByteArray runtime = (home.path() + QStringLiteral("/run")).toLocal8Bit();
+    const QByteArray config = (home.path() + QStringLiteral("/config")).toLocal8Bit();
+    QDir().mkpath(QString::fromLocal8Bit(runtime));
+    QFile::setPermissions(QString::fromLocal8Bit(runtime), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                QFileDevice::ExeOwner);
+    setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
+    setenv("XDG_CONFIG_HOME", config.constData(), 1);
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("TonvaleTest"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
