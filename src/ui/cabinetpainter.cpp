@@ -13,7 +13,7 @@ namespace tonvale {
 namespace {
 
 const QColor kIvory(0xfb, 0xf6, 0xe9);
-const QColor kIvoryShadow(0xe6, 0xdc, 0xc3);
+const QColor kInk(0x1d, 0x1a, 0x16);
 const QColor kGoldHi(0xf5, 0xd7, 0x7a);
 const QColor kGold(0xc9, 0x96, 0x2c);
 const QColor kGoldLo(0x8c, 0x64, 0x18);
@@ -206,8 +206,11 @@ void CabinetPainter::paintLabel(QPainter& p, const MainWindow& ui, const Control
     if (c.caption.empty()) return;
     const bool jackpotMeter = &c == &ui.lblgrand || &c == &ui.lblmajor || &c == &ui.lblminor;
     const bool big = &c == &ui.lbljackpotwon;
-    const QColor colour = (jackpotMeter || big) ? kGoldHi : kIvory;
-    paintText(p, r, QString::fromStdString(c.caption), colour, jackpotMeter || big, big ? 0.7 : 0.62);
+    // The gamble panel is light parchment: its labels are written in ink.
+    const bool onParchment = c.parent == &ui.pandouble;
+    const QColor colour = onParchment ? kInk : (jackpotMeter || big) ? kGoldHi : kIvory;
+    paintText(p, r, QString::fromStdString(c.caption), colour, jackpotMeter || big || onParchment,
+              big ? 0.7 : 0.62);
 }
 
 void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, bool bold,
@@ -225,10 +228,12 @@ void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& te
         font.setPixelSize(static_cast<int>(px));
     }
     p.setFont(font);
-    // A dark drop shadow keeps light text legible on any picture.
-    const qreal d = std::max<qreal>(1, px / 14);
-    p.setPen(QColor(0, 0, 0, 170));
-    p.drawText(box.translated(d, d), Qt::AlignCenter, text);
+    // A drop shadow keeps light text legible on any picture.
+    if (colour.lightness() > 128) {
+        const qreal d = std::max<qreal>(1, px / 14);
+        p.setPen(QColor(0, 0, 0, 170));
+        p.drawText(box.translated(d, d), Qt::AlignCenter, text);
+    }
     p.setPen(colour);
     p.drawText(box, Qt::AlignCenter, text);
 }
