@@ -16,8 +16,8 @@ int main(int argc, char* argv[]) {
 
     tonvale::GameWindow window(game);
     window.attach(platform);
-    window.show();
     window.centreOnScreen();
+    window.show();
     game.startup.Form_Load();
     window.sync();
     if (game.m.ended) return 0;

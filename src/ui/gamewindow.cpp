@@ -33,6 +33,15 @@ void GameWindow::centreOnScreen() {
     const QScreen* s = screen();
     if (!s) return;
     const QRect avail = s->availableGeometry();
+    // The first time, the cabinet takes its natural size or as much of the screen as
+    // fits, keeping its shape.
+    if (!placed_) {
+        placed_ = true;
+        const QSize natural = cabinet_->sizeHint();
+        const QSize room(avail.width() * 9 / 10, avail.height() * 9 / 10);
+        if (natural.width() > room.width() || natural.height() > room.height())
+            resize(natural.scaled(room, Qt::KeepAspectRatio));
+    }
     QRect frame = frameGeometry();
     frame.moveCenter(avail.center());
     move(frame.topLeft());
@@ -45,9 +54,8 @@ void GameWindow::sync() {
     if (isEnabled() != form.enabled) setEnabled(form.enabled);
     if (game_.m.ended) return;
     if (form.visible && !isVisible()) {
+        centreOnScreen();
         show();
-        if (!centred_) centreOnScreen();
-        centred_ = true;
     } else if (!form.visible && isVisible()) {
         hide();
     }

@@ -19,6 +19,7 @@ public:
     // Wires the Qt ports to this window: timer ticks, present(), message boxes.
     void attach(QtPlatform& platform);
     CabinetWidget& cabinet() { return *cabinet_; }
+    // Centres the window on its screen; the first time also sizes it to fit.
     void centreOnScreen();
 
 public slots:
@@ -32,7 +33,7 @@ protected:
 private:
     Game& game_;
     CabinetWidget* cabinet_;
-    bool centred_ = false;
+    bool placed_ = false;
 };
 
 }  // namespace tonvale
