@@ -22,27 +22,7 @@ ViewGeometry CabinetWidget::geometryNow() const { return ViewGeometry(QSizeF(siz
 
 QPointF CabinetWidget::centreOf(const Control& c) const { return geometryNow().rect(c).center(); }
 
-Control* CabinetWidget::controlAt(QPointF pos) const {
-    const QPointF t = geometryNow().toTwips(pos);
-    const auto inside = [&t](const Control& c) {
-        const int l = c.absLeft(), top = c.absTop();
-        return t.x() >= l && t.x() < l + c.width && t.y() >= top && t.y() < top + c.height;
-    };
-    const MainWindow& ui = game_.m.ui;
-    if (!inside(ui.form)) return nullptr;
-    const auto& all = ui.all();
-    for (auto it = all.rbegin(); it != all.rend(); ++it) {
-        Control* c = *it;
-        // Shapes take no mouse; hidden or disabled controls let it through to what
-        // lies below, and a container only passes it on inside its own area.
-        if (c == &ui.form || c->kind == ControlKind::shape || c->width <= 0 || c->height <= 0) continue;
-        if (!c->live() || !inside(*c)) continue;
-        bool inContainers = true;
-        for (const Control* a = c->parent; a && a->parent; a = a->parent) inContainers = inContainers && inside(*a);
-        if (inContainers) return c;
-    }
-    return nullptr;
-}
+Control* CabinetWidget::controlAt(QPointF pos) const { return geometryNow().hit(game_.m.ui, pos); }
 
 Control& CabinetWidget::target(QPointF pos) const {
     Control* c = controlAt(pos);

@@ -47,11 +47,12 @@ QString placeholderCaption(const std::string& picture) {
 
 }  // namespace
 
-ViewGeometry::ViewGeometry(QSizeF view, qreal dpr) : dpr_(dpr > 0 ? dpr : 1) {
-    const qreal sx = view.width() / MainWindow::kWidth;
-    const qreal sy = view.height() / MainWindow::kHeight;
+ViewGeometry::ViewGeometry(QSizeF view, qreal dpr, QSize clientTwips)
+    : dpr_(dpr > 0 ? dpr : 1), client_(clientTwips.expandedTo(QSize(1, 1))) {
+    const qreal sx = view.width() / client_.width();
+    const qreal sy = view.height() / client_.height();
     scale_ = std::max<qreal>(std::min(sx, sy), 1e-6);
-    const QSizeF used(MainWindow::kWidth * scale_, MainWindow::kHeight * scale_);
+    const QSizeF used(client_.width() * scale_, client_.height() * scale_);
     origin_ = QPointF((view.width() - used.width()) / 2, (view.height() - used.height()) / 2);
 }
 
@@ -71,6 +72,27 @@ QSize ViewGeometry::devicePixels(const QRectF& s) const {
 
 QPointF ViewGeometry::toTwips(QPointF viewPos) const {
     return QPointF((viewPos.x() - origin_.x()) / scale_, (viewPos.y() - origin_.y()) / scale_);
+}
+
+Control* ViewGeometry::hit(const ControlSet& set, QPointF viewPos) const {
+    const QPointF t = toTwips(viewPos);
+    const auto inside = [&t](const Control& c) {
+        const int l = c.absLeft(), top = c.absTop();
+        return t.x() >= l && t.x() < l + c.width && t.y() >= top && t.y() < top + c.height;
+    };
+    if (t.x() < 0 || t.y() < 0 || t.x() >= client_.width() || t.y() >= client_.height()) return nullptr;
+    const auto& all = set.all();
+    for (auto it = all.rbegin(); it != all.rend(); ++it) {
+        Control* c = *it;
+        // Hidden or disabled controls let the mouse through to what lies below, and a
+        // container passes it on only inside its own area.
+        if (!c->parent || c->kind == ControlKind::shape || c->width <= 0 || c->height <= 0) continue;
+        if (!c->live() || !inside(*c)) continue;
+        bool inContainers = true;
+        for (const Control* a = c->parent; a && a->parent; a = a->parent) inContainers = inContainers && inside(*a);
+        if (inContainers) return c;
+    }
+    return nullptr;
 }
 
 bool CabinetPainter::drawPicture(QPainter& p, const QString& path, const QRectF& viewRect) {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
 #include <QSizeF>
 
 #include "core/controls.h"
@@ -11,16 +12,17 @@
 
 namespace tonvale {
 
-// Where the client area of 12315 x 8835 twips lies in a view: scaled uniformly,
-// centred, with bars on the long sides.
+// Where a window's client area (in twips; the main window's 12315 x 8835 unless
+// told otherwise) lies in a view: scaled uniformly, centred, with bars on the long
+// sides.
 class ViewGeometry {
 public:
     ViewGeometry() = default;
-    ViewGeometry(QSizeF view, qreal dpr);
+    ViewGeometry(QSizeF view, qreal dpr, QSize clientTwips = QSize(MainWindow::kWidth, MainWindow::kHeight));
 
     qreal scale() const { return scale_; }  // logical pixels per twip
     qreal dpr() const { return dpr_; }
-    QRectF area() const { return rect(0, 0, MainWindow::kWidth, MainWindow::kHeight); }
+    QRectF area() const { return rect(0, 0, client_.width(), client_.height()); }
     QRectF rect(double left, double top, double width, double height) const;
     QRectF rect(const Control& c) const { return rect(c.absLeft(), c.absTop(), c.width, c.height); }
     // The same rectangle with its edges on whole device pixels, so that pictures are
@@ -28,11 +30,16 @@ public:
     QRectF snapped(const QRectF& r) const;
     QSize devicePixels(const QRectF& snappedRect) const;
     QPointF toTwips(QPointF viewPos) const;
+    // The topmost control of `set` at a view position that takes the mouse: shown
+    // and enabled inside shown and enabled containers, shapes excepted; nullptr
+    // when only the window itself is there. Works for any window's controls.
+    Control* hit(const ControlSet& set, QPointF viewPos) const;
 
 private:
     qreal scale_ = 1;
     qreal dpr_ = 1;
     QPointF origin_;
+    QSize client_{MainWindow::kWidth, MainWindow::kHeight};
 };
 
 class CabinetPainter {
