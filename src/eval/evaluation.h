@@ -18,6 +18,8 @@ public:
 private:
     void freespinaward();        // three or more scatters
     void freespinbookkeeping();  // after each spin of a running series
+    void winTier();              // clip and autoplay wait by the size of the win
+    void bellAndJackpot();       // reel 3's bell picture; three bells start the jackpot
     Game& g_;
 };
 

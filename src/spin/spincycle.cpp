@@ -1,7 +1,51 @@
 // Spin start, bet and ways selection, the insert-credit button.
+#include "core/checked.h"
 #include "core/game.h"
+#include "core/money.h"
 
 namespace tonvale {
+
+namespace {
+
+constexpr int kCreditInsert = 5000;  // cents per press of the credit button
+
+// The stake against the credit. A short credit is told by clip 113 and the
+// no-money panel; the caller decides what else happens.
+bool creditCovers(Machine& m) {
+    if (m.s.stake() > m.s.bank) {
+        m.playClip(113);
+        m.ui.pannomoney.visible = true;
+        return false;
+    }
+    m.ui.pannomoney.visible = false;
+    return true;
+}
+
+// Outside a free-spin series a new spin forgets the last series and gamble.
+void seriesReset(Machine& m) {
+    MachineState& s = m.s;
+    m.playClip(115);
+    s.idleticks = 0;
+    s.bellframe = 0;
+    s.introticks = 0;
+    s.gamblecarry = 0;
+    s.gamblestake = 0;
+    s.freespintotal = 0;
+    s.wincounted = 0;
+}
+
+void spinStartMeters(Machine& m) {
+    m.ui.LABWIN.caption = "Good Luck";
+    m.ui.lblwin.caption = " ";
+    m.showTotalBet();
+    m.showCredit();
+}
+
+void clearScatterCells(MachineState& s) {
+    for (int reel = 1; reel <= 5; ++reel) s.scattercell[static_cast<std::size_t>(reel)] = 0;
+}
+
+}  // namespace
 
 void SpinCycle::bind(Bindings& b) {
     MainWindow& ui = g_.m.ui;
@@ -23,16 +67,165 @@ void SpinCycle::bind(Bindings& b) {
     b.routine("shaperefresh", [this] { shapeRefresh(); });
 }
 
-void SpinCycle::reelrun() {}
-void SpinCycle::btnspin_MouseDown() {}
+// The whole spin, evaluation and animation included, runs inside this call. The
+// spin controls refuse a press until it has returned: the spin lets events run at
+// a few points, and a second spin must never start inside the first.
+void SpinCycle::runSpin() {
+    spinning_ = true;
+    spinreel1();
+    spinning_ = false;
+}
+
+void SpinCycle::btnspin_MouseDown() {
+    if (spinning_) return;
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    m.ui.btnspin.visible = false;
+    m.doEvents();
+    m.ui.autoplayon.enabled = false;
+    auto refuse = [&m] {
+        m.ui.btncredit.enabled = true;
+        m.s.autoplaymode = 0;
+        m.doEvents();
+    };
+    if (s.freespinsawarded < 1) {
+        seriesReset(m);
+        if (!creditCovers(m)) return refuse();
+    }
+    // This check also applies inside a free-spin series.
+    if (!creditCovers(m)) return refuse();
+    m.ui.btnspin.enabled = false;
+    m.ui.btnoptions.enabled = false;
+    m.ui.btndouble.enabled = false;
+    if (s.freespinsawarded < 1) {
+        spinStartMeters(m);
+        m.setTimer(TimerId::Timerwincounter, false);
+    }
+    clearScatterCells(s);
+    runSpin();
+    m.ui.btnspin.visible = true;
+    m.ui.btnspin.enabled = true;
+    s.keycount = 0;
+    m.ui.autoplayon.enabled = true;
+}
+
 void SpinCycle::btnspin_MouseUp() { g_.m.ui.btnspin.visible = true; }
-void SpinCycle::btnstartall_Click() {}
-void SpinCycle::btnbet_MouseDown() {}
-void SpinCycle::btnbet_MouseUp() { g_.m.ui.btnbet.visible = true; }
-void SpinCycle::btnlines_MouseDown() {}
+
+// Pressed from code: by the space bar, by autoplay and by the free-spin timer. A
+// free spin skips the credit check and leaves the series' meters alone.
+void SpinCycle::btnstartall_Click() {
+    if (spinning_) return;
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    if (s.freespinsawarded <= 0) {
+        seriesReset(m);
+        if (!creditCovers(m)) {
+            m.ui.btnspin.enabled = false;
+            s.autoplaymode = 0;
+            m.doEvents();
+            return;
+        }
+    }
+    if (s.freespinsawarded < 1) {
+        spinStartMeters(m);
+        m.setTimer(TimerId::Timerwincounter, false);
+    }
+    clearScatterCells(s);
+    runSpin();
+    s.keycount = 0;
+    if (s.autoplaymode == 0) m.ui.btnspin.enabled = true;
+}
+
+void SpinCycle::shapeRefresh() {
+    MainWindow& ui = g_.m.ui;
+    // A shape hatches a top or bottom cell that the ways setting does not count;
+    // the shapes carry the numbers of those cells.
+    for (int i : MainWindow::kShapeIndexes)
+        ui.Shape[static_cast<std::size_t>(i)].visible = !cellCounts(i, g_.m.s.waysfactor);
+}
+
+void SpinCycle::btnlines_MouseDown() {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    m.ui.btnlines.visible = false;
+    m.playClip(115);
+    if (!addChecked(s.waysstep, 1) || s.waysstep > 5 || s.waysstep < 1) s.waysstep = 1;
+    const auto step = static_cast<std::size_t>(s.waysstep - 1);
+    s.waysfactor = static_cast<i16>(kWaysFactors[step]);
+    shapeRefresh();
+    m.ui.lbllines.caption = std::to_string(kWaysShown[step]);
+    m.showTotalBet();
+    m.hideFlashers();
+}
+
 void SpinCycle::btnlines_MouseUp() { g_.m.ui.btnlines.visible = true; }
-void SpinCycle::btncredit_MouseDown() {}
+
+void SpinCycle::btnbet_MouseDown() {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    m.ui.btnbet.visible = false;
+    // During a free-spin series the bet stays; the press only stops the win flash.
+    if (s.freespinsawarded <= 0) {
+        m.playClip(115);
+        s.idleticks = 0;
+        s.wildflashstep = 0;
+        s.multiplierpicture = 0;
+        s.gamblecarry = 0;
+        s.gamblestake = 0;
+        s.freespintotal = 0;
+        s.wincounted = 0;
+        s.rollstep = 0;
+        if (!addChecked(s.betstep, 1) || s.betstep > 5 || s.betstep < 1) s.betstep = 1;
+        s.bet = static_cast<i16>(kBets[static_cast<std::size_t>(s.betstep - 1)]);
+        m.ui.lblbet.caption = std::to_string(s.bet);
+        // The new bet stays in force even when the credit does not cover it; the
+        // next spin start refuses until credit is added.
+        if (s.stake() > s.bank) {
+            m.playClip(113);
+            m.ui.pannomoney.visible = true;
+            m.ui.btncredit.enabled = true;
+            s.autoplaymode = 0;
+            m.ui.autoplayon.enabled = false;
+            m.doEvents();
+            return;
+        }
+        m.ui.pannomoney.visible = false;
+        shapeRefresh();
+    }
+    m.ui.btncredit.enabled = false;
+    m.ui.btnlines.enabled = false;
+    m.setTimer(TimerId::Timerflash, false);
+    m.setTimer(TimerId::timerballflash, false);
+    if (s.freespinsawarded < 1) {
+        m.ui.btndouble.visible = true;
+        spinStartMeters(m);
+        m.setTimer(TimerId::Timerwincounter, false);
+    }
+    clearScatterCells(s);
+    m.doEvents();
+    if (s.autoplaymode == 0) {
+        m.ui.btnlines.enabled = true;
+        m.ui.btncredit.enabled = true;
+    }
+}
+
+void SpinCycle::btnbet_MouseUp() { g_.m.ui.btnbet.visible = true; }
+
+void SpinCycle::btncredit_MouseDown() {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    if (s.freespinsawarded > 1) return;
+    m.stopSound();
+    m.ui.btncredit.visible = false;
+    m.playClip(130);
+    addChecked(s.bank, kCreditInsert);
+    m.ui.pannomoney.visible = false;
+    addChecked(s.amountinvested, kCreditInsert);
+    m.showCredit();
+    m.ui.keypreview = true;
+    m.ui.autoplayon.enabled = true;
+}
+
 void SpinCycle::btncredit_MouseUp() { g_.m.ui.btncredit.visible = true; }
-void SpinCycle::shapeRefresh() {}
 
 }  // namespace tonvale

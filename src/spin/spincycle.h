@@ -36,11 +36,12 @@ public:
     // spin controls meanwhile is refused.
     bool spinning() const { return spinning_; }
 
-    // Counts of the last reel run, for tests: moves and pauses.
+    // Counts of the last reel run: strip placements and pauses.
     int moves = 0;
     int pauses = 0;
 
 private:
+    void runSpin();  // spinreel1 with the spin controls held off
     Game& g_;
     bool spinning_ = false;
 };

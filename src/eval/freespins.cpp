@@ -1,0 +1,113 @@
+// Free spins: the multiplier of each free spin, the award after three or more
+// scatters, the bookkeeping after each spin of a series, and the timer that starts
+// the next free spin.
+#include "core/checked.h"
+#include "core/game.h"
+#include "core/money.h"
+#include "eval/paytable.h"
+
+namespace tonvale {
+
+namespace {
+
+constexpr int kAwardPauseMs = 12000;  // the award is shown this long before the series starts
+constexpr i16 kIdleBeforeRespin = 59;  // idle ticks after which the next free spin starts
+
+std::string remainingCaption(const MachineState& s) {
+    return "     Freespins Remaining = " +
+           std::to_string(static_cast<int>(s.freespinsawarded) - static_cast<int>(s.freespinsplayed));
+}
+
+}  // namespace
+
+void Evaluation::freespinbusiness() {
+    MachineState& s = g_.m.s;
+    const int r = g_.m.draw(25);
+    if (r == 1) {
+        s.freespinmultiplier = 10;
+        s.multiplierpicture = 26;
+    } else if (r <= 5) {
+        s.freespinmultiplier = 5;
+        s.multiplierpicture = 22;
+    } else if (r <= 14) {
+        s.freespinmultiplier = 3;
+        s.multiplierpicture = 18;
+    } else {
+        s.freespinmultiplier = 2;
+        s.multiplierpicture = 14;
+    }
+}
+
+void Evaluation::freespinaward() {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
+    // The awarding spin counts as the first spin of the series, so the counter gets
+    // one more than the free spins won. A retrigger adds its full amount.
+    if (const auto scatter = decodeScatter(s.scattersum)) addChecked(s.freespinsawarded, scatter->freeSpins + 1);
+    addChecked(s.howmanyspins, 1);
+    s.autospinwait = 100;
+    addChecked(s.freespintotal, s.winamount);
+    ui.LABWIN.caption = std::to_string(s.freespintotal);
+    ui.panfreespin.visible = false;
+    ui.spinsleft.visible = true;
+    ui.spinsleft.caption = "** FREESPINS  AWARDED **";
+    ui.lblwin.caption = money(s.freespintotal);
+    ui.keypreview = false;
+    if (s.freespinsplayed == 0) m.playClip(126);
+    // The pause is measured on the monotonic clock and lets timers and input run
+    // meanwhile; a wait on the time of day would never end across midnight.
+    m.wait(kAwardPauseMs);
+    m.setTimer(TimerId::Timerrespin, true);
+}
+
+void Evaluation::freespinbookkeeping() {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
+    addChecked(s.freespinsplayed, 1);
+    ui.spinsleft.visible = true;
+    ui.spinsleft.caption = remainingCaption(s);
+    if (s.freespinsplayed < s.freespinsawarded) {
+        // Within a series the stake taken by the evaluation is given back.
+        m.setTimer(TimerId::Timerwincounter, true);
+        const i32 stake = s.stake();
+        subChecked(s.wager, stake);
+        subChecked(s.games, 1);
+        addChecked(s.bank, stake);
+        m.setTimer(TimerId::Timerrespin, true);
+        return;
+    }
+    // The last spin of the series keeps its stake: the series costs one stake.
+    s.freespinsover = 1;
+    ui.spinsleft.caption = "      Freespins Completed          ";
+    ui.takewin.visible = true;
+    m.setTimer(TimerId::Timerrespin, false);
+    ui.LABWIN.caption = std::to_string(s.freespintotal);
+    ui.lblwin.caption = money(s.freespintotal);
+    if (s.autoplaymode == 10) {
+        // Autoplay goes on with paid spins, so the total is collected for the player.
+        m.setTimer(TimerId::tmrautospin, true);
+        m.setTimer(TimerId::Timerwincounter, true);
+        g_.gamble.takewin_Click();
+    }
+}
+
+void Evaluation::Timerrespin_Timer() {
+    Machine& m = g_.m;
+    MachineState& s = m.s;
+    if (s.respinsounddone < 1) {
+        s.respinsoundpick = static_cast<i16>(m.draw(2));
+        m.playLoop(s.respinsoundpick == 1 ? 124 : 125);
+        s.respinsounddone = 1;
+    }
+    m.doEvents();
+    if (s.idleticks > kIdleBeforeRespin) {
+        m.ui.spinsleft.caption = remainingCaption(s);
+        s.idleticks = 0;
+        g_.spin.btnstartall_Click();
+        m.ui.keypreview = false;
+    }
+}
+
+}  // namespace tonvale
