@@ -120,7 +120,8 @@ void Gamble::bet(BetOn on, int suit) {
     ui.LABWIN.caption = "         No Win";
     ui.lblwin.caption = " ";
     ui.btndouble.enabled = false;
-    for (Control* c : {&ui.autoplayon, &ui.btncredit, &ui.btnlines, &ui.btnspin, &ui.btnbet}) c->enabled = true;
+    for (Control* c : {&ui.autoplayon, &ui.btncredit, &ui.btnlines, &ui.btnspin, &ui.btnbet})
+        c->enabled = true;
     ui.keypreview = true;
 }
 

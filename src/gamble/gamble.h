@@ -26,7 +26,7 @@ public:
 private:
     enum class BetOn { red, black, suit };
     void bet(BetOn on, int suit);
-    void showStake();           // risklab, lblblackred and lblsuit for the stake
+    void showStake();  // risklab, lblblackred and lblsuit for the stake
     void addToHistory(int card);
     void reveal(int card);
     Game& g_;

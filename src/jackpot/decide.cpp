@@ -68,9 +68,15 @@ void Jackpot::award() {
     // The prize kind is the field itself; the display and the payment follow it.
     s.jackpotfield = s.ballstop;
     switch (prizeOfField(s.ballstop)) {
-        case JackpotPrize::betx10: s.jackpotwon = s.betx10; break;
-        case JackpotPrize::betx20: s.jackpotwon = s.betx20; break;
-        case JackpotPrize::betx30: s.jackpotwon = s.betx30; break;
+        case JackpotPrize::betx10:
+            s.jackpotwon = s.betx10;
+            break;
+        case JackpotPrize::betx20:
+            s.jackpotwon = s.betx20;
+            break;
+        case JackpotPrize::betx30:
+            s.jackpotwon = s.betx30;
+            break;
         case JackpotPrize::minor:
             s.jackpotwon = s.minor;
             addChecked(s.minorwon, 1);
@@ -83,7 +89,8 @@ void Jackpot::award() {
             s.jackpotwon = s.grand;
             addChecked(s.grandwon, 1);
             break;
-        case JackpotPrize::none: break;
+        case JackpotPrize::none:
+            break;
     }
 
     m.playClip(128);

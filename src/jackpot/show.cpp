@@ -57,13 +57,26 @@ void Jackpot::tmrshowjackpot_Timer() {
         ui.lbljackpotwon.visible = true;
     };
     switch (prize) {
-        case JackpotPrize::minor: banner(1); break;
-        case JackpotPrize::major: banner(4); break;
-        case JackpotPrize::grand: banner(7); break;
-        case JackpotPrize::betx10: label("BET X 10  = ", s.betx10); break;
-        case JackpotPrize::betx20: label("BET X 20  = ", s.betx20); break;
-        case JackpotPrize::betx30: label("BET X 30  = ", s.betx30); break;
-        case JackpotPrize::none: break;
+        case JackpotPrize::minor:
+            banner(1);
+            break;
+        case JackpotPrize::major:
+            banner(4);
+            break;
+        case JackpotPrize::grand:
+            banner(7);
+            break;
+        case JackpotPrize::betx10:
+            label("BET X 10  = ", s.betx10);
+            break;
+        case JackpotPrize::betx20:
+            label("BET X 20  = ", s.betx20);
+            break;
+        case JackpotPrize::betx30:
+            label("BET X 30  = ", s.betx30);
+            break;
+        case JackpotPrize::none:
+            break;
     }
 
     ui.LABWIN.caption = std::to_string(s.jackpotwon);
@@ -112,7 +125,8 @@ void Jackpot::finishShow() {
             s.minor = kMinorReset;
             ui.lblminor.caption = money(s.minor);
             break;
-        default: break;
+        default:
+            break;
     }
     m.doEvents();
 }

@@ -12,9 +12,9 @@ namespace tonvale {
 namespace {
 
 // The flash visits the symbols in this order, four positions each (1..36).
-constexpr std::array<Symbol, kPayingSymbols> kFlashOrder = {
-    Symbol::jack, Symbol::king,  Symbol::drum, Symbol::violin,   Symbol::horn,
-    Symbol::queen, Symbol::piano, Symbol::harp, Symbol::composer};
+constexpr std::array<Symbol, kPayingSymbols> kFlashOrder = {Symbol::jack,   Symbol::king, Symbol::drum,
+                                                            Symbol::violin, Symbol::horn, Symbol::queen,
+                                                            Symbol::piano,  Symbol::harp, Symbol::composer};
 
 // Slot of a position in kFlashOrder; the very first position (0) is the jack's.
 int flashSlot(int position) { return position < 1 ? 0 : (position - 1) / 4; }
@@ -24,11 +24,16 @@ std::string imageList3(int n) { return "ImageList3/" + std::to_string(n); }
 // Top picture of the four that show a multiplier; 0 for no known multiplier.
 int multiplierTop(int multiplier) {
     switch (multiplier) {
-        case 2: return 14;
-        case 3: return 18;
-        case 5: return 22;
-        case 10: return 26;
-        default: return 0;
+        case 2:
+            return 14;
+        case 3:
+            return 18;
+        case 5:
+            return 22;
+        case 10:
+            return 26;
+        default:
+            return 0;
     }
 }
 

@@ -1,16 +1,11 @@
 #pragma once
 // The win presentation: winning-symbol flash, wild animation, win counter, idle
 // heartbeat and scatter animation.
-#include <cstdint>
-
 #include "core/bindings.h"
 
 namespace tonvale {
 
 class Game;
-
-// The win counter's next step for the amount counted so far (cents).
-std::int16_t rollStepFor(std::int32_t counted);
 
 class Presentation {
 public:

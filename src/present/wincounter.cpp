@@ -8,19 +8,24 @@
 
 namespace tonvale {
 
+namespace {
+
+// The next step for the amount counted so far (cents).
 std::int16_t rollStepFor(std::int32_t counted) {
     struct Band {
         std::int32_t upTo;
         std::int16_t step;
     };
-    static constexpr Band kBands[] = {{5, 1},     {10, 2},    {15, 4},    {20, 8},    {100, 10},
-                                      {120, 12},  {150, 14},  {200, 16},  {300, 20},  {450, 25},
-                                      {600, 30},  {700, 35},  {1000, 50}, {1500, 150}};
+    static constexpr Band kBands[] = {{5, 1},    {10, 2},   {15, 4},    {20, 8},    {100, 10},
+                                      {120, 12}, {150, 14}, {200, 16},  {300, 20},  {450, 25},
+                                      {600, 30}, {700, 35}, {1000, 50}, {1500, 150}};
     if (counted < 1) return 0;
     for (const Band& b : kBands)
         if (counted <= b.upTo) return b.step;
     return 500;
 }
+
+}  // namespace
 
 void Presentation::Timerwincounter_Timer() {
     Machine& m = g_.m;
@@ -64,7 +69,8 @@ void Presentation::Tmrtick_Timer() {
     MainWindow& ui = m.ui;
 
     // A picture button hides while pressed; none may stay hidden while idle.
-    for (Control* c : {&ui.btnlines, &ui.btncredit, &ui.btnbet, &ui.btndouble, &ui.autoplayon}) c->visible = true;
+    for (Control* c : {&ui.btnlines, &ui.btncredit, &ui.btnbet, &ui.btndouble, &ui.autoplayon})
+        c->visible = true;
     addChecked(s.idleticks, 1);  // stays at 32767 after about 55 idle minutes
     ui.keypreview = true;
     addChecked(s.introticks, 1);

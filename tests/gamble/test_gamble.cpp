@@ -52,7 +52,8 @@ TEST(Gamble, EnteringShowsTheStakeAndTakesItFromTheCredit) {
     EXPECT_EQ(r.ui().lblwin.caption, "$ 2.5");
     EXPECT_TRUE(r.ui().pandouble.visible);
     EXPECT_EQ(r.ui().piccardholder.picture, "imagelistcards/5");
-    for (int i = 1; i <= 4; ++i) EXPECT_EQ(r.ui().suitbet[i].picture, "imagelistcards/" + std::to_string(5 + i));
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(r.ui().suitbet[i].picture, "imagelistcards/" + std::to_string(5 + i));
     EXPECT_FALSE(r.ui().flasher[4].visible);
     EXPECT_FALSE(r.ui().btndouble.visible);
     EXPECT_FALSE(r.ui().btndouble.enabled);
@@ -215,7 +216,8 @@ TEST(Gamble, HistoryStripShowsTheLastFiveCardsOldestFirst) {
         ASSERT_TRUE(r.game.click(r.ui().suitbet[card]));
         drawn.push_back("imagelistcards/" + std::to_string(card + 5));
         const std::size_t shown = std::min<std::size_t>(drawn.size(), 5);
-        EXPECT_EQ(strip(r), std::vector<std::string>(drawn.end() - static_cast<std::ptrdiff_t>(shown), drawn.end()))
+        EXPECT_EQ(strip(r),
+                  std::vector<std::string>(drawn.end() - static_cast<std::ptrdiff_t>(shown), drawn.end()))
             << "after card " << n + 1;
         if (n == 5 || n == 10) {
             // The sixth card, and the eleventh like it, go into slot 1 at the right end.

@@ -154,10 +154,10 @@ TEST(JackpotRun, EveryFieldHasItsPlaceAndPrize) {
         int minorwon, majorwon, grandwon;
     };
     const Case cases[] = {
-        {1, -50, -120, 10000, 0, 0, 0},   {2, 1700, -120, 5000, 0, 0, 0},  {3, 3300, -120, 10000, 0, 0, 0},
+        {1, -50, -120, 10000, 0, 0, 0},    {2, 1700, -120, 5000, 0, 0, 0},  {3, 3300, -120, 10000, 0, 0, 0},
         {4, 5050, -120, 2500000, 0, 0, 1}, {5, 6700, -120, 5000, 0, 0, 0},  {6, 8350, -120, 2500, 1, 0, 0},
-        {7, 8350, 1300, 5000, 0, 0, 0},   {8, 8350, 2650, 15000, 0, 0, 0}, {9, 8350, 4050, 10000, 0, 0, 0},
-        {10, 6700, 4050, 5000, 0, 0, 0},  {11, 5050, 4050, 2500, 1, 0, 0},  {12, 3300, 4050, 5000, 0, 0, 0},
+        {7, 8350, 1300, 5000, 0, 0, 0},    {8, 8350, 2650, 15000, 0, 0, 0}, {9, 8350, 4050, 10000, 0, 0, 0},
+        {10, 6700, 4050, 5000, 0, 0, 0},   {11, 5050, 4050, 2500, 1, 0, 0}, {12, 3300, 4050, 5000, 0, 0, 0},
         {13, 1700, 4050, 250000, 0, 1, 0}, {14, -50, 4050, 5000, 0, 0, 0},  {15, -50, 2650, 10000, 0, 0, 0},
         {16, -50, 1300, 15000, 0, 0, 0},
     };
@@ -232,8 +232,9 @@ TEST(JackpotAward, MinorPrizeShowsItsBannerForSixSecondsThenPays) {
         }
         balls.push_back(shown);
     }
-    EXPECT_EQ(banners, (std::vector<std::string>{"jackpotwin/1", "jackpotwin/2", "jackpotwin/3", "jackpotwin/1",
-                                                 "jackpotwin/2", "jackpotwin/3", "jackpotwin/1", "jackpotwin/2"}));
+    EXPECT_EQ(banners,
+              (std::vector<std::string>{"jackpotwin/1", "jackpotwin/2", "jackpotwin/3", "jackpotwin/1",
+                                        "jackpotwin/2", "jackpotwin/3", "jackpotwin/1", "jackpotwin/2"}));
     EXPECT_EQ(balls, (std::vector<std::string>{"1", "2", "3", "1", "1", "2", "3", "1"}));
     EXPECT_TRUE(r.ui().jackpotpicture.visible);
     EXPECT_FALSE(r.ui().lbljackpotwon.visible);
@@ -267,8 +268,8 @@ TEST(JackpotAward, PaidPoolStartsAgainAndBetMultiplesPayWithoutStatistics) {
         const char* name;
         std::int16_t field;
         std::int32_t prize;
-        const char* banner;     // the first banner frame, or "" for the label
-        const char* label;      // the prize label, or ""
+        const char* banner;  // the first banner frame, or "" for the label
+        const char* label;   // the prize label, or ""
         std::int32_t jackpotbank, grand, major, minor;
     };
     const Case cases[] = {

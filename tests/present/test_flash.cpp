@@ -16,7 +16,8 @@ using Cells = std::set<int>;
 
 // Puts a symbol's weights into its cells: {cell, weight in tenths}.
 void place(Rig& r, Symbol s, std::initializer_list<std::pair<int, int>> cells) {
-    for (auto [cell, tenths] : cells) r.s().cells(s)[static_cast<std::size_t>(cell)] = Decimal::fromTenths(tenths);
+    for (auto [cell, tenths] : cells)
+        r.s().cells(s)[static_cast<std::size_t>(cell)] = Decimal::fromTenths(tenths);
 }
 
 // Settles the pays as the evaluation does (totals and paid marks) and starts the flash.
@@ -128,15 +129,15 @@ TEST(Flash, WildCellAnimatesWhileTheSymbolCellsBlink) {
         EXPECT_EQ(r.ui().flasher[2].visible, r.ui().flasher[8].visible);
     }
     EXPECT_TRUE(symbolCellsWentDark);
-    EXPECT_EQ(wildFrames, (std::vector<std::string>{"ImageList3/1", "ImageList3/2", "ImageList3/3", "ImageList3/4",
-                                                    "ImageList3/5", "ImageList3/6", "ImageList3/7", "ImageList3/8",
-                                                    "ImageList3/9", "ImageList3/10", "ImageList3/1",
-                                                    "ImageList3/2"}));
+    EXPECT_EQ(wildFrames,
+              (std::vector<std::string>{"ImageList3/1", "ImageList3/2", "ImageList3/3", "ImageList3/4",
+                                        "ImageList3/5", "ImageList3/6", "ImageList3/7", "ImageList3/8",
+                                        "ImageList3/9", "ImageList3/10", "ImageList3/1", "ImageList3/2"}));
 }
 
 TEST(WildFlash, OnlyWildsOfTheMiddleReelsAnimateAndOnlyAfterAWin) {
     Rig r;
-    r.s().wildflags[2] = 1;   // reel 1: never animated
+    r.s().wildflags[2] = 1;  // reel 1: never animated
     r.s().wildflags[11] = 1;
     r.s().wildflags[14] = 1;  // reel 5: never animated
     r.game.m.setTimer(TimerId::timerballflash, true);
@@ -179,8 +180,8 @@ TEST(WildFlash, DuringASeriesTheMultiplierIsDrawnOverTheWild) {
             pictures.push_back(r.ui().flasher[8].picture);
         }
         EXPECT_EQ(overlays, c.overlays);
-        EXPECT_EQ(pictures, (std::vector<std::string>{"ImageList3/1", "ImageList3/2", "ImageList3/3", "ImageList3/4",
-                                                      "ImageList3/5"}));
+        EXPECT_EQ(pictures, (std::vector<std::string>{"ImageList3/1", "ImageList3/2", "ImageList3/3",
+                                                      "ImageList3/4", "ImageList3/5"}));
     }
 }
 

@@ -16,8 +16,8 @@ using Cells = std::set<int>;
 
 struct Case {
     const char* name;
-    std::array<int, 6> scattercell;  // by reel 1..5; 0 where the reel shows none
-    std::array<int, 5> scatterreels; // flags of reels 1..4
+    std::array<int, 6> scattercell;   // by reel 1..5; 0 where the reel shows none
+    std::array<int, 5> scatterreels;  // flags of reels 1..4
     int fivescatters;
     Cells animated;
 };
@@ -37,9 +37,11 @@ TEST(ScatterDisplay, AnimatesTheCellsOfThePayingGroup) {
         SCOPED_TRACE(c.name);
         Rig r;
         for (int reel = 1; reel <= 5; ++reel)
-            r.s().scattercell[static_cast<std::size_t>(reel)] = static_cast<std::int16_t>(c.scattercell[reel]);
+            r.s().scattercell[static_cast<std::size_t>(reel)] =
+                static_cast<std::int16_t>(c.scattercell[reel]);
         for (int reel = 1; reel <= 4; ++reel)
-            r.s().scatterreels[static_cast<std::size_t>(reel)] = static_cast<std::int16_t>(c.scatterreels[reel]);
+            r.s().scatterreels[static_cast<std::size_t>(reel)] =
+                static_cast<std::int16_t>(c.scatterreels[reel]);
         r.s().fivescatters = static_cast<std::int16_t>(c.fivescatters);
         r.ui().flasher[3].overlay = "ImageList3/19";  // left over from an earlier wild
         r.game.m.setTimer(TimerId::Timerscatter, true);

@@ -66,8 +66,8 @@ TEST(WinCounter, MeterRisesByTheStepOfTheAmountCountedSoFar) {
         cents.push_back(r.ui().LABWIN.caption);
         EXPECT_EQ(r.ui().Lblcredit.caption, "before");
     }
-    EXPECT_EQ(cents, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "8", "10", "12", "16", "24", "34",
-                                               "44", "54"}));
+    EXPECT_EQ(cents, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "8", "10", "12", "16", "24",
+                                               "34", "44", "54"}));
     EXPECT_EQ(dollars.front(), "$ 0.01");
     EXPECT_EQ(dollars.back(), "$ 0.54");
 }
@@ -131,7 +131,8 @@ TEST(WinCounter, FreeSpinWinIsNotCountedAndSwitchesTheSettingOff) {
 TEST(Heartbeat, ReshowsButtonsCountsTicksAndRefreshesPools) {
     Rig r;
     MainWindow& ui = r.ui();
-    for (Control* c : {&ui.btnlines, &ui.btncredit, &ui.btnbet, &ui.btndouble, &ui.autoplayon}) c->visible = false;
+    for (Control* c : {&ui.btnlines, &ui.btncredit, &ui.btnbet, &ui.btndouble, &ui.autoplayon})
+        c->visible = false;
     ui.btndouble.enabled = false;
     ui.keypreview = false;
     r.s().idleticks = 32765;
@@ -153,8 +154,8 @@ TEST(Heartbeat, ReshowsButtonsCountsTicksAndRefreshesPools) {
 
     r.s().minor = 2040;
     r.advance(300);
-    EXPECT_EQ(r.s().introticks, 3);                // 50 wraps to 1
-    EXPECT_EQ(r.s().idleticks, 32767);              // saturates instead of overflowing
+    EXPECT_EQ(r.s().introticks, 3);     // 50 wraps to 1
+    EXPECT_EQ(r.s().idleticks, 32767);  // saturates instead of overflowing
     EXPECT_EQ(ui.lblminor.caption, "$ 20.4");
 }
 
