@@ -106,6 +106,7 @@ void Evaluation::checkwins() {
     const bool countedWager = addChecked(s.wager, stake);
     const bool countedGame = addChecked(s.games, 1);
     const bool charged = subChecked(s.bank, stake);
+    chargedStake_ = charged ? stake : 0;
 
     // Payout level: a win above twice the stake may be withdrawn and the spin drawn
     // again. The new spin is evaluated (and animated) by its own checkwins; this

@@ -1,6 +1,7 @@
 #pragma once
 // The evaluation that ends every spin, and free spins.
 #include "core/bindings.h"
+#include "core/state.h"
 
 namespace tonvale {
 
@@ -21,6 +22,7 @@ private:
     void winTier();              // clip and autoplay wait by the size of the win
     void bellAndJackpot();       // reel 3's bell picture; three bells start the jackpot
     Game& g_;
+    i32 chargedStake_ = 0;  // the stake this evaluation took from the credit
 };
 
 }  // namespace tonvale

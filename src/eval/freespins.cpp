@@ -69,12 +69,12 @@ void Evaluation::freespinbookkeeping() {
     ui.spinsleft.visible = true;
     ui.spinsleft.caption = remainingCaption(s);
     if (s.freespinsplayed < s.freespinsawarded) {
-        // Within a series the stake taken by the evaluation is given back.
+        // Within a series the stake taken by the evaluation is given back: the
+        // amount it took, whatever the stake setting shows by now.
         m.setTimer(TimerId::Timerwincounter, true);
-        const i32 stake = s.stake();
-        subChecked(s.wager, stake);
+        subChecked(s.wager, chargedStake_);
         subChecked(s.games, 1);
-        addChecked(s.bank, stake);
+        addChecked(s.bank, chargedStake_);
         m.setTimer(TimerId::Timerrespin, true);
         return;
     }
