@@ -42,7 +42,8 @@ constexpr std::array<Key, 19> kKeys = {{
 }};
 
 // The main window's exit writes keys 1..12, then 16..19, then the pools 13..15.
-constexpr std::array<std::size_t, 19> kExitOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15, 16, 17, 18, 12, 13, 14};
+constexpr std::array<std::size_t, 19> kExitOrder = {0,  1,  2,  3,  4,  5,  6,  7,  8, 9,
+                                                    10, 11, 15, 16, 17, 18, 12, 13, 14};
 
 std::string valueText(const ProgramValues& v, const Key& k) {
     return std::visit(
@@ -115,7 +116,8 @@ bool readRecord(StorePort& store, ProgramValues& v, const std::string& app, std:
     return all;
 }
 
-void saveRecord(StorePort& store, const ProgramValues& v, std::string_view slot, SaveOrder order, bool withName) {
+void saveRecord(StorePort& store, const ProgramValues& v, std::string_view slot, SaveOrder order,
+                bool withName) {
     const std::string section = recordSection(slot);
     for (std::size_t n = 0; n < kKeys.size(); ++n) {
         const Key& k = kKeys[order == SaveOrder::exit ? kExitOrder[n] : n];

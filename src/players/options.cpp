@@ -35,16 +35,19 @@ std::string slotCaption(const std::string& name) { return name.empty() ? "Vacant
 }  // namespace
 
 void Options::bind(Bindings& b) {
-    for (int k = 1; k <= 6; ++k) b.on(ui.machine[static_cast<std::size_t>(k)], Ev::Click, [this, k] { machine_Click(k); });
+    for (int k = 1; k <= 6; ++k)
+        b.on(ui.machine[static_cast<std::size_t>(k)], Ev::Click, [this, k] { machine_Click(k); });
     b.onKey(ui.player1, [this](int& key) { player1_KeyPress(key); });
     b.on(ui.Btndeletedetails, Ev::Click, [this] { Btndeletedetails_Click(); });
     b.on(ui.btnokplayer, Ev::Click, [this] { btnokplayer_Click(); });
-    for (int i = 0; i <= 4; ++i) b.on(ui.setspeed[static_cast<std::size_t>(i)], Ev::Click, [this, i] { setspeed_Click(i); });
+    for (int i = 0; i <= 4; ++i)
+        b.on(ui.setspeed[static_cast<std::size_t>(i)], Ev::Click, [this, i] { setspeed_Click(i); });
     for (int i = 1; i <= 2; ++i) {
         b.on(ui.sounds[static_cast<std::size_t>(i)], Ev::Click, [this, i] { sounds_Click(i); });
         b.on(ui.wincounter[static_cast<std::size_t>(i)], Ev::Click, [this, i] { wincounter_Click(i); });
     }
-    for (int i = 0; i <= 2; ++i) b.on(ui.Amtpayout[static_cast<std::size_t>(i)], Ev::Click, [this, i] { Amtpayout_Click(i); });
+    for (int i = 0; i <= 2; ++i)
+        b.on(ui.Amtpayout[static_cast<std::size_t>(i)], Ev::Click, [this, i] { Amtpayout_Click(i); });
     b.routine("tonvaleoptions:QueryUnload", [this] { close(); });
 }
 
@@ -72,7 +75,8 @@ void Options::Form_Load() {
     ui.form.visible = true;
     saveSlot(true);
     for (int i = 1; i <= 6; ++i)
-        ui.machine[static_cast<std::size_t>(i)].caption = slotCaption(readPlayerName(m.ports.store, std::to_string(i)));
+        ui.machine[static_cast<std::size_t>(i)].caption =
+            slotCaption(readPlayerName(m.ports.store, std::to_string(i)));
     if (const int k = slotNumber(m.s.playerslot)) machine_Click(k);
     showWinCounter();
     showReelSpeed();
@@ -127,8 +131,8 @@ void Options::player1_KeyPress(int& keyCode) {
     MachineState& s = m.s;
     const std::size_t length = characterCount(box);
     if (length == 0 || length > kLongestName) {
-        m.ports.desktop.message(kTitle, length == 0 ? "Nothing Entered" : "Name Too Long", MsgIcon::information,
-                                MsgButtons::ok);
+        m.ports.desktop.message(kTitle, length == 0 ? "Nothing Entered" : "Name Too Long",
+                                MsgIcon::information, MsgButtons::ok);
         box.clear();
         ui.lblcurrentplayer.caption = "Current Player  " + upperCase(s.currentplayer);
         return;
@@ -137,15 +141,17 @@ void Options::player1_KeyPress(int& keyCode) {
     box.clear();
     ui.lblcurrentplayer.caption = "Current Player  " + upperCase(s.currentplayer);
     showPlayerOnMain();
-    if (const int k = slotNumber(s.playerslot)) ui.machine[static_cast<std::size_t>(k)].caption = upperCase(s.currentplayer);
+    if (const int k = slotNumber(s.playerslot))
+        ui.machine[static_cast<std::size_t>(k)].caption = upperCase(s.currentplayer);
     saveSlot(true);
 }
 
 void Options::Btndeletedetails_Click() {
     Machine& m = g_.m;
     MachineState& s = m.s;
-    const Answer a = m.ports.desktop.message(
-        kTitle, "Are you sure you want to Delete Current Player's Details ?", MsgIcon::question, MsgButtons::yesNo);
+    const Answer a =
+        m.ports.desktop.message(kTitle, "Are you sure you want to Delete Current Player's Details ?",
+                                MsgIcon::question, MsgButtons::yesNo);
     if (a != Answer::yes) {
         close();
         return;
@@ -233,12 +239,23 @@ void Options::showWinCounter() {
 
 void Options::showReelSpeed() {
     switch (g_.m.s.reelspeed) {
-        case 1: setspeed_Click(0); break;
-        case 2: setspeed_Click(1); break;
-        case 4: setspeed_Click(2); break;
-        case 8: setspeed_Click(3); break;
-        case 10: setspeed_Click(4); break;
-        default: break;
+        case 1:
+            setspeed_Click(0);
+            break;
+        case 2:
+            setspeed_Click(1);
+            break;
+        case 4:
+            setspeed_Click(2);
+            break;
+        case 8:
+            setspeed_Click(3);
+            break;
+        case 10:
+            setspeed_Click(4);
+            break;
+        default:
+            break;
     }
 }
 
@@ -248,8 +265,10 @@ void Options::showPayout() {
 }
 
 void Options::showSound() {
-    if (g_.m.s.soundonoff == -1) sounds_Click(1);
-    else if (g_.m.s.soundonoff == 0) sounds_Click(2);
+    if (g_.m.s.soundonoff == -1)
+        sounds_Click(1);
+    else if (g_.m.s.soundonoff == 0)
+        sounds_Click(2);
 }
 
 }  // namespace tonvale

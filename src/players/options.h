@@ -30,8 +30,8 @@ public:
     void Form_Load();
     void Form_Activate();  // centring is the view's business
     void Form_QueryUnload();
-    void machine_Click(int k);              // slot switch, 1..6
-    void player1_KeyPress(int& keyCode);    // name entry; Enter = 13
+    void machine_Click(int k);            // slot switch, 1..6
+    void player1_KeyPress(int& keyCode);  // name entry; Enter = 13
     void Btndeletedetails_Click();
     void btnokplayer_Click();
 

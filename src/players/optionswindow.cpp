@@ -10,15 +10,18 @@ OptionsWindow::OptionsWindow() {
     add(player1, "player1", K::textbox, &Framemain, 1900, 240, 1455, 375);
     add(lblcurrentplayer, "lblcurrentplayer", K::label, &Framemain, 100, 720, 3375, 300);
     for (int i = 1; i <= 6; ++i)
-        add(machine[static_cast<std::size_t>(i)], "machine", K::option, &Framemain, 100, 840 + 360 * i, 1500, 300,
-            i);
+        add(machine[static_cast<std::size_t>(i)], "machine", K::option, &Framemain, 100, 840 + 360 * i, 1500,
+            300, i);
 
     Control* left[6] = {&lblgames, &lblwager, &lbltotalwon, &lblwinlose, &lblreturned, &lblinvested};
-    const char* leftNames[6] = {"lblgames", "lblwager", "lbltotalwon", "lblwinlose", "lblreturned", "lblinvested"};
-    for (int i = 0; i < 6; ++i) add(*left[i], leftNames[i], K::label, &Framemain, 2000, 1200 + 360 * i, 2500, 300);
+    const char* leftNames[6] = {"lblgames",   "lblwager",    "lbltotalwon",
+                                "lblwinlose", "lblreturned", "lblinvested"};
+    for (int i = 0; i < 6; ++i)
+        add(*left[i], leftNames[i], K::label, &Framemain, 2000, 1200 + 360 * i, 2500, 300);
     Control* lower[4] = {&lblfreespins, &lblgrandwon, &lblmajorwon, &lblminorwon};
     const char* lowerNames[4] = {"lblfreespins", "lblgrandwon", "lblmajorwon", "lblminorwon"};
-    for (int i = 0; i < 4; ++i) add(*lower[i], lowerNames[i], K::label, &Framemain, 2010, 3360 + 360 * i, 2500, 300);
+    for (int i = 0; i < 4; ++i)
+        add(*lower[i], lowerNames[i], K::label, &Framemain, 2010, 3360 + 360 * i, 2500, 300);
 
     add(Label1, "Label1", K::label, &Framemain, 120, 3360, 1695, 855);
     add(Btndeletedetails, "Btndeletedetails", K::button, &Framemain, 4680, 4800, 3615, 435);
@@ -34,8 +37,8 @@ OptionsWindow::OptionsWindow() {
 
     add(Framespeed, "Framespeed", K::frame, &Framemain, 4710, 2350, 3690, 1335);
     for (int i = 0; i <= 4; ++i)
-        add(setspeed[static_cast<std::size_t>(i)], "setspeed", K::option, &Framespeed, 120 + 600 * i, 360, 375, 300,
-            i)
+        add(setspeed[static_cast<std::size_t>(i)], "setspeed", K::option, &Framespeed, 120 + 600 * i, 360,
+            375, 300, i)
             .arrayed = true;
     add(fastslow, "fastslow", K::label, &Framespeed, 120, 720, 2895, 255);
     add(speedlab, "speedlab", K::label, &Framespeed, 135, 960, 2535, 270);

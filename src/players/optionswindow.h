@@ -28,12 +28,12 @@ struct OptionsWindow : ControlSet {
     Control Framecounter;
     std::array<Control, 3> wincounter;  // 1 on, 2 off
     Control soundonof;
-    std::array<Control, 3> sounds;      // 1 on, 2 off
+    std::array<Control, 3> sounds;  // 1 on, 2 off
     Control Framespeed;
-    std::array<Control, 5> setspeed;    // 0..4: speeds 1, 2, 4, 8, 10
+    std::array<Control, 5> setspeed;  // 0..4: speeds 1, 2, 4, 8, 10
     Control fastslow, speedlab;
     Control payout;
-    std::array<Control, 3> Amtpayout;   // 0 level 3, 1 level 2, 2 level 1
+    std::array<Control, 3> Amtpayout;  // 0 level 3, 1 level 2, 2 level 1
 };
 
 }  // namespace tonvale

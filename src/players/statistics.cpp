@@ -105,7 +105,8 @@ void Options::showStatistics(Stats variant) {
     const bool played = variant == Stats::deleted || s.games > 0;
 
     if (played)
-        ui.lblcurrentplayer.caption = (variant == Stats::opening ? "Current Player    " : "Current Player   ") + name;
+        ui.lblcurrentplayer.caption =
+            (variant == Stats::opening ? "Current Player    " : "Current Player   ") + name;
     else
         ui.lblcurrentplayer.caption = "Current Player    " + name;
 

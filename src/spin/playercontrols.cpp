@@ -32,8 +32,8 @@ void PlayerControls::autoplayon_MouseDown() {
     if (s.autoplaytoggle == 0) {
         m.doEvents();
         s.autoplaymode = 0;
-        for (Control* c : {&ui.btnopenmenu, &ui.btnspin, &ui.btnbet, &ui.btnlines, &ui.btndouble, &ui.btnoptions,
-                           &ui.btncredit})
+        for (Control* c : {&ui.btnopenmenu, &ui.btnspin, &ui.btnbet, &ui.btnlines, &ui.btndouble,
+                           &ui.btnoptions, &ui.btncredit})
             c->enabled = true;
         m.setTimer(TimerId::tmrautospin, false);
         ui.keypreview = true;

@@ -5,14 +5,17 @@
 
 namespace tonvale {
 
-std::string feedbackLink() { return std::string("mailto:") + links::kFeedbackAddress + "?subject=Anything you wish"; }
+std::string feedbackLink() {
+    return std::string("mailto:") + links::kFeedbackAddress + "?subject=Anything you wish";
+}
 
 std::string partnerNotice() {
     return std::string("Website ") + links::kPartnerName + "\r" +
            " Please be Patient as this may take a little time !! " +
            "You are being taken via Vimble-Slots to a secure web site that encrypts " +
            "all transmitted  data according to the secure HTTPS protocol." + "\r" +
-           "Security that is provided by an SSL certificate protects sensitive information entered into that site "
+           "Security that is provided by an SSL certificate protects sensitive information entered into that "
+           "site "
            "as it travels from the site to a server." +
            "\r";
 }
@@ -40,15 +43,16 @@ bool AuxWindows::IsWebConnected() { return g_.m.ports.desktop.isConnected(); }
 
 void AuxWindows::notConnected() {
     g_.m.ui.form.visible = true;
-    g_.m.ports.desktop.message("Internet Connection Status", "You need to connect your computer to the internet.",
-                               MsgIcon::critical, MsgButtons::ok);
+    g_.m.ports.desktop.message("Internet Connection Status",
+                               "You need to connect your computer to the internet.", MsgIcon::critical,
+                               MsgButtons::ok);
 }
 
 void AuxWindows::openlink(const std::string& link) {
     // The platform gives no error code of its own: 0 stands for "unknown".
     if (!g_.m.ports.desktop.openLink(link))
-        g_.m.ports.desktop.message("ExecuteLink", "error Opening Link to " + link + "\r\n\r\n" + "0", MsgIcon::none,
-                                   MsgButtons::ok);
+        g_.m.ports.desktop.message("ExecuteLink", "error Opening Link to " + link + "\r\n\r\n" + "0",
+                                   MsgIcon::none, MsgButtons::ok);
 }
 
 // Pay table.

@@ -27,7 +27,8 @@ inline constexpr const char* kHelpText =
     "ie. 3 X 3 X 3 X 3 X 3 = 243 ways\r"
     "Clicking on 'Select Bet' will simply toggle your bet 1,2,5,10 or 20 . \r"
     "The 'Total Bet' caption will give you the total amount you are wagering per spin.\r"
-    "The Graphic marked OPTIONS will give you access to an array of different options which you can specify.\r";
+    "The Graphic marked OPTIONS will give you access to an array of different options which you can "
+    "specify.\r";
 
 // The feedback mail link: "mailto:", the address, then the subject.
 std::string feedbackLink();

@@ -28,7 +28,8 @@ AboutWindow::AboutWindow() {
     site.caption = "Vimble-Slots";
     site.picture = "icon_web";
     site.tooltip = "To my web site and more slots to choose from.";
-    add(lblfeedback, "lblfeedback", K::label, &form, 180, 1200, 3045, 435).caption = " Feedback ? Please email me ";
+    add(lblfeedback, "lblfeedback", K::label, &form, 180, 1200, 3045, 435).caption =
+        " Feedback ? Please email me ";
     Control& mail = add(cmdfeedback, "cmdfeedback", K::button, &form, 3240, 1200, 2115, 330);
     mail.caption = "Email Me";
     mail.picture = "icon_mail";
@@ -46,7 +47,8 @@ AdvertWindow::AdvertWindow() {
     Control& ad = add(Picture1, "Picture1", K::picture, &form, 0, 0, kWidth, kHeight);
     ad.picture = "partner_advert";
     ad.tooltip =
-        "This link will take you to a safe online Casino where  an SSL certificate protects sensitive information "
+        "This link will take you to a safe online Casino where  an SSL certificate protects sensitive "
+        "information "
         "entered into that site as it travels from the site to a server.";
     Control& back = add(SSCommand2, "SSCommand2", K::button, &form, 1560, 5520, 4410, 555);
     back.picture = "return_to_free_game";

@@ -39,12 +39,17 @@ TEST(StoreNumbers, OnlyPlainDecimalTextCountsAndMustFitTheField) {
         int value;
     };
     const Case cases[] = {
-        {"0", true, 0},         {"-1", true, -1},       {"2500", true, 2500},  {" 12 ", true, 12},
-        {"\t-3", true, -3},     {"+7", true, 7},        {"-32768", true, -32768}, {"32767", true, 32767},
-        {"32768", false, 0},    {"-32769", false, 0},   {"", false, 0},        {"   ", false, 0},
-        {"abc", false, 0},      {"1e3", false, 0},      {"0x10", false, 0},    {"12abc", false, 0},
-        {"1.5", false, 0},      {"- 1", false, 0},      {"+", false, 0},       {"-", false, 0},
-        {"1 2", false, 0},      {"99999999999999999999", false, 0},
+        {"0", true, 0},           {"-1", true, -1},
+        {"2500", true, 2500},     {" 12 ", true, 12},
+        {"\t-3", true, -3},       {"+7", true, 7},
+        {"-32768", true, -32768}, {"32767", true, 32767},
+        {"32768", false, 0},      {"-32769", false, 0},
+        {"", false, 0},           {"   ", false, 0},
+        {"abc", false, 0},        {"1e3", false, 0},
+        {"0x10", false, 0},       {"12abc", false, 0},
+        {"1.5", false, 0},        {"- 1", false, 0},
+        {"+", false, 0},          {"-", false, 0},
+        {"1 2", false, 0},        {"99999999999999999999", false, 0},
     };
     for (const Case& c : cases) {
         TextStore store;
@@ -118,19 +123,23 @@ TEST(StoreRecord, EverySaveWritesBothPlayerCopiesAndThePoolsOnce) {
 
 TEST(StoreRecord, WritesFollowTheKeyOrderOrTheExitOrder) {
     const std::vector<std::string> keyOrder = {
-        "sizescreen", "howmanyspins", "soundonoff", "machinepay", "winroll", "reelspeed", "amountinvested",
-        "wager", "total", "bank", "games", "currentplayer", "grand", "major", "minor", "grandwon", "majorwon",
-        "minorwon", "jackpotbank"};
+        "sizescreen", "howmanyspins",   "soundonoff", "machinepay", "winroll",
+        "reelspeed",  "amountinvested", "wager",      "total",      "bank",
+        "games",      "currentplayer",  "grand",      "major",      "minor",
+        "grandwon",   "majorwon",       "minorwon",   "jackpotbank"};
     const std::vector<std::string> exitOrder = {
-        "sizescreen", "howmanyspins", "soundonoff", "machinepay", "winroll", "reelspeed", "amountinvested",
-        "wager", "total", "bank", "games", "currentplayer", "grandwon", "majorwon", "minorwon", "jackpotbank",
-        "grand", "major", "minor"};
-    for (const auto& [order, expected] : {std::pair{SaveOrder::keys, keyOrder}, std::pair{SaveOrder::exit, exitOrder}}) {
+        "sizescreen",  "howmanyspins",   "soundonoff", "machinepay", "winroll",
+        "reelspeed",   "amountinvested", "wager",      "total",      "bank",
+        "games",       "currentplayer",  "grandwon",   "majorwon",   "minorwon",
+        "jackpotbank", "grand",          "major",      "minor"};
+    for (const auto& [order, expected] :
+         {std::pair{SaveOrder::keys, keyOrder}, std::pair{SaveOrder::exit, exitOrder}}) {
         LoggingStore store;
         saveRecord(store, ProgramValues{}, "1", order);
         std::vector<std::string> keys;  // one entry per key: the "keys" copy or the pool
         for (const std::string& w : store.log)
-            if (w.rfind("keys/", 0) == 0 || w.rfind("allslot/", 0) == 0) keys.push_back(w.substr(w.find('/') + 1));
+            if (w.rfind("keys/", 0) == 0 || w.rfind("allslot/", 0) == 0)
+                keys.push_back(w.substr(w.find('/') + 1));
         EXPECT_EQ(keys, expected);
     }
 }
@@ -187,7 +196,8 @@ TEST(StoreStart, StoredReelSpeedIsCorrectedOnlyBelowOne) {
         const char* stored;
         i16 speed;
     };
-    for (const Case c : {Case{"abc", 1}, Case{"8", 8}, Case{"5", 5}, Case{"0", 1}, Case{"-3", 1}, Case{"40000", 1}}) {
+    for (const Case c :
+         {Case{"abc", 1}, Case{"8", 8}, Case{"5", 5}, Case{"0", 1}, Case{"-3", 1}, Case{"40000", 1}}) {
         Rig r;
         r.platform.store.write("keys", "player1", "reelspeed", c.stored);
         r.load();

@@ -187,7 +187,8 @@ TEST(OptionsDelete, YesClearsTheStatisticsButKeepsNameAndSettings) {
     EXPECT_EQ(box.buttons, MsgButtons::yesNo);
     EXPECT_EQ(box.icon, MsgIcon::question);
     const MachineState& s = r.s();
-    for (i32 value : {s.bank, s.games, s.wager, s.total, s.amountinvested, s.grandwon, s.majorwon, s.minorwon})
+    for (i32 value :
+         {s.bank, s.games, s.wager, s.total, s.amountinvested, s.grandwon, s.majorwon, s.minorwon})
         EXPECT_EQ(value, 0);
     EXPECT_EQ(s.howmanyspins, 0);
     EXPECT_EQ(s.machinepay, 3);
@@ -237,9 +238,15 @@ TEST(OptionsClose, EveryWayOfClosingGivesTheMainWindowBack) {
         r.s().reelspeed = 0;
         r.game.options.ui.player1.caption = "half typed";
         switch (way) {
-            case Way::ok: EXPECT_TRUE(r.game.click(r.game.options.ui.btnokplayer)); break;
-            case Way::closeBox: r.game.options.close(); break;
-            case Way::routine: EXPECT_TRUE(r.game.callRoutine("tonvaleoptions:QueryUnload")); break;
+            case Way::ok:
+                EXPECT_TRUE(r.game.click(r.game.options.ui.btnokplayer));
+                break;
+            case Way::closeBox:
+                r.game.options.close();
+                break;
+            case Way::routine:
+                EXPECT_TRUE(r.game.callRoutine("tonvaleoptions:QueryUnload"));
+                break;
         }
         EXPECT_FALSE(r.game.options.isOpen());
         EXPECT_TRUE(r.ui().form.enabled);
@@ -299,7 +306,8 @@ TEST(OptionsSettings, OpeningSelectsTheStoredSettings) {
         int button;  // -1: none
         const char* label;
     };
-    for (const Case c : {Case{"5", -1, ""}, Case{"8", 3, "Current Speed =   4"}, Case{"1", 0, "Current Speed =   1"}}) {
+    for (const Case c :
+         {Case{"5", -1, ""}, Case{"8", 3, "Current Speed =   4"}, Case{"1", 0, "Current Speed =   1"}}) {
         Rig r;
         r.platform.store.write("keys", "player1", "reelspeed", c.reelspeed);
         r.platform.store.write("keys", "player1", "winroll", "0");
@@ -307,7 +315,8 @@ TEST(OptionsSettings, OpeningSelectsTheStoredSettings) {
         r.load();
         r.game.press(r.ui().btnoptions);
         OptionsWindow& w = r.game.options.ui;
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(w.setspeed[static_cast<std::size_t>(i)].value, i == c.button) << c.reelspeed;
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(w.setspeed[static_cast<std::size_t>(i)].value, i == c.button) << c.reelspeed;
         EXPECT_EQ(w.speedlab.caption, c.label);
         EXPECT_EQ(std::to_string(r.s().reelspeed), c.reelspeed);
         EXPECT_EQ(w.wincounter[1].caption, "");
@@ -318,7 +327,8 @@ TEST(OptionsSettings, OpeningSelectsTheStoredSettings) {
 }
 
 struct StatCaptions {
-    const char *player, *games, *wager, *total, *winlose, *returned, *invested, *freespins, *grand, *major, *minor;
+    const char *player, *games, *wager, *total, *winlose, *returned, *invested, *freespins, *grand, *major,
+        *minor;
 };
 
 void expectCaptions(const OptionsWindow& w, const StatCaptions& c, const char* when) {
@@ -354,8 +364,8 @@ TEST(OptionsStatistics, EachHandlerWritesItsOwnPrefixes) {
     expectCaptions(w,
                    {"Current Player    ADA", "Games Played            40", "Total Wagered           100",
                     "Total Won                   29", "Winning/Losing 71", "Returned To Player     % 29",
-                    "Total Invested             5000", "Freespins Won            11", "Grand Jackpots Won     1",
-                    "Major jackpots Won     2", "Minor Jackpots Won     3"},
+                    "Total Invested             5000", "Freespins Won            11",
+                    "Grand Jackpots Won     1", "Major jackpots Won     2", "Minor Jackpots Won     3"},
                    "opening");
 
     r.game.click(r.game.options.ui.machine[1]);
@@ -367,11 +377,12 @@ TEST(OptionsStatistics, EachHandlerWritesItsOwnPrefixes) {
                    "slot switch");
 
     r.game.click(r.game.options.ui.machine[2]);  // vacant: no games
-    expectCaptions(w,
-                   {"Current Player    ", "Games Played          ", "Total Wagered         ", "Total Won          ",
-                    "Winning/Losing      ", "Returned To Player ", "Total Invested     ", "Freespins Won     ",
-                    "Grand Jackpots Won     ", "Major jackpots Won     ", "Minor Jackpots Won     "},
-                   "slot switch, no games");
+    expectCaptions(
+        w,
+        {"Current Player    ", "Games Played          ", "Total Wagered         ", "Total Won          ",
+         "Winning/Losing      ", "Returned To Player ", "Total Invested     ", "Freespins Won     ",
+         "Grand Jackpots Won     ", "Major jackpots Won     ", "Minor Jackpots Won     "},
+        "slot switch, no games");
 
     r.game.click(r.game.options.ui.machine[1]);
     r.platform.desktop.answers.push_back(Answer::yes);
@@ -385,11 +396,12 @@ TEST(OptionsStatistics, EachHandlerWritesItsOwnPrefixes) {
 
     // Reopened after the delete: no games, opening prefixes.
     r.game.press(r.ui().btnoptions);
-    expectCaptions(w,
-                   {"Current Player    ADA", "Games Played      ", "Total Wagered     ", "Total Won      ",
-                    "Winning/Losing     ", "Returned To Player     ", "Total Invested      ", "Freespins Won     ",
-                    "Grand Jackpots Won     ", "Major jackpots Won     ", "Minor Jackpots Won     "},
-                   "opening, no games");
+    expectCaptions(
+        w,
+        {"Current Player    ADA", "Games Played      ", "Total Wagered     ", "Total Won      ",
+         "Winning/Losing     ", "Returned To Player     ", "Total Invested      ", "Freespins Won     ",
+         "Grand Jackpots Won     ", "Major jackpots Won     ", "Minor Jackpots Won     "},
+        "opening, no games");
 }
 
 TEST(OptionsStatistics, APercentageWithoutWagerLeavesTheLabelAsItWas) {

@@ -60,7 +60,8 @@ TEST(Autoplay, SwitchingOnLocksThePlayerButtonsAndSwitchingOffFreesThem) {
     MainWindow& ui = r.ui();
     // The options button too is locked, but every evaluation enables it again;
     // its own handler refuses while autoplay runs.
-    Control* locked[] = {&ui.btnspin, &ui.btnbet, &ui.btnlines, &ui.btndouble, &ui.btncredit, &ui.btnopenmenu};
+    Control* locked[] = {&ui.btnspin,   &ui.btnbet,    &ui.btnlines,
+                         &ui.btndouble, &ui.btncredit, &ui.btnopenmenu};
 
     pressAutoplay(r);
     EXPECT_EQ(r.s().autoplaymode, 10);
@@ -207,10 +208,10 @@ TEST(Menu, WindowButtonsOpenTheirWindowOnlyWhenAllowed) {
         bool gamble, opens;
     };
     const Case cases[] = {
-        {Button::options, 0, 0, false, true},  {Button::options, 11, 0, false, false},
+        {Button::options, 0, 0, false, true},   {Button::options, 11, 0, false, false},
         {Button::options, 0, 10, false, false}, {Button::options, 0, 0, true, false},
-        {Button::about, 0, 0, false, true},    {Button::about, 11, 0, false, false},
-        {Button::paytable, 0, 0, false, true}, {Button::paytable, 11, 0, false, false},
+        {Button::about, 0, 0, false, true},     {Button::about, 11, 0, false, false},
+        {Button::paytable, 0, 0, false, true},  {Button::paytable, 11, 0, false, false},
     };
     for (const Case& c : cases) {
         Rig r;

@@ -185,7 +185,8 @@ TEST(Advert, PartnerLinkAfterTheNoticeAndARefusalIsReported) {
             if (!c.opens) {
                 EXPECT_EQ(boxes[1].title, "ExecuteLink");
                 EXPECT_EQ(boxes[1].icon, MsgIcon::none);
-                EXPECT_EQ(boxes[1].text, std::string("error Opening Link to ") + links::kPartnerLink + "\r\n\r\n0");
+                EXPECT_EQ(boxes[1].text,
+                          std::string("error Opening Link to ") + links::kPartnerLink + "\r\n\r\n0");
             }
         }
         EXPECT_TRUE(r.game.windows.advert.form.visible);  // the advert stays open
