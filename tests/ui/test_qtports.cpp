@@ -1,4 +1,6 @@
 // The Qt ports: draws, the store, timers and the end of the program.
+#include <QCoreApplication>
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -24,6 +26,10 @@ TEST(QtPorts, DrawsCoverOneToNAndNothingElse) {
 }
 
 TEST(QtPorts, StoreKeepsTextPerApplicationAcrossInstances) {
+    for (const char* app : {"keys", "tonvale", "Tonvale"}) {
+        QSettings files(QCoreApplication::organizationName(), QString::fromLatin1(app));
+        files.clear();
+    }
     {
         QtStore store;
         EXPECT_EQ(store.read("keys", "player3", "bank"), "");
