@@ -28,15 +28,16 @@ struct Tier {
     int clip;
 };
 constexpr Tier kTiers[] = {
-    {25, 10, 101},   {60, 15, 106},   {100, 30, 102},  {150, 30, 103},
-    {200, 60, 109},  {300, 80, 111},  {400, 170, 110}, {600, 200, 108},
-    {700, 200, 104}, {900, 130, 107}, {1210, 230, 105},
+    {25, 10, 101},   {60, 15, 106},   {100, 30, 102},  {150, 30, 103},  {200, 60, 109},   {300, 80, 111},
+    {400, 170, 110}, {600, 200, 108}, {700, 200, 104}, {900, 130, 107}, {1210, 230, 105},
 };
 
 // The jackpot pools grow by a fixed amount per counted spin, from their floors.
 void growPool(i32& pool, i32 floor, i32 step) {
-    if (pool < floor) pool = floor;
-    else addChecked(pool, step);
+    if (pool < floor)
+        pool = floor;
+    else
+        addChecked(pool, step);
 }
 
 }  // namespace

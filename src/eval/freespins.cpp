@@ -10,7 +10,7 @@ namespace tonvale {
 
 namespace {
 
-constexpr int kAwardPauseMs = 12000;  // the award is shown this long before the series starts
+constexpr int kAwardPauseMs = 12000;   // the award is shown this long before the series starts
 constexpr i16 kIdleBeforeRespin = 59;  // idle ticks after which the next free spin starts
 
 std::string remainingCaption(const MachineState& s) {
@@ -44,7 +44,8 @@ void Evaluation::freespinaward() {
     MainWindow& ui = m.ui;
     // The awarding spin counts as the first spin of the series, so the counter gets
     // one more than the free spins won. A retrigger adds its full amount.
-    if (const auto scatter = decodeScatter(s.scattersum)) addChecked(s.freespinsawarded, scatter->freeSpins + 1);
+    if (const auto scatter = decodeScatter(s.scattersum))
+        addChecked(s.freespinsawarded, scatter->freeSpins + 1);
     addChecked(s.howmanyspins, 1);
     s.autospinwait = 100;
     addChecked(s.freespintotal, s.winamount);

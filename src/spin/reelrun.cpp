@@ -19,11 +19,16 @@ struct Pace {
 // By reelspeed 1, 2, 4, 8, 10. Any other value runs at the pace of speed 1.
 Pace paceFor(int reelspeed) {
     switch (reelspeed) {
-        case 2: return {1000, 2, 4, 6};
-        case 4: return {800, 3, 7, 6};
-        case 8: return {600, 4, 12, 7};
-        case 10: return {400, 5, 15, 3};
-        default: return {1875, 1, 2, 10};
+        case 2:
+            return {1000, 2, 4, 6};
+        case 4:
+            return {800, 3, 7, 6};
+        case 8:
+            return {600, 4, 12, 7};
+        case 10:
+            return {400, 5, 15, 3};
+        default:
+            return {1875, 1, 2, 10};
     }
 }
 

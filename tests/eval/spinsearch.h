@@ -59,7 +59,8 @@ inline std::vector<int> stopsShowing(int reel, std::initializer_list<Symbol> sym
         const auto shown = visibleSymbols(reel, stop);
         for (int row = 0; row < 3; ++row) {
             const bool counts = cellCounts(cellOf(reel, static_cast<Row>(row)), waysfactor);
-            if (counts && std::find(symbols.begin(), symbols.end(), shown[static_cast<std::size_t>(row)]) != symbols.end()) {
+            if (counts && std::find(symbols.begin(), symbols.end(), shown[static_cast<std::size_t>(row)]) !=
+                              symbols.end()) {
                 out.push_back(stop);
                 break;
             }

@@ -34,7 +34,8 @@ inline void seat(Rig& r, const TableSettings& t) {
 
 // Scripts one drawn spin: the stops with the bell coin, then (in a series) the
 // multiplier, then the payout level.
-inline void scriptSpin(Rig& r, const std::array<int, 5>& stops, int bellcoin, int payout, int multiplier = 0) {
+inline void scriptSpin(Rig& r, const std::array<int, 5>& stops, int bellcoin, int payout,
+                       int multiplier = 0) {
     r.stops(stops[0], stops[1], stops[2], stops[3], stops[4], bellcoin);
     if (multiplier > 0) r.draws({multiplier});
     r.draws({payout});

@@ -63,7 +63,8 @@ TEST(Checkwins, ThreeWaysCountsReelOneAndTheMiddleRowsOnly) {
         EXPECT_EQ(r.s().winamount, c.win);
         EXPECT_EQ(r.read("kingcells(17)"), c.paid);
         // The top and bottom rows of reels 2 to 5 were emptied before the totals.
-        for (int cell : {4, 6, 7, 9, 10, 12, 13, 15}) EXPECT_TRUE(r.s().kingcells[static_cast<std::size_t>(cell)].isZero());
+        for (int cell : {4, 6, 7, 9, 10, 12, 13, 15})
+            EXPECT_TRUE(r.s().kingcells[static_cast<std::size_t>(cell)].isZero());
     }
 }
 
@@ -71,7 +72,9 @@ TEST(Checkwins, ScatterPayAndWaysPayAddUp) {
     // Three scatters and twenty bet units of ways pays.
     auto found = findSpin(
         25, 5,
-        [](const Trial& t) { return t.pays.scatter && t.pays.scatter->scatters == 3 && t.pays.waysUnits == 20; },
+        [](const Trial& t) {
+            return t.pays.scatter && t.pays.scatter->scatters == 3 && t.pays.waysUnits == 20;
+        },
         scatterStops(25));
     ASSERT_TRUE(found);
     Rig r;
@@ -108,8 +111,8 @@ TEST(Checkwins, PayoutLevelWithdrawsWinsAboveTwiceTheStake) {
         for (int reel = 1; reel <= 3; ++reel)
             showing[static_cast<std::size_t>(reel - 1)] = stopsShowing(reel, {c.symbol}, c.waysfactor);
         auto drawn = findSpin(
-            c.waysfactor, 1, [&](const Trial& t) { return !t.pays.scatter && t.pays.win == 2 * stake + c.extra; },
-            showing);
+            c.waysfactor, 1,
+            [&](const Trial& t) { return !t.pays.scatter && t.pays.win == 2 * stake + c.extra; }, showing);
         auto redraw = findSpin(c.waysfactor, 1, losing);
         ASSERT_TRUE(drawn && redraw);
         Rig r;

@@ -21,13 +21,16 @@ const Spins& spins() {
     static const Spins found = [] {
         auto award = findSpin(
             25, 1,
-            [](const Trial& t) { return t.pays.scatter && t.pays.scatter->scatters == 3 && t.pays.win <= 2 * kStake; },
+            [](const Trial& t) {
+                return t.pays.scatter && t.pays.scatter->scatters == 3 && t.pays.win <= 2 * kStake;
+            },
             scatterStops(25));
         StopLists drums = anyStops();
         drums[0] = stopsShowing(1, {Symbol::drum}, 25);
         drums[1] = stopsShowing(2, {Symbol::drum}, 25);
         auto win = findSpin(
-            25, 1, [](const Trial& t) { return !t.pays.scatter && t.pays.win > 0 && t.pays.win <= 5; }, drums);
+            25, 1, [](const Trial& t) { return !t.pays.scatter && t.pays.win > 0 && t.pays.win <= 5; },
+            drums);
         auto lose = findSpin(25, 1, [](const Trial& t) { return !t.pays.scatter && t.pays.win == 0; });
         EXPECT_TRUE(award && win && lose);
         return Spins{award.value_or(Trial{}), win.value_or(Trial{}), lose.value_or(Trial{})};
@@ -188,7 +191,7 @@ TEST(FreeSpins, WithdrawnFreeSpinIsDrawnAgainWithANewMultiplier) {
     const i32 totalAfterAward = s.total;
     const i16 games = s.games;
 
-    scriptSpin(r, big->stops, big->bellcoin, 2, kTimes2);      // withdrawn
+    scriptSpin(r, big->stops, big->bellcoin, 2, kTimes2);       // withdrawn
     scriptSpin(r, sp.win.stops, sp.win.bellcoin, 1, kTimes10);  // stands
     const auto frames = r.platform.time.frames();
     nextFreeSpin(r);

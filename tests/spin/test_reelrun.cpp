@@ -8,7 +8,8 @@ namespace tonvale::testing {
 namespace {
 
 void restOn(Rig& r, const std::array<int, 5>& stops) {
-    for (int reel = 1; reel <= 5; ++reel) r.s().reeltop(reel) = restTop(stops[static_cast<std::size_t>(reel - 1)]);
+    for (int reel = 1; reel <= 5; ++reel)
+        r.s().reeltop(reel) = restTop(stops[static_cast<std::size_t>(reel - 1)]);
 }
 
 TEST(ReelRun, PaceByReelSpeedAndRestOnTheStops) {
@@ -31,7 +32,8 @@ TEST(ReelRun, PaceByReelSpeedAndRestOnTheStops) {
         EXPECT_EQ(r.platform.time.slept() - slept, static_cast<std::int64_t>(c.pauses) * c.pauseMs);
         EXPECT_EQ(r.s().reelpause, c.pauseMs - c.speed);
         for (int reel = 1; reel <= 5; ++reel) {
-            EXPECT_EQ(r.ui().reel[static_cast<std::size_t>(reel)].top, -1875 * stops[static_cast<std::size_t>(reel - 1)]);
+            EXPECT_EQ(r.ui().reel[static_cast<std::size_t>(reel)].top,
+                      -1875 * stops[static_cast<std::size_t>(reel - 1)]);
             EXPECT_EQ(r.ui().reel[static_cast<std::size_t>(reel)].left, 0);
         }
     }
@@ -44,7 +46,10 @@ TEST(ReelRun, ReelStopClips) {
         i16 five;
         std::vector<std::string> clips;
     } cases[] = {
-        {0, {0, 1, 1, 0, 0}, 0, {"play 114", "play 119", "play 114", "play 120", "play 114", "play 114", "play 114"}},
+        {0,
+         {0, 1, 1, 0, 0},
+         0,
+         {"play 114", "play 119", "play 114", "play 120", "play 114", "play 114", "play 114"}},
         {11, {0, 1, 1, 1, 1}, 1, {"play 119", "play 120", "play 121", "play 122", "play 123"}},
         {11, {0, 0, 0, 0, 0}, 0, {}},
     };

@@ -9,15 +9,18 @@ namespace tonvale::testing {
 namespace {
 
 std::optional<Trial> losingSpin() {
-    static const auto found = findSpin(25, 20, [](const Trial& t) { return t.pays.win == 0 && !t.pays.scatter; });
+    static const auto found =
+        findSpin(25, 20, [](const Trial& t) { return t.pays.win == 0 && !t.pays.scatter; });
     return found;
 }
 
 enum class Start { spinButton, starter };
 
 void start(Rig& r, Start how) {
-    if (how == Start::spinButton) r.game.press(r.ui().btnspin);
-    else r.game.spin.btnstartall_Click();
+    if (how == Start::spinButton)
+        r.game.press(r.ui().btnspin);
+    else
+        r.game.spin.btnstartall_Click();
 }
 
 TEST(SpinStart, CreditMustCoverTheStake) {
@@ -60,7 +63,8 @@ TEST(SpinStart, CreditMustCoverTheStake) {
 }
 
 TEST(SpinStart, ResetsTheSeriesAndWritesTheMeters) {
-    auto win = findSpin(25, 1, [](const Trial& t) { return t.pays.win > 0 && t.pays.win <= 50 && !t.pays.scatter; });
+    auto win =
+        findSpin(25, 1, [](const Trial& t) { return t.pays.win > 0 && t.pays.win <= 50 && !t.pays.scatter; });
     ASSERT_TRUE(win);
     for (Start how : {Start::spinButton, Start::starter}) {
         Rig r;
@@ -124,7 +128,8 @@ TEST(SpinStart, PressDuringARunningSpinIsRefused) {
 TEST(BetAndWays, BetStepsFromStart) {
     Rig r;
     seat(r, {.bank = 100000});
-    const std::pair<i16, const char*> steps[] = {{1, "1"}, {2, "2"}, {5, "5"}, {10, "10"}, {20, "20"}, {1, "1"}};
+    const std::pair<i16, const char*> steps[] = {{1, "1"},   {2, "2"},   {5, "5"},
+                                                 {10, "10"}, {20, "20"}, {1, "1"}};
     for (const auto& [bet, caption] : steps) {
         r.game.press(r.ui().btnbet);
         EXPECT_EQ(r.s().bet, bet);
@@ -143,8 +148,12 @@ TEST(BetAndWays, WaysStepsAndHatching) {
         const char* ways;
         std::vector<int> hatched;
     } steps[] = {
-        {1, "3", {4, 6, 7, 9, 10, 12, 13, 15}}, {3, "9", {7, 9, 10, 12, 13, 15}}, {7, "27", {10, 12, 13, 15}},
-        {15, "81", {13, 15}},                   {25, "243", {}},                  {1, "3", {4, 6, 7, 9, 10, 12, 13, 15}},
+        {1, "3", {4, 6, 7, 9, 10, 12, 13, 15}},
+        {3, "9", {7, 9, 10, 12, 13, 15}},
+        {7, "27", {10, 12, 13, 15}},
+        {15, "81", {13, 15}},
+        {25, "243", {}},
+        {1, "3", {4, 6, 7, 9, 10, 12, 13, 15}},
     };
     for (const Step& st : steps) {
         r.ui().flasher[3].visible = true;
