@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/evalcmd.h"
+#include "cli/rtpcmd.h"
 #include "cli/scenario.h"
 
 int main(int argc, char** argv) {
@@ -30,6 +31,16 @@ int main(int argc, char** argv) {
     play->add_option("--store", storeFolder, "Folder of a file store (default: in memory)");
     play->add_option("script", script, "Script file, or - for standard input")->required();
 
+    // rtp
+    auto* rtp = app.add_subcommand("rtp", "Exact return figures over every stop combination");
+    RtpOptions rtpOptions;
+    rtp->add_option("--ways", rtpOptions.ways, "3, 9, 27, 81 or 243, one or more (default: all)")
+        ->check(CLI::IsMember({3, 9, 27, 81, 243}));
+    rtp->add_option("--payout", rtpOptions.levels, "Payout level 1, 2 or 3, one or more (default: all)")
+        ->check(CLI::IsMember({1, 2, 3}));
+    rtp->add_option("--bet", rtpOptions.bet, "1, 2, 5, 10 or 20 cents")->check(CLI::IsMember({1, 2, 5, 10, 20}));
+    rtp->add_flag("--json", rtpOptions.json, "JSON instead of a table");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -50,6 +61,7 @@ int main(int argc, char** argv) {
         std::cout << evaluateCase(evalCase).dump() << '\n';
         return 0;
     }
+    if (rtp->parsed()) return runRtp(rtpOptions, std::cout, std::cerr);
     if (play->parsed()) {
         ScenarioRunner runner(seed, storeFolder, std::cout, std::cerr);
         if (script == "-") return runner.run(std::cin, "-");
