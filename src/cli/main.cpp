@@ -1,4 +1,7 @@
 // tonvale-cli: the game's headless tools.
+#include <unistd.h>
+
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 
@@ -6,6 +9,7 @@
 
 #include "cli/evalcmd.h"
 #include "cli/rtpcmd.h"
+#include "cli/simcmd.h"
 #include "cli/scenario.h"
 
 int main(int argc, char** argv) {
@@ -41,6 +45,16 @@ int main(int argc, char** argv) {
     rtp->add_option("--bet", rtpOptions.bet, "1, 2, 5, 10 or 20 cents")->check(CLI::IsMember({1, 2, 5, 10, 20}));
     rtp->add_flag("--json", rtpOptions.json, "JSON instead of a table");
 
+    // sim
+    auto* sim = app.add_subcommand("sim", "The whole machine plays paid spins by autoplay and checks its books");
+    SimOptions simOptions;
+    sim->add_option("--spins", simOptions.spins, "Paid spins to play")->required()->check(CLI::Range(1LL, 1000000000LL));
+    sim->add_option("--seed", simOptions.seed, "Seed of the random draws");
+    sim->add_option("--ways", simOptions.ways, "3, 9, 27, 81 or 243")->check(CLI::IsMember({3, 9, 27, 81, 243}));
+    sim->add_option("--bet", simOptions.bet, "1, 2, 5, 10 or 20 cents")->check(CLI::IsMember({1, 2, 5, 10, 20}));
+    sim->add_option("--payout", simOptions.payout, "Payout level 1, 2 or 3")->check(CLI::IsMember({1, 2, 3}));
+    sim->add_flag("--json", simOptions.json, "JSON instead of a report");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -62,6 +76,16 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (rtp->parsed()) return runRtp(rtpOptions, std::cout, std::cerr);
+    if (sim->parsed()) {
+        simOptions.progress = isatty(fileno(stderr)) != 0 && simOptions.spins >= 100000;
+        const SimResult result = simulate(simOptions);
+        printSim(simOptions, result, std::cout);
+        if (result.broken) {
+            std::cerr << "invariant broken at " << *result.broken << '\n';
+            return 1;
+        }
+        return 0;
+    }
     if (play->parsed()) {
         ScenarioRunner runner(seed, storeFolder, std::cout, std::cerr);
         if (script == "-") return runner.run(std::cin, "-");

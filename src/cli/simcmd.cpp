@@ -1,0 +1,235 @@
+#include "cli/simcmd.h"
+
+#include <cmath>
+#include <functional>
+#include <cstdio>
+#include <iomanip>
+#include <ostream>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "core/game.h"
+#include "core/headless.h"
+#include "eval/odds.h"
+
+namespace tonvale {
+
+namespace {
+
+class Simulator {
+public:
+    explicit Simulator(const SimOptions& o) : o_(o), platform_(o.seed), game_(platform_.ports()) {
+        platform_.time.setTickHandler([this](TimerId id) { game_.timerTick(id); });
+        watchSpins(TimerId::tmrautospin);
+        watchSpins(TimerId::Timerrespin);
+        watchJackpot();
+    }
+
+    SimResult run() {
+        MachineState& s = game_.m.s;
+        game_.startup.Form_Load();
+        s.machinepay = static_cast<i16>(o_.payout);
+        const int waysfactor = *waysFactorForWays(o_.ways);
+        for (int i = 0; i < 5 && s.waysfactor != waysfactor; ++i) game_.press(game_.m.ui.btnlines);
+        insertCredit();
+        for (int i = 0; i < 5 && s.bet != o_.bet; ++i) game_.press(game_.m.ui.btnbet);
+        stake_ = s.stake();
+        counted([this] { game_.press(game_.m.ui.autoplayon); });
+
+        std::int64_t lastShown = -1;
+        while (!r_.broken) {
+            platform_.time.advance(100);
+            closeAdvert();
+            if (!idle()) continue;
+            check();
+            if (r_.paidSpins >= o_.spins) break;
+            if (s.bank < stake_ || s.autoplaymode == 0) restartWithCredit();
+            if (o_.progress && r_.paidSpins * 50 / o_.spins != lastShown) {
+                lastShown = r_.paidSpins * 50 / o_.spins;
+                std::fprintf(stderr, "\r[%-50s] %lld/%lld", std::string(static_cast<std::size_t>(lastShown), '#').c_str(),
+                             static_cast<long long>(r_.paidSpins), static_cast<long long>(o_.spins));
+            }
+        }
+        if (o_.progress) std::fprintf(stderr, "\n");
+        finish();
+        return r_;
+    }
+
+private:
+    // A tick of a timer that can start a spin: count what the spin did.
+    void watchSpins(TimerId id) {
+        Bindings::Handler original = *game_.bindings.timer(id);
+        game_.bindings.onTimer(id, [this, original] { counted(original); });
+    }
+
+    // Runs something that may start a spin (a timer tick, the autoplay switch) and
+    // counts the spin it ran, if any.
+    void counted(const std::function<void()>& action) {
+        MachineState& s = game_.m.s;
+        const bool inSeries = s.freespinsawarded > 0;
+        const std::int64_t frames = platform_.time.frames();
+        action();
+        if (platform_.time.frames() == frames) return;  // no spin ran
+        if (!inSeries) {
+            ++r_.paidSpins;
+            r_.staked += stake_;
+            r_.paidWins += s.winamount;
+            current_ = s.winamount;
+            if (s.freespinsawarded > 0) ++r_.series;
+        } else {
+            ++r_.freeSpins;
+            r_.freeSpinWins += s.winamount;
+            current_ += s.winamount;
+        }
+        if (s.freespinsawarded == 0) closeRound();
+    }
+
+    void watchJackpot() {
+        Bindings::Handler original = *game_.bindings.timer(TimerId::tmrshowjackpot);
+        game_.bindings.onTimer(TimerId::tmrshowjackpot, [this, original] {
+            const std::int64_t bank = game_.m.s.bank;
+            original();
+            if (!game_.m.timerEnabled(TimerId::tmrshowjackpot)) {
+                ++r_.jackpots;
+                r_.jackpotWins += game_.m.s.bank - bank;
+            }
+        });
+    }
+
+    // A paid spin and the series it awarded are over: one sample of the return.
+    void closeRound() {
+        const double x = static_cast<double>(current_) / stake_;
+        sum_ += x;
+        sumSquares_ += x * x;
+        ++rounds_;
+        current_ = 0;
+    }
+
+    bool idle() {
+        const Machine& m = game_.m;
+        return m.s.freespinsawarded == 0 && !m.timerEnabled(TimerId::tmrbell) &&
+               !m.timerEnabled(TimerId::tmrdecidejackpot) && !m.timerEnabled(TimerId::tmrshowjackpot) &&
+               !game_.spin.spinning();
+    }
+
+    void closeAdvert() {
+        if (game_.windows.advert.form.visible) game_.press(game_.windows.advert.SSCommand2);
+    }
+
+    void insertCredit() {
+        while (game_.m.s.bank < stake_ || game_.m.s.bank < 1) {
+            if (!game_.press(game_.m.ui.btncredit)) break;
+            r_.inserted += 5000;
+        }
+    }
+
+    // Autoplay off, credit in, autoplay on again (which starts a spin at once).
+    void restartWithCredit() {
+        MachineState& s = game_.m.s;
+        if (s.autoplaytoggle == 1) game_.press(game_.m.ui.autoplayon);
+        insertCredit();
+        counted([this] { game_.press(game_.m.ui.autoplayon); });
+    }
+
+    void fail(const std::string& what) {
+        std::ostringstream msg;
+        msg << "spin " << r_.paidSpins << ": " << what;
+        r_.broken = msg.str();
+    }
+
+    // The books at a settled point: the game's own counters against ours.
+    void check() {
+        const MachineState& s = game_.m.s;
+        const std::int64_t credit = r_.inserted - r_.staked + r_.paidWins + r_.freeSpinWins + r_.jackpotWins;
+        if (s.bank != credit)
+            fail("credit " + std::to_string(s.bank) + " but inserted - staked + wins + jackpots = " +
+                 std::to_string(credit));
+        else if (s.games != r_.paidSpins)
+            fail("games " + std::to_string(s.games) + " but " + std::to_string(r_.paidSpins) + " paid spins");
+        else if (s.wager != r_.staked)
+            fail("wager " + std::to_string(s.wager) + " but " + std::to_string(r_.staked) + " staked");
+        else if (s.total != r_.paidWins + r_.freeSpinWins)
+            fail("total " + std::to_string(s.total) + " but " + std::to_string(r_.paidWins + r_.freeSpinWins) +
+                 " won");
+        else if (s.amountinvested != r_.inserted)
+            fail("amountinvested " + std::to_string(s.amountinvested) + " but " + std::to_string(r_.inserted) +
+                 " inserted");
+    }
+
+    void finish() {
+        r_.bank = game_.m.s.bank;
+        r_.virtualMs = platform_.time.nowMs();
+        if (rounds_ > 0) {
+            const double n = static_cast<double>(rounds_);
+            r_.realised = sum_ / n;
+            const double variance = rounds_ > 1 ? (sumSquares_ - sum_ * sum_ / n) / (n - 1) : 0;
+            const double half = 2.5758293035489 * std::sqrt(variance > 0 ? variance / n : 0);
+            r_.low99 = r_.realised - half;
+            r_.high99 = r_.realised + half;
+        }
+        const int ways[] = {o_.ways};
+        const int levels[] = {o_.payout};
+        const auto odds = oddsReport(ways, levels, o_.bet);
+        if (!odds.empty()) r_.exact = odds.front().paidSpin + odds.front().freeSpins;
+    }
+
+    SimOptions o_;
+    HeadlessPlatform platform_;
+    Game game_;
+    SimResult r_;
+    std::int32_t stake_ = 0;
+    std::int64_t current_ = 0;
+    double sum_ = 0, sumSquares_ = 0;
+    std::int64_t rounds_ = 0;
+};
+
+}  // namespace
+
+SimResult simulate(const SimOptions& options) { return Simulator(options).run(); }
+
+void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
+    const bool within = r.exact >= r.low99 && r.exact <= r.high99;
+    if (o.json) {
+        nlohmann::json j = {
+            {"seed", o.seed},
+            {"ways", o.ways},
+            {"bet", o.bet},
+            {"payout", o.payout},
+            {"spins", r.paidSpins},
+            {"free_spins", r.freeSpins},
+            {"series", r.series},
+            {"jackpots", r.jackpots},
+            {"inserted", r.inserted},
+            {"staked", r.staked},
+            {"won_paid_spins", r.paidWins},
+            {"won_free_spins", r.freeSpinWins},
+            {"won_jackpots", r.jackpotWins},
+            {"bank", r.bank},
+            {"realised_return", r.realised},
+            {"interval_99", {r.low99, r.high99}},
+            {"exact_return", r.exact},
+            {"exact_within_interval", within},
+            {"invariants_held", !r.broken.has_value()},
+        };
+        if (r.broken) j["broken"] = *r.broken;
+        out << j.dump() << '\n';
+        return;
+    }
+    out << std::fixed << std::setprecision(6);
+    out << "paid spins        " << r.paidSpins << "  (ways " << o.ways << ", bet " << o.bet << ", payout level "
+        << o.payout << ", seed " << o.seed << ")\n";
+    out << "free spins        " << r.freeSpins << " in " << r.series << " series\n";
+    out << "jackpots          " << r.jackpots << '\n';
+    out << "inserted          " << r.inserted << " cents\n";
+    out << "staked            " << r.staked << " cents\n";
+    out << "won: paid spins   " << r.paidWins << " cents\n";
+    out << "won: free spins   " << r.freeSpinWins << " cents\n";
+    out << "won: jackpots     " << r.jackpotWins << " cents\n";
+    out << "return (paid + free spins) " << r.realised << " stakes per paid spin, 99% interval [" << r.low99 << ", "
+        << r.high99 << "]\n";
+    out << "exact return      " << r.exact << (within ? "  (within the interval)\n" : "  (OUTSIDE the interval)\n");
+    out << "invariants        " << (r.broken ? "BROKEN at " + *r.broken : std::string("held")) << '\n';
+}
+
+}  // namespace tonvale
