@@ -10,11 +10,15 @@
 
 namespace tonvale {
 
-GameWindow::GameWindow(Game& game, QWidget* parent) : QWidget(parent), game_(game), cabinet_(new CabinetWidget(game, this)) {
+GameWindow::GameWindow(Game& game, QWidget* parent)
+    : QWidget(parent), game_(game), cabinet_(new CabinetWidget(game, this)), dialogs_(new Dialogs(game, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cabinet_);
     connect(cabinet_, &CabinetWidget::modelTouched, this, &GameWindow::sync);
+    // What the other windows do shows on the cabinet too (the player's name, the credit).
+    connect(dialogs_, &Dialogs::modelTouched, this, &GameWindow::sync);
+    connect(dialogs_, &Dialogs::modelTouched, cabinet_, qOverload<>(&QWidget::update));
     setWindowTitle(QString::fromStdString(game_.m.ui.form.caption));
     resize(cabinet_->sizeHint());
     cabinet_->setFocus();
@@ -53,6 +57,7 @@ void GameWindow::sync() {
     if (windowTitle() != title) setWindowTitle(title);
     if (isEnabled() != form.enabled) setEnabled(form.enabled);
     if (game_.m.ended) return;
+    dialogs_->sync();
     if (form.visible && !isVisible()) {
         centreOnScreen();
         show();

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "ui/cabinet.h"
+#include "ui/dialogs.h"
 
 namespace tonvale {
 
@@ -19,11 +20,13 @@ public:
     // Wires the Qt ports to this window: timer ticks, present(), message boxes.
     void attach(QtPlatform& platform);
     CabinetWidget& cabinet() { return *cabinet_; }
+    // The options, pay-table, about and advert windows, shown as their models say.
+    Dialogs& dialogs() { return *dialogs_; }
     // Centres the window on its screen; the first time also sizes it to fit.
     void centreOnScreen();
 
 public slots:
-    // Caption, shown and enabled from the model's form.
+    // Caption, shown and enabled from the model's form; the other windows follow theirs.
     void sync();
 
 protected:
@@ -33,6 +36,7 @@ protected:
 private:
     Game& game_;
     CabinetWidget* cabinet_;
+    Dialogs* dialogs_;
     bool placed_ = false;
 };
 

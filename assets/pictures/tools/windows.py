@@ -1,0 +1,181 @@
+#!/usr/bin/env python3
+"""Pictures of the game's other windows: the game's icon, the about window's title
+plaque and its way back to the game, and the partner's advert poster.
+
+Run:  python3 assets/pictures/tools/windows.py
+"""
+import math
+import os
+import re
+import sys
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from pic import (BLUE_HI, BLUE_LO, GOLD, GOLD_HI, GOLD_LO, INK, IVORY, SANS, SERIF,  # noqa: E402
+                 VELVET_HI, VELVET_LO, f, gold_grad, lin, rad, svg, write)
+
+LINKS = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                      "..", "..", "..", "src", "windows", "links.h"))
+
+
+def partner_name():
+    """The partner's display name as the game's configuration has it."""
+    with open(LINKS, encoding="utf-8") as fh:
+        m = re.search(r'kPartnerName\s*=\s*"([^"]*)"', fh.read())
+    return m.group(1) if m else "Partner Casino"
+
+
+def esc(text):
+    return text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+
+
+def note(x, y, s, fill):
+    """An eighth note whose head centre is at x, y; s is the head width."""
+    stem = s * 2.6
+    head = ('<ellipse cx="%s" cy="%s" rx="%s" ry="%s" transform="rotate(-22 %s %s)" fill="%s"/>'
+            % (f(x), f(y), f(s * 0.55), f(s * 0.38), f(x), f(y), fill))
+    sx = x + s * 0.47
+    body = ('<rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>'
+            % (f(sx - s * 0.12), f(y - stem), f(s * 0.12), f(stem), fill))
+    flag = ('<path d="M%s %s c %s %s %s %s %s %s c %s %s %s %s %s %s z" fill="%s"/>'
+            % (f(sx - 0.5), f(y - stem),
+               f(s * 0.1), f(s * 0.55), f(s * 0.95), f(s * 0.7), f(s * 0.7), f(s * 1.65),
+               f(s * 0.05), f(-s * 0.75), f(-s * 0.5), f(-s * 0.95), f(-s * 0.7), f(-s * 1.2),
+               fill))
+    return head + body + flag
+
+
+def icon():
+    defs = (rad("vel", [(0, VELVET_HI), (1, VELVET_LO)], cx=0.4, cy=0.35, r=0.75)
+            + gold_grad("gold")
+            + lin("hl", [(0, "#ffffff", 0.35), (1, "#ffffff", 0)]))
+    body = ('<rect x="2" y="2" width="60" height="60" rx="12" fill="url(#gold)"/>'
+            '<rect x="5" y="5" width="54" height="54" rx="9.5" fill="url(#vel)"/>'
+            '<rect x="8" y="7" width="48" height="20" rx="8" fill="url(#hl)"/>'
+            + note(26.5, 44, 15, "#2a0610").replace('fill="#2a0610"', 'fill="#1a0308" fill-opacity="0.6"')
+            .replace('cx="26.5" cy="44"', 'cx="27.5" cy="45"')
+            + note(26, 43, 15, "url(#gold)"))
+    write("icon.svg", svg(64, 64, body, defs))
+
+
+def return_to_game():
+    w, h = 293, 45
+    defs = (lin("green", [(0, "#3fae5c"), (0.5, "#1f7a3a"), (1, "#0e4d22")])
+            + gold_grad("gold")
+            + lin("hl", [(0, "#ffffff", 0.45), (1, "#ffffff", 0)]))
+    body = ('<rect x="1" y="1" width="%s" height="%s" rx="10" fill="url(#gold)"/>'
+            '<rect x="4" y="4" width="%s" height="%s" rx="8" fill="url(#green)"/>'
+            '<rect x="9" y="6" width="%s" height="14" rx="7" fill="url(#hl)"/>'
+            '<path d="M18 22.5 l12 -9 v5.5 h9 v7 h-9 v5.5 z" fill="%s"/>'
+            '<text x="%s" y="32" font-family="%s" font-size="21" font-weight="bold" text-anchor="middle" '
+            'fill="#0a3316">RETURN TO GAME</text>'
+            '<text x="%s" y="31" font-family="%s" font-size="21" font-weight="bold" text-anchor="middle" '
+            'fill="%s">RETURN TO GAME</text>'
+            % (w - 2, h - 2, w - 8, h - 8, w - 18, GOLD_HI, f(w / 2 + 12 + 1.2), SANS, f(w / 2 + 12), SANS, IVORY))
+    write("return_to_game.svg", svg(w, h, body, defs))
+
+
+def about_banner():
+    w, h = 200, 31
+    defs = rad("vel", [(0, VELVET_HI), (1, VELVET_LO)], cx=0.5, cy=0.3, r=0.8) + gold_grad("gold")
+    body = ('<rect x="0.5" y="0.5" width="%s" height="%s" rx="6" fill="url(#gold)"/>'
+            '<rect x="2.5" y="2.5" width="%s" height="%s" rx="4.5" fill="url(#vel)"/>'
+            '<path d="M10 %s h%s M%s %s h%s" stroke="%s" stroke-width="1" stroke-opacity="0.5"/>'
+            % (w - 1, h - 1, w - 5, h - 5, f(h - 6), w - 20, 10, f(6), w - 20, GOLD, ))
+    write("about_banner.svg", svg(w, h, body, defs))
+
+
+def chip(x, y, r, colour):
+    out = ['<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (f(x), f(y), f(r), colour)]
+    for i in range(8):
+        a = i * math.pi / 4
+        out.append('<rect x="%s" y="%s" width="%s" height="%s" fill="%s" transform="rotate(%s %s %s)"/>'
+                   % (f(x - r * 0.12), f(y - r), f(r * 0.24), f(r * 0.3), IVORY, f(math.degrees(a)), f(x), f(y)))
+    out.append('<circle cx="%s" cy="%s" r="%s" fill="none" stroke="%s" stroke-width="%s" stroke-dasharray="%s"/>'
+               % (f(x), f(y), f(r * 0.62), IVORY, f(r * 0.06), f(r * 0.25)))
+    out.append('<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (f(x), f(y), f(r * 0.5), colour))
+    return "".join(out)
+
+
+def card(x, y, angle, rank, suit_colour, suit):
+    w, h = 62, 88
+    return ('<g transform="rotate(%s %s %s)">'
+            '<rect x="%s" y="%s" width="%s" height="%s" rx="6" fill="#000000" fill-opacity="0.35"/>'
+            '<rect x="%s" y="%s" width="%s" height="%s" rx="6" fill="%s" stroke="%s" stroke-width="2"/>'
+            '<text x="%s" y="%s" font-family="%s" font-size="20" font-weight="bold" fill="%s">%s</text>'
+            '<text x="%s" y="%s" font-family="%s" font-size="34" text-anchor="middle" fill="%s">%s</text>'
+            '</g>'
+            % (f(angle), f(x + w / 2), f(y + h),
+               f(x + 3), f(y + 3), w, h,
+               f(x), f(y), w, h, IVORY, GOLD, f(x + 7), f(y + 23), SERIF, suit_colour, rank,
+               f(x + w / 2 + 4), f(y + h - 16), SERIF, suit_colour, suit))
+
+
+def advert():
+    w, h = 497, 447
+    name = esc(partner_name())
+    defs = (rad("night", [(0, "#1d4fae"), (0.55, BLUE_LO), (1, "#060d2a")], cx=0.5, cy=0.38, r=0.75)
+            + gold_grad("gold")
+            + lin("goldtext", [(0, "#fff2b8"), (0.45, GOLD_HI), (1, GOLD)])
+            + rad("spot", [(0, "#ffffff", 0.35), (1, "#ffffff", 0)], cx=0.5, cy=0.5, r=0.5)
+            + lin("band", [(0, VELVET_HI), (1, VELVET_LO)]))
+    rays = []
+    cx, cy = w / 2, 178
+    for i in range(24):
+        a0 = i * 2 * math.pi / 24
+        a1 = a0 + math.pi / 48
+        rr = 420
+        rays.append('<path d="M%s %s L%s %s L%s %s z" fill="#ffffff" fill-opacity="0.05"/>'
+                    % (f(cx), f(cy), f(cx + rr * math.cos(a0)), f(cy + rr * math.sin(a0)),
+                       f(cx + rr * math.cos(a1)), f(cy + rr * math.sin(a1))))
+    lights = []
+    for i in range(22):
+        x = 14 + i * (w - 28) / 21
+        lights.append('<circle cx="%s" cy="9" r="3.2" fill="%s"/>' % (f(x), GOLD_HI))
+        lights.append('<circle cx="%s" cy="%s" r="3.2" fill="%s"/>' % (f(x), f(h - 9), GOLD_HI))
+    for i in range(1, 19):
+        y = 9 + i * (h - 18) / 19
+        lights.append('<circle cx="9" cy="%s" r="3.2" fill="%s"/>' % (f(y), GOLD_HI))
+        lights.append('<circle cx="%s" cy="%s" r="3.2" fill="%s"/>' % (f(w - 9), f(y), GOLD_HI))
+    stars = "".join('<path d="M%s %s l3 7 7 1 -5 5 1.5 7 -6.5 -3.5 -6.5 3.5 1.5 -7 -5 -5 7 -1 z" fill="%s"/>'
+                    % (f(x), f(y), GOLD_HI) for x, y in ((60, 60), (437, 60), (92, 250), (405, 250)))
+    body = ('<rect width="%s" height="%s" fill="url(#night)"/>' % (w, h)
+            + "".join(rays)
+            + '<rect x="4" y="4" width="%s" height="%s" fill="none" stroke="url(#gold)" stroke-width="8"/>'
+            % (w - 8, h - 8)
+            + "".join(lights)
+            + stars
+            # the partner's name on a velvet band
+            + '<rect x="34" y="36" width="%s" height="74" rx="10" fill="url(#gold)"/>' % (w - 68)
+            + '<rect x="38" y="40" width="%s" height="66" rx="8" fill="url(#band)"/>' % (w - 76)
+            + '<text x="%s" y="70" font-family="%s" font-size="26" font-weight="bold" text-anchor="middle" '
+              'fill="url(#goldtext)" textLength="%s" lengthAdjust="spacingAndGlyphs">%s</text>'
+            % (f(w / 2), SERIF, w - 110, name)
+            + '<text x="%s" y="95" font-family="%s" font-size="14" text-anchor="middle" fill="%s" '
+              'letter-spacing="3">ONLINE CASINO</text>' % (f(w / 2), SANS, IVORY)
+            # cards and chips under the spotlight
+            + '<ellipse cx="%s" cy="205" rx="170" ry="70" fill="url(#spot)"/>' % f(w / 2)
+            + card(176, 140, -18, "A", "#1d1a16", "&#9824;")
+            + card(218, 128, 0, "K", "#c0392b", "&#9829;")
+            + card(260, 140, 18, "Q", "#c0392b", "&#9830;")
+            + chip(150, 242, 22, "#c0392b") + chip(347, 242, 22, BLUE_HI) + chip(190, 256, 18, "#2e8b57")
+            + chip(307, 256, 18, INK)
+            + '<text x="%s" y="308" font-family="%s" font-size="30" font-weight="bold" text-anchor="middle" '
+              'fill="url(#goldtext)">PLAY FOR REAL</text>' % (f(w / 2), SERIF)
+            + '<text x="%s" y="333" font-family="%s" font-size="13" text-anchor="middle" fill="%s">'
+              'Click the poster to visit our partner  -  secure HTTPS / SSL</text>' % (f(w / 2), SANS, IVORY)
+            + '<text x="%s" y="352" font-family="%s" font-size="10" text-anchor="middle" fill="%s" '
+              'fill-opacity="0.75">Play responsibly. Adults only.</text>' % (f(w / 2), SANS, IVORY))
+    write("advert.svg", svg(w, h, body, defs))
+
+
+def build():
+    icon()
+    return_to_game()
+    about_banner()
+    advert()
+
+
+if __name__ == "__main__":
+    build()

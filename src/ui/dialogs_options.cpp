@@ -1,0 +1,105 @@
+#include "ui/dialogs_options.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+#include "core/game.h"
+#include "ui/dialogs_paint.h"
+
+namespace tonvale {
+
+using namespace dialogpaint;
+
+OptionsDialog::OptionsDialog(Game& game, SpriteCache& sprites)
+    : ModelDialog(game, game.options.ui, game.options.ui.form, sprites), ui_(game.options.ui) {}
+
+Control* OptionsDialog::firstFocus() {
+    // Loading the window switches to the current slot, which hands the keyboard to the name box.
+    return focusable(ui_.player1) ? &ui_.player1 : ModelDialog::firstFocus();
+}
+
+void OptionsDialog::clicked(Control& c) {
+    // A slot switch gives the name box the keyboard.
+    if (c.name == "machine" && focusable(ui_.player1)) setFocusedControl(&ui_.player1);
+}
+
+QColor OptionsDialog::textColour(const Control& c) const {
+    if (&c == &ui_.lblplayername || &c == &ui_.speedlab || &c == &ui_.Framecounter || &c == &ui_.Framespeed)
+        return kBlue;
+    if (&c == &ui_.lblcurrentplayer) return kRed;
+    const Control* darkBlue[] = {&ui_.lblgames,    &ui_.lblwager,    &ui_.lbltotalwon,  &ui_.lblwinlose,
+                                 &ui_.lblreturned, &ui_.lblinvested, &ui_.lblfreespins, &ui_.lblgrandwon,
+                                 &ui_.lblmajorwon, &ui_.lblminorwon};
+    for (const Control* d : darkBlue)
+        if (d == &c) return kDarkBlue;
+    if (c.kind == ControlKind::frame) return kGoldLo;
+    return kInk;
+}
+
+void OptionsDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
+    velvet(p, g.area());
+    // The main frame: a walnut band trimmed in gold round an ivory sheet.
+    const QRectF frame = g.rect(ui_.Framemain);
+    const qreal band = 95 * g.scale();
+    QLinearGradient wood(frame.topLeft(), frame.bottomRight());
+    wood.setColorAt(0, kWalnutHi);
+    wood.setColorAt(0.4, kWalnut);
+    wood.setColorAt(1, QColor(0x2e, 0x1c, 0x0c));
+    p.setPen(Qt::NoPen);
+    p.setBrush(wood);
+    p.drawRoundedRect(frame, band, band);
+    const QRectF sheet = frame.adjusted(band, band, -band, -band);
+    QLinearGradient ivory(sheet.topLeft(), sheet.bottomLeft());
+    ivory.setColorAt(0, kIvory);
+    ivory.setColorAt(1, kIvoryShadow);
+    p.setBrush(ivory);
+    p.setPen(QPen(kGold, std::max<qreal>(1, 22 * g.scale())));
+    p.drawRoundedRect(sheet, band / 2, band / 2);
+}
+
+void OptionsDialog::paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) {
+    const qreal e = em(g);
+    const QString caption = QString::fromStdString(c.caption);
+    switch (c.kind) {
+        case ControlKind::frame:
+            if (&c == &ui_.Framemain) {
+                // The window's title sits in a walnut tab on the top of the frame.
+                if (caption.isEmpty()) return;
+                const QRectF tab(r.left() + 260 * g.scale(), r.top() - 100 * g.scale(), 1900 * g.scale(),
+                                 260 * g.scale());
+                QLinearGradient wood(tab.topLeft(), tab.bottomLeft());
+                wood.setColorAt(0, kWalnutHi);
+                wood.setColorAt(1, kWalnut);
+                p.setBrush(wood);
+                p.setPen(QPen(kGold, std::max<qreal>(1, 18 * g.scale())));
+                p.setClipping(false);
+                p.drawRoundedRect(tab, tab.height() / 3, tab.height() / 3);
+                fitText(p, tab.adjusted(e * 0.4, 0, -e * 0.4, 0), caption, kGoldHi, e * 1.05, true,
+                        Align::centre, true);
+                return;
+            }
+            groupFrame(p, r, caption, textColour(c), kIvory, e);
+            return;
+        case ControlKind::label:
+            if (caption.isEmpty()) return;
+            if (r.height() > 2.2 * e)
+                wrapText(p, r, caption.trimmed(), textColour(c), e, false);
+            else
+                fitText(p, r, caption, textColour(c), e, &c == &ui_.lblcurrentplayer);
+            return;
+        case ControlKind::textbox:
+            textBox(p, r, caption, e, focusOn(c));
+            return;
+        case ControlKind::option:
+            optionButton(p, r, caption, kInk, e, c.value, c.enabled, focusOn(c));
+            return;
+        case ControlKind::button:
+            button3d(p, r, caption, e, isPressed(c), c.enabled, focusOn(c));
+            return;
+        default:
+            if (!c.picture.empty()) drawPicture(p, c.picture, r, g);
+            return;
+    }
+}
+
+}  // namespace tonvale

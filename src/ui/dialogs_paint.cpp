@@ -1,0 +1,197 @@
+#include "ui/dialogs_paint.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QRadialGradient>
+#include <algorithm>
+#include <cmath>
+
+namespace tonvale::dialogpaint {
+
+namespace {
+
+QFont font(qreal px, bool bold) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(px))));
+    f.setBold(bold);
+    return f;
+}
+
+}  // namespace
+
+qreal fitText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, qreal em, bool bold,
+              Align align, bool shadow) {
+    qreal px = std::max<qreal>(4, std::min(em, box.height() * 0.9));
+    QFont f = font(px, bold);
+    const qreal room = box.width();
+    for (int i = 0; i < 8; ++i) {
+        const qreal w = QFontMetricsF(f).horizontalAdvance(text);
+        if (w <= room || px <= 4) break;
+        px = std::max<qreal>(4, std::floor(px * room / w));
+        f = font(px, bold);
+    }
+    p.setFont(f);
+    const int flags = Qt::AlignVCenter | (align == Align::centre ? Qt::AlignHCenter : Qt::AlignLeft);
+    if (shadow) {
+        const qreal d = std::max<qreal>(1, px / 14);
+        p.setPen(QColor(0, 0, 0, 170));
+        p.drawText(box.translated(d, d), flags, text);
+    }
+    p.setPen(colour);
+    p.drawText(box, flags, text);
+    return px;
+}
+
+void wrapText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, qreal em,
+              bool bold) {
+    qreal px = std::max<qreal>(4, em);
+    QFont f = font(px, bold);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    for (int i = 0; i < 10; ++i) {
+        const QRectF need = QFontMetricsF(f).boundingRect(box, flags, text);
+        if ((need.height() <= box.height() && need.width() <= box.width() + 0.5) || px <= 4) break;
+        px = std::max<qreal>(4, px * 0.9);
+        f = font(px, bold);
+    }
+    p.setFont(f);
+    p.setPen(colour);
+    p.drawText(box, flags, text);
+}
+
+void focusMark(QPainter& p, const QRectF& r, const QColor& colour) {
+    p.save();
+    QPen pen(colour, 1, Qt::DotLine);
+    pen.setCosmetic(true);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r);
+    p.restore();
+}
+
+void button3d(QPainter& p, const QRectF& r, const QString& caption, qreal em, bool down, bool enabled,
+              bool focus) {
+    p.save();
+    if (!enabled) p.setOpacity(0.45);
+    const qreal edge = std::max<qreal>(1.5, r.height() * 0.08);
+    QLinearGradient gold(r.topLeft(), r.bottomLeft());
+    gold.setColorAt(0, kGoldHi);
+    gold.setColorAt(0.5, kGold);
+    gold.setColorAt(1, kGoldLo);
+    QLinearGradient face(r.topLeft(), r.bottomLeft());
+    face.setColorAt(0, down ? kWalnut : kWalnutHi);
+    face.setColorAt(1, down ? kWalnutHi : QColor(0x3a, 0x24, 0x10));
+    const qreal radius = std::min(r.height(), r.width()) / 5;
+    p.setPen(Qt::NoPen);
+    p.setBrush(gold);
+    p.drawRoundedRect(r, radius, radius);
+    p.setBrush(face);
+    const QRectF inner = r.adjusted(edge, edge, -edge, -edge);
+    p.drawRoundedRect(inner, radius * 0.8, radius * 0.8);
+    // The light from above catches the upper half.
+    QLinearGradient gloss(inner.topLeft(), inner.bottomLeft());
+    gloss.setColorAt(0, QColor(255, 255, 255, down ? 10 : 45));
+    gloss.setColorAt(0.5, QColor(255, 255, 255, 0));
+    p.setBrush(gloss);
+    p.drawRoundedRect(inner, radius * 0.8, radius * 0.8);
+    const QRectF text = inner.adjusted(edge, down ? edge / 2 : 0, -edge, down ? edge / 2 : 0);
+    if (!caption.isEmpty()) fitText(p, text, caption, kGoldHi, em, true, Align::centre, true);
+    if (focus) focusMark(p, inner.adjusted(edge, edge, -edge, -edge), kGoldHi);
+    p.restore();
+}
+
+void optionButton(QPainter& p, const QRectF& r, const QString& caption, const QColor& colour, qreal em,
+                  bool selected, bool enabled, bool focus) {
+    p.save();
+    if (!enabled) p.setOpacity(0.45);
+    const qreal d = std::min(r.height() * 0.78, em * 1.05);
+    const QRectF ring(r.left() + 1, r.center().y() - d / 2, d, d);
+    QRadialGradient well(ring.center() - QPointF(d * 0.15, d * 0.15), d * 0.7);
+    well.setColorAt(0, kIvory);
+    well.setColorAt(1, kIvoryShadow);
+    p.setBrush(well);
+    QPen rim(kGoldLo, std::max<qreal>(1, d * 0.12));
+    p.setPen(rim);
+    p.drawEllipse(ring);
+    if (selected) {
+        QRadialGradient dot(ring.center() - QPointF(d * 0.1, d * 0.1), d * 0.3);
+        dot.setColorAt(0, kVelvetHi.lighter(180));
+        dot.setColorAt(1, kVelvetLo);
+        p.setPen(Qt::NoPen);
+        p.setBrush(dot);
+        p.drawEllipse(ring.center(), d * 0.26, d * 0.26);
+    }
+    const QRectF text(ring.right() + d * 0.35, r.top(), r.right() - ring.right() - d * 0.35, r.height());
+    if (!caption.isEmpty() && text.width() > 2) {
+        const qreal px = fitText(p, text, caption, colour, em, false);
+        if (focus) {
+            const qreal w = std::min(text.width(), QFontMetricsF(font(px, false)).horizontalAdvance(caption));
+            focusMark(p, QRectF(text.left() - 1, r.center().y() - px * 0.65, w + 2, px * 1.3), colour);
+        }
+    } else if (focus) {
+        focusMark(p, ring.adjusted(-1, -1, 1, 1), colour);
+    }
+    p.restore();
+}
+
+void textBox(QPainter& p, const QRectF& r, const QString& text, qreal em, bool focus) {
+    p.save();
+    p.setPen(QPen(focus ? kGold : kGoldLo, std::max<qreal>(1, r.height() * 0.06)));
+    p.setBrush(Qt::white);
+    p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    // A sunken edge: shadow along the top and left.
+    p.setPen(QPen(kIvoryShadow.darker(130), std::max<qreal>(1, r.height() * 0.05)));
+    const qreal in = std::max<qreal>(1.5, r.height() * 0.08);
+    p.drawLine(QPointF(r.left() + in, r.top() + in), QPointF(r.right() - in, r.top() + in));
+    p.drawLine(QPointF(r.left() + in, r.top() + in), QPointF(r.left() + in, r.bottom() - in));
+    const QRectF inner = r.adjusted(in * 2, in, -in * 2, -in);
+    const qreal px = std::min(em, inner.height() * 0.85);
+    QFont f = font(px, false);
+    p.setFont(f);
+    p.setPen(kInk);
+    // A long name scrolls: the end of the text stays in view.
+    const QFontMetricsF fm(f);
+    const qreal w = fm.horizontalAdvance(text);
+    const qreal x = w > inner.width() - 2 ? inner.right() - 2 - w : inner.left();
+    p.setClipRect(inner);
+    p.drawText(QRectF(x, inner.top(), std::max(w, inner.width()), inner.height()),
+               Qt::AlignLeft | Qt::AlignVCenter, text);
+    if (focus) {
+        const qreal cx = x + w + 1;
+        p.setPen(QPen(kInk, 1));
+        p.drawLine(QPointF(cx, inner.center().y() - px * 0.6), QPointF(cx, inner.center().y() + px * 0.6));
+    }
+    p.restore();
+}
+
+void groupFrame(QPainter& p, const QRectF& r, const QString& caption, const QColor& captionColour,
+                const QColor& ground, qreal em) {
+    p.save();
+    const qreal px = em;
+    const qreal top = r.top() + px * 0.6;
+    const QRectF box(r.left() + 1, top, r.width() - 2, r.bottom() - top - 1);
+    const qreal line = std::max<qreal>(1, px * 0.12);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kGoldLo, line));
+    p.drawRoundedRect(box, px * 0.4, px * 0.4);
+    p.setPen(QPen(kGoldHi, line * 0.6));
+    p.drawRoundedRect(box.adjusted(line, line, -line, -line), px * 0.35, px * 0.35);
+    if (!caption.isEmpty()) {
+        QFont f = font(px, true);
+        const qreal w = QFontMetricsF(f).horizontalAdvance(caption);
+        const QRectF label(box.left() + px * 0.6, r.top(), std::min(w + px * 0.6, box.width() - px),
+                           px * 1.2);
+        p.fillRect(label, ground);
+        fitText(p, label.adjusted(px * 0.3, 0, 0, 0), caption, captionColour, px, true);
+    }
+    p.restore();
+}
+
+void velvet(QPainter& p, const QRectF& r) {
+    QRadialGradient g(r.center(), std::max(r.width(), r.height()) * 0.7);
+    g.setColorAt(0, kVelvetHi);
+    g.setColorAt(1, kVelvetLo);
+    p.fillRect(r, g);
+}
+
+}  // namespace tonvale::dialogpaint

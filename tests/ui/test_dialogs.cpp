@@ -1,0 +1,246 @@
+// The options, pay-table, about and advert windows, driven through the real main
+// window and the real dialogs.
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QObject>
+#include <QTest>
+#include <QUrl>
+#include <map>
+
+#include "core/game.h"
+#include "core/headless.h"
+#include "eval/paytable.h"
+#include "ui/dialogs_about.h"
+#include "ui/dialogs_options.h"
+#include "ui/dialogs_paytable.h"
+#include "ui/gamewindow.h"
+#include "ui/qtports.h"
+#include "windows/links.h"
+
+// Collects the web addresses the desktop is asked to open while it lives.
+class LinkRecorder : public QObject {
+    Q_OBJECT
+public:
+    LinkRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "record"); }
+    ~LinkRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    QStringList opened;
+public slots:
+    void record(const QUrl& url) { opened << url.toString(); }
+};
+
+namespace tonvale::testing {
+namespace {
+
+// The Qt desktop with a connection and message boxes that answer at once.
+class AnsweringDesktop : public QtDesktop {
+public:
+    Answer message(const std::string& title, const std::string& text, MsgIcon, MsgButtons) override {
+        messages.push_back(title + "|" + text);
+        return Answer::ok;
+    }
+    bool isConnected() override { return true; }
+    std::vector<std::string> messages;
+};
+
+struct DialogRig {
+    DialogRig() {
+        timers.setTickHandler([this](TimerId id) {
+            game.timerTick(id);
+            window.cabinet().ticked();
+        });
+        events.setView(&window.cabinet());
+        desktop.setWindow(&window);
+        desktop.setTimers(&timers);
+        window.show();
+        game.startup.Form_Load();
+        window.sync();
+    }
+    ~DialogRig() { timers.stopAll(); }
+
+    void click(QWidget& w, QPointF at) { QTest::mouseClick(&w, Qt::LeftButton, {}, at.toPoint()); }
+    void clickMain(const Control& c) { click(window.cabinet(), window.cabinet().centreOf(c)); }
+    void clickIn(ModelDialog& d, const Control& c) { click(d, d.centreOf(c)); }
+    // Opens the menu panel by moving over its button, then presses one of its buttons.
+    void fromMenu(const Control& item) {
+        QTest::mouseMove(&window.cabinet(), window.cabinet().centreOf(ui().Picture[3]).toPoint());
+        QTest::mouseMove(&window.cabinet(), window.cabinet().centreOf(ui().btnopenmenu).toPoint());
+        ASSERT_TRUE(ui().menupic.visible);
+        clickMain(item);
+    }
+    MainWindow& ui() { return game.m.ui; }
+
+    SeededRandom random{11};
+    QtClock clock;
+    QtTimers timers;
+    QtEvents events;
+    RecordingSound sound;
+    TextStore store;
+    AnsweringDesktop desktop;
+    Game game{Ports{random, clock, timers, events, sound, store, desktop}};
+    GameWindow window{game};
+};
+
+TEST(Dialogs, OptionsPickSlotNameAndSpeedThenOkBringsTheGameBack) {
+    DialogRig rig;
+    OptionsDialog& dialog = rig.window.dialogs().options();
+    OptionsWindow& ui = rig.game.options.ui;
+    MachineState& s = rig.game.m.s;
+
+    rig.clickMain(rig.ui().btnoptions);
+    ASSERT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Tonvale Options"));
+    EXPECT_FALSE(rig.window.isEnabled());
+
+    rig.clickIn(dialog, ui.machine[2]);
+    EXPECT_EQ(s.playerslot, "2");
+    EXPECT_TRUE(ui.machine[2].value);
+    // The slot switch hands the keyboard to the name box: typing goes there.
+    ASSERT_EQ(dialog.focusedControl(), &ui.player1);
+    QTest::keyClicks(&dialog, QStringLiteral("zoe"));
+    EXPECT_EQ(ui.player1.caption, "zoe");
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(s.currentplayer, "zoe");
+    EXPECT_EQ(ui.player1.caption, "");
+    EXPECT_EQ(ui.machine[2].caption, "ZOE");
+
+    rig.clickIn(dialog, ui.setspeed[2]);
+    EXPECT_EQ(ui.speedlab.caption, "Current Speed =   3");
+
+    rig.clickIn(dialog, ui.btnokplayer);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(rig.window.isEnabled());
+    EXPECT_TRUE(rig.window.isVisible());
+    EXPECT_EQ(s.reelspeed, 4);
+    EXPECT_EQ(rig.window.windowTitle(), QStringLiteral("Current Player       ZOE"));
+    EXPECT_TRUE(rig.desktop.messages.empty());
+}
+
+TEST(Dialogs, OptionsWorkFromTheKeyboard) {
+    DialogRig rig;
+    OptionsDialog& dialog = rig.window.dialogs().options();
+    OptionsWindow& ui = rig.game.options.ui;
+    rig.clickMain(rig.ui().btnoptions);
+    ASSERT_TRUE(dialog.isVisible());
+    ASSERT_EQ(dialog.focusedControl(), &ui.player1);
+
+    // Tab walks the groups; an arrow moves the selection along a group.
+    for (int i = 0; i < 12 && dialog.focusedControl()->name != "setspeed"; ++i)
+        QTest::keyClick(&dialog, Qt::Key_Tab);
+    ASSERT_EQ(dialog.focusedControl()->name, "setspeed");
+    const Control* before = dialog.focusedControl();
+    QTest::keyClick(&dialog, Qt::Key_Right);
+    const Control* after = dialog.focusedControl();
+    ASSERT_NE(after, before);
+    EXPECT_TRUE(after->value);
+    static constexpr int kSpeeds[5] = {1, 2, 4, 8, 10};
+    EXPECT_EQ(rig.game.m.s.reelspeed, kSpeeds[after->index]);
+
+    for (int i = 0; i < 12 && dialog.focusedControl() != &ui.btnokplayer; ++i)
+        QTest::keyClick(&dialog, Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(dialog.focusedControl(), &ui.btnokplayer);
+    QTest::keyClick(&dialog, Qt::Key_Space);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(rig.window.isEnabled());
+}
+
+TEST(Dialogs, PaytableShowsThePayTableAndItsCloseBoxEnablesTheGame) {
+    DialogRig rig;
+    PaytableDialog& dialog = rig.window.dialogs().paytable();
+    rig.fromMenu(rig.ui().mnuviewpaytable);
+    ASSERT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("PAYTABLE"));
+    EXPECT_FALSE(rig.window.isEnabled());
+
+    (void)dialog.grab();
+    std::multimap<QString, QString> drawn;
+    for (const PaytablePicture::Line& l : dialog.picture().drawn()) drawn.emplace(l.panel, l.text);
+    const auto has = [&drawn](const QString& panel, const QString& text) {
+        const auto [from, to] = drawn.equal_range(panel);
+        for (auto it = from; it != to; ++it)
+            if (it->second == text) return true;
+        return false;
+    };
+    EXPECT_TRUE(has(QStringLiteral("title"), QStringLiteral("TonVale Pays")));
+    EXPECT_TRUE(has(QStringLiteral("composer"), QStringLiteral("5 pays 1500")));
+    EXPECT_TRUE(has(QStringLiteral("drum"), QStringLiteral("2 pays 2")));
+    // Every pay of the table shows in its symbol's panel, and nothing else does.
+    for (const PayRow& row : kPayTable) {
+        const std::string_view n = symbolName(row.symbol);
+        const QString panel = QString::fromLatin1(n.data(), static_cast<qsizetype>(n.size()));
+        int expected = 0;
+        for (int kind = 2; kind <= 5; ++kind) {
+            const int pay = row.pays[static_cast<std::size_t>(kind - 2)];
+            if (pay == 0) continue;
+            ++expected;
+            EXPECT_TRUE(has(panel, QStringLiteral("%1 pays %2").arg(kind).arg(pay))) << n << " " << kind;
+        }
+        EXPECT_EQ(static_cast<int>(drawn.count(panel)), expected + 1) << n;  // the pays and "X Bet"
+    }
+    for (int sum : {21, 31, 51}) {
+        const auto d = decodeScatter(sum);
+        ASSERT_TRUE(d);
+        EXPECT_TRUE(has(QStringLiteral("scatter"), QStringLiteral("%1 scatters pay %2 X Bet + %3 free spins")
+                                                       .arg(d->scatters)
+                                                       .arg(d->multiple)
+                                                       .arg(d->freeSpins)));
+    }
+    EXPECT_TRUE(has(QStringLiteral("scatter"), QStringLiteral("5 scatters pay 100 X Bet + 30 free spins")));
+
+    dialog.close();
+    EXPECT_FALSE(rig.game.windows.pays.form.visible);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(rig.window.isEnabled());
+}
+
+TEST(Dialogs, AboutOpensTheSiteAndReturnToGameLeavesTheGamePlayable) {
+    DialogRig rig;
+    LinkRecorder links;
+    AboutDialog& dialog = rig.window.dialogs().about();
+    AboutWindow& ui = rig.game.windows.about;
+    rig.fromMenu(rig.ui().about);
+    ASSERT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(rig.window.isEnabled());
+
+    rig.clickIn(dialog, ui.cmdvimble);
+    EXPECT_EQ(links.opened, QStringList{QString::fromLatin1(links::kMakerSite)});
+
+    rig.clickIn(dialog, ui.Picture2);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(rig.window.isEnabled());
+    EXPECT_TRUE(rig.window.isVisible());
+    // The game takes input again: a credit press adds credit.
+    const std::int32_t bank = rig.game.m.s.bank;
+    rig.clickMain(rig.ui().btncredit);
+    EXPECT_EQ(rig.game.m.s.bank, bank + 5000);
+}
+
+TEST(Dialogs, AdvertLeadsToThePartnerAndItsButtonBringsTheGameBack) {
+    DialogRig rig;
+    LinkRecorder links;
+    AdvertDialog& dialog = rig.window.dialogs().advert();
+    AdvertWindow& ui = rig.game.windows.advert;
+
+    // The evaluation hides the game and puts up the advert after a losing run.
+    rig.ui().form.visible = false;
+    ASSERT_TRUE(rig.game.callRoutine("showAdvert"));
+    rig.window.sync();
+    ASSERT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(rig.window.isVisible());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Play for Real Money "));
+
+    rig.clickIn(dialog, ui.Picture1);
+    ASSERT_EQ(rig.desktop.messages.size(), 1u);
+    EXPECT_EQ(links.opened, QStringList{QString::fromLatin1(links::kPartnerLink)});
+    EXPECT_TRUE(dialog.isVisible());
+
+    rig.clickIn(dialog, ui.SSCommand2);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(rig.window.isVisible());
+    EXPECT_TRUE(rig.window.isEnabled());
+}
+
+}  // namespace
+}  // namespace tonvale::testing
+
+#include "test_dialogs.moc"
