@@ -129,7 +129,7 @@ const std::vector<Field>& fields() {
         scalar("bally", &M::bally), scalar("ballrounds", &M::ballrounds), scalar("ballstep", &M::ballstep),
         scalar("ballinterval", &M::ballinterval), scalar("ballstop", &M::ballstop),
         scalar("balldrawn", &M::balldrawn), scalar("gamblestake", &M::gamblestake),
-        scalar("gamblecarry", &M::gamblecarry), scalar("gamblecount", &M::gamblecount),
+        scalar("gamblecarry", &M::gamblecarry), scalar("gamblebase", &M::gamblebase), scalar("gamblecount", &M::gamblecount),
         scalar("betstep", &M::betstep), scalar("waysstep", &M::waysstep),
         scalar("autoplaytoggle", &M::autoplaytoggle), scalar("autoplaynotice", &M::autoplaynotice),
         scalar("flashphase", &M::flashphase), scalar("flashposition", &M::flashposition),

@@ -77,6 +77,7 @@ struct MainRecord : SpinRecord {
         balldrawn = 0;
     i32 gamblestake = 0;
     i32 gamblecarry = 0;
+    i32 gamblebase = 0;  // what the gamble was entered with: the spin's win or a series total
     i16 gamblecount = 0;
 
     // Counters that the handlers keep for the life of the window.

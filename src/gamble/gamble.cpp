@@ -54,6 +54,7 @@ void Gamble::btndouble_Click() {
 
     // A collected free-spin total is offered in place of the last spin's win.
     s.gamblestake = s.gamblecarry > 0 ? s.gamblecarry : s.winamount;
+    s.gamblebase = s.gamblestake;
     s.gamblecarry = 0;
 
     ui.LABWIN.caption = std::to_string(s.gamblestake);
@@ -81,8 +82,10 @@ void Gamble::cancelbet_Click() {
     ui.pandouble.visible = false;
     ui.btndouble.enabled = false;
     addChecked(s.bank, s.gamblestake);
-    // The statistic counts what was collected instead of the spin's win.
-    setChecked(s.total, static_cast<std::int64_t>(s.total) + s.gamblestake - s.winamount);
+    // The statistic counts what was collected instead of what the gamble started
+    // from: the spin's win, or a free-spin total (whose wins the statistic already
+    // holds; the last spin's win would leave it wrong by the difference).
+    setChecked(s.total, static_cast<std::int64_t>(s.total) + s.gamblestake - s.gamblebase);
     m.playClip(101);
     m.showCredit();
     ui.LABWIN.caption = std::to_string(s.gamblestake);

@@ -310,6 +310,13 @@ TEST(TakeWin, CollectsTheSeriesTotalAndOffersItAsTheNextStake) {
     EXPECT_EQ(r.s().gamblecarry, 0);
     EXPECT_EQ(r.s().bank, 5000);
     EXPECT_EQ(r.ui().risklab.caption, "At Risk  3000");
+
+    // Won on red and collected: the statistic gains what the gamble added to the
+    // series total (6000 - 3000), not 6000 less the last free spin's win.
+    betRed(r, 1);
+    ASSERT_TRUE(r.game.click(r.ui().cancelbet));
+    EXPECT_EQ(r.s().bank, 11000);
+    EXPECT_EQ(r.s().total, 3000);
 }
 
 TEST(TakeWin, WithAutoplayOnTheGambleIsNotOffered) {
