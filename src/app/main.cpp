@@ -1,5 +1,6 @@
 // The desktop game: the Qt platform, the game model and its main window.
 #include <QApplication>
+#include <QIcon>
 
 #include "core/game.h"
 #include "ui/gamewindow.h"
@@ -9,6 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tonvale"));
     QApplication::setOrganizationName(QStringLiteral("Tonvale"));
+    // Every window of the game carries the gold note.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
 
     tonvale::QtPlatform platform;
     platform.sound.preload();

@@ -87,6 +87,11 @@ void iconButton(QPainter& p, const QRectF& r, const Control& c, qreal em, bool d
 AboutDialog::AboutDialog(Game& game, SpriteCache& sprites)
     : ModelDialog(game, game.windows.about, game.windows.about.form, sprites), ui_(game.windows.about) {}
 
+Control* AboutDialog::firstFocus() {
+    // Enter takes the player back to the game, never out of it.
+    return focusable(ui_.Picture2) ? &ui_.Picture2 : ModelDialog::firstFocus();
+}
+
 void AboutDialog::paintBackground(QPainter& p, const ViewGeometry& g) { p.fillRect(g.area(), Qt::black); }
 
 void AboutDialog::paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) {

@@ -16,6 +16,7 @@ public:
 protected:
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
     void paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) override;
+    Control* firstFocus() override;
 
 private:
     AboutWindow& ui_;

@@ -95,7 +95,21 @@ void button3d(QPainter& p, const QRectF& r, const QString& caption, qreal em, bo
     p.setBrush(gloss);
     p.drawRoundedRect(inner, radius * 0.8, radius * 0.8);
     const QRectF text = inner.adjusted(edge, down ? edge / 2 : 0, -edge, down ? edge / 2 : 0);
-    if (!caption.isEmpty()) fitText(p, text, caption, kGoldHi, em, true, Align::centre, true);
+    const QString words = caption.simplified();
+    const qreal oneLine = std::min(em, text.height() * 0.9);
+    const bool tooSmall = QFontMetricsF(font(oneLine, true)).horizontalAdvance(caption) > text.width() * 1.4;
+    const qsizetype split = words.indexOf(QLatin1Char(' '));
+    if (tooSmall && split > 0 && text.height() > em * 1.6) {
+        // A caption much wider than its button goes on two lines.
+        const qreal half = text.height() / 2;
+        const qreal size = std::min(em, half * 0.95);
+        fitText(p, QRectF(text.left(), text.top() + half * 0.08, text.width(), half), words.left(split),
+                kGoldHi, size, true, Align::centre, true);
+        fitText(p, QRectF(text.left(), text.top() + half * 0.92, text.width(), half), words.mid(split + 1),
+                kGoldHi, size, true, Align::centre, true);
+    } else if (!caption.isEmpty()) {
+        fitText(p, text, caption, kGoldHi, em, true, Align::centre, true);
+    }
     if (focus) focusMark(p, inner.adjusted(edge, edge, -edge, -edge), kGoldHi);
     p.restore();
 }

@@ -141,7 +141,7 @@ void PaytablePicture::paint(QPainter& p, const QRectF& target, SpriteCache& spri
         text(p, name, QRectF(x + 44, y + 5, w - 48, 34), QStringLiteral("X Bet"), kHeading, 13, true);
         const QStringList lines = payLines(i);
         for (int l = 0; l < lines.size(); ++l)
-            text(p, name, QRectF(x + 8, y + 42 + l * 13, w - 14, 13), lines[l], dialogpaint::kInk, 10.5,
+            text(p, name, QRectF(x + 8, y + 41 + l * 13.5, w - 14, 13.5), lines[l], dialogpaint::kInk, 11.5,
                  false);
     }
 
