@@ -25,6 +25,7 @@ bool Game::accepts(const Control& c) const { return !m.ended && c.live(); }
 bool Game::run(Control& c, Ev ev) {
     const Bindings::Handler* h = bindings.find(c, ev);
     if (!h) return false;
+    Entry entry(*this);
     (*h)();
     return true;
 }
@@ -43,6 +44,7 @@ bool Game::keyPress(Control& form, int keyCode) {
     const Bindings::KeyHandler* h = bindings.key(form);
     if (!h) return false;
     if (&form == &m.ui.form && !m.ui.keypreview) return false;
+    Entry entry(*this);
     (*h)(keyCode);
     return true;
 }
@@ -61,6 +63,7 @@ void Game::timerTick(TimerId id) {
     if (m.ended || ticking_[i] || !m.timerEnabled(id)) return;
     const Bindings::Handler* h = bindings.timer(id);
     if (!h) return;
+    Entry entry(*this);
     ticking_[i] = true;
     (*h)();
     ticking_[i] = false;
@@ -70,6 +73,7 @@ bool Game::callRoutine(std::string_view name) {
     if (m.ended) return false;
     const Bindings::Handler* h = bindings.routine(name);
     if (!h) return false;
+    Entry entry(*this);
     (*h)();
     return true;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/bindings.h"
+#include "core/durable.h"
 #include "core/machine.h"
 #include "core/startup.h"
 #include "eval/evaluation.h"
@@ -38,6 +39,12 @@ public:
 
     Bindings bindings;
 
+    // The record saved at every settled point: each time the outermost input
+    // handler, timer tick or routine returns (store.h).
+    DurableSaves saves{m};
+    // A handler is running (also one whose run lets other handlers in).
+    bool busy() const { return depth_ > 0; }
+
     // Input, as the window delivers it. Each returns false when nothing handled it
     // (no handler, a hidden or disabled control, a disabled window, or the end).
     bool mouseDown(Control& c);
@@ -61,6 +68,21 @@ private:
     bool accepts(const Control& c) const;
     bool run(Control& c, Ev ev);
     std::array<bool, kTimerCount> ticking_{};
+
+    // Counts the entries into the model; the last one out settles the record.
+    class Entry {
+    public:
+        explicit Entry(Game& g) : g_(g) { ++g_.depth_; }
+        ~Entry() {
+            if (--g_.depth_ == 0) g_.saves.settle();
+        }
+        Entry(const Entry&) = delete;
+        Entry& operator=(const Entry&) = delete;
+
+    private:
+        Game& g_;
+    };
+    int depth_ = 0;
 };
 
 }  // namespace tonvale

@@ -1,5 +1,9 @@
 #include "core/headless.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -52,6 +56,37 @@ void VirtualTime::runUntil(std::int64_t target) {
     if (target > now_) now_ = target;
 }
 
+namespace {
+
+// A value stays on its line: line breaks and the backslash are written escaped.
+std::string escapeValue(const std::string& v) {
+    std::string out;
+    out.reserve(v.size());
+    for (char c : v) {
+        if (c == '\\') out += "\\\\";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else out += c;
+    }
+    return out;
+}
+
+std::string unescapeValue(const std::string& v) {
+    std::string out;
+    out.reserve(v.size());
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        if (v[i] != '\\' || i + 1 == v.size()) {
+            out += v[i];
+            continue;
+        }
+        const char next = v[++i];
+        out += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    }
+    return out;
+}
+
+}  // namespace
+
 TextStore::TextStore(std::string folder) : folder_(std::move(folder)) {
     std::error_code ec;
     std::filesystem::create_directories(folder_, ec);
@@ -70,7 +105,7 @@ void TextStore::load(const std::string& app) {
         }
         const auto eq = line.find('=');
         if (eq == std::string::npos || section.empty()) continue;
-        values[{app, section, line.substr(0, eq)}] = line.substr(eq + 1);
+        values[{app, section, line.substr(0, eq)}] = unescapeValue(line.substr(eq + 1));
     }
 }
 
@@ -86,17 +121,46 @@ bool TextStore::saveFile(const std::string& app) {
             out << '[' << s << "]\n";
             section = s;
         }
-        out << key << '=' << v << '\n';
+        out << key << '=' << escapeValue(v) << '\n';
     }
     const std::string path = folder_ + "/" + app + ".conf";
     const std::string tmp = path + ".tmp";
-    {
-        std::ofstream f(tmp, std::ios::trunc);
-        if (!f) return false;
-        f << out.str();
-        if (!f.flush()) return false;
+    const std::string text = out.str();
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += static_cast<std::size_t>(n);
     }
-    return std::rename(tmp.c_str(), path.c_str()) == 0;
+    // On disk before the rename, so that the name never points at a partial file.
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || std::rename(tmp.c_str(), path.c_str()) != 0) {
+        std::remove(tmp.c_str());
+        return false;
+    }
+    const int dir = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+TextStore::~TextStore() { flush(); }
+
+bool TextStore::flush() {
+    bool ok = true;
+    for (auto& [app, dirty] : dirty_) {
+        if (!dirty) continue;
+        // A file that cannot be written stays due, so a later flush tries again.
+        dirty = !saveFile(app);
+        ok = ok && !dirty;
+    }
+    return ok;
 }
 
 std::string TextStore::read(const std::string& app, const std::string& section, const std::string& key) {
@@ -110,7 +174,8 @@ bool TextStore::write(const std::string& app, const std::string& section, const 
     load(app);
     values[{app, section, key}] = value;
     ++writes;
-    return saveFile(app);
+    if (!folder_.empty()) dirty_[app] = true;
+    return true;
 }
 
 Answer ScriptedDesktop::message(const std::string& title, const std::string& text, MsgIcon icon,

@@ -77,13 +77,19 @@ public:
 
 // The store in memory, or in one text file per application in a folder (the same
 // layout the desktop game's settings files have: [section] and key=value lines).
+// Writes reach the files at flush() (or when the store goes away): each changed
+// file is written to "<app>.conf.tmp", synced to disk and renamed over the old one.
 class TextStore : public StorePort {
 public:
     TextStore() = default;
     explicit TextStore(std::string folder);
+    ~TextStore() override;
+    TextStore(TextStore&&) = default;
+    TextStore& operator=(TextStore&&) = default;
     std::string read(const std::string& app, const std::string& section, const std::string& key) override;
     bool write(const std::string& app, const std::string& section, const std::string& key,
                const std::string& value) override;
+    bool flush() override;
     // Every value, for tests: (app, section, key) -> text.
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     int writes = 0;
@@ -93,6 +99,7 @@ private:
     bool saveFile(const std::string& app);
     std::string folder_;
     std::map<std::string, bool> loaded_;
+    std::map<std::string, bool> dirty_;
 };
 
 class ScriptedDesktop : public DesktopPort {

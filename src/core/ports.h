@@ -55,8 +55,9 @@ public:
     virtual std::string read(const std::string& app, const std::string& section, const std::string& key) = 0;
     virtual bool write(const std::string& app, const std::string& section, const std::string& key,
                        const std::string& value) = 0;
-    // Makes the writes so far durable (the Qt store writes its files atomically).
-    virtual void flush() {}
+    // Makes the writes so far durable, each file replaced as a whole; false when a
+    // file could not be written.
+    virtual bool flush() { return true; }
 };
 
 enum class MsgIcon : std::uint8_t { none, information, question, critical };

@@ -1,5 +1,6 @@
 #include "core/startup.h"
 
+#include "core/durable.h"
 #include "core/game.h"
 #include "core/money.h"
 #include "core/store.h"
@@ -57,7 +58,9 @@ void Startup::shutdown() {
     Machine& m = g_.m;
     if (m.ended) return;
     m.playClip(115);
-    saveRecord(m.ports.store, m.s, m.s.playerslot, SaveOrder::exit);
+    // The credit at risk in an open gamble and an uncollected series total go
+    // with the player (durable.h).
+    saveRecord(m.ports.store, durableValues(m), m.s.playerslot, SaveOrder::exit);
     m.ended = true;
     m.ports.desktop.quit();
 }

@@ -116,15 +116,31 @@ bool readRecord(StorePort& store, ProgramValues& v, const std::string& app, std:
     return all;
 }
 
-void saveRecord(StorePort& store, const ProgramValues& v, std::string_view slot, SaveOrder order,
-                bool withName) {
+bool saveRecord(StorePort& store, const ProgramValues& v, std::string_view slot, SaveOrder order,
+                bool withName, const ProgramValues* before) {
     const std::string section = recordSection(slot);
     for (std::size_t n = 0; n < kKeys.size(); ++n) {
         const Key& k = kKeys[order == SaveOrder::exit ? kExitOrder[n] : n];
         if (!withName && std::string_view(k.name) == "currentplayer") continue;
+        if (before && std::visit([&](auto member) { return v.*member == before->*member; }, k.member)) continue;
         writeKey(store, v, k, section);
     }
-    store.flush();
+    return store.flush();
+}
+
+bool sameRecord(const ProgramValues& a, const ProgramValues& b) {
+    for (const Key& k : kKeys) {
+        const bool same = std::visit([&](auto member) { return a.*member == b.*member; }, k.member);
+        if (!same) return false;
+    }
+    return true;
+}
+
+std::vector<std::pair<std::string, std::string>> recordTexts(const ProgramValues& v) {
+    std::vector<std::pair<std::string, std::string>> out;
+    out.reserve(kKeys.size());
+    for (const Key& k : kKeys) out.emplace_back(k.name, valueText(v, k));
+    return out;
 }
 
 std::string readPlayerName(StorePort& store, std::string_view slot) {

@@ -14,14 +14,38 @@
 // "2500", "0"). When reading, a text counts as a number when it is:
 //   optional ASCII blanks (space or tab), an optional "+" or "-", one or more
 //   decimal digits 0-9, optional ASCII blanks - and nothing else.
-// So "12", " -3 ", "+7" are numbers; "", "abc", "1e3", "0x10", "12abc", "1.5",
-// "- 1" are not. A number that does not fit the field's width is refused as well.
-// A refused or missing number leaves the field as it was.
+// So "12", " -3 ", "+7", " 12 " are numbers; "", "abc", "1e3", "0x10", "12abc",
+// "1.5", "- 1", "\u00a012" (any byte outside ASCII) are not. A number that does not
+// fit the field's width is refused as well: "70000" or "-40000" for a 16-bit key,
+// "99999999999" for a 32-bit one. A refused or missing number leaves the field as
+// it was. Text keys ("sizescreen", "currentplayer") are taken byte for byte,
+// whatever their length or content.
+//
+// When the record is saved:
+//   - at every settled point: whenever a top-level input handler, timer tick or
+//     routine returns and the program has not ended, the current slot's record is
+//     saved if any of its values differs from the last one saved this way. That
+//     covers the end of every paid and every free spin, a collected or lost
+//     gamble, a take-win, a jackpot payment, a credit insert, a bet or setting
+//     change. Nothing is saved while a handler runs, so a spin cut short by a
+//     kill never reaches the store and is void.
+//   - at the moments the windows already save: the exit (close box, exit button,
+//     SIGTERM/SIGINT/SIGHUP), the options window's opening, name entry, delete,
+//     OK and close.
+// What the settled-point save and the exit write is the in-memory record with
+// the credit resolved in the player's favour: "bank" includes the stake at risk
+// while the gamble panel is open, and a free-spin series total not yet collected.
+// The pools go to "allslot", the player keys to both "keys" and "Tonvale"; after
+// the writes the store is flushed, and each file is replaced as a whole (written
+// to a temporary file, synced, renamed over the old one), so a file holds either
+// the previous save or the new one, never a mixture.
 #include <concepts>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/checked.h"
 #include "core/ports.h"
@@ -67,9 +91,17 @@ bool readRecord(StorePort& store, ProgramValues& v, const std::string& app, std:
 
 // Writes the record of a slot: the player keys under both "keys" and "Tonvale",
 // the pools under "allslot". Without `withName` the key "currentplayer" is left
-// as it is in the store.
-void saveRecord(StorePort& store, const ProgramValues& v, std::string_view slot, SaveOrder order,
-                bool withName = true);
+// as it is in the store. With `before`, the record last written for the same
+// slot, only the keys whose values differ from it are written (the files are
+// still replaced whole). False when the store could not be written.
+bool saveRecord(StorePort& store, const ProgramValues& v, std::string_view slot, SaveOrder order,
+                bool withName = true, const ProgramValues* before = nullptr);
+
+// True when every key of the record would be written as the same text for both.
+bool sameRecord(const ProgramValues& a, const ProgramValues& b);
+
+// The record as it is written, in reading order: (key, text) for all nineteen keys.
+std::vector<std::pair<std::string, std::string>> recordTexts(const ProgramValues& v);
 
 // The name of a slot as the options window lists it ("Tonvale").
 std::string readPlayerName(StorePort& store, std::string_view slot);

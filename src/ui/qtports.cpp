@@ -136,12 +136,22 @@ bool QtStore::write(const std::string& app, const std::string& section, const st
                     const std::string& value) {
     QSettings& s = settings(app);
     s.setValue(keyPath(section, key), QString::fromStdString(value));
-    s.sync();
-    return s.status() == QSettings::NoError;
+    // The file is written by flush(), all of a record's keys at once.
+    return s.status() != QSettings::AccessError;
 }
 
-void QtStore::flush() {
-    for (auto& [app, s] : files_) s->sync();
+// QSettings::sync() (Qt 6.4) writes a whole new file through QSaveFile: an
+// unnamed temporary file in the same folder, fdatasync, then a link and rename
+// over the old name, under the "<file>.lock" lock. A reader (or a process killed
+// at any point) therefore finds the previous file or the new one, never a mix.
+bool QtStore::flush() {
+    bool ok = true;
+    for (auto& [app, s] : files_) {
+        s->sync();
+        // A file that could not be parsed is still rewritten; only a write failure counts.
+        ok = ok && s->status() != QSettings::AccessError;
+    }
+    return ok;
 }
 
 Answer QtDesktop::message(const std::string& title, const std::string& text, MsgIcon icon, MsgButtons buttons) {

@@ -88,7 +88,7 @@ public:
     std::string read(const std::string& app, const std::string& section, const std::string& key) override;
     bool write(const std::string& app, const std::string& section, const std::string& key,
                const std::string& value) override;
-    void flush() override;
+    bool flush() override;
 
 private:
     QSettings& settings(const std::string& app);

@@ -1,0 +1,43 @@
+#include "core/durable.h"
+
+#include <cstdio>
+
+#include "core/checked.h"
+#include "core/machine.h"
+#include "core/store.h"
+
+namespace tonvale {
+
+ProgramValues durableValues(const Machine& m) {
+    ProgramValues v = m.s;
+    std::int64_t bank = m.s.bank;
+    if (m.ui.pandouble.visible) bank += m.s.gamblestake;
+    bank += m.s.freespintotal;
+    setChecked(v.bank, bank);
+    return v;
+}
+
+void DurableSaves::settle() {
+    if (m_.ended) return;
+    ProgramValues v = durableValues(m_);
+    if (last_ && lastSlot_ == m_.s.playerslot && sameRecord(*last_, v)) return;
+    if (onSave) onSave(m_.s.playerslot, v);
+    ++saves_;
+    // Keys unchanged since the last save of the same slot hold their value already.
+    const ProgramValues* before = last_ && lastSlot_ == m_.s.playerslot ? &*last_ : nullptr;
+    const bool ok = saveRecord(m_.ports.store, v, m_.s.playerslot, SaveOrder::exit, true, before);
+    // A failed save is not retried until the record changes again: the store is
+    // not hammered on every tick while its folder cannot be written.
+    last_ = std::move(v);
+    lastSlot_ = m_.s.playerslot;
+    failing_ = !ok;
+    if (failing_ && !warned_) {
+        warned_ = true;
+        if (onFailure)
+            onFailure();
+        else
+            std::fputs("Tonvale: progress cannot be saved: the settings folder cannot be written.\n", stderr);
+    }
+}
+
+}  // namespace tonvale
