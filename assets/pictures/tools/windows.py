@@ -139,7 +139,7 @@ def advert():
         lights.append('<circle cx="9" cy="%s" r="3.2" fill="%s"/>' % (f(y), GOLD_HI))
         lights.append('<circle cx="%s" cy="%s" r="3.2" fill="%s"/>' % (f(w - 9), f(y), GOLD_HI))
     stars = "".join('<path d="M%s %s l3 7 7 1 -5 5 1.5 7 -6.5 -3.5 -6.5 3.5 1.5 -7 -5 -5 7 -1 z" fill="%s"/>'
-                    % (f(x), f(y), GOLD_HI) for x, y in ((60, 60), (437, 60), (92, 250), (405, 250)))
+                    % (f(x), f(y), GOLD_HI) for x, y in ((44, 128), (453, 128), (92, 250), (405, 250)))
     body = ('<rect width="%s" height="%s" fill="url(#night)"/>' % (w, h)
             + "".join(rays)
             + '<rect x="4" y="4" width="%s" height="%s" fill="none" stroke="url(#gold)" stroke-width="8"/>'
