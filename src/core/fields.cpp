@@ -215,6 +215,7 @@ Control* findControl(Game& g, std::string_view name, int index) {
     else if (window == "tonvalepays") set = &g.windows.pays, form = &g.windows.pays.form;
     else if (window == "abouttonvale") set = &g.windows.about, form = &g.windows.about.form;
     else if (window == "popuptonvale") set = &g.windows.advert, form = &g.windows.advert.form;
+    else if (window == "tonvaleodds") set = &g.windows.odds.ui, form = &g.windows.odds.ui.form;
     if (!set) return nullptr;
     if (control == "form" && index == 0) return form;
     return set->find(control, index);

@@ -23,6 +23,8 @@ std::string partnerNotice() {
 void AuxWindows::bind(Bindings& b) {
     b.on(g_.m.ui.btnhelp, Ev::Click, [this] { btnhelp_Click(); });
     b.on(pays.Command1, Ev::Click, [this] { Command1_Click(); });
+    b.on(pays.cmdodds, Ev::Click, [this] { odds.cmdodds_Click(); });
+    odds.bind(b);
     b.on(about.cmdvimble, Ev::Click, [this] { cmdvimble_Click(); });
     b.on(about.cmdfeedback, Ev::Click, [this] { cmdfeedback_Click(); });
     b.on(about.Picture2, Ev::Click, [this] { Picture2_Click(); });
@@ -65,6 +67,7 @@ void AuxWindows::Command1_Click() {
 }
 
 void AuxWindows::paytable_QueryUnload() {
+    odds.closeOdds();
     g_.m.ui.form.enabled = true;
     pays.form.visible = false;
 }

@@ -2,12 +2,14 @@
 // The pay table, the help text, the about window, the advert window and the link
 // opener.
 //
-// The window models are `pays`, `about` and `advert`. The view shows a dialog for
+// The window models are `pays`, `about` and `advert`, and the odds page opened
+// from the pay table (`odds.ui`). The view shows a dialog for
 // each while its `form.visible` is true, routes clicks through Game::click on
 // their controls (Command1; Btnxit, cmdvimble, cmdfeedback, Picture2; Picture1,
 // SSCommand2), and a dialog's close box to closePaytable(), closeAbout() or
 // closeAdvert().
 #include "core/bindings.h"
+#include "windows/oddswindow.h"
 #include "windows/windowmodels.h"
 
 namespace tonvale {
@@ -37,17 +39,19 @@ std::string partnerNotice();
 
 class AuxWindows {
 public:
-    explicit AuxWindows(Game& g) : g_(g) {}
+    explicit AuxWindows(Game& g) : odds(g), g_(g) {}
     void bind(Bindings& b);
 
     PaytableWindow pays;
     AboutWindow about;
     AdvertWindow advert;
+    OddsPage odds;
 
     // The help box of the main window's menu.
     void btnhelp_Click();
 
-    // Pay table: opened by the main window (which has disabled itself).
+    // Pay table: opened by the main window (which has disabled itself). Its ODDS
+    // button opens the odds page over it; closing the pay table closes both.
     void showPaytable();
     void Command1_Click();
     void paytable_QueryUnload();

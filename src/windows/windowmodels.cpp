@@ -11,6 +11,7 @@ PaytableWindow::PaytableWindow() {
     f.picture = "paytable";
     f.visible = false;
     add(Command1, "Command1", K::button, &form, 6270, 105, 1095, 495).caption = "close  paytable";
+    add(cmdodds, "cmdodds", K::button, &form, 5040, 105, 1095, 495).caption = "ODDS";
 }
 
 AboutWindow::AboutWindow() {

@@ -13,6 +13,7 @@ struct PaytableWindow : ControlSet {
 
     Control form;      // "tonvalepays", caption "PAYTABLE", the pay-table picture as background
     Control Command1;  // "close  paytable"
+    Control cmdodds;   // "ODDS": the odds page of the bet, ways and payout level in play
 };
 
 struct AboutWindow : ControlSet {
