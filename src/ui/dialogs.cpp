@@ -17,6 +17,7 @@
 #include "ui/dialogs_options.h"
 #include "ui/dialogs_paint.h"
 #include "ui/dialogs_paytable.h"
+#include "ui/oddsdialog.h"
 
 namespace tonvale {
 
@@ -307,9 +308,10 @@ Dialogs::Dialogs(Game& game, QObject* parent)
       options_(std::make_unique<OptionsDialog>(game, sprites_)),
       paytable_(std::make_unique<PaytableDialog>(game, sprites_)),
       about_(std::make_unique<AboutDialog>(game, sprites_)),
-      advert_(std::make_unique<AdvertDialog>(game, sprites_)) {
-    for (ModelDialog* d :
-         std::initializer_list<ModelDialog*>{options_.get(), paytable_.get(), about_.get(), advert_.get()})
+      advert_(std::make_unique<AdvertDialog>(game, sprites_)),
+      odds_(std::make_unique<OddsDialog>(game, sprites_)) {
+    for (ModelDialog* d : std::initializer_list<ModelDialog*>{options_.get(), paytable_.get(), about_.get(),
+                                                              advert_.get(), odds_.get()})
         connect(d, &ModelDialog::modelTouched, this, &Dialogs::modelTouched);
 }
 
@@ -318,6 +320,8 @@ Dialogs::~Dialogs() = default;
 void Dialogs::sync() {
     options_->sync();
     paytable_->sync();
+    // The odds page opens over the pay table.
+    odds_->sync();
     about_->sync();
     advert_->sync();
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The game's other windows: options, pay table, about and advert. Each is a real
-// top-level window bound to its control model: it paints the model's controls,
-// routes clicks and keys to their handlers through Game, and is shown while the
-// model's form is visible.
+// The game's other windows: options, pay table, odds page, about and advert. Each
+// is a real top-level window bound to its control model: it paints the model's
+// controls, routes clicks and keys to their handlers through Game, and is shown
+// while the model's form is visible.
 #include <QObject>
 #include <QPointF>
 #include <QWidget>
@@ -93,8 +93,9 @@ class OptionsDialog;
 class PaytableDialog;
 class AboutDialog;
 class AdvertDialog;
+class OddsDialog;
 
-// The four windows over one game, with one picture cache among them.
+// The other windows over one game, with one picture cache among them.
 class Dialogs : public QObject {
     Q_OBJECT
 public:
@@ -105,6 +106,7 @@ public:
     PaytableDialog& paytable() { return *paytable_; }
     AboutDialog& about() { return *about_; }
     AdvertDialog& advert() { return *advert_; }
+    OddsDialog& odds() { return *odds_; }
 
 public slots:
     // Every window follows its model's form.
@@ -119,6 +121,7 @@ private:
     std::unique_ptr<PaytableDialog> paytable_;
     std::unique_ptr<AboutDialog> about_;
     std::unique_ptr<AdvertDialog> advert_;
+    std::unique_ptr<OddsDialog> odds_;
 };
 
 }  // namespace tonvale
