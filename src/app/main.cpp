@@ -1,28 +1,117 @@
 // The desktop game: the Qt platform, the game model and its main window.
+//
+// Two start options exist for testing and are not part of the game:
+//   --demo          inserts credit and switches autoplay on (the autoplay notice
+//                   counts as shown), so the game plays by itself;
+//   --report-saves  prints one line to standard output for every save made at a
+//                   settled point, before its writes start:
+//                   "save<TAB>player<N>" then "<TAB>key=value" for the nineteen
+//                   keys in reading order (tab, line break and backslash in a
+//                   value written as \t, \n and \\).
 #include <QApplication>
-#include <QIcon>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTimer>
+#include <cstdio>
+#include <string>
 
 #include "core/game.h"
+#include "core/store.h"
 #include "ui/gamewindow.h"
+#include "ui/lifecycle.h"
 #include "ui/qtports.h"
+
+namespace {
+
+std::string escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\t')
+            out += "\\t";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\\')
+            out += "\\\\";
+        else
+            out += c;
+    }
+    return out;
+}
+
+void reportSave(const std::string& slot, const tonvale::ProgramValues& v) {
+    std::string line = "save\t" + tonvale::recordSection(slot);
+    for (const auto& [key, text] : tonvale::recordTexts(v)) line += "\t" + key + "=" + escaped(text);
+    line += "\n";
+    std::fputs(line.c_str(), stdout);
+    std::fflush(stdout);
+}
+
+bool showsWindows() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal");
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tonvale"));
     QApplication::setOrganizationName(QStringLiteral("Tonvale"));
-    // Every window of the game carries the gold note.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    const QStringList args = QCoreApplication::arguments();
+    const bool demo = args.contains(QStringLiteral("--demo"));
+    const bool reportSaves = args.contains(QStringLiteral("--report-saves"));
+
+    // One game per user: the lock lives beside the settings files it protects.
+    const tonvale::SingleInstance instance(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+        QCoreApplication::organizationName());
+    if (!instance.acquired()) {
+        const QString text = QStringLiteral("Tonvale is already running.");
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        if (showsWindows()) QMessageBox::information(nullptr, QStringLiteral("Tonvale"), text);
+        return 1;
+    }
 
     tonvale::QtPlatform platform;
     platform.sound.preload();
     tonvale::Game game(platform.ports());
+    if (reportSaves) game.saves.onSave = reportSave;
 
     tonvale::GameWindow window(game);
     window.attach(platform);
+
+    // A stop signal closes the game as its close box does, at the next settled
+    // point when it arrives in the middle of a spin (but within five seconds).
+    QTimer settle;
+    settle.setInterval(50);
+    QElapsedTimer waiting;
+    QObject::connect(&settle, &QTimer::timeout, [&] {
+        if (game.busy() && waiting.elapsed() < 5000) return;
+        settle.stop();
+        window.close();
+    });
+    const tonvale::StopSignals stopSignals([&](int) {
+        if (game.m.ended || settle.isActive()) return;
+        waiting.start();
+        if (game.busy())
+            settle.start();
+        else
+            window.close();
+    });
+
     window.centreOnScreen();
     window.show();
     game.startup.Form_Load();
     window.sync();
     if (game.m.ended) return 0;
+    if (demo) {
+        QTimer::singleShot(0, &window, [&] {
+            tonvale::saveNoticeFlag(platform.store);
+            game.press(game.m.ui.btncredit);
+            game.press(game.m.ui.autoplayon);
+        });
+    }
     return QApplication::exec();
 }
