@@ -24,5 +24,17 @@ bench: build-release
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+# libFuzzer targets (clang): the stored-number reading and eval's line reading,
+# each run for FUZZ_SECONDS on a corpus kept in build/fuzz/corpus.
+FUZZ_SECONDS ?= 60
+fuzz:
+	cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build/fuzz -j2
+	@for t in stored_number eval_lines; do \
+		mkdir -p build/fuzz/corpus/$$t && \
+		./build/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			build/fuzz/corpus/$$t fuzz/seeds/$$t || exit 1; \
+	done
+
 clean:
 	rm -rf build
