@@ -9,10 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 spins="${1:-1000000}"
 seed="${2:-1}"
-build=build/dur
+build=build/test  # the sanitizer build of `make test`
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTONVALE_SANITIZE=ON >/dev/null
-cmake --build "$build" -j2 --target tonvale-cli
+cmake --preset test >/dev/null
+cmake --build --preset test --target tonvale-cli
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
