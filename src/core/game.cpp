@@ -14,12 +14,6 @@ Game::Game(Ports ports) : m(ports) {
     windows.bind(bindings);
 }
 
-const Control& Game::windowOf(const Control& c) {
-    const Control* top = &c;
-    while (top->parent) top = top->parent;
-    return *top;
-}
-
 bool Game::accepts(const Control& c) const { return !m.ended && c.live(); }
 
 bool Game::run(Control& c, Ev ev) {

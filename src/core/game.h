@@ -61,9 +61,6 @@ public:
     bool callRoutine(std::string_view name);
     std::vector<std::string> routineNames() const { return bindings.routineNames(); }
 
-    // The window a control belongs to (its top container).
-    static const Control& windowOf(const Control& c);
-
 private:
     bool accepts(const Control& c) const;
     bool run(Control& c, Ev ev);
