@@ -109,14 +109,17 @@ void CabinetWidget::keyPressEvent(QKeyEvent* e) {
     after();
 }
 
+void showControlToolTip(QWidget* widget, const QHelpEvent& help, const Control* control) {
+    if (control && !control->tooltip.empty())
+        QToolTip::showText(help.globalPos(), QString::fromStdString(control->tooltip), widget);
+    else
+        QToolTip::hideText();
+}
+
 bool CabinetWidget::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(e);
-        const Control* c = controlAt(help->pos());
-        if (c && !c->tooltip.empty())
-            QToolTip::showText(help->globalPos(), QString::fromStdString(c->tooltip), this);
-        else
-            QToolTip::hideText();
+        showControlToolTip(this, *help, controlAt(help->pos()));
         return true;
     }
     return QWidget::event(e);

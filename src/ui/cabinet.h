@@ -1,6 +1,7 @@
 #pragma once
 // The main window's picture: paints the control model scaled to the widget and
 // routes mouse and keys to the game by hit-testing the model.
+#include <QHelpEvent>
 #include <QString>
 #include <QWidget>
 
@@ -11,6 +12,10 @@
 namespace tonvale {
 
 class Game;
+
+// Answers a tooltip event: shows the tooltip of the control under it, or hides
+// the tooltip when that control has none.
+void showControlToolTip(QWidget* widget, const QHelpEvent& help, const Control* control);
 
 class CabinetWidget : public QWidget {
     Q_OBJECT

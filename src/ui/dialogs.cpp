@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QToolTip>
 #include <algorithm>
 #include <vector>
 
@@ -267,11 +266,7 @@ void ModelDialog::closeEvent(QCloseEvent* e) {
 bool ModelDialog::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(e);
-        const Control* c = controlAt(help->pos());
-        if (c && !c->tooltip.empty())
-            QToolTip::showText(help->globalPos(), QString::fromStdString(c->tooltip), this);
-        else
-            QToolTip::hideText();
+        showControlToolTip(this, *help, controlAt(help->pos()));
         return true;
     }
     return QWidget::event(e);
