@@ -1,8 +1,8 @@
 // Painting one whole cabinet frame into an image, at 1x and 2x device pixel ratio.
+#include <benchmark/benchmark.h>
+
 #include <QImage>
 #include <QPainter>
-
-#include <benchmark/benchmark.h>
 
 #include "core/game.h"
 #include "core/headless.h"

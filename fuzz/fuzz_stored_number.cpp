@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same text in every key of a record: whatever is refused leaves its field.
     tonvale::TextStore store;
-    for (const char* key : {"howmanyspins", "soundonoff", "machinepay", "winroll", "reelspeed", "bank", "games",
-                            "currentplayer", "sizescreen", "jackpotbank"})
+    for (const char* key : {"howmanyspins", "soundonoff", "machinepay", "winroll", "reelspeed", "bank",
+                            "games", "currentplayer", "sizescreen", "jackpotbank"})
         store.write("keys", "player1", key, text);
     store.write("allslot", "player1", "grand", text);
     tonvale::ProgramValues v;

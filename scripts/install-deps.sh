@@ -12,6 +12,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth x11-utils imagemagick
   clang clang-format libclang-rt-14-dev
+  ccache
 )
 
 missing=()

@@ -73,14 +73,17 @@ public:
     Track(std::size_t samples, bool loop) : data_(samples, 0.0), loop_(loop) {}
 
     // Adds voice(t) for t in [0, len), starting `at` seconds into the track.
-    template <class Voice> void play(double at, double len, Voice voice) {
+    template <class Voice>
+    void play(double at, double len, Voice voice) {
         const std::size_t n = data_.size();
         const std::size_t start = static_cast<std::size_t>(std::lround(at * kRate));
         const std::size_t count = static_cast<std::size_t>(std::lround(len * kRate));
         for (std::size_t i = 0; i < count; ++i) {
             std::size_t j = start + i;
-            if (loop_) j %= n;
-            else if (j >= n) break;
+            if (loop_)
+                j %= n;
+            else if (j >= n)
+                break;
             data_[j] += voice(static_cast<double>(i) / kRate);
         }
     }
@@ -178,7 +181,8 @@ void brass(Track& tr, double at, double note, double amp, double len) {
 void woodblock(Track& tr, double at, double f, double amp, double len) {
     tr.play(at, len, [=](double t) {
         const double w = kTwoPi * f * t;
-        const double v = std::sin(w) * std::exp(-t / 0.009) + 0.5 * std::sin(2.76 * w) * std::exp(-t / 0.005) +
+        const double v = std::sin(w) * std::exp(-t / 0.009) +
+                         0.5 * std::sin(2.76 * w) * std::exp(-t / 0.005) +
                          0.2 * std::sin(5.4 * w) * std::exp(-t / 0.0025);
         return amp * gate(t, len, 0.0008, 0.005) * v;
     });
@@ -216,9 +220,10 @@ void snare(Track& tr, double at, double amp, std::uint32_t seed) {
 // Closed hi-hat or shaker: high-passed noise with a short envelope.
 void hat(Track& tr, double at, double amp, double attack, double decay, std::uint32_t seed) {
     const double len = 0.09;
-    tr.play(at, len, [=, noise = Noise(seed), hp1 = HighPass(5000.0), hp2 = HighPass(5000.0)](double t) mutable {
-        return amp * gate(t, len, attack, 0.02) * hp2(hp1(noise.next())) * std::exp(-t / decay);
-    });
+    tr.play(at, len,
+            [=, noise = Noise(seed), hp1 = HighPass(5000.0), hp2 = HighPass(5000.0)](double t) mutable {
+                return amp * gate(t, len, attack, 0.02) * hp2(hp1(noise.next())) * std::exp(-t / decay);
+            });
 }
 
 // Plucked bass.
@@ -264,13 +269,14 @@ void cymbal(Track& tr, double at, double amp, double rise, double decay, double 
     Noise partialRng(seed ^ 0xA5A5A5A5u);
     std::array<double, 6> freq{};
     for (auto& fr : freq) fr = partialRng.uniform(3200.0, 9000.0);
-    tr.play(at, len, [=, noise = Noise(seed), hp1 = HighPass(3000.0), hp2 = HighPass(3000.0)](double t) mutable {
-        const double env = t < rise ? (t / rise) * (t / rise) : std::exp(-(t - rise) / decay);
-        double metal = 0.0;
-        for (double fr : freq) metal += std::sin(kTwoPi * fr * t);
-        const double v = hp2(hp1(noise.next())) + 0.04 * metal;
-        return amp * gate(t, len, 0.0, 0.05) * env * v;
-    });
+    tr.play(at, len,
+            [=, noise = Noise(seed), hp1 = HighPass(3000.0), hp2 = HighPass(3000.0)](double t) mutable {
+                const double env = t < rise ? (t / rise) * (t / rise) : std::exp(-(t - rise) / decay);
+                double metal = 0.0;
+                for (double fr : freq) metal += std::sin(kTwoPi * fr * t);
+                const double v = hp2(hp1(noise.next())) + 0.04 * metal;
+                return amp * gate(t, len, 0.0, 0.05) * env * v;
+            });
 }
 
 // Big brass bell: hum, prime, minor third, fifth and nominal, each partial a slowly beating pair,
@@ -292,7 +298,8 @@ void brassBell(Track& tr, double at, double note, double amp, double len, std::u
         for (const auto& [ratio, a, tau] : kParts) {
             const double fp = f * ratio;
             if (fp > 16000.0) continue;
-            v += a * std::exp(-t / tau) * (std::sin(kTwoPi * fp * t) + std::sin(kTwoPi * (fp + 0.9 * ratio) * t));
+            v += a * std::exp(-t / tau) *
+                 (std::sin(kTwoPi * fp * t) + std::sin(kTwoPi * (fp + 0.9 * ratio) * t));
         }
         v += 1.2 * hp(noise.next()) * std::exp(-t / 0.004);
         return amp * gate(t, len, 0.0008, std::min(0.05, len / 2)) * v;
@@ -552,8 +559,8 @@ bool writeWav(const std::filesystem::path& path, const std::vector<std::int16_t>
     put32(out, 36 + dataBytes);
     out += "WAVEfmt ";
     put32(out, 16);
-    put16(out, 1);          // PCM
-    put16(out, 1);          // mono
+    put16(out, 1);  // PCM
+    put16(out, 1);  // mono
     put32(out, kRate);
     put32(out, kRate * 2);  // byte rate
     put16(out, 2);          // block align

@@ -29,7 +29,8 @@ std::optional<std::string> checkCase(const EvalCase& c) {
     bool betOk = false;
     for (int b : kBets) betOk = betOk || b == c.bet;
     if (!betOk) return "unknown bet " + std::to_string(c.bet);
-    if (c.bellcoin != 1 && c.bellcoin != 2) return "bellcoin " + std::to_string(c.bellcoin) + " is not 1 or 2";
+    if (c.bellcoin != 1 && c.bellcoin != 2)
+        return "bellcoin " + std::to_string(c.bellcoin) + " is not 1 or 2";
     return std::nullopt;
 }
 
@@ -58,7 +59,8 @@ std::optional<std::string> parseCaseLine(const std::string& line, EvalCase& c) {
     if (!toInt(words[1], c.ways)) return "ways '" + words[1] + "' is not a number";
     if (!toInt(words[2], c.bet)) return "bet '" + words[2] + "' is not a number";
     c.bellcoin = 1;
-    if (words.size() == 4 && !toInt(words[3], c.bellcoin)) return "bellcoin '" + words[3] + "' is not a number";
+    if (words.size() == 4 && !toInt(words[3], c.bellcoin))
+        return "bellcoin '" + words[3] + "' is not a number";
     return checkCase(c);
 }
 
@@ -78,7 +80,9 @@ nlohmann::json evaluateCase(const EvalCase& c) {
     const SpinPays pays = settlePays(rec, waysfactor, c.bet);
     nlohmann::json payList = nlohmann::json::array();
     for (const SymbolPay& p : pays.pays)
-        payList.push_back({{"symbol", std::string(symbolName(p.symbol))}, {"kind", p.kind}, {"ways", p.ways},
+        payList.push_back({{"symbol", std::string(symbolName(p.symbol))},
+                           {"kind", p.kind},
+                           {"ways", p.ways},
                            {"pay", p.pay}});
     return {
         {"stops", {c.stops[0], c.stops[1], c.stops[2], c.stops[3], c.stops[4]}},

@@ -1,10 +1,9 @@
 #pragma once
 // `tonvale-cli eval`: the pays of given stops as JSON.
 #include <iosfwd>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
-
-#include <nlohmann/json.hpp>
 
 namespace tonvale {
 

@@ -1,16 +1,15 @@
 // tonvale-cli: the game's headless tools.
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 
-#include <CLI/CLI.hpp>
-
 #include "cli/evalcmd.h"
 #include "cli/rtpcmd.h"
-#include "cli/simcmd.h"
 #include "cli/scenario.h"
+#include "cli/simcmd.h"
 
 int main(int argc, char** argv) {
     using namespace tonvale;
@@ -21,7 +20,8 @@ int main(int argc, char** argv) {
     auto* eval = app.add_subcommand("eval", "The pays of given stops, as JSON");
     std::string stops;
     EvalCase evalCase;
-    eval->add_option("--stops", stops, "Stops of reels 1..5, A,B,C,D,E (1..22); none: one case a line from stdin");
+    eval->add_option("--stops", stops,
+                     "Stops of reels 1..5, A,B,C,D,E (1..22); none: one case a line from stdin");
     eval->add_option("--ways", evalCase.ways, "3, 9, 27, 81 or 243");
     eval->add_option("--bet", evalCase.bet, "1, 2, 5, 10 or 20 cents");
     eval->add_option("--bellcoin", evalCase.bellcoin, "1: a bell on reel 3 counts; 2: it does not");
@@ -42,16 +42,22 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({3, 9, 27, 81, 243}));
     rtp->add_option("--payout", rtpOptions.levels, "Payout level 1, 2 or 3, one or more (default: all)")
         ->check(CLI::IsMember({1, 2, 3}));
-    rtp->add_option("--bet", rtpOptions.bet, "1, 2, 5, 10 or 20 cents")->check(CLI::IsMember({1, 2, 5, 10, 20}));
+    rtp->add_option("--bet", rtpOptions.bet, "1, 2, 5, 10 or 20 cents")
+        ->check(CLI::IsMember({1, 2, 5, 10, 20}));
     rtp->add_flag("--json", rtpOptions.json, "JSON instead of a table");
 
     // sim
-    auto* sim = app.add_subcommand("sim", "The whole machine plays paid spins by autoplay and checks its books");
+    auto* sim =
+        app.add_subcommand("sim", "The whole machine plays paid spins by autoplay and checks its books");
     SimOptions simOptions;
-    sim->add_option("--spins", simOptions.spins, "Paid spins to play")->required()->check(CLI::Range(1LL, 1000000000LL));
+    sim->add_option("--spins", simOptions.spins, "Paid spins to play")
+        ->required()
+        ->check(CLI::Range(1LL, 1000000000LL));
     sim->add_option("--seed", simOptions.seed, "Seed of the random draws");
-    sim->add_option("--ways", simOptions.ways, "3, 9, 27, 81 or 243")->check(CLI::IsMember({3, 9, 27, 81, 243}));
-    sim->add_option("--bet", simOptions.bet, "1, 2, 5, 10 or 20 cents")->check(CLI::IsMember({1, 2, 5, 10, 20}));
+    sim->add_option("--ways", simOptions.ways, "3, 9, 27, 81 or 243")
+        ->check(CLI::IsMember({3, 9, 27, 81, 243}));
+    sim->add_option("--bet", simOptions.bet, "1, 2, 5, 10 or 20 cents")
+        ->check(CLI::IsMember({1, 2, 5, 10, 20}));
     sim->add_option("--payout", simOptions.payout, "Payout level 1, 2 or 3")->check(CLI::IsMember({1, 2, 3}));
     sim->add_flag("--json", simOptions.json, "JSON instead of a report");
 

@@ -14,10 +14,14 @@ namespace {
 
 const char* levelName(int level) {
     switch (level) {
-        case 1: return "Dream Machine";
-        case 2: return "Loose";
-        case 3: return "Realistic";
-        default: return "?";
+        case 1:
+            return "Dream Machine";
+        case 2:
+            return "Loose";
+        case 3:
+            return "Realistic";
+        default:
+            return "?";
     }
 }
 
@@ -33,22 +37,25 @@ std::string format(const char* fmt, Args... args) {
 std::string rtpTable(const std::vector<Odds>& rows) {
     std::string out;
     if (rows.empty()) return out;
-    out += format("Bet %d cent%s a unit; figures in stakes per paid spin (stake = bet x ways factor);\n", rows.front().bet,
-                  rows.front().bet == 1 ? "" : "s");
+    out += format("Bet %d cent%s a unit; figures in stakes per paid spin (stake = bet x ways factor);\n",
+                  rows.front().bet, rows.front().bet == 1 ? "" : "s");
     out += "jackpot pools at their floors; every stop combination counted.\n\n";
-    out += format("%5s %-16s %10s %10s %9s %10s %12s %12s %9s %9s %8s %10s %8s\n", "ways", "payout level", "paid spin",
-                  "of: ways", "scatter", "free spins", "jackpot", "total", "hit rate", "p(free)", "spins", "p(jackpot)",
-                  "max win");
+    out += format("%5s %-16s %10s %10s %9s %10s %12s %12s %9s %9s %8s %10s %8s\n", "ways", "payout level",
+                  "paid spin", "of: ways", "scatter", "free spins", "jackpot", "total", "hit rate", "p(free)",
+                  "spins", "p(jackpot)", "max win");
     int lastWays = 0;
     for (const Odds& o : rows) {
         if (lastWays != 0 && o.ways != lastWays) out += '\n';
         lastWays = o.ways;
         const std::string level = format("%d %s", o.level, levelName(o.level));
-        out += format("%5d %-16s %10.6f %10.6f %9.6f %10.6f %12.6f %12.6f %9.6f %9.7f %8.4f %10.8f %8.1f\n", o.ways,
-                      level.c_str(), o.paidSpin, o.paidSpinWays, o.paidSpinScatter, o.freeSpins, o.jackpot, o.total,
-                      o.hitRate, o.pFreeSpins, o.freeSpinsPerSeries, o.pJackpot, o.maxWin);
+        out +=
+            format("%5d %-16s %10.6f %10.6f %9.6f %10.6f %12.6f %12.6f %9.6f %9.7f %8.4f %10.8f %8.1f\n",
+                   o.ways, level.c_str(), o.paidSpin, o.paidSpinWays, o.paidSpinScatter, o.freeSpins,
+                   o.jackpot, o.total, o.hitRate, o.pFreeSpins, o.freeSpinsPerSeries, o.pJackpot, o.maxWin);
     }
-    out += "\nspins: free spins per series, retriggers included. max win: the largest single spin, a free spin at x10.\n";
+    out +=
+        "\nspins: free spins per series, retriggers included. max win: the largest single spin, a free spin "
+        "at x10.\n";
     return out;
 }
 

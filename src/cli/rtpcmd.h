@@ -1,10 +1,9 @@
 #pragma once
 // `tonvale-cli rtp`: the exact return figures by ways setting and payout level.
 #include <iosfwd>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "eval/odds.h"
 

@@ -33,7 +33,8 @@ std::string restAfter(const std::string& line, int count) {
     const auto first = rest.find_first_not_of(" \t");
     if (first == std::string::npos) return "";
     rest = rest.substr(first);
-    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r')) rest.pop_back();
+    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r'))
+        rest.pop_back();
     if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') rest = rest.substr(1, rest.size() - 2);
     return rest;
 }
@@ -45,10 +46,14 @@ bool toInt(const std::string& text, std::int64_t& out) {
 
 std::string iconName(MsgIcon i) {
     switch (i) {
-        case MsgIcon::information: return "information";
-        case MsgIcon::question: return "question";
-        case MsgIcon::critical: return "critical";
-        default: return "none";
+        case MsgIcon::information:
+            return "information";
+        case MsgIcon::question:
+            return "question";
+        case MsgIcon::critical:
+            return "critical";
+        default:
+            return "none";
     }
 }
 
@@ -56,9 +61,12 @@ std::string iconName(MsgIcon i) {
 std::string oneLine(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n";
-        else out += c;
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
     }
     return out;
 }
@@ -127,10 +135,14 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
     }
     if (cmd == "answer") {
         if (w.size() != 2) return "answer takes ok, yes or no";
-        if (w[1] == "ok") p.desktop.answers.push_back(Answer::ok);
-        else if (w[1] == "yes") p.desktop.answers.push_back(Answer::yes);
-        else if (w[1] == "no") p.desktop.answers.push_back(Answer::no);
-        else return "answer: unknown answer '" + w[1] + "'";
+        if (w[1] == "ok")
+            p.desktop.answers.push_back(Answer::ok);
+        else if (w[1] == "yes")
+            p.desktop.answers.push_back(Answer::yes);
+        else if (w[1] == "no")
+            p.desktop.answers.push_back(Answer::no);
+        else
+            return "answer: unknown answer '" + w[1] + "'";
         return std::nullopt;
     }
     if (cmd == "store") {
@@ -158,11 +170,16 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
         Control* c = control(w[1], w.size() == 3 ? w[2] : "");
         if (!c) return cmd + ": unknown control '" + w[1] + (w.size() == 3 ? "(" + w[2] + ")" : "") + "'";
         bool handled = false;
-        if (cmd == "press") handled = g.press(*c);
-        else if (cmd == "move") handled = g.mouseMove(*c);
-        else if (cmd == "down") handled = g.mouseDown(*c);
-        else if (cmd == "up") handled = g.mouseUp(*c);
-        else handled = g.click(*c);
+        if (cmd == "press")
+            handled = g.press(*c);
+        else if (cmd == "move")
+            handled = g.mouseMove(*c);
+        else if (cmd == "down")
+            handled = g.mouseDown(*c);
+        else if (cmd == "up")
+            handled = g.mouseUp(*c);
+        else
+            handled = g.click(*c);
         if (!handled) out_ << cmd << " " << c->fullName() << ": no effect\n";
         return std::nullopt;
     }
@@ -217,12 +234,14 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
     if (cmd == "messages") {
         for (; messagesShown_ < p.desktop.messages.size(); ++messagesShown_) {
             const auto& msg = p.desktop.messages[messagesShown_];
-            out_ << "message [" << msg.title << "] " << iconName(msg.icon) << ": " << oneLine(msg.text) << '\n';
+            out_ << "message [" << msg.title << "] " << iconName(msg.icon) << ": " << oneLine(msg.text)
+                 << '\n';
         }
         return std::nullopt;
     }
     if (cmd == "links") {
-        for (; linksShown_ < p.desktop.links.size(); ++linksShown_) out_ << "link " << p.desktop.links[linksShown_] << '\n';
+        for (; linksShown_ < p.desktop.links.size(); ++linksShown_)
+            out_ << "link " << p.desktop.links[linksShown_] << '\n';
         return std::nullopt;
     }
     return "unknown command '" + cmd + "'";

@@ -1,13 +1,12 @@
 #include "cli/simcmd.h"
 
 #include <cmath>
-#include <functional>
 #include <cstdio>
+#include <functional>
 #include <iomanip>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
-
-#include <nlohmann/json.hpp>
 
 #include "core/game.h"
 #include "core/headless.h"
@@ -47,7 +46,8 @@ public:
             if (s.bank < stake_ || s.autoplaymode == 0) restartWithCredit();
             if (o_.progress && r_.paidSpins * 50 / o_.spins != lastShown) {
                 lastShown = r_.paidSpins * 50 / o_.spins;
-                std::fprintf(stderr, "\r[%-50s] %lld/%lld", std::string(static_cast<std::size_t>(lastShown), '#').c_str(),
+                std::fprintf(stderr, "\r[%-50s] %lld/%lld",
+                             std::string(static_cast<std::size_t>(lastShown), '#').c_str(),
                              static_cast<long long>(r_.paidSpins), static_cast<long long>(o_.spins));
             }
         }
@@ -143,18 +143,18 @@ private:
         const MachineState& s = game_.m.s;
         const std::int64_t credit = r_.inserted - r_.staked + r_.paidWins + r_.freeSpinWins + r_.jackpotWins;
         if (s.bank != credit)
-            fail("credit " + std::to_string(s.bank) + " but inserted - staked + wins + jackpots = " +
-                 std::to_string(credit));
+            fail("credit " + std::to_string(s.bank) +
+                 " but inserted - staked + wins + jackpots = " + std::to_string(credit));
         else if (s.games != r_.paidSpins)
             fail("games " + std::to_string(s.games) + " but " + std::to_string(r_.paidSpins) + " paid spins");
         else if (s.wager != r_.staked)
             fail("wager " + std::to_string(s.wager) + " but " + std::to_string(r_.staked) + " staked");
         else if (s.total != r_.paidWins + r_.freeSpinWins)
-            fail("total " + std::to_string(s.total) + " but " + std::to_string(r_.paidWins + r_.freeSpinWins) +
-                 " won");
+            fail("total " + std::to_string(s.total) + " but " +
+                 std::to_string(r_.paidWins + r_.freeSpinWins) + " won");
         else if (s.amountinvested != r_.inserted)
-            fail("amountinvested " + std::to_string(s.amountinvested) + " but " + std::to_string(r_.inserted) +
-                 " inserted");
+            fail("amountinvested " + std::to_string(s.amountinvested) + " but " +
+                 std::to_string(r_.inserted) + " inserted");
     }
 
     void finish() {
@@ -217,8 +217,8 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
         return;
     }
     out << std::fixed << std::setprecision(6);
-    out << "paid spins        " << r.paidSpins << "  (ways " << o.ways << ", bet " << o.bet << ", payout level "
-        << o.payout << ", seed " << o.seed << ")\n";
+    out << "paid spins        " << r.paidSpins << "  (ways " << o.ways << ", bet " << o.bet
+        << ", payout level " << o.payout << ", seed " << o.seed << ")\n";
     out << "free spins        " << r.freeSpins << " in " << r.series << " series\n";
     out << "jackpots          " << r.jackpots << '\n';
     out << "inserted          " << r.inserted << " cents\n";
@@ -226,9 +226,10 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
     out << "won: paid spins   " << r.paidWins << " cents\n";
     out << "won: free spins   " << r.freeSpinWins << " cents\n";
     out << "won: jackpots     " << r.jackpotWins << " cents\n";
-    out << "return (paid + free spins) " << r.realised << " stakes per paid spin, 99% interval [" << r.low99 << ", "
-        << r.high99 << "]\n";
-    out << "exact return      " << r.exact << (within ? "  (within the interval)\n" : "  (OUTSIDE the interval)\n");
+    out << "return (paid + free spins) " << r.realised << " stakes per paid spin, 99% interval [" << r.low99
+        << ", " << r.high99 << "]\n";
+    out << "exact return      " << r.exact
+        << (within ? "  (within the interval)\n" : "  (OUTSIDE the interval)\n");
     out << "invariants        " << (r.broken ? "BROKEN at " + *r.broken : std::string("held")) << '\n';
 }
 

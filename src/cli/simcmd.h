@@ -24,16 +24,16 @@ struct SimResult {
     std::int64_t freeSpins = 0;
     std::int64_t series = 0;
     std::int64_t jackpots = 0;
-    std::int64_t inserted = 0;     // cents
-    std::int64_t staked = 0;       // cents
-    std::int64_t paidWins = 0;     // cents, the paid spins as they stood
-    std::int64_t freeSpinWins = 0; // cents, the free spins of the series
-    std::int64_t jackpotWins = 0;  // cents
+    std::int64_t inserted = 0;      // cents
+    std::int64_t staked = 0;        // cents
+    std::int64_t paidWins = 0;      // cents, the paid spins as they stood
+    std::int64_t freeSpinWins = 0;  // cents, the free spins of the series
+    std::int64_t jackpotWins = 0;   // cents
     std::int64_t bank = 0;
     // Return of paid spins plus the series they award, in stakes per paid spin.
     double realised = 0;
-    double low99 = 0, high99 = 0;  // its 99% interval
-    double exact = 0;              // the exact figure of the same game
+    double low99 = 0, high99 = 0;       // its 99% interval
+    double exact = 0;                   // the exact figure of the same game
     std::optional<std::string> broken;  // the first invariant that failed, with the spin
     std::int64_t virtualMs = 0;
 };

@@ -16,8 +16,8 @@ bool Control::live() const { return visible && enabled && (!parent || parent->li
 
 namespace {
 constexpr std::array<std::string_view, kTimerCount> kTimerNames = {
-    "Tmrtick",         "tmrautospin",  "Timerflash",  "timerballflash",   "Timerwincounter",
-    "Timerscatter",    "Timerrespin",  "tmrbell",     "tmrdecidejackpot", "tmrshowjackpot"};
+    "Tmrtick",      "tmrautospin", "Timerflash", "timerballflash",   "Timerwincounter",
+    "Timerscatter", "Timerrespin", "tmrbell",    "tmrdecidejackpot", "tmrshowjackpot"};
 }
 
 std::string_view timerName(TimerId id) { return kTimerNames[static_cast<std::size_t>(id)]; }
@@ -38,8 +38,8 @@ Control* ControlSet::find(std::string_view name, int index) {
     return nullptr;
 }
 
-Control& ControlSet::add(Control& c, std::string_view name, ControlKind kind, Control* parent, int left, int top,
-                         int width, int height, int index) {
+Control& ControlSet::add(Control& c, std::string_view name, ControlKind kind, Control* parent, int left,
+                         int top, int width, int height, int index) {
     c.name = std::string(name);
     c.index = index;
     c.kind = kind;
@@ -128,7 +128,8 @@ MainWindow::MainWindow() {
     add(risklab, "risklab", K::label, &pandouble, 480, 50, 2895, 450);
     add(lblsuit, "lblsuit", K::label, &pandouble, 240, 500, 3255, 255);
     add(lblblackred, "lblblackred", K::label, &pandouble, 240, 720, 2055, 255);
-    add(piccardholder, "piccardholder", K::image, &pandouble, 1080, 1080, 1560, 2355).picture = "imagelistcards/5";
+    add(piccardholder, "piccardholder", K::image, &pandouble, 1080, 1080, 1560, 2355).picture =
+        "imagelistcards/5";
     constexpr int suitLeft[5] = {0, 240, 2680, 240, 2680};
     constexpr int suitTop[5] = {0, 1080, 1080, 2640, 2640};
     for (int i = 1; i <= 4; ++i)
@@ -138,8 +139,8 @@ MainWindow::MainWindow() {
     add(cancelbet, "cancelbet", K::button, &pandouble, 1100, 3480, 1560, 450).picture = "btn_takewin_small";
     add(betblack, "betblack", K::button, &pandouble, 2680, 3480, 1020, 450).picture = "btn_black";
     for (int i = 1; i <= 5; ++i)
-        add(historypic[i], "historypic", K::button, &pandouble, 360 + 600 * (i - 1), 3960, 495, 495, i).visible =
-            false;
+        add(historypic[i], "historypic", K::button, &pandouble, 360 + 600 * (i - 1), 3960, 495, 495, i)
+            .visible = false;
     add(Label1, "Label1", K::label, &pandouble, 600, 4440, 2535, 300).caption = "past history";
     Control& win = add(gamblewin, "gamblewin", K::image, &pandouble, 700, 5000, 2250, 450);
     win.picture = "gamble_win";

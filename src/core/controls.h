@@ -11,12 +11,12 @@
 namespace tonvale {
 
 enum class ControlKind : std::uint8_t {
-    window,      // a form
-    picture,     // picture box (may hold other controls)
-    image,       // image control
+    window,   // a form
+    picture,  // picture box (may hold other controls)
+    image,    // image control
     label,
-    button,      // 3-D or command button (reacts to Click)
-    picbutton,   // picture box used as a button (reacts to MouseDown / MouseUp)
+    button,     // 3-D or command button (reacts to Click)
+    picbutton,  // picture box used as a button (reacts to MouseDown / MouseUp)
     panel,
     shape,
     frame,
@@ -26,7 +26,7 @@ enum class ControlKind : std::uint8_t {
 
 struct Control {
     std::string name;
-    int index = 0;  // index within a control array; 0 for a single control
+    int index = 0;         // index within a control array; 0 for a single control
     bool arrayed = false;  // a member of an array whose indexes start at 0 (setspeed(0))
     ControlKind kind = ControlKind::label;
     Control* parent = nullptr;  // the container; positions are within it
@@ -37,7 +37,7 @@ struct Control {
     std::string picture;  // picture name, e.g. "ImageList3/27"; empty for none
     std::string overlay;  // a second picture drawn over the first, mask transparent
     std::string tooltip;
-    bool value = false;   // option buttons: selected
+    bool value = false;  // option buttons: selected
 
     std::string fullName() const;  // "btnspin", "flasher(3)"
     int absLeft() const;
@@ -94,10 +94,10 @@ struct MainWindow : ControlSet {
     Control form;  // caption, visible, enabled
     bool keypreview = true;
 
-    std::array<Control, 6> Picture;  // reel windows 1..5
-    std::array<Control, 6> reel;     // strip pictures 1..5
-    std::array<Control, 16> flasher; // cell overlays 1..15
-    std::array<Control, 16> Shape;   // hatching 4, 6, 7, 9, 10, 12, 13, 15
+    std::array<Control, 6> Picture;   // reel windows 1..5
+    std::array<Control, 6> reel;      // strip pictures 1..5
+    std::array<Control, 16> flasher;  // cell overlays 1..15
+    std::array<Control, 16> Shape;    // hatching 4, 6, 7, 9, 10, 12, 13, 15
 
     Control panfreespin, btncredit, btnlines, btnbet, btnspin, btndouble, autoplayon;
     Control btnoptions, btnopenmenu, btnstartall;
@@ -108,7 +108,7 @@ struct MainWindow : ControlSet {
     Control spinsleft, takewin;
 
     Control pandouble, risklab, lblsuit, lblblackred, piccardholder;
-    std::array<Control, 5> suitbet;     // 1..4
+    std::array<Control, 5> suitbet;  // 1..4
     Control betred, cancelbet, betblack;
     std::array<Control, 6> historypic;  // 1..5
     Control Label1, gamblewin, gamblelose;

@@ -86,56 +86,109 @@ Field array(std::string name, A C::*member, int first, int last) {
 const std::vector<Field>& fields() {
     using M = MachineState;
     static const std::vector<Field> table = {
-        scalar("bank", &M::bank), scalar("games", &M::games), scalar("wager", &M::wager),
-        scalar("total", &M::total), scalar("amountinvested", &M::amountinvested),
-        scalar("howmanyspins", &M::howmanyspins), scalar("grandwon", &M::grandwon),
-        scalar("majorwon", &M::majorwon), scalar("minorwon", &M::minorwon),
-        scalar("jackpotbank", &M::jackpotbank), scalar("grand", &M::grand), scalar("major", &M::major),
-        scalar("minor", &M::minor), scalar("reelspeed", &M::reelspeed), scalar("soundonoff", &M::soundonoff),
-        scalar("winroll", &M::winroll), scalar("machinepay", &M::machinepay),
-        text("currentplayer", &M::currentplayer), text("sizescreen", &M::sizescreen),
-        text("playerslot", &M::playerslot), scalar("jackpotwon", &M::jackpotwon),
-        scalar("nowincount", &M::nowincount), array("scatterreels", &M::scatterreels, 1, 4),
+        scalar("bank", &M::bank),
+        scalar("games", &M::games),
+        scalar("wager", &M::wager),
+        scalar("total", &M::total),
+        scalar("amountinvested", &M::amountinvested),
+        scalar("howmanyspins", &M::howmanyspins),
+        scalar("grandwon", &M::grandwon),
+        scalar("majorwon", &M::majorwon),
+        scalar("minorwon", &M::minorwon),
+        scalar("jackpotbank", &M::jackpotbank),
+        scalar("grand", &M::grand),
+        scalar("major", &M::major),
+        scalar("minor", &M::minor),
+        scalar("reelspeed", &M::reelspeed),
+        scalar("soundonoff", &M::soundonoff),
+        scalar("winroll", &M::winroll),
+        scalar("machinepay", &M::machinepay),
+        text("currentplayer", &M::currentplayer),
+        text("sizescreen", &M::sizescreen),
+        text("playerslot", &M::playerslot),
+        scalar("jackpotwon", &M::jackpotwon),
+        scalar("nowincount", &M::nowincount),
+        array("scatterreels", &M::scatterreels, 1, 4),
         scalar("fivescatters", &M::fivescatters),
         // Spin and reels.
-        scalar("bet", &M::bet), scalar("waysfactor", &M::waysfactor), scalar("reelstop1", &M::reelstop1),
-        scalar("reelstop2", &M::reelstop2), scalar("reelstop3", &M::reelstop3),
-        scalar("reelstop4", &M::reelstop4), scalar("reelstop5", &M::reelstop5),
-        scalar("reeltop1", &M::reeltop1), scalar("reeltop2", &M::reeltop2), scalar("reeltop3", &M::reeltop3),
-        scalar("reeltop4", &M::reeltop4), scalar("reeltop5", &M::reeltop5),
-        array("composercells", &M::composercells, 0, 17), array("pianocells", &M::pianocells, 0, 17),
-        array("horncells", &M::horncells, 0, 17), array("violincells", &M::violincells, 0, 17),
-        array("harpcells", &M::harpcells, 0, 17), array("drumcells", &M::drumcells, 0, 17),
-        array("kingcells", &M::kingcells, 0, 17), array("queencells", &M::queencells, 0, 17),
-        array("jackcells", &M::jackcells, 0, 17), array("scattercells", &M::scattercells, 0, 17),
-        array("scattercell", &M::scattercell, 0, 15), scalar("scattersum", &M::scattersum),
-        array("wildflags", &M::wildflags, 0, 15), array("bellcell", &M::bellcell, 0, 5),
-        scalar("bellcount", &M::bellcount), scalar("bellcoin", &M::bellcoin),
-        scalar("autoplaymode", &M::autoplaymode), scalar("keycount", &M::keycount),
-        scalar("idleticks", &M::idleticks), scalar("introticks", &M::introticks),
-        scalar("bellframe", &M::bellframe), scalar("wildflashstep", &M::wildflashstep),
+        scalar("bet", &M::bet),
+        scalar("waysfactor", &M::waysfactor),
+        scalar("reelstop1", &M::reelstop1),
+        scalar("reelstop2", &M::reelstop2),
+        scalar("reelstop3", &M::reelstop3),
+        scalar("reelstop4", &M::reelstop4),
+        scalar("reelstop5", &M::reelstop5),
+        scalar("reeltop1", &M::reeltop1),
+        scalar("reeltop2", &M::reeltop2),
+        scalar("reeltop3", &M::reeltop3),
+        scalar("reeltop4", &M::reeltop4),
+        scalar("reeltop5", &M::reeltop5),
+        array("composercells", &M::composercells, 0, 17),
+        array("pianocells", &M::pianocells, 0, 17),
+        array("horncells", &M::horncells, 0, 17),
+        array("violincells", &M::violincells, 0, 17),
+        array("harpcells", &M::harpcells, 0, 17),
+        array("drumcells", &M::drumcells, 0, 17),
+        array("kingcells", &M::kingcells, 0, 17),
+        array("queencells", &M::queencells, 0, 17),
+        array("jackcells", &M::jackcells, 0, 17),
+        array("scattercells", &M::scattercells, 0, 17),
+        array("scattercell", &M::scattercell, 0, 15),
+        scalar("scattersum", &M::scattersum),
+        array("wildflags", &M::wildflags, 0, 15),
+        array("bellcell", &M::bellcell, 0, 5),
+        scalar("bellcount", &M::bellcount),
+        scalar("bellcoin", &M::bellcoin),
+        scalar("autoplaymode", &M::autoplaymode),
+        scalar("keycount", &M::keycount),
+        scalar("idleticks", &M::idleticks),
+        scalar("introticks", &M::introticks),
+        scalar("bellframe", &M::bellframe),
+        scalar("wildflashstep", &M::wildflashstep),
         // Evaluation and free spins.
-        scalar("winamount", &M::winamount), scalar("scatterwin", &M::scatterwin),
-        scalar("freespinsawarded", &M::freespinsawarded), scalar("freespinsplayed", &M::freespinsplayed),
+        scalar("winamount", &M::winamount),
+        scalar("scatterwin", &M::scatterwin),
+        scalar("freespinsawarded", &M::freespinsawarded),
+        scalar("freespinsplayed", &M::freespinsplayed),
         scalar("freespinmultiplier", &M::freespinmultiplier),
-        scalar("multiplierpicture", &M::multiplierpicture), scalar("freespintotal", &M::freespintotal),
-        scalar("freespinsover", &M::freespinsover), scalar("autospinwait", &M::autospinwait),
-        scalar("respinsoundpick", &M::respinsoundpick), scalar("respinsounddone", &M::respinsounddone),
-        scalar("reelpause", &M::reelpause), array("scattersound", &M::scattersound, 1, 4),
+        scalar("multiplierpicture", &M::multiplierpicture),
+        scalar("freespintotal", &M::freespintotal),
+        scalar("freespinsover", &M::freespinsover),
+        scalar("autospinwait", &M::autospinwait),
+        scalar("respinsoundpick", &M::respinsoundpick),
+        scalar("respinsounddone", &M::respinsounddone),
+        scalar("reelpause", &M::reelpause),
+        array("scattersound", &M::scattersound, 1, 4),
         scalar("fivescattersound", &M::fivescattersound),
         // Presentation, jackpot and gamble.
-        scalar("rollstep", &M::rollstep), scalar("wincounted", &M::wincounted), scalar("betx10", &M::betx10),
-        scalar("betx20", &M::betx20), scalar("betx30", &M::betx30), scalar("ballx", &M::ballx),
-        scalar("bally", &M::bally), scalar("ballrounds", &M::ballrounds), scalar("ballstep", &M::ballstep),
-        scalar("ballinterval", &M::ballinterval), scalar("ballstop", &M::ballstop),
-        scalar("balldrawn", &M::balldrawn), scalar("gamblestake", &M::gamblestake),
-        scalar("gamblecarry", &M::gamblecarry), scalar("gamblebase", &M::gamblebase), scalar("gamblecount", &M::gamblecount),
-        scalar("betstep", &M::betstep), scalar("waysstep", &M::waysstep),
-        scalar("autoplaytoggle", &M::autoplaytoggle), scalar("autoplaynotice", &M::autoplaynotice),
-        scalar("flashphase", &M::flashphase), scalar("flashposition", &M::flashposition),
-        scalar("scatterstep", &M::scatterstep), scalar("showticks", &M::showticks),
-        scalar("ballblink", &M::ballblink), scalar("bannerframe", &M::bannerframe),
-        scalar("gamblecard", &M::gamblecard), scalar("jackpotfield", &M::jackpotfield),
+        scalar("rollstep", &M::rollstep),
+        scalar("wincounted", &M::wincounted),
+        scalar("betx10", &M::betx10),
+        scalar("betx20", &M::betx20),
+        scalar("betx30", &M::betx30),
+        scalar("ballx", &M::ballx),
+        scalar("bally", &M::bally),
+        scalar("ballrounds", &M::ballrounds),
+        scalar("ballstep", &M::ballstep),
+        scalar("ballinterval", &M::ballinterval),
+        scalar("ballstop", &M::ballstop),
+        scalar("balldrawn", &M::balldrawn),
+        scalar("gamblestake", &M::gamblestake),
+        scalar("gamblecarry", &M::gamblecarry),
+        scalar("gamblebase", &M::gamblebase),
+        scalar("gamblecount", &M::gamblecount),
+        scalar("betstep", &M::betstep),
+        scalar("waysstep", &M::waysstep),
+        scalar("autoplaytoggle", &M::autoplaytoggle),
+        scalar("autoplaynotice", &M::autoplaynotice),
+        scalar("flashphase", &M::flashphase),
+        scalar("flashposition", &M::flashposition),
+        scalar("scatterstep", &M::scatterstep),
+        scalar("showticks", &M::showticks),
+        scalar("ballblink", &M::ballblink),
+        scalar("bannerframe", &M::bannerframe),
+        scalar("gamblecard", &M::gamblecard),
+        scalar("jackpotfield", &M::jackpotfield),
     };
     return table;
 }
@@ -166,7 +219,6 @@ const Field* findField(std::string_view base, int index, bool hasIndex) {
     }
     return nullptr;
 }
-
 
 std::optional<std::string> readProperty(const Control& c, std::string_view prop) {
     if (prop == "visible") return c.visible ? "1" : "0";
@@ -210,12 +262,18 @@ Control* findControl(Game& g, std::string_view name, int index) {
     const std::string_view window = name.substr(0, colon), control = name.substr(colon + 1);
     ControlSet* set = nullptr;
     Control* form = nullptr;
-    if (window == "tonvale") set = &g.m.ui, form = &g.m.ui.form;
-    else if (window == "tonvaleoptions") set = &g.options.ui, form = &g.options.ui.form;
-    else if (window == "tonvalepays") set = &g.windows.pays, form = &g.windows.pays.form;
-    else if (window == "abouttonvale") set = &g.windows.about, form = &g.windows.about.form;
-    else if (window == "popuptonvale") set = &g.windows.advert, form = &g.windows.advert.form;
-    else if (window == "tonvaleodds") set = &g.windows.odds.ui, form = &g.windows.odds.ui.form;
+    if (window == "tonvale")
+        set = &g.m.ui, form = &g.m.ui.form;
+    else if (window == "tonvaleoptions")
+        set = &g.options.ui, form = &g.options.ui.form;
+    else if (window == "tonvalepays")
+        set = &g.windows.pays, form = &g.windows.pays.form;
+    else if (window == "abouttonvale")
+        set = &g.windows.about, form = &g.windows.about.form;
+    else if (window == "popuptonvale")
+        set = &g.windows.advert, form = &g.windows.advert.form;
+    else if (window == "tonvaleodds")
+        set = &g.windows.odds.ui, form = &g.windows.odds.ui.form;
     if (!set) return nullptr;
     if (control == "form" && index == 0) return form;
     return set->find(control, index);

@@ -21,7 +21,9 @@ public:
     explicit SeededRandom(std::uint64_t seed = 1) : engine_(seed) {}
     int draw(int n) override;
     // The next answers of draw(), in order; then the engine goes on.
-    void script(const std::vector<int>& answers) { scripted_.insert(scripted_.end(), answers.begin(), answers.end()); }
+    void script(const std::vector<int>& answers) {
+        scripted_.insert(scripted_.end(), answers.begin(), answers.end());
+    }
     std::size_t pending() const { return scripted_.size(); }
     std::vector<std::string> errors;  // scripted answers that did not fit their draw
 
@@ -104,7 +106,8 @@ private:
 
 class ScriptedDesktop : public DesktopPort {
 public:
-    Answer message(const std::string& title, const std::string& text, MsgIcon icon, MsgButtons buttons) override;
+    Answer message(const std::string& title, const std::string& text, MsgIcon icon,
+                   MsgButtons buttons) override;
     bool openLink(const std::string& link) override {
         links.push_back(link);
         return linkResult;

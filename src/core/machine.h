@@ -41,9 +41,9 @@ public:
     int draw(int n) { return ports.random.draw(n); }
 
     // Meters written from the state.
-    void showCredit();        // PANELBANK and Lblcredit
-    void showTotalBet();      // lbllast
-    void hideFlashers();      // flasher(1..15)
+    void showCredit();    // PANELBANK and Lblcredit
+    void showTotalBet();  // lbllast
+    void hideFlashers();  // flasher(1..15)
 };
 
 }  // namespace tonvale

@@ -6,7 +6,7 @@
 
 namespace tonvale {
 
-std::string dollars(std::int64_t cents);                      // "0.25", "5", "12.5"
+std::string dollars(std::int64_t cents);  // "0.25", "5", "12.5"
 inline std::string money(std::int64_t cents) { return "$ " + dollars(cents); }
 // The total-bet meter: the stake in digits, four blanks and "$", then the dollars.
 inline std::string totalBetCaption(std::int64_t stake) {

@@ -34,10 +34,10 @@ public:
 class EventsPort {
 public:
     virtual ~EventsPort() = default;
-    virtual void doEvents() = 0;        // let pending events (input, due timers) run
-    virtual void sleep(int ms) = 0;     // block: no events, no timers
-    virtual void present() = 0;         // show the current frame now
-    virtual void wait(int ms) = 0;      // let events run until ms have passed
+    virtual void doEvents() = 0;     // let pending events (input, due timers) run
+    virtual void sleep(int ms) = 0;  // block: no events, no timers
+    virtual void present() = 0;      // show the current frame now
+    virtual void wait(int ms) = 0;   // let events run until ms have passed
 };
 
 class SoundPort {

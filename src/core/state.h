@@ -73,26 +73,25 @@ struct MainRecord : SpinRecord {
     i16 rollstep = 0;
     i32 wincounted = 0;
     i16 betx10 = 0, betx20 = 0, betx30 = 0;
-    i16 ballx = 0, bally = 0, ballrounds = 0, ballstep = 0, ballinterval = 0, ballstop = 0,
-        balldrawn = 0;
+    i16 ballx = 0, bally = 0, ballrounds = 0, ballstep = 0, ballinterval = 0, ballstop = 0, balldrawn = 0;
     i32 gamblestake = 0;
     i32 gamblecarry = 0;
     i32 gamblebase = 0;  // what the gamble was entered with: the spin's win or a series total
     i16 gamblecount = 0;
 
     // Counters that the handlers keep for the life of the window.
-    i16 betstep = 0;          // btnbet: 1..5 after a press
-    i16 waysstep = 0;         // btnlines: 1..5 after a press
-    i16 autoplaytoggle = 0;   // autoplayon: 1 switch on, 0 switch off
-    i16 autoplaynotice = 0;   // -1 once the autoplay notice was shown or found stored
-    i16 flashphase = 0;       // Timerflash: 0..2
-    i16 flashposition = 0;    // Timerflash: 1..36
-    i16 scatterstep = 0;      // Timerscatter: 1..17
-    i16 showticks = 0;        // tmrshowjackpot
-    i16 ballblink = 0;        // tmrshowjackpot: 1..4
-    i16 bannerframe = 0;      // tmrshowjackpot
-    i16 gamblecard = 0;       // the card drawn by the last bet, 1..4
-    i16 jackpotfield = 0;     // the board field the ball stopped on, 1..16
+    i16 betstep = 0;         // btnbet: 1..5 after a press
+    i16 waysstep = 0;        // btnlines: 1..5 after a press
+    i16 autoplaytoggle = 0;  // autoplayon: 1 switch on, 0 switch off
+    i16 autoplaynotice = 0;  // -1 once the autoplay notice was shown or found stored
+    i16 flashphase = 0;      // Timerflash: 0..2
+    i16 flashposition = 0;   // Timerflash: 1..36
+    i16 scatterstep = 0;     // Timerscatter: 1..17
+    i16 showticks = 0;       // tmrshowjackpot
+    i16 ballblink = 0;       // tmrshowjackpot: 1..4
+    i16 bannerframe = 0;     // tmrshowjackpot
+    i16 gamblecard = 0;      // the card drawn by the last bet, 1..4
+    i16 jackpotfield = 0;    // the board field the ball stopped on, 1..16
 };
 
 struct MachineState : ProgramValues, MainRecord {

@@ -122,7 +122,8 @@ bool saveRecord(StorePort& store, const ProgramValues& v, std::string_view slot,
     for (std::size_t n = 0; n < kKeys.size(); ++n) {
         const Key& k = kKeys[order == SaveOrder::exit ? kExitOrder[n] : n];
         if (!withName && std::string_view(k.name) == "currentplayer") continue;
-        if (before && std::visit([&](auto member) { return v.*member == before->*member; }, k.member)) continue;
+        if (before && std::visit([&](auto member) { return v.*member == before->*member; }, k.member))
+            continue;
         writeKey(store, v, k, section);
     }
     return store.flush();

@@ -45,7 +45,8 @@ std::int32_t FastPays::payUnits(const std::array<int, 5>& stops) const {
 
 int FastPays::scatterSum(const std::array<int, 5>& stops) const {
     int sum = 0;
-    for (int reel = 1; reel <= 5; ++reel) sum += entry(reel, stops[static_cast<std::size_t>(reel - 1)]).scatter;
+    for (int reel = 1; reel <= 5; ++reel)
+        sum += entry(reel, stops[static_cast<std::size_t>(reel - 1)]).scatter;
     return sum;
 }
 

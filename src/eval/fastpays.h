@@ -17,7 +17,7 @@ namespace tonvale {
 struct ReelEntry {
     std::array<std::int32_t, kPayingSymbols> tenths{};  // per paying symbol (payingIndex order)
     std::int16_t scatter = 0;                           // scatter sum weight this reel adds
-    std::int16_t bells = 0;                             // bells counted outside a series (reel 3: with coin 1)
+    std::int16_t bells = 0;  // bells counted outside a series (reel 3: with coin 1)
 };
 
 class FastPays {

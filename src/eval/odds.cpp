@@ -23,7 +23,8 @@ struct ScatterOutcome {
 std::array<ScatterOutcome, kMaxScatterSum> scatterOutcomes() {
     std::array<ScatterOutcome, kMaxScatterSum> out{};
     for (int s = 0; s < kMaxScatterSum; ++s)
-        if (auto d = decodeScatter(s)) out[static_cast<std::size_t>(s)] = {d->multiple, d->freeSpins / 10 - 1};
+        if (auto d = decodeScatter(s))
+            out[static_cast<std::size_t>(s)] = {d->multiple, d->freeSpins / 10 - 1};
     return out;
 }
 
@@ -52,7 +53,8 @@ struct Accumulator {
 };
 
 void checkLevelAndBet(int level, int bet) {
-    if (level < 1 || level > 3) throw std::invalid_argument("payout level " + std::to_string(level) + " is not 1, 2 or 3");
+    if (level < 1 || level > 3)
+        throw std::invalid_argument("payout level " + std::to_string(level) + " is not 1, 2 or 3");
     if (std::find(kBets.begin(), kBets.end(), bet) == kBets.end())
         throw std::invalid_argument("bet " + std::to_string(bet) + " is not 1, 2, 5, 10 or 20");
 }
@@ -60,7 +62,8 @@ void checkLevelAndBet(int level, int bet) {
 }  // namespace
 
 OddsTally tallyOdds(int waysfactor) {
-    if (fullReels(waysfactor) == 0) throw std::invalid_argument("ways factor " + std::to_string(waysfactor) + " is unknown");
+    if (fullReels(waysfactor) == 0)
+        throw std::invalid_argument("ways factor " + std::to_string(waysfactor) + " is unknown");
     const FastPays fp(waysfactor);
     const auto scatter = scatterOutcomes();
     const std::int32_t twoStakes = 2 * waysfactor;
@@ -104,7 +107,9 @@ OddsTally tallyOdds(int waysfactor) {
                         std::int32_t units = base;
                         for (int j = 0; j < e5.count; ++j) {
                             const auto k = static_cast<std::size_t>(e5.symbol[static_cast<std::size_t>(j)]);
-                            units += fp.pay(static_cast<int>(k), t4[k] + e5.tenths[static_cast<std::size_t>(j)]) - pay4[k];
+                            units +=
+                                fp.pay(static_cast<int>(k), t4[k] + e5.tenths[static_cast<std::size_t>(j)]) -
+                                pay4[k];
                         }
                         const ScatterOutcome& so = scatter[static_cast<std::size_t>(s4 + e5.scatter)];
                         const std::int32_t win = units + so.multiple * waysfactor;
@@ -134,7 +139,8 @@ OddsTally tallyOdds(int waysfactor) {
     const auto slots = static_cast<std::size_t>(twoStakes + 1);
     tally.lowCombos.assign(acc.lowCombos.begin(), acc.lowCombos.begin() + static_cast<std::ptrdiff_t>(slots));
     tally.lowAwards.assign(acc.lowAwards.begin(), acc.lowAwards.begin() + static_cast<std::ptrdiff_t>(slots));
-    tally.lowJackpot.assign(acc.lowJackpot.begin(), acc.lowJackpot.begin() + static_cast<std::ptrdiff_t>(slots));
+    tally.lowJackpot.assign(acc.lowJackpot.begin(),
+                            acc.lowJackpot.begin() + static_cast<std::ptrdiff_t>(slots));
     tally.lowWaysUnits = acc.lowWaysUnits;
     tally.highCombos = acc.highCombos;
     tally.highWin = acc.highWin;
@@ -198,7 +204,8 @@ Odds oddsFrom(const OddsTally& tally, int level, int bet) {
     // One free spin: a multiplier, then the payout level on the multiplied win.
     std::int64_t freeWeight = 0, freeWin = 0, freeAdded = 0;
     for (const MultiplierChance& m : kMultiplierChances) {
-        const std::size_t limit = std::min<std::size_t>(slots, static_cast<std::size_t>(2 * wf / m.multiplier) + 1);
+        const std::size_t limit =
+            std::min<std::size_t>(slots, static_cast<std::size_t>(2 * wf / m.multiplier) + 1);
         std::int64_t n = 0, w = 0;
         std::array<std::int64_t, 3> a{};
         for (std::size_t x = 0; x < limit; ++x) {
@@ -216,15 +223,18 @@ Odds oddsFrom(const OddsTally& tally, int level, int bet) {
     const auto lengthening = static_cast<double>(freeWeight) / static_cast<double>(freeWeight - freeAdded);
     const double meanFreeWin = static_cast<double>(freeWin) / static_cast<double>(freeWeight);
     o.freeSpinsPerSeries =
-        awardWeight > 0 ? static_cast<double>(awardedSpins) / static_cast<double>(awardWeight) * lengthening : 0.0;
-    o.freeSpins = static_cast<double>(awardedSpins) / static_cast<double>(paidWeight) * lengthening * meanFreeWin / wf;
+        awardWeight > 0 ? static_cast<double>(awardedSpins) / static_cast<double>(awardWeight) * lengthening
+                        : 0.0;
+    o.freeSpins =
+        static_cast<double>(awardedSpins) / static_cast<double>(paidWeight) * lengthening * meanFreeWin / wf;
 
     // The jackpot board: counted bells need coin 1 (one time in two).
     const std::int64_t jackpotWeight = L * lowJ + tally.highJackpot;
     o.pJackpot = static_cast<double>(jackpotWeight) / (2.0 * static_cast<double>(paidWeight));
     const std::int64_t stake = static_cast<std::int64_t>(bet) * wf;
     // Sixteen fields: grand, major, 2 x minor, 2 x 30, 4 x 20 and 6 x 10 stakes.
-    const std::int64_t boardSixteenths = kGrandFloor + kMajorFloor + 2 * kMinorFloor + (2 * 30 + 4 * 20 + 6 * 10) * stake;
+    const std::int64_t boardSixteenths =
+        kGrandFloor + kMajorFloor + 2 * kMinorFloor + (2 * 30 + 4 * 20 + 6 * 10) * stake;
     o.jackpot = o.pJackpot * static_cast<double>(boardSixteenths) / (16.0 * static_cast<double>(stake));
 
     o.total = o.paidSpin + o.freeSpins + o.jackpot;

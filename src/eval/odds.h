@@ -47,7 +47,7 @@ struct OddsTally {
     std::vector<std::array<std::int64_t, 3>> lowAwards;
     std::vector<std::int64_t> lowJackpot;  // three bells with a counted reel-3 bell, no award
 
-    std::int64_t lowWaysUnits = 0;   // summed ways pays of the low combinations
+    std::int64_t lowWaysUnits = 0;  // summed ways pays of the low combinations
     std::int64_t highCombos = 0;
     std::int64_t highWin = 0;        // summed W of the others
     std::int64_t highWaysUnits = 0;  // their summed ways pays
@@ -63,22 +63,22 @@ OddsTally tallyOdds(int waysfactor);
 // The figures of one ways setting, payout level and bet, in stakes per paid spin
 // unless said otherwise.
 struct Odds {
-    int ways = 0;        // 3 .. 243
-    int waysfactor = 0;  // 1 .. 25
-    int level = 0;       // payout level 1, 2, 3
-    int bet = 0;         // cents
-    double paidSpin = 0;          // the paid spin as it finally stands, scatter pay included
-    double paidSpinWays = 0;      // its ways pays
-    double paidSpinScatter = 0;   // its scatter pay
-    double freeSpins = 0;         // the free-spin series a paid spin awards
-    double jackpot = 0;           // jackpot prize with the pools at their floors
-    double total = 0;             // paidSpin + freeSpins + jackpot
-    double hitRate = 0;           // chance that the paid spin wins anything
-    double pFreeSpins = 0;        // chance that a paid spin awards free spins
+    int ways = 0;                   // 3 .. 243
+    int waysfactor = 0;             // 1 .. 25
+    int level = 0;                  // payout level 1, 2, 3
+    int bet = 0;                    // cents
+    double paidSpin = 0;            // the paid spin as it finally stands, scatter pay included
+    double paidSpinWays = 0;        // its ways pays
+    double paidSpinScatter = 0;     // its scatter pay
+    double freeSpins = 0;           // the free-spin series a paid spin awards
+    double jackpot = 0;             // jackpot prize with the pools at their floors
+    double total = 0;               // paidSpin + freeSpins + jackpot
+    double hitRate = 0;             // chance that the paid spin wins anything
+    double pFreeSpins = 0;          // chance that a paid spin awards free spins
     double freeSpinsPerSeries = 0;  // expected free spins of a series, retriggers included
-    double pJackpot = 0;          // chance that a paid spin starts the jackpot board
-    double maxWin = 0;            // largest single-spin win: a free spin at x10
-    double maxPaidWin = 0;        // largest win of a paid spin
+    double pJackpot = 0;            // chance that a paid spin starts the jackpot board
+    double maxWin = 0;              // largest single-spin win: a free spin at x10
+    double maxPaidWin = 0;          // largest win of a paid spin
 };
 
 // Figures from a tally; `level` is 1, 2 or 3, `bet` 1, 2, 5, 10 or 20.

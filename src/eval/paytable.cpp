@@ -73,10 +73,14 @@ std::optional<TotalDecode> decodeTotal(Decimal total, Symbol s) {
 std::optional<ScatterDecode> decodeScatter(int scattersum) {
     switch (scattersum) {
         case 21:
-        case 41: return ScatterDecode{3, 2, 10};
-        case 31: return ScatterDecode{4, 10, 20};
-        case 51: return ScatterDecode{5, 100, 30};
-        default: return std::nullopt;
+        case 41:
+            return ScatterDecode{3, 2, 10};
+        case 31:
+            return ScatterDecode{4, 10, 20};
+        case 51:
+            return ScatterDecode{5, 100, 30};
+        default:
+            return std::nullopt;
     }
 }
 

@@ -41,9 +41,9 @@ struct RecognisedTotal {
 std::span<const RecognisedTotal> recognisedTotals();
 
 struct ScatterDecode {
-    int scatters = 0;    // 3, 4 or 5
-    int multiple = 0;    // pay in total stakes: 2, 10, 100
-    int freeSpins = 0;   // 10, 20, 30
+    int scatters = 0;   // 3, 4 or 5
+    int multiple = 0;   // pay in total stakes: 2, 10, 100
+    int freeSpins = 0;  // 10, 20, 30
 };
 std::optional<ScatterDecode> decodeScatter(int scattersum);
 

@@ -31,9 +31,9 @@ constexpr int payingIndex(Symbol s) { return static_cast<int>(s) - 1; }
 constexpr Symbol payingSymbol(int index) { return static_cast<Symbol>(index + 1); }
 
 constexpr std::string_view symbolName(Symbol s) {
-    constexpr std::array<std::string_view, 13> names = {
-        "",     "composer", "piano", "horn",  "violin",  "harp", "drum",
-        "king", "queen",    "jack",  "scatter", "wild",  "bell"};
+    constexpr std::array<std::string_view, 13> names = {"",        "composer", "piano", "horn",  "violin",
+                                                        "harp",    "drum",     "king",  "queen", "jack",
+                                                        "scatter", "wild",     "bell"};
     return names[static_cast<int>(s)];
 }
 
@@ -65,12 +65,18 @@ inline constexpr std::array<int, 5> kBets = {1, 2, 5, 10, 20};
 // 0 for a value that is not a ways factor.
 constexpr int fullReels(int waysfactor) {
     switch (waysfactor) {
-        case 1: return 1;
-        case 3: return 2;
-        case 7: return 3;
-        case 15: return 4;
-        case 25: return 5;
-        default: return 0;
+        case 1:
+            return 1;
+        case 3:
+            return 2;
+        case 7:
+            return 3;
+        case 15:
+            return 4;
+        case 25:
+            return 5;
+        default:
+            return 0;
     }
 }
 

@@ -22,8 +22,8 @@ void SpinCycle::spinreel1() {
     MachineState& s = m.s;
     m.ui.pannomoney.visible = false;
     m.ui.btndouble.enabled = false;
-    for (TimerId t : {TimerId::Timerscatter, TimerId::Timerflash, TimerId::timerballflash, TimerId::Timerrespin,
-                      TimerId::Tmrtick})
+    for (TimerId t : {TimerId::Timerscatter, TimerId::Timerflash, TimerId::timerballflash,
+                      TimerId::Timerrespin, TimerId::Tmrtick})
         m.setTimer(t, false);
     clearRecord(s);
     s.bellframe = 0;

@@ -4,9 +4,8 @@ namespace tonvale {
 
 namespace {
 using S = Symbol;
-constexpr S co = S::composer, pi = S::piano, ho = S::horn, vi = S::violin, ha = S::harp,
-            dr = S::drum, ki = S::king, qu = S::queen, ja = S::jack, sc = S::scatter,
-            wi = S::wild, be = S::bell;
+constexpr S co = S::composer, pi = S::piano, ho = S::horn, vi = S::violin, ha = S::harp, dr = S::drum,
+            ki = S::king, qu = S::queen, ja = S::jack, sc = S::scatter, wi = S::wild, be = S::bell;
 }  // namespace
 
 // Strip cells 0..28 of each reel, top to bottom.
@@ -31,22 +30,30 @@ std::array<Symbol, 3> visibleSymbols(int reel, int stop) {
 
 CellArray& SpinRecord::cells(Symbol s) {
     switch (s) {
-        case Symbol::composer: return composercells;
-        case Symbol::piano: return pianocells;
-        case Symbol::horn: return horncells;
-        case Symbol::violin: return violincells;
-        case Symbol::harp: return harpcells;
-        case Symbol::drum: return drumcells;
-        case Symbol::king: return kingcells;
-        case Symbol::queen: return queencells;
-        case Symbol::jack: return jackcells;
-        default: return scattercells;
+        case Symbol::composer:
+            return composercells;
+        case Symbol::piano:
+            return pianocells;
+        case Symbol::horn:
+            return horncells;
+        case Symbol::violin:
+            return violincells;
+        case Symbol::harp:
+            return harpcells;
+        case Symbol::drum:
+            return drumcells;
+        case Symbol::king:
+            return kingcells;
+        case Symbol::queen:
+            return queencells;
+        case Symbol::jack:
+            return jackcells;
+        default:
+            return scattercells;
     }
 }
 
-const CellArray& SpinRecord::cells(Symbol s) const {
-    return const_cast<SpinRecord*>(this)->cells(s);
-}
+const CellArray& SpinRecord::cells(Symbol s) const { return const_cast<SpinRecord*>(this)->cells(s); }
 
 void clearRecord(SpinRecord& rec) {
     for (int reel = 1; reel <= 5; ++reel) {

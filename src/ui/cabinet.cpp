@@ -16,7 +16,9 @@ CabinetWidget::CabinetWidget(Game& game, QWidget* parent) : QWidget(parent), gam
 }
 
 QSize CabinetWidget::sizeHint() const { return QSize(MainWindow::kWidth / 15, MainWindow::kHeight / 15); }
-QSize CabinetWidget::minimumSizeHint() const { return QSize(MainWindow::kWidth / 60, MainWindow::kHeight / 60); }
+QSize CabinetWidget::minimumSizeHint() const {
+    return QSize(MainWindow::kWidth / 60, MainWindow::kHeight / 60);
+}
 
 ViewGeometry CabinetWidget::geometryNow() const { return ViewGeometry(QSizeF(size()), devicePixelRatioF()); }
 
@@ -80,13 +82,19 @@ void CabinetWidget::mouseMoveEvent(QMouseEvent* e) {
 
 int keyCodeOf(const QKeyEvent& e) {
     switch (e.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Space: return 32;
-    default: break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Backspace:
+            return 8;
+        case Qt::Key_Tab:
+            return 9;
+        case Qt::Key_Space:
+            return 32;
+        default:
+            break;
     }
     const QString text = e.text();
     if (text.size() != 1) return 0;

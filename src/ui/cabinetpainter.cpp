@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
-
 #include <cmath>
 
 #include "spin/strips.h"
@@ -27,8 +26,8 @@ const QColor kBlueLo(0x12, 0x3a, 0x8c);
 QString tilePath(int reel, int cell) {
     if (reel == 3 && cell == kLogoStripCell) return QStringLiteral(":/pictures/sym_logo.svg");
     const Symbol s = kStrips[static_cast<std::size_t>(reel - 1)][static_cast<std::size_t>(cell)];
-    return QStringLiteral(":/pictures/sym_%1.svg").arg(QLatin1String(symbolName(s).data(),
-                                                                      static_cast<int>(symbolName(s).size())));
+    return QStringLiteral(":/pictures/sym_%1.svg")
+        .arg(QLatin1String(symbolName(s).data(), static_cast<int>(symbolName(s).size())));
 }
 
 // The reel number of a strip picture "reel1".."reel5", else 0.
@@ -67,7 +66,8 @@ QRectF ViewGeometry::snapped(const QRectF& r) const {
 }
 
 QSize ViewGeometry::devicePixels(const QRectF& s) const {
-    return QSize(static_cast<int>(std::lround(s.width() * dpr_)), static_cast<int>(std::lround(s.height() * dpr_)));
+    return QSize(static_cast<int>(std::lround(s.width() * dpr_)),
+                 static_cast<int>(std::lround(s.height() * dpr_)));
 }
 
 QPointF ViewGeometry::toTwips(QPointF viewPos) const {
@@ -89,7 +89,8 @@ Control* ViewGeometry::hit(const ControlSet& set, QPointF viewPos) const {
         if (!c->parent || c->kind == ControlKind::shape || c->width <= 0 || c->height <= 0) continue;
         if (!c->live() || !inside(*c)) continue;
         bool inContainers = true;
-        for (const Control* a = c->parent; a && a->parent; a = a->parent) inContainers = inContainers && inside(*a);
+        for (const Control* a = c->parent; a && a->parent; a = a->parent)
+            inContainers = inContainers && inside(*a);
         if (inContainers) return c;
     }
     return nullptr;
@@ -134,70 +135,72 @@ void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry
 void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Control& c, bool pressedLook) {
     const QRectF r = g_.rect(c);
     switch (c.kind) {
-    case ControlKind::window:
-        if (!drawPicture(p, QStringLiteral(":/pictures/cabinet.svg"), r)) p.fillRect(r, kVelvetLo);
-        return;
-    case ControlKind::image:
-        if (const int reel = stripReel(c.picture)) {
-            paintStrip(p, c, reel);
+        case ControlKind::window:
+            if (!drawPicture(p, QStringLiteral(":/pictures/cabinet.svg"), r)) p.fillRect(r, kVelvetLo);
             return;
-        }
-        drawPicture(p, c.picture, c);
-        break;
-    case ControlKind::picture:
-        if (&c == &ui.menupic) {
-            paintPanel(p, r);
-        } else if (!c.picture.empty()) {
+        case ControlKind::image:
+            if (const int reel = stripReel(c.picture)) {
+                paintStrip(p, c, reel);
+                return;
+            }
             drawPicture(p, c.picture, c);
-        } else if (c.parent == &ui.form && c.name.rfind("Picture", 0) == 0) {
-            // A reel window: the ivory well behind its strip.
-            p.fillRect(g_.snapped(r), kIvory);
-        }
-        break;
-    case ControlKind::picbutton: {
-        const bool down = pressedLook;
-        const bool dim = !down && !c.enabled;
-        if (dim) p.setOpacity(0.45);
-        bool drawn = false;
-        if (down) drawn = drawPicture(p, c.picture + "_down", c);
-        if (!drawn) drawn = drawPicture(p, c.picture, c);
-        if (!drawn) paintButton3d(p, c, placeholderCaption(c.picture), down);
-        p.setOpacity(1);
-        break;
-    }
-    case ControlKind::button:
-        if (c.picture.empty() || !drawPicture(p, c.picture, c)) {
-            if (!c.enabled) p.setOpacity(0.45);
-            paintButton3d(p, c, QString::fromStdString(c.caption), pressedLook);
+            break;
+        case ControlKind::picture:
+            if (&c == &ui.menupic) {
+                paintPanel(p, r);
+            } else if (!c.picture.empty()) {
+                drawPicture(p, c.picture, c);
+            } else if (c.parent == &ui.form && c.name.rfind("Picture", 0) == 0) {
+                // A reel window: the ivory well behind its strip.
+                p.fillRect(g_.snapped(r), kIvory);
+            }
+            break;
+        case ControlKind::picbutton: {
+            const bool down = pressedLook;
+            const bool dim = !down && !c.enabled;
+            if (dim) p.setOpacity(0.45);
+            bool drawn = false;
+            if (down) drawn = drawPicture(p, c.picture + "_down", c);
+            if (!drawn) drawn = drawPicture(p, c.picture, c);
+            if (!drawn) paintButton3d(p, c, placeholderCaption(c.picture), down);
             p.setOpacity(1);
+            break;
+        }
+        case ControlKind::button:
+            if (c.picture.empty() || !drawPicture(p, c.picture, c)) {
+                if (!c.enabled) p.setOpacity(0.45);
+                paintButton3d(p, c, QString::fromStdString(c.caption), pressedLook);
+                p.setOpacity(1);
+                return;
+            }
+            break;
+        case ControlKind::label:
+            paintLabel(p, ui, c);
             return;
-        }
-        break;
-    case ControlKind::label:
-        paintLabel(p, ui, c);
-        return;
-    case ControlKind::shape:
-        if (!drawPicture(p, c.picture, c)) {
-            p.fillRect(r, QColor(0x1d, 0x1a, 0x16, 110));
-            p.fillRect(r, QBrush(QColor(0x1d, 0x1a, 0x16, 160), Qt::BDiagPattern));
-        }
-        break;
-    case ControlKind::panel:
-        if (!drawPicture(p, c.picture, c)) {
-            p.setPen(QPen(kGoldHi, std::max<qreal>(1, 30 * g_.scale())));
-            p.setBrush(kWarning);
-            p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 6, 6);
-            paintText(p, r, c.caption.empty() ? QStringLiteral("Credit too low") : QString::fromStdString(c.caption),
-                      kIvory, true, 0.4);
-            return;
-        }
-        break;
-    case ControlKind::frame:
-    case ControlKind::option:
-    case ControlKind::textbox:
-        if (!c.picture.empty()) drawPicture(p, c.picture, c);
-        if (!c.caption.empty()) paintText(p, r, QString::fromStdString(c.caption), kIvory, false);
-        break;
+        case ControlKind::shape:
+            if (!drawPicture(p, c.picture, c)) {
+                p.fillRect(r, QColor(0x1d, 0x1a, 0x16, 110));
+                p.fillRect(r, QBrush(QColor(0x1d, 0x1a, 0x16, 160), Qt::BDiagPattern));
+            }
+            break;
+        case ControlKind::panel:
+            if (!drawPicture(p, c.picture, c)) {
+                p.setPen(QPen(kGoldHi, std::max<qreal>(1, 30 * g_.scale())));
+                p.setBrush(kWarning);
+                p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 6, 6);
+                paintText(
+                    p, r,
+                    c.caption.empty() ? QStringLiteral("Credit too low") : QString::fromStdString(c.caption),
+                    kIvory, true, 0.4);
+                return;
+            }
+            break;
+        case ControlKind::frame:
+        case ControlKind::option:
+        case ControlKind::textbox:
+            if (!c.picture.empty()) drawPicture(p, c.picture, c);
+            if (!c.caption.empty()) paintText(p, r, QString::fromStdString(c.caption), kIvory, false);
+            break;
     }
     if (!c.overlay.empty()) drawPicture(p, c.overlay, c);
 }
@@ -235,8 +238,8 @@ void CabinetPainter::paintLabel(QPainter& p, const MainWindow& ui, const Control
               big ? 0.7 : 0.62);
 }
 
-void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, bool bold,
-                               qreal fill) {
+void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour,
+                               bool bold, qreal fill) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(bold);
     qreal px = std::max<qreal>(1, box.height() * fill);
@@ -288,7 +291,8 @@ void CabinetPainter::paintButton3d(QPainter& p, const Control& c, const QString&
     p.setBrush(face);
     const QRectF inner = r.adjusted(edge, edge, -edge, -edge);
     p.drawRoundedRect(inner, radius * 0.8, radius * 0.8);
-    if (!caption.isEmpty()) paintText(p, down ? inner.translated(0, edge / 2) : inner, caption, kGoldHi, true, 0.5);
+    if (!caption.isEmpty())
+        paintText(p, down ? inner.translated(0, edge / 2) : inner, caption, kGoldHi, true, 0.5);
 }
 
 }  // namespace tonvale

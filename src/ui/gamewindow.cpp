@@ -11,7 +11,10 @@
 namespace tonvale {
 
 GameWindow::GameWindow(Game& game, QWidget* parent)
-    : QWidget(parent), game_(game), cabinet_(new CabinetWidget(game, this)), dialogs_(new Dialogs(game, this)) {
+    : QWidget(parent),
+      game_(game),
+      cabinet_(new CabinetWidget(game, this)),
+      dialogs_(new Dialogs(game, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cabinet_);
@@ -74,7 +77,8 @@ void GameWindow::closeEvent(QCloseEvent* e) {
 }
 
 void GameWindow::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !game_.m.ended) game_.startup.Form_Activate();
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !game_.m.ended)
+        game_.startup.Form_Activate();
     QWidget::changeEvent(e);
 }
 

@@ -154,7 +154,8 @@ bool QtStore::flush() {
     return ok;
 }
 
-Answer QtDesktop::message(const std::string& title, const std::string& text, MsgIcon icon, MsgButtons buttons) {
+Answer QtDesktop::message(const std::string& title, const std::string& text, MsgIcon icon,
+                          MsgButtons buttons) {
     QMessageBox box(window_);
     box.setWindowTitle(QString::fromStdString(title));
     // The texts break their lines with a carriage return alone.
@@ -162,10 +163,18 @@ Answer QtDesktop::message(const std::string& title, const std::string& text, Msg
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     box.setText(body);
     switch (icon) {
-    case MsgIcon::none: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::critical: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::none:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case MsgIcon::information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MsgIcon::question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MsgIcon::critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
     }
     if (buttons == MsgButtons::yesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

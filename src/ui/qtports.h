@@ -6,7 +6,6 @@
 #include <QSoundEffect>
 #include <QTimer>
 #include <QWidget>
-
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -100,7 +99,8 @@ public:
     // The window message boxes belong to; the timers that must stop at the end.
     void setWindow(QWidget* window) { window_ = window; }
     void setTimers(QtTimers* timers) { timers_ = timers; }
-    Answer message(const std::string& title, const std::string& text, MsgIcon icon, MsgButtons buttons) override;
+    Answer message(const std::string& title, const std::string& text, MsgIcon icon,
+                   MsgButtons buttons) override;
     bool openLink(const std::string& link) override;
     bool isConnected() override;
     void quit() override;

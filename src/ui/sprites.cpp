@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
-
 #include <charconv>
 
 namespace tonvale {
@@ -85,11 +84,8 @@ bool SpriteCache::exists(const QString& path) { return renderer(path) != nullptr
 
 QPixmap SpriteCache::get(const QString& path, QSize devicePixels, qreal dpr) {
     if (devicePixels.isEmpty()) return {};
-    const QString key = QStringLiteral("%1|%2x%3|%4")
-                            .arg(path)
-                            .arg(devicePixels.width())
-                            .arg(devicePixels.height())
-                            .arg(dpr);
+    const QString key =
+        QStringLiteral("%1|%2x%3|%4").arg(path).arg(devicePixels.width()).arg(devicePixels.height()).arg(dpr);
     auto found = pixmaps_.constFind(key);
     if (found != pixmaps_.constEnd()) return *found;
 

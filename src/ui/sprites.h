@@ -5,7 +5,6 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
-
 #include <memory>
 #include <string>
 
@@ -34,7 +33,10 @@ public:
 
     // Pixmaps kept at the moment, for tests and the budget.
     int size() const { return static_cast<int>(pixmaps_.size()); }
-    void clear() { pixmaps_.clear(); bytes_ = 0; }
+    void clear() {
+        pixmaps_.clear();
+        bytes_ = 0;
+    }
 
 private:
     QSvgRenderer* renderer(const QString& path);

@@ -4,9 +4,8 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 namespace {
 
@@ -71,19 +70,20 @@ TEST(CliEval, LineModeAnswersGoodLinesAndNamesTheBadOne) {
 }
 
 TEST(CliEval, BadValuesExitWithStatus2) {
-    for (const char* args : {"eval --stops 0,1,1,1,1", "eval --stops 1,1,1,1", "eval --stops 1,1,1,1,1 --ways 10",
-                             "eval --stops 1,1,1,1,1 --bet 3", "eval --stops 1,1,1,1,1 --bellcoin 3",
-                             "eval --stops a,1,1,1,1"})
+    for (const char* args :
+         {"eval --stops 0,1,1,1,1", "eval --stops 1,1,1,1", "eval --stops 1,1,1,1,1 --ways 10",
+          "eval --stops 1,1,1,1,1 --bet 3", "eval --stops 1,1,1,1,1 --bellcoin 3", "eval --stops a,1,1,1,1"})
         EXPECT_EQ(run(args).status, 2) << args;
 }
 
 TEST(CliPlay, ScriptDrawsStopsThroughSpinreel1) {
-    const Result r = run("play -",
-                         "set waysfactor 1\n"
-                         "draws 1 7 1 18 10 9\n"
-                         "call spinreel1\n"
-                         "show reelstop2 scattercells(4) scattercell(2) scattercell(3) scattersum wildflags(11)\n"
-                         "expect horncells(0) 0\n");
+    const Result r =
+        run("play -",
+            "set waysfactor 1\n"
+            "draws 1 7 1 18 10 9\n"
+            "call spinreel1\n"
+            "show reelstop2 scattercells(4) scattercell(2) scattercell(3) scattersum wildflags(11)\n"
+            "expect horncells(0) 0\n");
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(r.out,
               "reelstop2 = 7\nscattercells(4) = 1\nscattercell(2) = 0\nscattercell(3) = 8\nscattersum = 24\n"

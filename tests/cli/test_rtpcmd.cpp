@@ -3,9 +3,8 @@
 
 #include <array>
 #include <cstdio>
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "eval/odds.h"
 

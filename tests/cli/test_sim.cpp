@@ -4,9 +4,8 @@
 
 #include <array>
 #include <cstdio>
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 namespace {
 

@@ -39,7 +39,7 @@ TEST(Checked, OverflowLeavesTheFieldUnchanged) {
 
 TEST(Money, ShortestDecimalOfDollars) {
     const std::pair<std::int64_t, const char*> cases[] = {
-        {0, "$ 0"},      {1, "$ 0.01"},    {25, "$ 0.25"},   {500, "$ 5"},
+        {0, "$ 0"},       {1, "$ 0.01"},        {25, "$ 0.25"},  {500, "$ 5"},
         {1250, "$ 12.5"}, {2000000, "$ 20000"}, {105, "$ 1.05"}, {-25, "$ -0.25"}};
     for (auto [cents, text] : cases) EXPECT_EQ(money(cents), text) << cents;
     EXPECT_EQ(totalBetCaption(25), "25    $0.25");

@@ -11,9 +11,9 @@ namespace tonvale {
 namespace {
 
 struct Sums {
-    std::int64_t waysUnits = 0;       // summed ways pays, bet units
-    std::int64_t scatterStakes = 0;   // summed scatter pays, total stakes
-    std::int64_t winningSpins = 0;    // combinations with any pay
+    std::int64_t waysUnits = 0;      // summed ways pays, bet units
+    std::int64_t scatterStakes = 0;  // summed scatter pays, total stakes
+    std::int64_t winningSpins = 0;   // combinations with any pay
 };
 
 Sums enumerate(const FastPays& fp) {
@@ -35,7 +35,8 @@ Sums enumerate(const FastPays& fp) {
                         const ReelEntry& e5 = fp.entry(5, e);
                         std::int32_t units = 0;
                         for (int i = 0; i < kPayingSymbols; ++i)
-                            units += fp.pay(i, t4[static_cast<std::size_t>(i)] + e5.tenths[static_cast<std::size_t>(i)]);
+                            units += fp.pay(
+                                i, t4[static_cast<std::size_t>(i)] + e5.tenths[static_cast<std::size_t>(i)]);
                         const int multiple = scatterMultiple(s4 + e5.scatter);
                         sums.waysUnits += units;
                         sums.scatterStakes += multiple;
@@ -75,11 +76,8 @@ struct Pinned {
 };
 
 const Pinned kPinned[] = {
-    {1, 12663000, 36000, 347512},
-    {3, 33926520, 90000, 902176},
-    {7, 105781944, 270000, 1596232},
-    {15, 141801624, 461520, 1596232},
-    {25, 168326424, 655920, 1596232},
+    {1, 12663000, 36000, 347512},     {3, 33926520, 90000, 902176},     {7, 105781944, 270000, 1596232},
+    {15, 141801624, 461520, 1596232}, {25, 168326424, 655920, 1596232},
 };
 
 TEST(Enumeration, AllStopCombinationsAtEveryWaysSetting) {
@@ -108,7 +106,8 @@ TEST(Enumeration, FastTablesAgreeWithSettlingTheSpin) {
             SpinRecord rec;
             clearRecord(rec);
             rec.bellcoin = 1;
-            for (int reel = 1; reel <= 5; ++reel) recordReel(rec, reel, stops[static_cast<std::size_t>(reel - 1)], wf, true);
+            for (int reel = 1; reel <= 5; ++reel)
+                recordReel(rec, reel, stops[static_cast<std::size_t>(reel - 1)], wf, true);
             const int scattersum = rec.scattersum;
             const SpinPays pays = settlePays(rec, wf, 1);
             ASSERT_EQ(fp.payUnits(stops), pays.waysUnits) << n;

@@ -58,19 +58,18 @@ TEST(Decode, RecognisedTotalsAreExactlyThoseOfTheReelContributions) {
 TEST(Decode, Cases) {
     struct Case {
         Symbol symbol;
-        std::int64_t total;  // tenths
+        std::int64_t total;   // tenths
         int kind, ways, pay;  // pay in bet units, 0 when nothing
     } cases[] = {
-        {Symbol::violin, 210, 3, 1, 80},   // three violins on reels 1..3
-        {Symbol::king, 255, 3, 1, 20},     // king, wild on reel 2, king
-        {Symbol::queen, 425, 4, 2, 40},    // queen, queen + wild on reel 2, queen, queen
-        {Symbol::jack, 410, 3, 1, 10},     // reels 1, 2, 3 and 5 but not 4
-        {Symbol::drum, 150, 2, 1, 2},      // drum on reels 1 and 2 only
-        {Symbol::drum, 140, 0, 0, 0},      // drum on reels 1 and 3 only
-        {Symbol::king, 150, 0, 0, 0},      // two of a kind pays the drum alone
-        {Symbol::harp, 290, 0, 0, 0},      // twice on reel 1, once on reels 2 and 3
-        {Symbol::composer, 1047, 5, 8, 12000},
-        {Symbol::drum, 794, 2, 2, 4},
+        {Symbol::violin, 210, 3, 1, 80},  // three violins on reels 1..3
+        {Symbol::king, 255, 3, 1, 20},    // king, wild on reel 2, king
+        {Symbol::queen, 425, 4, 2, 40},   // queen, queen + wild on reel 2, queen, queen
+        {Symbol::jack, 410, 3, 1, 10},    // reels 1, 2, 3 and 5 but not 4
+        {Symbol::drum, 150, 2, 1, 2},     // drum on reels 1 and 2 only
+        {Symbol::drum, 140, 0, 0, 0},     // drum on reels 1 and 3 only
+        {Symbol::king, 150, 0, 0, 0},     // two of a kind pays the drum alone
+        {Symbol::harp, 290, 0, 0, 0},     // twice on reel 1, once on reels 2 and 3
+        {Symbol::composer, 1047, 5, 8, 12000}, {Symbol::drum, 794, 2, 2, 4},
     };
     for (const Case& c : cases) {
         const auto got = decodeTotal(tenths(c.total), c.symbol);
@@ -86,10 +85,14 @@ TEST(Decode, Cases) {
 }
 
 TEST(Decode, ScatterSums) {
-    const std::pair<int, std::optional<ScatterDecode>> cases[] = {
-        {21, ScatterDecode{3, 2, 10}}, {41, ScatterDecode{3, 2, 10}}, {31, ScatterDecode{4, 10, 20}},
-        {51, ScatterDecode{5, 100, 30}}, {43, std::nullopt}, {15, std::nullopt}, {8, std::nullopt},
-        {0, std::nullopt}};
+    const std::pair<int, std::optional<ScatterDecode>> cases[] = {{21, ScatterDecode{3, 2, 10}},
+                                                                  {41, ScatterDecode{3, 2, 10}},
+                                                                  {31, ScatterDecode{4, 10, 20}},
+                                                                  {51, ScatterDecode{5, 100, 30}},
+                                                                  {43, std::nullopt},
+                                                                  {15, std::nullopt},
+                                                                  {8, std::nullopt},
+                                                                  {0, std::nullopt}};
     for (const auto& [sum, want] : cases) {
         const auto got = decodeScatter(sum);
         ASSERT_EQ(got.has_value(), want.has_value()) << sum;
@@ -105,7 +108,8 @@ SpinPays settle(const std::array<int, 5>& stops, int wf, int bet) {
     SpinRecord rec;
     clearRecord(rec);
     rec.bellcoin = 1;
-    for (int reel = 1; reel <= 5; ++reel) recordReel(rec, reel, stops[static_cast<std::size_t>(reel - 1)], wf, true);
+    for (int reel = 1; reel <= 5; ++reel)
+        recordReel(rec, reel, stops[static_cast<std::size_t>(reel - 1)], wf, true);
     return settlePays(rec, wf, bet);
 }
 

@@ -17,28 +17,48 @@ struct VisibleRow {
 // The symbols each stop puts in view, top / middle / bottom, as the game's
 // reference table lists them (an independent copy of the strips).
 const VisibleRow kVisible[] = {
-    {1, {"scatter jack king", "harp wild king", "composer drum queen", "drum piano queen", "drum violin king"}},
+    {1,
+     {"scatter jack king", "harp wild king", "composer drum queen", "drum piano queen", "drum violin king"}},
     {2, {"jack king drum", "wild king queen", "drum queen violin", "piano queen harp", "violin king queen"}},
     {3, {"king drum bell", "king queen bell", "queen violin harp", "queen harp drum", "king queen piano"}},
     {4, {"drum bell jack", "queen bell harp", "violin harp composer", "harp drum king", "queen piano drum"}},
     {5, {"bell jack horn", "bell harp queen", "harp composer horn", "drum king scatter", "piano drum jack"}},
-    {6, {"jack horn bell", "harp queen drum", "composer horn scatter", "king scatter horn", "drum jack composer"}},
-    {7, {"horn bell queen", "queen drum scatter", "horn scatter harp", "scatter horn piano", "jack composer scatter"}},
-    {8, {"bell queen composer", "drum scatter horn", "scatter harp piano", "horn piano queen", "composer scatter harp"}},
-    {9, {"queen composer drum", "scatter horn piano", "harp piano king", "piano queen wild", "scatter harp jack"}},
-    {10, {"composer drum violin", "horn piano queen", "piano king drum", "queen wild jack", "harp jack violin"}},
+    {6,
+     {"jack horn bell", "harp queen drum", "composer horn scatter", "king scatter horn",
+      "drum jack composer"}},
+    {7,
+     {"horn bell queen", "queen drum scatter", "horn scatter harp", "scatter horn piano",
+      "jack composer scatter"}},
+    {8,
+     {"bell queen composer", "drum scatter horn", "scatter harp piano", "horn piano queen",
+      "composer scatter harp"}},
+    {9,
+     {"queen composer drum", "scatter horn piano", "harp piano king", "piano queen wild",
+      "scatter harp jack"}},
+    {10,
+     {"composer drum violin", "horn piano queen", "piano king drum", "queen wild jack", "harp jack violin"}},
     {11, {"drum violin jack", "piano queen jack", "king drum violin", "wild jack drum", "jack violin queen"}},
-    {12, {"violin jack king", "queen jack violin", "drum violin bell", "jack drum king", "violin queen piano"}},
-    {13, {"jack king scatter", "jack violin harp", "violin bell queen", "drum king harp", "queen piano jack"}},
+    {12,
+     {"violin jack king", "queen jack violin", "drum violin bell", "jack drum king", "violin queen piano"}},
+    {13,
+     {"jack king scatter", "jack violin harp", "violin bell queen", "drum king harp", "queen piano jack"}},
     {14, {"king scatter harp", "violin harp drum", "bell queen harp", "king harp drum", "piano jack harp"}},
     {15, {"scatter harp horn", "harp drum violin", "queen harp jack", "harp drum jack", "jack harp horn"}},
     {16, {"harp horn piano", "drum violin bell", "harp jack horn", "drum jack composer", "harp horn king"}},
-    {17, {"horn piano composer", "violin bell piano", "jack horn scatter", "jack composer violin", "horn king harp"}},
-    {18, {"piano composer violin", "bell piano jack", "horn scatter violin", "composer violin harp", "king harp horn"}},
-    {19, {"composer violin queen", "piano jack composer", "scatter violin jack", "violin harp horn", "harp horn king"}},
+    {17,
+     {"horn piano composer", "violin bell piano", "jack horn scatter", "jack composer violin",
+      "horn king harp"}},
+    {18,
+     {"piano composer violin", "bell piano jack", "horn scatter violin", "composer violin harp",
+      "king harp horn"}},
+    {19,
+     {"composer violin queen", "piano jack composer", "scatter violin jack", "violin harp horn",
+      "harp horn king"}},
     {20, {"violin queen harp", "jack composer king", "violin jack king", "harp horn jack", "horn king jack"}},
-    {21, {"queen harp scatter", "composer king harp", "jack king piano", "horn jack violin", "king jack drum"}},
-    {22, {"harp scatter jack", "king harp horn", "king piano drum", "jack violin piano", "jack drum violin"}},};
+    {21,
+     {"queen harp scatter", "composer king harp", "jack king piano", "horn jack violin", "king jack drum"}},
+    {22, {"harp scatter jack", "king harp horn", "king piano drum", "jack violin piano", "jack drum violin"}},
+};
 
 TEST(Strips, VisibleSymbolsOfEveryStopAreStripCellsSToSPlus2) {
     for (const VisibleRow& row : kVisible) {
@@ -50,8 +70,9 @@ TEST(Strips, VisibleSymbolsOfEveryStopAreStripCellsSToSPlus2) {
                 want >> name;
                 EXPECT_EQ(symbolName(shown[static_cast<std::size_t>(r)]), name)
                     << "reel " << reel << " stop " << row.stop << " row " << r;
-                EXPECT_EQ(shown[static_cast<std::size_t>(r)],
-                          kStrips[static_cast<std::size_t>(reel - 1)][static_cast<std::size_t>(row.stop + r)]);
+                EXPECT_EQ(
+                    shown[static_cast<std::size_t>(r)],
+                    kStrips[static_cast<std::size_t>(reel - 1)][static_cast<std::size_t>(row.stop + r)]);
             }
         }
     }
@@ -71,9 +92,11 @@ TEST(Cells, NumberingRunsDownReels135AndUpReels24) {
 }
 
 TEST(Cells, CountedCellsFollowTheWaysFactor) {
-    const std::pair<int, std::vector<int>> uncounted[] = {
-        {1, {4, 6, 7, 9, 10, 12, 13, 15}}, {3, {7, 9, 10, 12, 13, 15}}, {7, {10, 12, 13, 15}},
-        {15, {13, 15}}, {25, {}}};
+    const std::pair<int, std::vector<int>> uncounted[] = {{1, {4, 6, 7, 9, 10, 12, 13, 15}},
+                                                          {3, {7, 9, 10, 12, 13, 15}},
+                                                          {7, {10, 12, 13, 15}},
+                                                          {15, {13, 15}},
+                                                          {25, {}}};
     for (const auto& [wf, cells] : uncounted)
         for (int cell = 1; cell <= 15; ++cell) {
             const bool listed = std::find(cells.begin(), cells.end(), cell) != cells.end();

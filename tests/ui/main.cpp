@@ -1,11 +1,10 @@
 // The view's tests run offscreen with a real QApplication.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 
 int main(int argc, char** argv) {
@@ -15,8 +14,8 @@ int main(int argc, char** argv) {
     const QByteArray runtime = (home.path() + QStringLiteral("/run")).toLocal8Bit();
     const QByteArray config = (home.path() + QStringLiteral("/config")).toLocal8Bit();
     QDir().mkpath(QString::fromLocal8Bit(runtime));
-    QFile::setPermissions(QString::fromLocal8Bit(runtime), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                QFileDevice::ExeOwner);
+    QFile::setPermissions(QString::fromLocal8Bit(runtime),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
     setenv("XDG_CONFIG_HOME", config.constData(), 1);
 

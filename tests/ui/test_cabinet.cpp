@@ -1,10 +1,10 @@
 // The cabinet paints the model and routes the mouse and keys to the game.
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QKeyEvent>
 #include <QSet>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include "spin/strips.h"
 #include "ui/uirig.h"
@@ -19,8 +19,9 @@ struct Routed {
 };
 
 void record(CabinetWidget& cabinet, std::vector<Routed>& out) {
-    QObject::connect(&cabinet, &CabinetWidget::routed,
-                     [&out](const QString& c, Ev ev, bool handled) { out.push_back({c, ev, handled}); });
+    QObject::connect(&cabinet, &CabinetWidget::routed, [&out](const QString& c, Ev ev, bool handled) {
+        out.push_back({c, ev, handled});
+    });
 }
 
 bool contains(const std::vector<Routed>& log, const QString& control, Ev ev) {

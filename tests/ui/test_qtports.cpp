@@ -1,10 +1,9 @@
 // The Qt ports: draws, the store, timers and the end of the program.
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <array>
 
 #include "ui/qtports.h"

@@ -1,7 +1,7 @@
 // A click on spin runs a whole spin through the real view and event ports.
-#include <QTest>
-
 #include <gtest/gtest.h>
+
+#include <QTest>
 
 #include "spin/strips.h"
 #include "ui/uirig.h"

@@ -1,7 +1,7 @@
 // Picture names of the control model and the files they draw.
-#include <QPixmap>
-
 #include <gtest/gtest.h>
+
+#include <QPixmap>
 
 #include "ui/sprites.h"
 
