@@ -13,6 +13,8 @@ packages=(
   xvfb xauth x11-utils imagemagick
   clang clang-format libclang-rt-14-dev
   ccache
+  desktop-file-utils appstream help2man
+  dpkg-dev file lintian
 )
 
 missing=()

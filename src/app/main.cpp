@@ -1,6 +1,7 @@
 // The desktop game: the Qt platform, the game model and its main window.
 //
-// Two start options exist for testing and are not part of the game:
+// The command line (app/startoptions.h) is read before anything else. Two of its
+// options exist for testing and are not part of the game:
 //   --demo          inserts credit and switches autoplay on (the autoplay notice
 //                   counts as shown), so the game plays by itself;
 //   --report-saves  prints one line to standard output for every save made at a
@@ -17,9 +18,11 @@
 #include <cstdio>
 #include <string>
 
+#include "app/startoptions.h"
 #include "core/game.h"
 #include "core/store.h"
 #include "ui/gamewindow.h"
+#include "ui/identity.h"
 #include "ui/lifecycle.h"
 #include "ui/qtports.h"
 
@@ -56,12 +59,15 @@ bool showsWindows() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const tonvale::CommandLine commandLine = tonvale::readCommandLine(arguments);
+    if (commandLine.outcome == tonvale::CommandLine::Outcome::exit) return commandLine.exitCode;
+    const bool demo = commandLine.options.demo;
+    const bool reportSaves = commandLine.options.reportSaves;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tonvale"));
-    QApplication::setOrganizationName(QStringLiteral("Tonvale"));
-    const QStringList args = QCoreApplication::arguments();
-    const bool demo = args.contains(QStringLiteral("--demo"));
-    const bool reportSaves = args.contains(QStringLiteral("--report-saves"));
+    tonvale::identifyApplication();
 
     // One game per user: the lock lives beside the settings files it protects.
     const tonvale::SingleInstance instance(

@@ -10,11 +10,19 @@
 #include "cli/rtpcmd.h"
 #include "cli/scenario.h"
 #include "cli/simcmd.h"
+#include "tonvale_version.h"
 
 int main(int argc, char** argv) {
     using namespace tonvale;
-    CLI::App app{"Tonvale headless tools"};
-    app.require_subcommand(1);
+    CLI::App app{
+        "Tonvale headless tools: the exact return figures, the simulator, scenario scripts and\n"
+        "the pays of given stops. Each subcommand has its own --help.",
+        "tonvale-cli"};
+    app.set_version_flag("--version", std::string("tonvale-cli ") + TONVALE_VERSION,
+                         "Show the version and exit");
+    // At most one subcommand; none is refused after parsing, so that an unknown
+    // option is named as such rather than reported as a missing subcommand.
+    app.require_subcommand(0, 1);
 
     // eval
     auto* eval = app.add_subcommand("eval", "The pays of given stops, as JSON");
@@ -66,6 +74,11 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);
         return code == 0 ? 0 : 2;
+    }
+
+    if (app.get_subcommands().empty()) {
+        std::cerr << "A subcommand is required.\nRun with --help for the list.\n";
+        return 2;
     }
 
     if (eval->parsed()) {

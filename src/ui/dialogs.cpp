@@ -16,6 +16,7 @@
 #include "ui/dialogs_options.h"
 #include "ui/dialogs_paint.h"
 #include "ui/dialogs_paytable.h"
+#include "ui/identity.h"
 #include "ui/oddsdialog.h"
 
 namespace tonvale {
@@ -44,6 +45,7 @@ ModelDialog::ModelDialog(Game& game, ControlSet& set, Control& form, SpriteCache
     // Closing one of these windows never ends the game; the model decides what shows next.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QString::fromStdString(form_.caption));
+    setWindowIcon(gameIcon());
     resize(sizeHint());
 }
 

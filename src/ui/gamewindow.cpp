@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/game.h"
+#include "ui/identity.h"
 #include "ui/qtports.h"
 
 namespace tonvale {
@@ -23,6 +24,9 @@ GameWindow::GameWindow(Game& game, QWidget* parent)
     connect(dialogs_, &Dialogs::modelTouched, this, &GameWindow::sync);
     connect(dialogs_, &Dialogs::modelTouched, cabinet_, qOverload<>(&QWidget::update));
     setWindowTitle(QString::fromStdString(game_.m.ui.form.caption));
+    // Every window of the game carries the gold note, whether or not the
+    // application has one: message boxes take it from this window.
+    setWindowIcon(gameIcon());
     resize(cabinet_->sizeHint());
     cabinet_->setFocus();
 }

@@ -5,7 +5,11 @@
 #include <cstdio>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
+#include <vector>
+
+#include "tonvale_version.h"
 
 namespace {
 
@@ -97,6 +101,44 @@ TEST(CliPlay, FailedExpectationAndUnknownCommand) {
     EXPECT_EQ(run("play -", "jump 3\n").status, 2);
     EXPECT_EQ(run("play -", "show nosuchfield\n").status, 2);
     EXPECT_EQ(run("play -", "call nosuchroutine\n").status, 2);
+}
+
+TEST(CliCommandLine, VersionAndHelpOfEverySubcommand) {
+    const Result version = run("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("tonvale-cli ") + TONVALE_VERSION + "\n");
+
+    const Result help = run("--help");
+    ASSERT_EQ(help.status, 0);
+    // Every subcommand the overview lists answers its own --help.
+    std::vector<std::string> names;
+    std::istringstream listing(help.out.substr(help.out.find("Subcommands:")));
+    for (std::string line; std::getline(listing, line);) {
+        if (line.rfind("  ", 0) != 0 || line.size() < 3 || line[2] == ' ') continue;
+        names.push_back(line.substr(2, line.find(' ', 2) - 2));
+    }
+    EXPECT_GE(names.size(), 4u) << help.out;
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const Result r = run(name + " --help");
+        EXPECT_EQ(r.status, 0);
+        EXPECT_NE(r.out.find("Usage: tonvale-cli " + name), std::string::npos) << r.out;
+    }
+}
+
+TEST(CliCommandLine, RefusalsExitWithStatus2AndSayWhy) {
+    const std::string err = ::testing::TempDir() + "cli_refusal.txt";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"--bogus", "not expected: --bogus"}, {"", "A subcommand is required"},
+        {"bogus", "not expected: bogus"},     {"rtp --bogus", "not expected: --bogus"},
+        {"rtp --ways 4", "--ways"},           {"sim", "--spins is required"},
+    };
+    for (const auto& [args, reason] : cases) {
+        SCOPED_TRACE(args);
+        const Result r = run(args, "", err);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(slurp(err).find(reason), std::string::npos) << slurp(err);
+    }
 }
 
 }  // namespace
