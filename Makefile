@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: deps run test build-release build-test format bench fuzz clean
+.PHONY: deps run test build-release build-test package format bench fuzz clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -20,6 +20,12 @@ test: build-test
 
 bench: build-release
 	./build/release/bench/tonvale_bench
+
+# The Debian package, from a lean release build: build/package/package/tonvale_*.deb.
+package: deps
+	cmake --preset package
+	cmake --build --preset package
+	cd build/package && cpack -G DEB
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
