@@ -53,7 +53,9 @@ TEST(Identity, EveryWindowOfTheGameCarriesTheGameIcon) {
 }
 
 TEST(Identity, TheApplicationAnswersToItsDesktopEntry) {
+    // The names are put back afterwards: the other tests of this program keep their own.
     const QString organisation = QCoreApplication::organizationName();
+    const QString program = QCoreApplication::applicationName();
     QApplication::setWindowIcon(QIcon());
     identifyApplication();
     const QString name = QCoreApplication::applicationName();
@@ -61,6 +63,8 @@ TEST(Identity, TheApplicationAnswersToItsDesktopEntry) {
     const QString version = QCoreApplication::applicationVersion();
     const QImage icon = picture(QApplication::windowIcon());
     QCoreApplication::setOrganizationName(organisation);
+    QCoreApplication::setApplicationName(program);
+    QApplication::setWindowIcon(QIcon());
 
     ASSERT_TRUE(QFile::exists(QStringLiteral(TONVALE_DESKTOP_FILE)));
     QSettings entry(QStringLiteral(TONVALE_DESKTOP_FILE), QSettings::IniFormat);
