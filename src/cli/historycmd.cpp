@@ -80,13 +80,13 @@ int runHistory(const HistoryOptions& o, std::ostream& out, std::ostream& err) {
     for (const Play& p : *plays) {
         std::ostringstream stops;
         for (int i = 0; i < 5; ++i) stops << (i ? "," : "") << p.stops[i];
-        out << std::left << std::setw(8) << p.id << std::setw(25) << utcText(p.timeMs) << std::setw(8) << p.player
-            << std::setw(5) << p.bet << std::setw(6) << p.ways << std::setw(7) << p.stake << std::setw(16)
-            << stops.str() << std::setw(6) << p.bellcoin << std::setw(8) << p.win << std::setw(6) << p.freespins
-            << std::setw(8) << p.freespinwin << std::setw(9)
+        out << std::left << std::setw(8) << p.id << std::setw(25) << utcText(p.timeMs) << std::setw(8)
+            << p.player << std::setw(5) << p.bet << std::setw(6) << p.ways << std::setw(7) << p.stake
+            << std::setw(16) << stops.str() << std::setw(6) << p.bellcoin << std::setw(8) << p.win
+            << std::setw(6) << p.freespins << std::setw(8) << p.freespinwin << std::setw(9)
             << (p.jackpotfield ? std::to_string(p.jackpotfield) + ":" + std::to_string(p.jackpotwin) : "-")
-            << std::setw(18) << (p.gamble.empty() ? "-" : p.gamble) << p.creditBefore << " -> " << p.creditAfter
-            << '\n';
+            << std::setw(18) << (p.gamble.empty() ? "-" : p.gamble) << p.creditBefore << " -> "
+            << p.creditAfter << '\n';
     }
     return 0;
 }

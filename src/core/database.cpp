@@ -69,7 +69,8 @@ private:
 std::string columnText(sqlite3_stmt* st, int column) {
     const void* bytes = sqlite3_column_blob(st, column);
     const int size = sqlite3_column_bytes(st, column);
-    return bytes ? std::string(static_cast<const char*>(bytes), static_cast<std::size_t>(size)) : std::string();
+    return bytes ? std::string(static_cast<const char*>(bytes), static_cast<std::size_t>(size))
+                 : std::string();
 }
 
 void bindText(sqlite3_stmt* st, int index, const std::string& text) {
@@ -203,7 +204,9 @@ void SqliteStore::close() {
     db_ = nullptr;
 }
 
-bool SqliteStore::exec(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+bool SqliteStore::exec(const char* sql) {
+    return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
 
 bool SqliteStore::openFile() {
     std::error_code ec;
@@ -212,21 +215,22 @@ bool SqliteStore::openFile() {
 
     // Never follow or open what is not a plain file: a link would write elsewhere,
     // a pipe would hang the start, a device is nobody's store.
-    for (const std::string& p : {path_, path_ + kCompanions[0], path_ + kCompanions[1], path_ + kCompanions[2]}) {
+    for (const std::string& p :
+         {path_, path_ + kCompanions[0], path_ + kCompanions[1], path_ + kCompanions[2]}) {
         if (kindAt(p) != Kind::other) continue;
         state_ = State::refused;
-        problem_ = "The saved games at " + p +
-                   " are not a plain file (a link, a pipe or a device). They are left as they are, and this game "
-                   "is not saved.";
+        problem_ =
+            "The saved games at " + p +
+            " are not a plain file (a link, a pipe or a device). They are left as they are, and this game "
+            "is not saved.";
         return false;
     }
 
     const Kind main = kindAt(path_);
     Ready ready = Ready::broken;
     if (main != Kind::folder) {
-        const int rc =
-            sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW,
-                            nullptr);
+        const int rc = sqlite3_open_v2(
+            path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW, nullptr);
         ready = rc == SQLITE_OK ? Ready::ok : readyFrom(rc);
         if (ready == Ready::ok) {
             sqlite3_busy_timeout(db_, 2000);
@@ -262,7 +266,9 @@ bool SqliteStore::openFile() {
                 // A store after a broken one is not an upgrade: the old settings files
                 // are not brought in again.
                 needsImport_ = false;
-                exec("INSERT OR REPLACE INTO meta(key, value) VALUES('imported', 'no: replaced a broken store')");
+                exec(
+                    "INSERT OR REPLACE INTO meta(key, value) VALUES('imported', 'no: replaced a broken "
+                    "store')");
                 return true;
             }
             close();
@@ -275,7 +281,8 @@ bool SqliteStore::openFile() {
 
     // Not writable: read what can be read, and play on without saving.
     state_ = State::unwritable;
-    problem_ = "The saved games at " + path_ + " cannot be written (the folder is read-only or the disk is full). "
+    problem_ = "The saved games at " + path_ +
+               " cannot be written (the folder is read-only or the disk is full). "
                "This game is not saved.";
     if (main == Kind::none) return false;
     const std::string uri = "file:" + path_;
@@ -411,9 +418,10 @@ bool SqliteStore::commitPending(const char* extra) {
     // The history is trimmed now and then, not at every line: at least the last
     // kPlaysKept of each player stay.
     if (ok && playsSinceTrim_ >= 50) {
-        Statement trim(db_,
-                       "DELETE FROM plays WHERE player = ?1 AND id < (SELECT MIN(id) FROM (SELECT id FROM plays "
-                       "WHERE player = ?1 ORDER BY id DESC LIMIT ?2))");
+        Statement trim(
+            db_,
+            "DELETE FROM plays WHERE player = ?1 AND id < (SELECT MIN(id) FROM (SELECT id FROM plays "
+            "WHERE player = ?1 ORDER BY id DESC LIMIT ?2))");
         ok = static_cast<bool>(trim);
         for (auto it = grown.begin(); ok && it != grown.end(); ++it) {
             sqlite3_bind_int(trim.get(), 1, it->first);
@@ -464,8 +472,8 @@ std::vector<Play> SqliteStore::plays(std::optional<int> player, std::size_t limi
     return queryPlays(db_, player, limit);
 }
 
-std::optional<std::vector<Play>> readPlays(const std::string& path, std::optional<int> player, std::size_t limit,
-                                           std::string& error) {
+std::optional<std::vector<Play>> readPlays(const std::string& path, std::optional<int> player,
+                                           std::size_t limit, std::string& error) {
     const Kind kind = kindAt(path);
     if (kind == Kind::none) {
         error = path + ": no such store";
@@ -476,7 +484,8 @@ std::optional<std::vector<Play>> readPlays(const std::string& path, std::optiona
         return std::nullopt;
     }
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr) !=
+        SQLITE_OK) {
         error = path + ": " + (db ? sqlite3_errmsg(db) : "cannot be opened");
         sqlite3_close_v2(db);
         return std::nullopt;

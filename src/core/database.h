@@ -76,7 +76,8 @@ public:
     // True until the old settings files were looked for in this store.
     bool needsImport() const { return needsImport_; }
     // Writes imported values and marks the import done, in one transaction.
-    bool importValues(const std::vector<std::tuple<std::string, std::string, std::string, std::string>>& values);
+    bool importValues(
+        const std::vector<std::tuple<std::string, std::string, std::string, std::string>>& values);
 
     // The play history, oldest first: the last `limit` lines (of one player when
     // given). What has not been flushed yet is not among them.
@@ -114,7 +115,7 @@ private:
 
 // Opens a store for reading only (tonvale-cli history): never creates, moves or
 // writes anything. Empty with an error text when the path is not a readable store.
-std::optional<std::vector<Play>> readPlays(const std::string& path, std::optional<int> player, std::size_t limit,
-                                           std::string& error);
+std::optional<std::vector<Play>> readPlays(const std::string& path, std::optional<int> player,
+                                           std::size_t limit, std::string& error);
 
 }  // namespace tonvale

@@ -43,7 +43,8 @@ bool PlayRecorder::observe(const Machine& m, std::int32_t credit, StorePort& sto
         if (now.awarded > p.freespins) p.freespins = now.awarded;
         p.freespinwin = s.freespintotal;
     }
-    if ((now.jackpotfield != before.jackpotfield || now.jackpotwon != before.jackpotwon) && now.jackpotwon > 0) {
+    if ((now.jackpotfield != before.jackpotfield || now.jackpotwon != before.jackpotwon) &&
+        now.jackpotwon > 0) {
         p.jackpotfield = now.jackpotfield;
         p.jackpotwin = now.jackpotwon;
     }

@@ -22,10 +22,10 @@ struct Play {
     std::int64_t freespinwin = 0;    // the series total
     int jackpotfield = 0;            // the board field the ball stopped on (0: no jackpot)
     std::int64_t jackpotwin = 0;
-    std::string gamble;            // the bets in order: "card:won" or "card:lost", comma-separated
-    std::int64_t gamblewin = 0;    // what the gamble came to (0 after a loss)
-    std::int64_t creditBefore = 0; // the credit of the record saved before the spin
-    std::int64_t creditAfter = 0;  // the credit of the record saved with this line
+    std::string gamble;             // the bets in order: "card:won" or "card:lost", comma-separated
+    std::int64_t gamblewin = 0;     // what the gamble came to (0 after a loss)
+    std::int64_t creditBefore = 0;  // the credit of the record saved before the spin
+    std::int64_t creditAfter = 0;   // the credit of the record saved with this line
 
     bool operator==(const Play&) const = default;
 };
