@@ -36,9 +36,9 @@
 // the credit resolved in the player's favour: "bank" includes the stake at risk
 // while the gamble panel is open, and a free-spin series total not yet collected.
 // The pools go to "allslot", the player keys to both "keys" and "Tonvale"; after
-// the writes the store is flushed, and each file is replaced as a whole (written
-// to a temporary file, synced, renamed over the old one), so a file holds either
-// the previous save or the new one, never a mixture.
+// the writes the store is flushed: all of them, with the play history's line of
+// the same moment, are one transaction of the database (core/database.h), so the
+// store holds either the previous save or the new one, never a mixture.
 #include <concepts>
 #include <cstdint>
 #include <functional>
@@ -102,6 +102,11 @@ bool sameRecord(const ProgramValues& a, const ProgramValues& b);
 
 // The record as it is written, in reading order: (key, text) for all nineteen keys.
 std::vector<std::pair<std::string, std::string>> recordTexts(const ProgramValues& v);
+
+// The line that reports a save: "save<TAB>player<N>" then "<TAB>key=value" for the
+// nineteen keys in reading order (tab, line break and backslash in a value written
+// as \t, \n and \\), and a line break.
+std::string saveReport(std::string_view slot, const ProgramValues& v);
 
 // The name of a slot as the options window lists it ("Tonvale").
 std::string readPlayerName(StorePort& store, std::string_view slot);
