@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "app/startoptions.h"
@@ -68,6 +69,18 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // The stop signals are caught from the moment the lock is held: one that
+    // arrives while the game is still starting closes it as soon as its window
+    // stands, instead of killing it.
+    std::function<void()> stop;
+    bool stopAsked = false;
+    const tonvale::StopSignals stopSignals([&](int) {
+        if (stop)
+            stop();
+        else
+            stopAsked = true;
+    });
+
     tonvale::QtPlatform platform;
     platform.store = tonvale::SqliteStore((dataFolder + QStringLiteral("/tonvale.db")).toStdString());
     tonvale::importOldSettings(platform.store, configFolder);
@@ -104,20 +117,22 @@ int main(int argc, char* argv[]) {
         settle.stop();
         window.close();
     });
-    const tonvale::StopSignals stopSignals([&](int) {
+    const auto closeAtSettledPoint = [&] {
         if (game.m.ended || settle.isActive()) return;
         waiting.start();
         if (game.busy())
             settle.start();
         else
             window.close();
-    });
+    };
 
     window.centreOnScreen();
     window.show();
     game.startup.Form_Load();
     window.sync();
     if (game.m.ended) return 0;
+    stop = closeAtSettledPoint;
+    if (stopAsked) QTimer::singleShot(0, &window, stop);
     if (demo) {
         QTimer::singleShot(0, &window, [&] {
             tonvale::saveNoticeFlag(platform.store);

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QWidget>
 
+#include "core/database.h"
 #include "core/game.h"
 #include "core/headless.h"
 #include "tonvale_version.h"
@@ -36,7 +37,7 @@ TEST(Identity, EveryWindowOfTheGameCarriesTheGameIcon) {
     QtTimers timers;
     QtEvents events;
     RecordingSound sound;
-    TextStore store;
+    SqliteStore store;
     ScriptedDesktop desktop;
     Game game{Ports{random, clock, timers, events, sound, store, desktop}};
     GameWindow window{game};
