@@ -103,6 +103,7 @@ void Options::machine_Click(int k) {
     // Whatever cannot be read turns the reel speed to 1, also after "reelspeed"
     // itself was read: that is how a slot without a record gets speed 1.
     readRecord(m.ports.store, s, kOptionsApp, s.playerslot, [&s] { s.reelspeed = 1; });
+    correctSettings(s);
 
     m.doEvents();
     ui.lblcurrentplayer.caption = "Current Player   " + upperCase(s.currentplayer);

@@ -2,6 +2,7 @@
 #include "core/checked.h"
 #include "core/game.h"
 #include "core/money.h"
+#include "spin/playercontrols.h"
 
 namespace tonvale {
 
@@ -77,7 +78,7 @@ void SpinCycle::runSpin() {
 }
 
 void SpinCycle::btnspin_MouseDown() {
-    if (spinning_) return;
+    if (g_.refuses(g_.m.ui.btnspin)) return;
     Machine& m = g_.m;
     MachineState& s = m.s;
     m.ui.btnspin.visible = false;
@@ -114,7 +115,7 @@ void SpinCycle::btnspin_MouseUp() { g_.m.ui.btnspin.visible = true; }
 // Pressed from code: by the space bar, by autoplay and by the free-spin timer. A
 // free spin skips the credit check and leaves the series' meters alone.
 void SpinCycle::btnstartall_Click() {
-    if (spinning_) return;
+    if (g_.refuses(g_.m.ui.btnstartall)) return;
     Machine& m = g_.m;
     MachineState& s = m.s;
     if (s.freespinsawarded <= 0) {
@@ -145,6 +146,7 @@ void SpinCycle::shapeRefresh() {
 }
 
 void SpinCycle::btnlines_MouseDown() {
+    if (g_.refuses(g_.m.ui.btnlines)) return;
     Machine& m = g_.m;
     MachineState& s = m.s;
     m.ui.btnlines.visible = false;
@@ -161,6 +163,7 @@ void SpinCycle::btnlines_MouseDown() {
 void SpinCycle::btnlines_MouseUp() { g_.m.ui.btnlines.visible = true; }
 
 void SpinCycle::btnbet_MouseDown() {
+    if (g_.refuses(g_.m.ui.btnbet)) return;
     Machine& m = g_.m;
     MachineState& s = m.s;
     m.ui.btnbet.visible = false;
@@ -214,13 +217,20 @@ void SpinCycle::btnbet_MouseUp() { g_.m.ui.btnbet.visible = true; }
 void SpinCycle::btncredit_MouseDown() {
     Machine& m = g_.m;
     MachineState& s = m.s;
-    if (s.freespinsawarded > 1) return;
+    if (g_.refuses(m.ui.btncredit)) return;
+    // A credit that cannot take the insert takes nothing and counts nothing.
+    if (!m.creditTakes(kCreditInsert) ||
+        !fits<i32>(static_cast<std::int64_t>(s.amountinvested) + kCreditInsert)) {
+        m.showCreditFull();
+        m.ports.desktop.message(kNoticeTitle, "The credit is full.", MsgIcon::information, MsgButtons::ok);
+        return;
+    }
     m.stopSound();
     m.ui.btncredit.visible = false;
     m.playClip(130);
-    addChecked(s.bank, kCreditInsert);
+    s.bank += kCreditInsert;
     m.ui.pannomoney.visible = false;
-    addChecked(s.amountinvested, kCreditInsert);
+    s.amountinvested += kCreditInsert;
     m.showCredit();
     m.ui.keypreview = true;
     m.ui.autoplayon.enabled = true;
