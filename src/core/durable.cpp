@@ -12,6 +12,10 @@ namespace tonvale {
 ProgramValues durableValues(const Machine& m) {
     ProgramValues v = m.s;
     setChecked(v.bank, m.creditHeld());
+    // A stake that can still be collected is counted as collected, in the total
+    // won too, as the take-win button counts it.
+    if (m.ui.pandouble.visible && m.ui.cancelbet.enabled)
+        setChecked(v.total, static_cast<std::int64_t>(v.total) + m.s.gamblestake - m.s.gamblebase);
     // A drawn prize not yet paid is the player's: counted as paid, its pool
     // started again.
     if (m.timerEnabled(TimerId::tmrshowjackpot)) {

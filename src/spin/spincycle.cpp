@@ -72,9 +72,11 @@ void SpinCycle::bind(Bindings& b) {
 // spin controls refuse a press until it has returned: the spin lets events run at
 // a few points, and a second spin must never start inside the first.
 void SpinCycle::runSpin() {
+    if (onSpinStart) onSpinStart();
     spinning_ = true;
     spinreel1();
     spinning_ = false;
+    if (onSpinEnd) onSpinEnd();
 }
 
 void SpinCycle::btnspin_MouseDown() {
@@ -91,6 +93,7 @@ void SpinCycle::btnspin_MouseDown() {
     };
     if (s.freespinsawarded < 1) {
         seriesReset(m);
+        if (onSeriesReset) onSeriesReset();
         if (!creditCovers(m)) return refuse();
     }
     // This check also applies inside a free-spin series.
@@ -120,6 +123,7 @@ void SpinCycle::btnstartall_Click() {
     MachineState& s = m.s;
     if (s.freespinsawarded <= 0) {
         seriesReset(m);
+        if (onSeriesReset) onSeriesReset();
         if (!creditCovers(m)) {
             m.ui.btnspin.enabled = false;
             s.autoplaymode = 0;
