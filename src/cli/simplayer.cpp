@@ -320,7 +320,7 @@ private:
         }
         // Closing the game in the middle of things, and starting it again.
         const bool midFeature = ui().pandouble.visible || featureRunning();
-        const double closing = ui().pandouble.visible                        ? 0.01
+        const double closing = ui().pandouble.visible                      ? 0.01
                                : m().timerEnabled(TimerId::tmrshowjackpot) ? 0.005
                                : s().freespinsawarded > 0                  ? 0.0003
                                : midFeature                                ? 0.0005
@@ -474,7 +474,8 @@ private:
 
     void expect(const char* name, std::int64_t game, std::int64_t ledger) {
         if (game != ledger)
-            fail(std::string(name) + " " + std::to_string(game) + " but the ledger says " + std::to_string(ledger));
+            fail(std::string(name) + " " + std::to_string(game) + " but the ledger says " +
+                 std::to_string(ledger));
     }
 
     void check() {
@@ -519,7 +520,7 @@ private:
     int boots_ = 0;
     SimResult r_;
 
-    std::array<Account, 7> accounts_{};          // slots 1..6
+    std::array<Account, 7> accounts_{};  // slots 1..6
     int slot_ = 1;
     bool free_ = false;
     std::int64_t stake_ = 0;
