@@ -35,9 +35,8 @@ void afterWin(Rig& r, std::int32_t win, std::int32_t bankAfterWin = 10000) {
 
 // Real stops of a small win at bet 1 and 243 ways (no scatter award, no jackpot).
 const Trial& smallWin() {
-    static const Trial t = *findSpin(25, 1, [](const Trial& x) {
-        return x.pays.waysWin > 30 && x.pays.waysWin < 200 && !x.pays.scatter;
-    });
+    static const Trial t = *findSpin(
+        25, 1, [](const Trial& x) { return x.pays.waysWin > 30 && x.pays.waysWin < 200 && !x.pays.scatter; });
     return t;
 }
 
@@ -173,7 +172,7 @@ TEST(DrawnJackpot, IsThePlayersFromTheDrawOnAndSurvivesACloseOrAKill) {
         const char* what;
         std::int16_t field;
         std::int32_t prize;
-        std::int32_t jackpotbank;  // after
+        std::int32_t jackpotbank;   // after
         std::int32_t minor, grand;  // pools after
     };
     const Case cases[] = {
@@ -341,9 +340,9 @@ TEST(StoredSettings, OutOfRangeValuesAreTakenSanelyAndWrittenBack) {
         int taken;
     };
     const Case cases[] = {
-        {"machinepay", "32767", 3}, {"machinepay", "-1", 3}, {"machinepay", "0", 3}, {"machinepay", "2", 2},
-        {"soundonoff", "7", 0},     {"soundonoff", "-1", -1}, {"winroll", "9", 0},   {"winroll", "1", 1},
-        {"reelspeed", "-1", 1},
+        {"machinepay", "32767", 3}, {"machinepay", "-1", 3}, {"machinepay", "0", 3},
+        {"machinepay", "2", 2},     {"soundonoff", "7", 0},  {"soundonoff", "-1", -1},
+        {"winroll", "9", 0},        {"winroll", "1", 1},     {"reelspeed", "-1", 1},
     };
     for (const Case& c : cases) {
         for (const bool bySlotSwitch : {false, true}) {
@@ -391,8 +390,8 @@ TEST(PressRule, SaysWhichButtonsAPressWouldActOn) {
     const auto refusedNow = [&game] {
         std::string out;
         MainWindow& ui = game->m.ui;
-        for (Control* c : {&ui.btncredit, &ui.btnlines, &ui.btnbet, &ui.btnspin, &ui.btndouble, &ui.autoplayon,
-                           &ui.btnoptions, &ui.btnopenmenu, &ui.betred, &ui.cancelbet})
+        for (Control* c : {&ui.btncredit, &ui.btnlines, &ui.btnbet, &ui.btnspin, &ui.btndouble,
+                           &ui.autoplayon, &ui.btnoptions, &ui.btnopenmenu, &ui.betred, &ui.cancelbet})
             if (!game->pressable(*c)) out += (out.empty() ? "" : " ") + c->name;
         return out;
     };
@@ -428,8 +427,9 @@ TEST(PressRule, SaysWhichButtonsAPressWouldActOn) {
     events.then = nullptr;
     ASSERT_FALSE(refusedMidSpin.empty());
     // While the spin runs nothing but its own end can act.
-    EXPECT_EQ(refusedMidSpin.front(),
-              "btncredit btnlines btnbet btnspin btndouble autoplayon btnoptions btnopenmenu betred cancelbet");
+    EXPECT_EQ(
+        refusedMidSpin.front(),
+        "btncredit btnlines btnbet btnspin btndouble autoplayon btnoptions btnopenmenu betred cancelbet");
     // After a win by hand: everything but the panel's own buttons.
     EXPECT_EQ(refusedNow(), "betred cancelbet");
 
@@ -457,8 +457,9 @@ TEST(PressRule, SaysWhichButtonsAPressWouldActOn) {
     // A hidden or disabled window takes no press at all.
     g.press(ui.autoplayon);
     ui.form.enabled = false;
-    EXPECT_EQ(refusedNow(),
-              "btncredit btnlines btnbet btnspin btndouble autoplayon btnoptions btnopenmenu betred cancelbet");
+    EXPECT_EQ(
+        refusedNow(),
+        "btncredit btnlines btnbet btnspin btndouble autoplayon btnoptions btnopenmenu betred cancelbet");
     EXPECT_FALSE(g.keyPress(ui.form, 32));
 }
 
