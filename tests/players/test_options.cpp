@@ -139,7 +139,7 @@ TEST(OptionsSlots, AVacantSlotStartsFreshButCarriesTheSettingsAndPools) {
     EXPECT_TRUE(w.sounds[1].value);
 
     r.game.options.close();
-    EXPECT_EQ(r.platform.store.read("Tonvale", "player2", "howmanyspins"), "7");
+    EXPECT_EQ(r.platform.store.read("Tonvale", "player2", "howmanyspins"), "0");
     EXPECT_EQ(r.platform.store.read("keys", "player2", "bank"), "0");
     // Slot 1 was only saved at the opening, unchanged.
     EXPECT_EQ(r.platform.store.read("Tonvale", "player1", "bank"), "500");
