@@ -86,6 +86,10 @@ int main(int argc, char** argv) {
     sim->add_option("--payout", simOptions.payout, "Payout level 1, 2 or 3")->check(CLI::IsMember({1, 2, 3}));
     sim->add_flag("--json", simOptions.json, "JSON instead of a report");
     sim->add_option("--store", simOptions.store, "Save into this store file (default: a store in memory)");
+    sim->add_flag("--player", simOptions.player,
+                  "A player's paths too: gambles, random presses, options and slot switches, restarts");
+    sim->add_option("--gamble-chance", simOptions.gambleChance, "Player mode: chance that a win is gambled")
+        ->check(CLI::Range(0.0, 1.0));
 
     try {
         app.parse(argc, argv);

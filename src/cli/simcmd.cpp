@@ -146,6 +146,7 @@ private:
 
     // The books at a settled point: the game's own counters against ours.
     void check() {
+        ++r_.checks;
         const MachineState& s = game_.m.s;
         const std::int64_t credit = r_.inserted - r_.staked + r_.paidWins + r_.freeSpinWins + r_.jackpotWins;
         if (s.bank != credit)
@@ -192,7 +193,9 @@ private:
 
 }  // namespace
 
-SimResult simulate(const SimOptions& options) { return Simulator(options).run(); }
+SimResult simulate(const SimOptions& options) {
+    return options.player ? simulatePlayer(options) : Simulator(options).run();
+}
 
 void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
     const bool within = r.exact >= r.low99 && r.exact <= r.high99;
@@ -217,7 +220,29 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
             {"exact_return", r.exact},
             {"exact_within_interval", within},
             {"invariants_held", !r.broken.has_value()},
+            {"checks", r.checks},
+            {"mode", o.player ? "player" : "autoplay"},
         };
+        if (o.player) {
+            j["gamble_chance"] = o.gambleChance;
+            j["gambles"] = r.gambles;
+            j["cards"] = r.cards;
+            j["cards_won"] = r.cardsWon;
+            j["gamble_losses"] = r.gambleLosses;
+            j["gamble_collects"] = r.collects;
+            j["gamble_lost_cents"] = r.gambleLost;
+            j["gamble_collected_cents"] = r.gambleCollected;
+            j["closes"] = r.closes;
+            j["kills"] = r.kills;
+            j["restarts_mid_feature"] = r.closesMidFeature;
+            j["options_opened"] = r.optionsOpened;
+            j["slot_switches"] = r.slotSwitches;
+            j["random_presses"] = r.randomPresses;
+            j["random_presses_mid_spin"] = r.pressesMidSpin;
+            j["jackpots_by_kind"] = {{"bet_x10", r.jackpotsByKind[1]}, {"bet_x20", r.jackpotsByKind[2]},
+                                     {"bet_x30", r.jackpotsByKind[3]}, {"minor", r.jackpotsByKind[4]},
+                                     {"major", r.jackpotsByKind[5]},   {"grand", r.jackpotsByKind[6]}};
+        }
         if (r.broken) j["broken"] = *r.broken;
         out << j.dump() << '\n';
         return;
@@ -232,10 +257,28 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
     out << "won: paid spins   " << r.paidWins << " cents\n";
     out << "won: free spins   " << r.freeSpinWins << " cents\n";
     out << "won: jackpots     " << r.jackpotWins << " cents\n";
-    out << "return (paid + free spins) " << r.realised << " stakes per paid spin, 99% interval [" << r.low99
-        << ", " << r.high99 << "]\n";
-    out << "exact return      " << r.exact
-        << (within ? "  (within the interval)\n" : "  (OUTSIDE the interval)\n");
+    if (o.player) {
+        out << "return            not measured: the player's choices change the stake and the slot\n";
+    } else {
+        out << "return (paid + free spins) " << r.realised << " stakes per paid spin, 99% interval ["
+            << r.low99 << ", " << r.high99 << "]\n";
+        out << "exact return      " << r.exact
+            << (within ? "  (within the interval)\n" : "  (OUTSIDE the interval)\n");
+    }
+    if (o.player) {
+        out << "player            gamble chance " << o.gambleChance << "\n";
+        out << "gambles           " << r.gambles << " entered, " << r.cards << " cards (" << r.cardsWon
+            << " won), " << r.collects << " collected (" << r.gambleCollected << " cents), " << r.gambleLosses
+            << " lost (" << r.gambleLost << " cents)\n";
+        out << "jackpots by kind  x10 " << r.jackpotsByKind[1] << ", x20 " << r.jackpotsByKind[2] << ", x30 "
+            << r.jackpotsByKind[3] << ", minor " << r.jackpotsByKind[4] << ", major " << r.jackpotsByKind[5]
+            << ", grand " << r.jackpotsByKind[6] << "\n";
+        out << "restarts          " << r.closes << " closed, " << r.kills << " killed (" << r.closesMidFeature
+            << " mid-feature)\n";
+        out << "options           " << r.optionsOpened << " opened, " << r.slotSwitches << " slot switches\n";
+        out << "random presses    " << r.randomPresses << " (" << r.pressesMidSpin << " while a spin ran)\n";
+    }
+    out << "checks            " << r.checks << " settled points\n";
     out << "invariants        " << (r.broken ? "BROKEN at " + *r.broken : std::string("held")) << '\n';
 }
 

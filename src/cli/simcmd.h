@@ -2,6 +2,7 @@
 // `tonvale-cli sim`: the whole machine, headless, plays paid spins by autoplay,
 // inserting credit whenever it runs short, collecting every free-spin total and
 // jackpot and never gambling, and checks its books at every settled point.
+#include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
@@ -18,6 +19,11 @@ struct SimOptions {
     bool json = false;
     bool progress = false;  // a progress bar on standard error
     std::string store;      // the store file saved into; empty: a store in memory
+    // A player at the machine instead of autoplay alone: gambles (a win is gambled
+    // with this probability), random presses, options and slot switches, closes
+    // and kills mid-feature with a restart on the same store.
+    bool player = false;
+    double gambleChance = 0.3;
 };
 
 struct SimResult {
@@ -37,9 +43,19 @@ struct SimResult {
     double exact = 0;                   // the exact figure of the same game
     std::optional<std::string> broken;  // the first invariant that failed, with the spin
     std::int64_t virtualMs = 0;
+    std::int64_t checks = 0;  // settled points at which the books were compared
+
+    // The player's paths (player mode).
+    std::int64_t gambles = 0, cards = 0, cardsWon = 0, gambleLosses = 0, collects = 0;
+    std::int64_t gambleLost = 0, gambleCollected = 0;  // cents
+    std::int64_t closes = 0, kills = 0, closesMidFeature = 0;
+    std::int64_t optionsOpened = 0, slotSwitches = 0, randomPresses = 0, pressesMidSpin = 0;
+    std::array<std::int64_t, 7>
+        jackpotsByKind{};  // by JackpotPrize: none, x10, x20, x30, minor, major, grand
 };
 
 SimResult simulate(const SimOptions& options);
+SimResult simulatePlayer(const SimOptions& options);
 void printSim(const SimOptions& options, const SimResult& r, std::ostream& out);
 
 }  // namespace tonvale

@@ -5,15 +5,37 @@
 #include "core/checked.h"
 #include "core/machine.h"
 #include "core/store.h"
+#include "jackpot/board.h"
 
 namespace tonvale {
 
 ProgramValues durableValues(const Machine& m) {
     ProgramValues v = m.s;
-    std::int64_t bank = m.s.bank;
-    if (m.ui.pandouble.visible) bank += m.s.gamblestake;
-    bank += m.s.freespintotal;
-    setChecked(v.bank, bank);
+    setChecked(v.bank, m.creditHeld());
+    // A stake that can still be collected is counted as collected, in the total
+    // won too, as the take-win button counts it.
+    if (m.ui.pandouble.visible && m.ui.cancelbet.enabled)
+        setChecked(v.total, static_cast<std::int64_t>(v.total) + m.s.gamblestake - m.s.gamblebase);
+    // A drawn prize not yet paid is the player's: counted as paid, its pool
+    // started again.
+    if (m.timerEnabled(TimerId::tmrshowjackpot)) {
+        switch (prizeOfField(m.s.jackpotfield)) {
+            case JackpotPrize::grand:
+                setChecked(v.jackpotbank, static_cast<std::int64_t>(v.jackpotbank) + m.s.jackpotwon);
+                v.grand = kGrandReset;
+                break;
+            case JackpotPrize::major:
+                setChecked(v.jackpotbank, static_cast<std::int64_t>(v.jackpotbank) + m.s.jackpotwon);
+                v.major = kMajorReset;
+                break;
+            case JackpotPrize::minor:
+                setChecked(v.jackpotbank, static_cast<std::int64_t>(v.jackpotbank) + m.s.jackpotwon);
+                v.minor = kMinorReset;
+                break;
+            default:
+                break;
+        }
+    }
     return v;
 }
 

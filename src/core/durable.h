@@ -13,9 +13,11 @@ namespace tonvale {
 class Machine;
 
 // The record a save writes: the in-memory values with the credit resolved in the
-// player's favour. While the gamble panel is open the stake at risk counts as
-// collected, and a free-spin series total not yet collected counts as collected.
-// A credit that would leave the money width stays as it is.
+// player's favour. While the gamble's stake can still be collected it counts as
+// collected (once the card has lost, it is gone), a free-spin series total not yet
+// collected counts as collected, and a drawn jackpot prize not yet paid counts as
+// paid (with its pool started again). A credit that would leave the money width
+// stays as it is.
 ProgramValues durableValues(const Machine& m);
 
 class DurableSaves {

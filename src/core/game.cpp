@@ -16,6 +16,31 @@ Game::Game(Ports ports) : m(ports) {
 
 bool Game::accepts(const Control& c) const { return !m.ended && c.live(); }
 
+bool Game::pressable(const Control& c) const { return accepts(c) && !refuses(c); }
+
+bool Game::refuses(const Control& c) const {
+    const MachineState& s = m.s;
+    const MainWindow& ui = m.ui;
+    const bool spinning = spin.spinning();
+    const bool gambling = ui.pandouble.visible;
+    const bool series = s.freespinsawarded > 0;
+    if (&c == &ui.btnstartall)
+        // Nothing starts a spin behind a hidden or disabled window (the advert, the
+        // options, the pay table or the about window is in front).
+        return spinning || gambling || !ui.form.visible || !ui.form.enabled;
+    if (&c == &ui.btnspin || &c == &ui.btnbet || &c == &ui.btnlines) return spinning || gambling;
+    if (&c == &ui.btncredit) return spinning || gambling || s.freespinsawarded > 1;
+    if (&c == &ui.autoplayon) return gambling;
+    if (&c == &ui.btndouble) return spinning || series || s.autoplaymode != 0;
+    if (&c == &ui.btnoptions) return spinning || series || s.autoplaymode == 10 || gambling;
+    if (&c == &ui.btnopenmenu || &c == &ui.about || &c == &ui.mnuviewpaytable || &c == &ui.xit)
+        return spinning || series;
+    if (&c == &ui.betred || &c == &ui.betblack || &c == &ui.cancelbet) return gamble.revealing();
+    for (int i = 1; i <= 4; ++i)
+        if (&c == &ui.suitbet[static_cast<std::size_t>(i)]) return gamble.revealing();
+    return false;
+}
+
 bool Game::run(Control& c, Ev ev) {
     const Bindings::Handler* h = bindings.find(c, ev);
     if (!h) return false;
@@ -37,6 +62,7 @@ bool Game::keyPress(Control& form, int keyCode) {
     if (m.ended) return false;
     const Bindings::KeyHandler* h = bindings.key(form);
     if (!h) return false;
+    if (!form.visible || !form.enabled) return false;  // a hidden or disabled window takes no keys
     if (&form == &m.ui.form && !m.ui.keypreview) return false;
     Entry entry(*this);
     (*h)(keyCode);

@@ -55,6 +55,16 @@ public:
     // A player's press: MouseDown then MouseUp for a picture button, else Click.
     bool press(Control& c);
 
+    // The one rule of what a press can do. A control is pressable when it is shown
+    // and enabled inside shown and enabled containers and its handler takes a press
+    // in the present state; the view paints every other button as unavailable and
+    // sends it no press. refuses() is the state half of the rule, and the handlers
+    // refuse by it: while a spin runs nothing but the autoplay switch acts; while
+    // the gamble panel is open the gamble is the only play (no spin, bet, ways,
+    // credit or autoplay); the gamble is offered only outside autoplay and series.
+    bool pressable(const Control& c) const;
+    bool refuses(const Control& c) const;
+
     // A tick of a timer; a timer never re-enters its own handler.
     void timerTick(TimerId id);
 

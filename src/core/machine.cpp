@@ -1,6 +1,8 @@
 #include "core/machine.h"
 
+#include "core/checked.h"
 #include "core/money.h"
+#include "jackpot/board.h"
 
 namespace tonvale {
 
@@ -36,5 +38,18 @@ void Machine::showTotalBet() { ui.lbllast.caption = totalBetCaption(s.stake()); 
 void Machine::hideFlashers() {
     for (int cell = 1; cell <= 15; ++cell) ui.flasher[cell].visible = false;
 }
+
+std::int64_t Machine::creditHeld() const {
+    std::int64_t credit = s.bank;
+    if (ui.pandouble.visible && ui.cancelbet.enabled) credit += s.gamblestake;
+    credit += s.freespintotal;
+    if (ui.timer(TimerId::tmrshowjackpot).enabled && prizeOfField(s.jackpotfield) != JackpotPrize::none)
+        credit += s.jackpotwon;
+    return credit;
+}
+
+bool Machine::creditTakes(std::int64_t amount) const { return fits<i32>(creditHeld() + amount); }
+
+void Machine::showCreditFull() { ui.LABWIN.caption = "Credit Full"; }
 
 }  // namespace tonvale

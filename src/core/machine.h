@@ -40,6 +40,15 @@ public:
     void wait(int ms) { ports.events.wait(ms); }
     int draw(int n) { return ports.random.draw(n); }
 
+    // The player's credit with what is theirs but not yet in `bank`: an open
+    // gamble's stake while it can still be collected, an uncollected free-spin
+    // total and a drawn jackpot prize not yet paid.
+    std::int64_t creditHeld() const;
+    // The credit can take `amount` more cents without leaving the money width.
+    bool creditTakes(std::int64_t amount) const;
+    // Tells the player that the credit cannot take any more.
+    void showCreditFull();
+
     // Meters written from the state.
     void showCredit();    // PANELBANK and Lblcredit
     void showTotalBet();  // lbllast

@@ -35,8 +35,7 @@ void Startup::Form_Load() {
     ui.form.caption = "Current Player       " + s.currentplayer;
     m.showCredit();
 
-    if (s.machinepay == 0) s.machinepay = 3;
-    if (s.reelspeed < 1) s.reelspeed = 1;
+    correctSettings(s);
 
     s.bet = 1;
     ui.lblbet.caption = "1";
@@ -52,7 +51,10 @@ void Startup::Form_Activate() {}
 
 void Startup::Form_QueryUnload() { shutdown(); }
 
-void Startup::xit_Click() { shutdown(); }
+// The exit waits for a running spin to end (its save would hold half a spin).
+void Startup::xit_Click() {
+    if (!g_.refuses(g_.m.ui.xit)) shutdown();
+}
 
 void Startup::shutdown() {
     Machine& m = g_.m;

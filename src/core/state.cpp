@@ -32,4 +32,11 @@ i32& MachineState::reeltop(int reel) {
     }
 }
 
+void correctSettings(ProgramValues& v) {
+    if (v.machinepay < 1 || v.machinepay > 3) v.machinepay = 3;
+    if (v.soundonoff != -1) v.soundonoff = 0;
+    if (v.winroll != 0 && v.winroll != 1) v.winroll = 0;
+    if (v.reelspeed < 1) v.reelspeed = 1;
+}
+
 }  // namespace tonvale

@@ -39,6 +39,15 @@ struct ProgramValues {
     i16 fivescatters = 0;
 };
 
+// Stored settings outside what the game offers are taken as a sane choice, so that
+// the game plays a defined way and writes the sane value back: a payout level
+// outside 1..3 plays as 3 ("Realistic", the level of new players); a sound switch
+// other than on (-1) is off (0); a win-counter setting other than 0 or 1 is 0 (the
+// win is counted at once); a reel speed below 1 is 1. A reel speed above 1 that
+// the options do not offer stays: it runs at the pace of speed 1, and the options
+// window shows no speed chosen.
+void correctSettings(ProgramValues& v);
+
 // The main window's record. The reel record (cell arrays, scatter and bell fields)
 // comes from the reel routines' own record type.
 struct MainRecord : SpinRecord {

@@ -100,13 +100,20 @@ void Evaluation::checkwins() {
         mulChecked(s.winamount, s.freespinmultiplier, s.winamount);
     }
 
+    // A win the credit (or the total-won statistic) cannot hold is not won at all:
+    // the credit and its statistic move together or not at all.
+    const bool creditFull = s.winamount > 0 && (!m.creditTakes(s.winamount) ||
+                                                !fits<i32>(static_cast<std::int64_t>(s.total) + s.winamount));
+    if (creditFull) s.winamount = 0;
+
     // Statistics. Each statement that would overflow is skipped, and only what was
-    // done is undone when the spin is thrown away.
+    // done is undone when the spin is thrown away. A stake the wager cannot count
+    // is not taken.
     const i32 stake = s.stake();
     const bool countedTotal = addChecked(s.total, s.winamount);
     const bool countedWager = addChecked(s.wager, stake);
     const bool countedGame = addChecked(s.games, 1);
-    const bool charged = subChecked(s.bank, stake);
+    const bool charged = countedWager && subChecked(s.bank, stake);
     chargedStake_ = charged ? stake : 0;
 
     // Payout level: a win above twice the stake may be withdrawn and the spin drawn
@@ -139,7 +146,8 @@ void Evaluation::checkwins() {
     if (s.winamount > 0) {
         s.rollstep = 1;
         m.setTimer(TimerId::Timerflash, true);
-        ui.btndouble.enabled = true;
+        // The gamble is offered only outside a series and autoplay, as at the end.
+        if (s.freespinsawarded < 1 && s.autoplaymode == 0) ui.btndouble.enabled = true;
         m.setTimer(TimerId::Timerwincounter, true);
     }
 
@@ -159,6 +167,7 @@ void Evaluation::checkwins() {
 
     if (s.freespinsplayed < s.freespinsawarded) {
         freespinbookkeeping();
+        if (creditFull) m.showCreditFull();
         return;
     }
 
@@ -181,6 +190,7 @@ void Evaluation::checkwins() {
         }
     }
     if (s.winamount > 0 && s.freespinsawarded < 1 && s.autoplaymode == 0) ui.btndouble.enabled = true;
+    if (creditFull) m.showCreditFull();
 }
 
 // The size of the win sets the clip and how long autoplay waits before the next spin.

@@ -84,8 +84,14 @@ void Gamble::bet(BetOn on, int suit) {
     const bool won = on == BetOn::red ? isRed(card) : on == BetOn::black ? !isRed(card) : card == suit;
     if (won) {
         m.playClip(on == BetOn::red ? 117 : on == BetOn::black ? 103 : 116);
-        // A stake that would leave the money width stays as it is; the bet still won.
-        mulChecked(s.gamblestake, s.gamblestake, on == BetOn::suit ? 4 : 2);
+        // A stake that the credit (or the total-won statistic) could not take back
+        // stays as it is; the bet still won.
+        const std::int64_t next = static_cast<std::int64_t>(s.gamblestake) * (on == BetOn::suit ? 4 : 2);
+        const std::int64_t gain = next - s.gamblestake;
+        if (m.creditTakes(gain) && fits<i32>(static_cast<std::int64_t>(s.total) + next - s.gamblebase))
+            s.gamblestake = static_cast<i32>(next);
+        else
+            m.showCreditFull();
         ui.betred.enabled = true;
         ui.betblack.enabled = true;
         ui.cancelbet.enabled = true;
@@ -110,6 +116,10 @@ void Gamble::bet(BetOn on, int suit) {
     ui.betred.enabled = false;
     ui.betblack.enabled = false;
     ui.cancelbet.enabled = false;
+    // The card has decided: the stake can no longer be collected, and the record
+    // saved now holds the loss, so that closing the game in the pause below cannot
+    // bring the stake back.
+    g_.saves.settle();
 
     // The loss stays on view for three seconds; the window paints but takes no input.
     m.doEvents();

@@ -33,6 +33,8 @@ void Gamble::btndouble_Click() {
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 
+    // Not during autoplay or a series: the next automatic spin would take the stake.
+    if (g_.refuses(ui.btndouble)) return;
     m.playClip(115);
     ui.piccardholder.picture = "imagelistcards/5";
     ui.piccardholder.overlay = "";

@@ -92,6 +92,22 @@ void Jackpot::award() {
         case JackpotPrize::none:
             break;
     }
+    // A prize the credit (or the jackpot statistic) cannot hold is not won: the
+    // board says so and nothing is counted.
+    const JackpotPrize prize = prizeOfField(s.jackpotfield);
+    const bool poolPrize = isPool(prize);
+    if (prize != JackpotPrize::none &&
+        (!m.creditTakes(s.jackpotwon) ||
+         (poolPrize && !fits<i32>(static_cast<std::int64_t>(s.jackpotbank) + s.jackpotwon)))) {
+        if (prize == JackpotPrize::minor) subChecked(s.minorwon, 1);
+        if (prize == JackpotPrize::major) subChecked(s.majorwon, 1);
+        if (prize == JackpotPrize::grand) subChecked(s.grandwon, 1);
+        s.jackpotfield = 0;
+        s.jackpotwon = 0;
+        m.ui.lbljackpotwon.caption = "Credit Full";
+        m.ui.lbljackpotwon.visible = true;
+        m.showCreditFull();
+    }
 
     m.playClip(128);
     m.setTimer(TimerId::tmrshowjackpot, true);

@@ -97,20 +97,18 @@ void Jackpot::finishShow() {
     ui.lbljackpotwon.visible = false;
 
     s.bellcount = 0;
-    ui.btnopenmenu.enabled = true;
-    ui.btnoptions.enabled = true;
-    m.doEvents();
 
+    // The prize is paid and its pool started again before anything else can run:
+    // the options window opened in the events below would otherwise switch the
+    // player first.
     const JackpotPrize prize = prizeOfField(s.jackpotfield);
     if (prize != JackpotPrize::none) {
         addChecked(s.bank, s.jackpotwon);
         if (isPool(prize)) addChecked(s.jackpotbank, s.jackpotwon);
     }
+    s.jackpotfield = 0;  // paid: no prize is pending any more
     m.showCredit();
     s.showticks = 0;
-    ui.panfreespin.visible = true;
-    if (s.autoplaymode > 0) m.setTimer(TimerId::tmrautospin, true);
-
     // Only the pool that was paid starts again.
     switch (prize) {
         case JackpotPrize::grand:
@@ -128,6 +126,15 @@ void Jackpot::finishShow() {
         default:
             break;
     }
+
+    // Autoplay holds the menu and the options, as it does everywhere else.
+    if (s.autoplaymode == 0) {
+        ui.btnopenmenu.enabled = true;
+        ui.btnoptions.enabled = true;
+    }
+    m.doEvents();
+    ui.panfreespin.visible = true;
+    if (s.autoplaymode > 0) m.setTimer(TimerId::tmrautospin, true);
     m.doEvents();
 }
 

@@ -99,10 +99,15 @@ void Options::machine_Click(int k) {
     s.winroll = 0;
     s.reelspeed = 0;
     s.amountinvested = s.wager = s.total = s.bank = s.games = 0;
+    // A slot without a record starts with no jackpot statistics either, not with
+    // those of the player before.
+    s.howmanyspins = 0;
+    s.grandwon = s.majorwon = s.minorwon = s.jackpotbank = 0;
     s.currentplayer.clear();
     // Whatever cannot be read turns the reel speed to 1, also after "reelspeed"
     // itself was read: that is how a slot without a record gets speed 1.
     readRecord(m.ports.store, s, kOptionsApp, s.playerslot, [&s] { s.reelspeed = 1; });
+    correctSettings(s);
 
     m.doEvents();
     ui.lblcurrentplayer.caption = "Current Player   " + upperCase(s.currentplayer);

@@ -25,6 +25,7 @@ void PlayerControls::autoplayon_MouseDown() {
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 
+    if (g_.refuses(ui.autoplayon)) return;
     ui.autoplayon.visible = false;
     m.doEvents();
     if (!addChecked(s.autoplaytoggle, 1) || s.autoplaytoggle > 1) s.autoplaytoggle = 0;
@@ -59,6 +60,8 @@ void PlayerControls::autoplayon_MouseUp() { g_.m.ui.autoplayon.visible = true; }
 
 void PlayerControls::tmrautospin_Timer() {
     MachineState& s = g_.m.s;
+    // Behind the advert or another window autoplay waits for the window to return.
+    if (g_.refuses(g_.m.ui.btnstartall)) return;
     if (s.autoplaymode > 0 && s.idleticks >= s.autospinwait) {
         s.idleticks = 0;
         g_.spin.btnstartall_Click();
@@ -71,6 +74,8 @@ void PlayerControls::Form_KeyPress(int& keyCode) {
     MainWindow& ui = m.ui;
 
     if (s.freespinsawarded > 0) return;
+    // The open gamble is the only play: the space bar starts nothing.
+    if (ui.pandouble.visible) return;
     if (s.stake() > s.bank) {
         m.playClip(113);
         ui.pannomoney.visible = true;
@@ -88,7 +93,7 @@ void PlayerControls::Form_KeyPress(int& keyCode) {
 }
 
 void PlayerControls::btnopenmenu_MouseMove() {
-    if (g_.m.s.freespinsawarded <= 0) g_.m.ui.menupic.visible = true;
+    if (!g_.refuses(g_.m.ui.btnopenmenu)) g_.m.ui.menupic.visible = true;
 }
 
 void PlayerControls::btnopenmenu_MouseUp() { g_.m.ui.menupic.visible = false; }
@@ -98,7 +103,7 @@ void PlayerControls::Form_MouseMove() { g_.m.ui.menupic.visible = false; }
 void PlayerControls::btnoptions_Click() {
     Machine& m = g_.m;
     m.ui.menupic.visible = false;
-    if (m.s.freespinsawarded > 0 || m.s.autoplaymode == 10 || m.ui.pandouble.visible) return;
+    if (g_.refuses(m.ui.btnoptions)) return;
     m.playClip(115);
     m.ui.btndouble.enabled = false;
     m.ui.form.enabled = false;
@@ -107,7 +112,7 @@ void PlayerControls::btnoptions_Click() {
 
 void PlayerControls::about_Click() {
     Machine& m = g_.m;
-    if (m.s.freespinsawarded > 0) return;
+    if (g_.refuses(m.ui.about)) return;
     m.playClip(115);
     m.ui.form.enabled = false;
     g_.windows.showAbout();
@@ -116,7 +121,7 @@ void PlayerControls::about_Click() {
 
 void PlayerControls::mnuviewpaytable_Click() {
     Machine& m = g_.m;
-    if (m.s.freespinsawarded > 0) return;
+    if (g_.refuses(m.ui.mnuviewpaytable)) return;
     m.playClip(115);
     m.ui.pannomoney.visible = false;
     m.ui.form.enabled = false;

@@ -2,6 +2,7 @@
 #include "core/checked.h"
 #include "core/game.h"
 #include "core/money.h"
+#include "spin/playercontrols.h"
 
 namespace tonvale {
 
@@ -71,13 +72,15 @@ void SpinCycle::bind(Bindings& b) {
 // spin controls refuse a press until it has returned: the spin lets events run at
 // a few points, and a second spin must never start inside the first.
 void SpinCycle::runSpin() {
+    if (onSpinStart) onSpinStart();
     spinning_ = true;
     spinreel1();
     spinning_ = false;
+    if (onSpinEnd) onSpinEnd();
 }
 
 void SpinCycle::btnspin_MouseDown() {
-    if (spinning_) return;
+    if (g_.refuses(g_.m.ui.btnspin)) return;
     Machine& m = g_.m;
     MachineState& s = m.s;
     m.ui.btnspin.visible = false;
@@ -90,6 +93,7 @@ void SpinCycle::btnspin_MouseDown() {
     };
     if (s.freespinsawarded < 1) {
         seriesReset(m);
+        if (onSeriesReset) onSeriesReset();
         if (!creditCovers(m)) return refuse();
     }
     // This check also applies inside a free-spin series.
@@ -114,11 +118,12 @@ void SpinCycle::btnspin_MouseUp() { g_.m.ui.btnspin.visible = true; }
 // Pressed from code: by the space bar, by autoplay and by the free-spin timer. A
 // free spin skips the credit check and leaves the series' meters alone.
 void SpinCycle::btnstartall_Click() {
-    if (spinning_) return;
+    if (g_.refuses(g_.m.ui.btnstartall)) return;
     Machine& m = g_.m;
     MachineState& s = m.s;
     if (s.freespinsawarded <= 0) {
         seriesReset(m);
+        if (onSeriesReset) onSeriesReset();
         if (!creditCovers(m)) {
             m.ui.btnspin.enabled = false;
             s.autoplaymode = 0;
@@ -145,6 +150,7 @@ void SpinCycle::shapeRefresh() {
 }
 
 void SpinCycle::btnlines_MouseDown() {
+    if (g_.refuses(g_.m.ui.btnlines)) return;
     Machine& m = g_.m;
     MachineState& s = m.s;
     m.ui.btnlines.visible = false;
@@ -161,6 +167,7 @@ void SpinCycle::btnlines_MouseDown() {
 void SpinCycle::btnlines_MouseUp() { g_.m.ui.btnlines.visible = true; }
 
 void SpinCycle::btnbet_MouseDown() {
+    if (g_.refuses(g_.m.ui.btnbet)) return;
     Machine& m = g_.m;
     MachineState& s = m.s;
     m.ui.btnbet.visible = false;
@@ -214,13 +221,20 @@ void SpinCycle::btnbet_MouseUp() { g_.m.ui.btnbet.visible = true; }
 void SpinCycle::btncredit_MouseDown() {
     Machine& m = g_.m;
     MachineState& s = m.s;
-    if (s.freespinsawarded > 1) return;
+    if (g_.refuses(m.ui.btncredit)) return;
+    // A credit that cannot take the insert takes nothing and counts nothing.
+    if (!m.creditTakes(kCreditInsert) ||
+        !fits<i32>(static_cast<std::int64_t>(s.amountinvested) + kCreditInsert)) {
+        m.showCreditFull();
+        m.ports.desktop.message(kNoticeTitle, "The credit is full.", MsgIcon::information, MsgButtons::ok);
+        return;
+    }
     m.stopSound();
     m.ui.btncredit.visible = false;
     m.playClip(130);
-    addChecked(s.bank, kCreditInsert);
+    s.bank += kCreditInsert;
     m.ui.pannomoney.visible = false;
-    addChecked(s.amountinvested, kCreditInsert);
+    s.amountinvested += kCreditInsert;
     m.showCredit();
     m.ui.keypreview = true;
     m.ui.autoplayon.enabled = true;

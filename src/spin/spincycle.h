@@ -1,6 +1,8 @@
 #pragma once
 // The spin cycle: the five reel routines, the reel run animation, the two ways of
 // starting a spin, bet and ways selection and the insert-credit button.
+#include <functional>
+
 #include "core/bindings.h"
 
 namespace tonvale {
@@ -39,6 +41,12 @@ public:
     // Counts of the last reel run: strip placements and pauses.
     int moves = 0;
     int pauses = 0;
+
+    // Told before and after every spin that runs (an observer for the simulator's
+    // books; the game itself sets none).
+    std::function<void()> onSpinStart, onSpinEnd;
+    // Told when a spin start outside a series forgets the last series and gamble.
+    std::function<void()> onSeriesReset;
 
 private:
     void runSpin();  // spinreel1 with the spin controls held off

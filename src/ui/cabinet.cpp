@@ -26,15 +26,20 @@ QPointF CabinetWidget::centreOf(const Control& c) const { return geometryNow().r
 
 Control* CabinetWidget::controlAt(QPointF pos) const { return geometryNow().hit(game_.m.ui, pos); }
 
+// A button that a press would not act on (the game's rule, which also dims it)
+// takes no press: the press falls to the window.
 Control& CabinetWidget::target(QPointF pos) const {
     Control* c = controlAt(pos);
+    const bool button = c && (c->kind == ControlKind::button || c->kind == ControlKind::picbutton);
+    if (button && !game_.pressable(*c)) return game_.m.ui.form;
     return c ? *c : game_.m.ui.form;
 }
 
 void CabinetWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
-    painter_.paint(p, game_.m.ui, geometryNow(), pressed_);
+    painter_.paint(p, game_.m.ui, geometryNow(), pressed_,
+                   [this](const Control& c) { return game_.pressable(c); });
 }
 
 void CabinetWidget::after() {

@@ -108,8 +108,10 @@ bool CabinetPainter::drawPicture(QPainter& p, const std::string& picture, const 
     return drawPicture(p, picturePath(picture), g_.rect(c));
 }
 
-void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed) {
+void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed,
+                           const Availability& available) {
     g_ = g;
+    available_ = available;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -157,7 +159,7 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
             break;
         case ControlKind::picbutton: {
             const bool down = pressedLook;
-            const bool dim = !down && !c.enabled;
+            const bool dim = !down && dimmed(c);
             if (dim) p.setOpacity(0.45);
             bool drawn = false;
             if (down) drawn = drawPicture(p, c.picture + "_down", c);
@@ -166,14 +168,14 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
             p.setOpacity(1);
             break;
         }
-        case ControlKind::button:
-            if (c.picture.empty() || !drawPicture(p, c.picture, c)) {
-                if (!c.enabled) p.setOpacity(0.45);
-                paintButton3d(p, c, QString::fromStdString(c.caption), pressedLook);
-                p.setOpacity(1);
-                return;
-            }
+        case ControlKind::button: {
+            if (!pressedLook && dimmed(c)) p.setOpacity(0.45);
+            const bool drawn = !c.picture.empty() && drawPicture(p, c.picture, c);
+            if (!drawn) paintButton3d(p, c, QString::fromStdString(c.caption), pressedLook);
+            p.setOpacity(1);
+            if (!drawn) return;
             break;
+        }
         case ControlKind::label:
             paintLabel(p, ui, c);
             return;

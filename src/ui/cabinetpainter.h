@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
+#include <functional>
 
 #include "core/controls.h"
 #include "ui/sprites.h"
@@ -46,11 +47,18 @@ class CabinetPainter {
 public:
     explicit CabinetPainter(SpriteCache& sprites) : sprites_(sprites) {}
 
+    // Tells whether a press on a button would do something now (the game's rule);
+    // without one, a button is available while it is enabled.
+    using Availability = std::function<bool(const Control&)>;
+
     // Paints the whole frame. `pressed` is the picture button held down, drawn with
-    // its pressed picture even while the model hides it.
-    void paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed = nullptr);
+    // its pressed picture even while the model hides it. Every button that a press
+    // would not act on is painted dimmed.
+    void paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed = nullptr,
+               const Availability& available = {});
 
 private:
+    bool dimmed(const Control& c) const { return available_ ? !available_(c) : !c.enabled; }
     void paintControl(QPainter& p, const MainWindow& ui, const Control& c, bool pressedLook);
     void paintStrip(QPainter& p, const Control& strip, int reel);
     void paintLabel(QPainter& p, const MainWindow& ui, const Control& c);
@@ -64,6 +72,7 @@ private:
 
     SpriteCache& sprites_;
     ViewGeometry g_;
+    Availability available_;
 };
 
 }  // namespace tonvale

@@ -45,3 +45,23 @@ TEST(Sim, SameSeedSameRunByteForByte) {
 }
 
 }  // namespace
+
+namespace {
+
+// A player on every path (gambles, random presses also while spins run, options
+// and slot switches, closes and kills mid-feature with restarts on the same
+// store) keeps the books equal to the simulator's own ledger at every settled point.
+TEST(Sim, PlayerOnEveryPathKeepsTheBooks) {
+    int status = -1;
+    const auto j = nlohmann::json::parse(runSim("--player --spins 200000 --seed 2", status));
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(j["invariants_held"].get<bool>()) << j.value("broken", "");
+    EXPECT_EQ(j["spins"], 200000);
+    for (const char* path :
+         {"gambles", "cards_won", "gamble_losses", "gamble_collects", "closes", "kills",
+          "restarts_mid_feature", "slot_switches", "random_presses_mid_spin", "series", "jackpots"})
+        EXPECT_GT(j[path].get<std::int64_t>(), 0) << path;
+    EXPECT_GT(j["checks"].get<std::int64_t>(), 200000);
+}
+
+}  // namespace

@@ -110,8 +110,13 @@ TEST(HostileStore, EveryNumberKeyTakesWhatTheReadingRulesGive) {
 
             // Before the start's corrections every value is 0; a refused text keeps it.
             std::int64_t want = (k.shortKey ? t.asShort : t.asLong).value_or(0);
-            if (std::string_view(k.name) == "machinepay" && want == 0) want = 3;
-            if (std::string_view(k.name) == "reelspeed" && want < 1) want = 1;
+            // Then the start's corrections: a payout level outside 1..3 is 3, a sound
+            // switch other than on is off, a win counter other than 0 or 1 is 0.
+            const std::string_view name = k.name;
+            if (name == "machinepay" && (want < 1 || want > 3)) want = 3;
+            if (name == "soundonoff" && want != -1) want = 0;
+            if (name == "winroll" && want != 0 && want != 1) want = 0;
+            if (name == "reelspeed" && want < 1) want = 1;
             EXPECT_EQ(readName(*g.game, k.name), std::to_string(want));
 
             g.play();

@@ -81,7 +81,7 @@ TEST(OptionsName, TypingGoesNowhereWhileTheWindowIsClosed) {
     EXPECT_TRUE(r.messageTexts().empty());
 }
 
-TEST(OptionsSlots, AVacantSlotStartsFreshButCarriesTheOtherCounters) {
+TEST(OptionsSlots, AVacantSlotStartsFreshButCarriesTheSettingsAndPools) {
     Rig r;
     ProgramValues first;
     first.currentplayer = "ada";
@@ -121,11 +121,13 @@ TEST(OptionsSlots, AVacantSlotStartsFreshButCarriesTheOtherCounters) {
     EXPECT_EQ(s.winroll, 0);
     EXPECT_EQ(s.currentplayer, "");
     EXPECT_EQ(s.sizescreen, "");
+    // The other player's statistics do not come along: the series and jackpot
+    // counts and the jackpot total start at 0 too.
+    EXPECT_EQ(s.howmanyspins, 0);
+    EXPECT_EQ(s.grandwon, 0);
+    EXPECT_EQ(s.jackpotbank, 0);
     // Not reset by the switch and not found in the vacant slot: carried over.
-    EXPECT_EQ(s.howmanyspins, 7);
     EXPECT_EQ(s.soundonoff, -1);
-    EXPECT_EQ(s.grandwon, 2);
-    EXPECT_EQ(s.jackpotbank, 300);
     EXPECT_EQ(s.grand, 123456);
     EXPECT_EQ(w.machine[2].caption, "Vacant");
     EXPECT_EQ(r.ui().PANELBANK.caption, "0");
@@ -137,7 +139,7 @@ TEST(OptionsSlots, AVacantSlotStartsFreshButCarriesTheOtherCounters) {
     EXPECT_TRUE(w.sounds[1].value);
 
     r.game.options.close();
-    EXPECT_EQ(r.platform.store.read("Tonvale", "player2", "howmanyspins"), "7");
+    EXPECT_EQ(r.platform.store.read("Tonvale", "player2", "howmanyspins"), "0");
     EXPECT_EQ(r.platform.store.read("keys", "player2", "bank"), "0");
     // Slot 1 was only saved at the opening, unchanged.
     EXPECT_EQ(r.platform.store.read("Tonvale", "player1", "bank"), "500");

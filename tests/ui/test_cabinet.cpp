@@ -166,5 +166,42 @@ TEST(Cabinet, KeysArriveAsTheirCharacterCodes) {
     EXPECT_EQ(keyCodeOf(shift), 0);
 }
 
+// Mean grey of a control's place in a grabbed frame.
+double greyOf(UiRig& rig, const Control& c) {
+    const QImage frame = rig.cabinet.grab().toImage();
+    const QRect r = rig.cabinet.geometryNow().rect(c).toAlignedRect().adjusted(2, 2, -2, -2) & frame.rect();
+    double sum = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) sum += qGray(frame.pixel(x, y));
+    return sum / std::max(1, r.width() * r.height());
+}
+
+TEST(Cabinet, ButtonsAPressWouldNotActOnAreDimmedAndTakeNoPress) {
+    UiRig rig;
+    MainWindow& ui = rig.ui();
+    const double bright = greyOf(rig, ui.btnoptions);
+    const double spinBright = greyOf(rig, ui.btnspin);
+    // Autoplay leaves the options button enabled but its press does nothing: the
+    // game's rule says so, and the cabinet paints and routes by that rule.
+    rig.game.m.s.autoplaymode = 10;
+    ASSERT_TRUE(ui.btnoptions.enabled);
+    ASSERT_FALSE(rig.game.pressable(ui.btnoptions));
+    const double dimmed = greyOf(rig, ui.btnoptions);
+    EXPECT_LT(dimmed, bright * 0.75);
+    // The spin button, which the rule does not refuse here, keeps its look.
+    EXPECT_NEAR(greyOf(rig, ui.btnspin), spinBright, 1.0);
+    std::vector<Routed> seen;
+    QObject::connect(&rig.cabinet, &CabinetWidget::routed, [&seen](const QString& c, Ev ev, bool handled) {
+        seen.push_back({c, ev, handled});
+    });
+    QTest::mouseClick(&rig.cabinet, Qt::LeftButton, {}, rig.cabinet.centreOf(ui.btnoptions).toPoint());
+    ASSERT_FALSE(seen.empty());
+    for (const Routed& r : seen) EXPECT_EQ(r.control, QString("tonvale"));
+    EXPECT_FALSE(rig.game.options.ui.form.visible);
+    // Back out of autoplay the button is bright again.
+    rig.game.m.s.autoplaymode = 0;
+    EXPECT_NEAR(greyOf(rig, ui.btnoptions), bright, 1.0);
+}
+
 }  // namespace
 }  // namespace tonvale::testing
