@@ -16,6 +16,7 @@
 
 #include "cli/simcmd.h"
 #include "core/checked.h"
+#include "core/database.h"
 #include "core/game.h"
 #include "core/headless.h"
 #include "jackpot/board.h"
@@ -38,7 +39,10 @@ struct Account {
 
 class PlayerSim {
 public:
-    explicit PlayerSim(const SimOptions& o) : o_(o), choice_(o.seed ^ 0x9e3779b97f4a7c15ULL) { boot(); }
+    explicit PlayerSim(const SimOptions& o) : o_(o), choice_(o.seed ^ 0x9e3779b97f4a7c15ULL) {
+        store_.commitEvery = 1024;  // in memory: what a kill leaves is the values written so far
+        boot();
+    }
 
     SimResult run() {
         setUp();
@@ -514,7 +518,7 @@ private:
 
     SimOptions o_;
     std::mt19937_64 choice_;  // the player's own choices, apart from the game's draws
-    TextStore store_;         // outlives every start of the game
+    SqliteStore store_;       // outlives every start of the game
     std::unique_ptr<HeadlessPlatform> platform_;
     std::unique_ptr<Game> game_;
     int boots_ = 0;

@@ -43,14 +43,16 @@ bool PlayRecorder::observe(const Machine& m, std::int32_t credit, StorePort& sto
         if (now.awarded > p.freespins) p.freespins = now.awarded;
         p.freespinwin = s.freespintotal;
     }
+    // A drawn prize: the field is cleared again once the prize is paid.
     if ((now.jackpotfield != before.jackpotfield || now.jackpotwon != before.jackpotwon) &&
-        now.jackpotwon > 0) {
+        now.jackpotfield != 0 && now.jackpotwon > 0) {
         p.jackpotfield = now.jackpotfield;
         p.jackpotwin = now.jackpotwon;
     }
     if (now.gamblecount != before.gamblecount) {
-        // A bet was made: still in the panel, it won; the panel gone, it lost.
-        const bool won = m.ui.pandouble.visible;
+        // A bet was made: it won while its stake can still be collected; a lost
+        // card is settled at once, with the panel still showing the loss.
+        const bool won = m.ui.pandouble.visible && m.ui.cancelbet.enabled;
         if (!p.gamble.empty()) p.gamble += ',';
         p.gamble += std::to_string(s.gamblecard) + (won ? ":won" : ":lost");
         p.gamblewin = won ? s.gamblestake : 0;

@@ -25,7 +25,11 @@ void autoplay(Rig& r, int games) {
     r.s().autoplaynotice = -1;
     r.s().soundonoff = 0;
     ASSERT_TRUE(r.game.press(r.ui().autoplayon));
-    for (int step = 0; step < 100000 && r.s().games < games; ++step) r.advance(1000);
+    for (int step = 0; step < 100000 && r.s().games < games; ++step) {
+        r.advance(1000);
+        // Autoplay waits while the advert hides the cabinet: the player closes it.
+        if (r.game.windows.advert.form.visible) r.game.press(r.game.windows.advert.SSCommand2);
+    }
     ASSERT_GE(r.s().games, games);
     // Autoplay off as its switch leaves it, then the last spin settles.
     r.s().autoplaytoggle = 0;

@@ -198,7 +198,7 @@ TEST(DrawnJackpot, IsThePlayersFromTheDrawOnAndSurvivesACloseOrAKill) {
             EXPECT_EQ(stored(r.platform.store, "grand", "allslot"), std::to_string(c.grand));
             // The game started again reads it all back, and nothing is paid twice.
             HeadlessPlatform again;
-            again.store.values = r.platform.store.values;
+            again.store = std::move(r.platform.store);
             Game g(again.ports());
             g.startup.Form_Load();
             EXPECT_EQ(g.m.s.bank, 1000 + c.prize);
