@@ -96,10 +96,11 @@ int keyCodeOf(const QKeyEvent& e) {
         default:
             break;
     }
-    const QString text = e.text();
-    if (text.size() != 1) return 0;
-    const char16_t ch = text.at(0).unicode();
-    return ch < 256 ? static_cast<int>(ch) : 0;
+    // Any one character, in any alphabet (a pair of UTF-16 halves is one character).
+    const QList<uint> points = e.text().toUcs4();
+    if (points.size() != 1) return 0;
+    const uint ch = points.front();
+    return ch <= 0x10FFFF ? static_cast<int>(ch) : 0;
 }
 
 void CabinetWidget::keyPressEvent(QKeyEvent* e) {

@@ -62,7 +62,8 @@ private:
 };
 
 // Key code of a key press as the window's key handler expects it (space 32,
-// Enter 13, letters as their characters), or 0 for keys that do not type.
+// Enter 13, any single typed character as its code point), or 0 for keys that
+// do not type.
 int keyCodeOf(const QKeyEvent& e);
 
 }  // namespace tonvale
