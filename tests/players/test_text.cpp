@@ -15,16 +15,19 @@ TEST(Names, UpperCaseInEveryAlphabet) {
     } cases[] = {
         {"josé", "JOSÉ"},
         {"zoë ångström", "ZOË ÅNGSTRÖM"},
-        {"straße", "STRASSE"},          // one character becomes two
-        {"σοφία", "ΣΟΦΊΑ"},             // Greek
-        {"иван", "ИВАН"},               // Cyrillic
-        {"łódź", "ŁÓDŹ"},               // Latin Extended-A, every other code point
-        {"ǆemal", "ǄEMAL"},             // a digraph letter
-        {"李小龍", "李小龍"},           // no case: unchanged
-        {"ﬁn", "FIN"},                  // a ligature opens up
+        {"straße", "STRASSE"},  // one character becomes two
+        {"σοφία", "ΣΟΦΊΑ"},     // Greek
+        {"иван", "ИВАН"},       // Cyrillic
+        {"łódź", "ŁÓDŹ"},       // Latin Extended-A, every other code point
+        {"ǆemal", "ǄEMAL"},     // a digraph letter
+        {"李小龍", "李小龍"},   // no case: unchanged
+        {"ﬁn", "FIN"},          // a ligature opens up
         {"ok 12!", "OK 12!"},
-        {"a\xFF" "b", "A\xFF" "B"},     // a stray byte stays as it is
-        {"\xE2\x82", "\xE2\x82"},       // a cut-off sequence too
+        {"a\xFF"
+         "b",
+         "A\xFF"
+         "B"},                     // a stray byte stays as it is
+        {"\xE2\x82", "\xE2\x82"},  // a cut-off sequence too
         {"", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(upperCase(c.typed), c.shown) << c.typed;
