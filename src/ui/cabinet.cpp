@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -31,14 +32,69 @@ Control& CabinetWidget::target(QPointF pos) const {
     return c ? *c : game_.m.ui.form;
 }
 
-void CabinetWidget::paintEvent(QPaintEvent*) {
+void CabinetWidget::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::black);
-    painter_.paint(p, game_.m.ui, geometryNow(), pressed_);
+    p.fillRect(e->rect(), Qt::black);
+    painter_.paint(p, game_.m.ui, geometryNow(), pressed_, QRectF(e->rect()));
+}
+
+CabinetWidget::Look CabinetWidget::lookOf(const Control& c) const {
+    Look l;
+    const bool parentShown = !c.parent || c.parent->shown();
+    l.pressed = &c == pressed_ && c.kind == ControlKind::picbutton && parentShown;
+    l.shown = c.shown() || l.pressed;
+    if (!l.shown) return l;  // a hidden control looks the same whatever it holds
+    l.enabled = c.enabled;
+    l.value = c.value;
+    l.left = c.absLeft();
+    l.top = c.absTop();
+    l.width = c.width;
+    l.height = c.height;
+    // The window's caption is its title bar, not part of the picture.
+    if (c.kind != ControlKind::window) l.caption = c.caption;
+    l.picture = c.picture;
+    l.overlay = c.overlay;
+    return l;
+}
+
+QRect CabinetWidget::paintedArea(const Control& c, const Look& look) const {
+    if (!look.shown || look.width <= 0 || look.height <= 0) return {};
+    const ViewGeometry g = geometryNow();
+    QRectF r = g.rect(look.left, look.top, look.width, look.height);
+    for (const Control* a = c.parent; a && a->parent; a = a->parent) r &= g.rect(*a);
+    if (r.isEmpty()) return {};
+    return r.toAlignedRect().adjusted(-3, -3, 3, 3) & rect();
+}
+
+QRegion CabinetWidget::changedArea() {
+    const auto& all = game_.m.ui.all();
+    QRegion dirty;
+    if (looks_.size() != all.size()) {
+        looks_.assign(all.size(), Look{});
+        dirty = rect();
+    }
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        Look now = lookOf(*all[i]);
+        if (now == looks_[i]) continue;
+        dirty += paintedArea(*all[i], looks_[i]);
+        dirty += paintedArea(*all[i], now);
+        looks_[i] = std::move(now);
+    }
+    return dirty;
+}
+
+void CabinetWidget::refresh() {
+    const QRegion dirty = changedArea();
+    if (!dirty.isEmpty()) update(dirty);
+}
+
+void CabinetWidget::presentNow() {
+    const QRegion dirty = changedArea();
+    if (!dirty.isEmpty() && isVisible()) repaint(dirty);
 }
 
 void CabinetWidget::after() {
-    update();
+    refresh();
     emit modelTouched();
 }
 
@@ -48,7 +104,7 @@ void CabinetWidget::mousePressEvent(QMouseEvent* e) {
     if (pressed_) return;  // one press at a time; further buttons are ignored
     Control& c = target(e->position());
     pressed_ = &c;
-    update();
+    refresh();
     const bool handled = game_.mouseDown(c);
     emit routed(QString::fromStdString(c.fullName()), Ev::MouseDown, handled);
     after();

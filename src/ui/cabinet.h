@@ -2,11 +2,15 @@
 // The main window's picture: paints the control model scaled to the widget and
 // routes mouse and keys to the game by hit-testing the model.
 #include <QHelpEvent>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "core/bindings.h"
 #include "ui/cabinetpainter.h"
+#include "ui/qtports.h"
 #include "ui/sprites.h"
 
 namespace tonvale {
@@ -17,7 +21,7 @@ class Game;
 // the tooltip when that control has none.
 void showControlToolTip(QWidget* widget, const QHelpEvent& help, const Control* control);
 
-class CabinetWidget : public QWidget {
+class CabinetWidget : public QWidget, public FrameView {
     Q_OBJECT
 public:
     explicit CabinetWidget(Game& game, QWidget* parent = nullptr);
@@ -37,6 +41,11 @@ public:
     // A timer ticked: show its effect.
     void ticked();
 
+    // Only the controls whose look changed since the last look are painted again;
+    // with nothing changed nothing is painted (the idle heartbeat costs no frames).
+    void refresh() override;
+    void presentNow() override;
+
 signals:
     // Input reached the game: which control, which event, and whether a handler ran.
     void routed(const QString& control, tonvale::Ev ev, bool handled);
@@ -52,6 +61,21 @@ protected:
     bool event(QEvent* e) override;
 
 private:
+    // What the painter draws of one control: a change in any of it is a change of
+    // the picture.
+    struct Look {
+        bool shown = false, enabled = false, value = false, pressed = false;
+        int left = 0, top = 0, width = 0, height = 0;
+        std::string caption, picture, overlay;
+        bool operator==(const Look&) const = default;
+    };
+    Look lookOf(const Control& c) const;
+    // The view area of a control as painted: inside its containers, with a margin
+    // for shadows and antialiasing.
+    QRect paintedArea(const Control& c, const Look& look) const;
+    // The area whose look changed since the last call, which becomes the last look.
+    QRegion changedArea();
+
     Control& target(QPointF pos) const;
     void after();
 
@@ -59,6 +83,7 @@ private:
     SpriteCache sprites_;
     CabinetPainter painter_{sprites_};
     Control* pressed_ = nullptr;
+    std::vector<Look> looks_;  // as last painted, in the model's paint order
 };
 
 // Key code of a key press as the window's key handler expects it (space 32,

@@ -46,9 +46,11 @@ class CabinetPainter {
 public:
     explicit CabinetPainter(SpriteCache& sprites) : sprites_(sprites) {}
 
-    // Paints the whole frame. `pressed` is the picture button held down, drawn with
-    // its pressed picture even while the model hides it.
-    void paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed = nullptr);
+    // Paints the frame. `pressed` is the picture button held down, drawn with its
+    // pressed picture even while the model hides it. With a `dirty` rectangle only
+    // the controls that reach into it are drawn.
+    void paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed = nullptr,
+               const QRectF& dirty = QRectF());
 
 private:
     void paintControl(QPainter& p, const MainWindow& ui, const Control& c, bool pressedLook);

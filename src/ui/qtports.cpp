@@ -56,14 +56,22 @@ void QtTimers::stopAll() {
 void QtEvents::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void QtEvents::sleep(int ms) {
+    present();
     if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
 }
 
 void QtEvents::present() {
-    if (view_ && view_->isVisible()) view_->repaint();
+    if (!view_ || !view_->isVisible()) return;
+    if (auto* frames = dynamic_cast<FrameView*>(view_.data()))
+        frames->presentNow();
+    else
+        view_->repaint();
 }
 
 void QtEvents::wait(int ms) {
+    if (view_) {
+        if (auto* frames = dynamic_cast<FrameView*>(view_.data())) frames->refresh();
+    }
     if (ms <= 0) {
         doEvents();
         return;

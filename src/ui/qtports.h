@@ -52,9 +52,21 @@ private:
     TickFn tick_;
 };
 
+// A view that knows which parts of its picture the model has changed since it
+// last looked.
+class FrameView {
+public:
+    virtual ~FrameView() = default;
+    virtual void refresh() = 0;     // paint what changed at the next chance
+    virtual void presentNow() = 0;  // paint what changed, now
+};
+
+// The game blocks in sleep() and wait(): what it changed before is painted first,
+// so a pause never freezes on a picture that is out of date.
 class QtEvents : public EventsPort {
 public:
-    // The widget that present() paints at once; set when the view exists.
+    // The widget that present() paints at once; set when the view exists. A view
+    // that is a FrameView paints only what changed.
     void setView(QWidget* view) { view_ = view; }
     void doEvents() override;
     void sleep(int ms) override;
