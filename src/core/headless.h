@@ -112,6 +112,7 @@ public:
         links.push_back(link);
         return linkResult;
     }
+    std::string linkFailure() override { return linkError; }
     bool isConnected() override { return connected; }
     void quit() override { quitCalled = true; }
 
@@ -126,6 +127,7 @@ public:
     std::vector<std::string> links;
     bool connected = true;
     bool linkResult = true;
+    std::string linkError = "no program opens such links";
     bool quitCalled = false;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // The desktop platform: Qt implementations of the ports the game model calls.
 #include <QElapsedTimer>
+#include <QNetworkInformation>
 #include <QPointer>
 #include <QSettings>
 #include <QSoundEffect>
@@ -114,13 +115,21 @@ public:
     Answer message(const std::string& title, const std::string& text, MsgIcon icon,
                    MsgButtons buttons) override;
     bool openLink(const std::string& link) override;
+    std::string linkFailure() override { return linkFailure_; }
     bool isConnected() override;
     void quit() override;
 
 private:
     QPointer<QWidget> window_;
     QtTimers* timers_ = nullptr;
+    std::string linkFailure_;
 };
+
+// Whether the desktop counts as connected: online is, disconnected or only a
+// local network is not; when the system cannot tell, a link is worth trying only
+// while some network other than the loopback is up.
+bool countsAsConnected(QNetworkInformation::Reachability r, bool someNetworkUp);
+bool someNetworkUp();
 
 // All Qt ports together.
 struct QtPlatform {

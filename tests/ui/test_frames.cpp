@@ -47,8 +47,9 @@ TEST(Frames, GambleLossIsOnViewThroughoutItsPause) {
     PaintWatcher watch;
     watch.onPaint = [&] {
         if (!ui.pandouble.visible || !ui.gamblelose.visible) return;
-        const bool loss = ui.risklab.caption == "    No Win  " && !ui.lblsuit.visible && !ui.lblblackred.visible &&
-                          !ui.betred.enabled && !ui.betblack.enabled && !ui.cancelbet.enabled;
+        const bool loss = ui.risklab.caption == "    No Win  " && !ui.lblsuit.visible &&
+                          !ui.lblblackred.visible && !ui.betred.enabled && !ui.betblack.enabled &&
+                          !ui.cancelbet.enabled;
         if (loss) lossOnView = true;
     };
     rig.cabinet.installEventFilter(&watch);
@@ -104,7 +105,8 @@ TEST(Frames, AChangedMeterRepaintsItsOwnAreaOnly) {
     settle();
     ASSERT_FALSE(watch.areas.empty());
     const QRect meter = ViewGeometry(QSizeF(rig.cabinet.size()), 1).rect(rig.ui().lblwin).toAlignedRect();
-    for (const QRect& a : watch.areas) EXPECT_TRUE(meter.adjusted(-4, -4, 4, 4).contains(a)) << a.x() << "," << a.y();
+    for (const QRect& a : watch.areas)
+        EXPECT_TRUE(meter.adjusted(-4, -4, 4, 4).contains(a)) << a.x() << "," << a.y();
     rig.cabinet.removeEventFilter(&watch);
 }
 

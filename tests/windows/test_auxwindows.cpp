@@ -168,6 +168,7 @@ TEST(Advert, PartnerLinkAfterTheNoticeAndARefusalIsReported) {
         r.game.windows.showAdvert();
         r.platform.desktop.connected = c.connected;
         r.platform.desktop.linkResult = c.opens;
+        r.platform.desktop.linkError = "no web browser was found";
         ASSERT_TRUE(r.game.click(r.game.windows.advert.Picture1));
         const auto& boxes = r.platform.desktop.messages;
         if (!c.connected) {
@@ -185,8 +186,8 @@ TEST(Advert, PartnerLinkAfterTheNoticeAndARefusalIsReported) {
             if (!c.opens) {
                 EXPECT_EQ(boxes[1].title, "ExecuteLink");
                 EXPECT_EQ(boxes[1].icon, MsgIcon::none);
-                EXPECT_EQ(boxes[1].text,
-                          std::string("error Opening Link to ") + links::kPartnerLink + "\r\n\r\n0");
+                EXPECT_EQ(boxes[1].text, std::string("error Opening Link to ") + links::kPartnerLink +
+                                             "\r\n\r\nno web browser was found");
             }
         }
         EXPECT_TRUE(r.game.windows.advert.form.visible);  // the advert stays open
