@@ -14,11 +14,14 @@ CabinetWidget::CabinetWidget(Game& game, QWidget* parent) : QWidget(parent), gam
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(minimumSizeHint());
 }
 
 QSize CabinetWidget::sizeHint() const { return QSize(MainWindow::kWidth / 15, MainWindow::kHeight / 15); }
+// Two thirds of the natural size: the smallest meter text is still about ten
+// pixels high there. The picture keeps its shape at any size (bars fill the rest).
 QSize CabinetWidget::minimumSizeHint() const {
-    return QSize(MainWindow::kWidth / 60, MainWindow::kHeight / 60);
+    return QSize(MainWindow::kWidth * 2 / 45, MainWindow::kHeight * 2 / 45);
 }
 
 ViewGeometry CabinetWidget::geometryNow() const { return ViewGeometry(QSizeF(size()), devicePixelRatioF()); }
