@@ -5,12 +5,15 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 
 #include "core/game.h"
+#include "ui/cabinetaccess.h"
 
 namespace tonvale {
 
 CabinetWidget::CabinetWidget(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+    installCabinetAccessibility();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -39,6 +42,58 @@ void CabinetWidget::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     p.fillRect(e->rect(), Qt::black);
     painter_.paint(p, game_.m.ui, geometryNow(), pressed_, QRectF(e->rect()));
+    if (const Control* f = focusedControl(); f && hasFocus()) {
+        // The focus ring: a light line on a dark one, seen on any picture.
+        const QRectF r = geometryNow().rect(*f).adjusted(1, 1, -1, -1);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0, 0, 0, 200), 4));
+        p.drawRoundedRect(r, 6, 6);
+        p.setPen(QPen(QColor(0xff, 0xe0, 0x66), 2, Qt::DashLine));
+        p.drawRoundedRect(r, 6, 6);
+    }
+}
+
+Control* CabinetWidget::focusedControl() const { return focus_ && focus_->live() ? focus_ : nullptr; }
+
+void CabinetWidget::setFocusedControl(Control* c) {
+    focus_ = c;
+    refresh();
+}
+
+bool CabinetWidget::pressFromKeyboard(Control& c) {
+    if (pressed_ || !c.live()) return false;
+    const bool handled = game_.press(c);
+    emit routed(QString::fromStdString(c.fullName()), Ev::Click, handled);
+    after();
+    return handled;
+}
+
+bool CabinetWidget::focusNextPrevChild(bool next) {
+    // Tab moves over the buttons that can be pressed now, in the order of the panel.
+    std::vector<Control*> ring;
+    for (const CabinetControl& k : cabinetControls(game_.m.ui))
+        if (!k.meter && k.control->live()) ring.push_back(k.control);
+    if (ring.empty()) {
+        setFocusedControl(nullptr);
+        return true;
+    }
+    const auto at = std::find(ring.begin(), ring.end(), focusedControl());
+    const auto n = static_cast<std::ptrdiff_t>(ring.size());
+    std::ptrdiff_t i = at == ring.end() ? (next ? -1 : 0) : at - ring.begin();
+    i = ((i + (next ? 1 : -1)) % n + n) % n;
+    setFocusedControl(ring[static_cast<std::size_t>(i)]);
+    return true;
+}
+
+void CabinetWidget::focusInEvent(QFocusEvent* e) {
+    refresh();
+    QWidget::focusInEvent(e);
+}
+
+void CabinetWidget::focusOutEvent(QFocusEvent* e) {
+    refresh();
+    QWidget::focusOutEvent(e);
 }
 
 CabinetWidget::Look CabinetWidget::lookOf(const Control& c) const {
@@ -57,6 +112,7 @@ CabinetWidget::Look CabinetWidget::lookOf(const Control& c) const {
     if (c.kind != ControlKind::window) l.caption = c.caption;
     l.picture = c.picture;
     l.overlay = c.overlay;
+    l.focused = &c == focus_ && hasFocus();
     return l;
 }
 
@@ -168,6 +224,40 @@ void CabinetWidget::keyPressEvent(QKeyEvent* e) {
         w->setWindowState(w->windowState() ^ Qt::WindowFullScreen);
         return;
     }
+    // Keys that press the cabinet's buttons. The space bar keeps the game's own
+    // rule and goes to the window's key handler like every other key.
+    MainWindow& ui = game_.m.ui;
+    const auto mods = e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (ui.form.enabled && mods == Qt::NoModifier && !e->isAutoRepeat()) {
+        const int key = e->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            pressFromKeyboard(focusedControl() ? *focusedControl() : ui.btnspin);
+            return;
+        }
+        if (key == Qt::Key_Escape && ui.menupic.visible) {
+            game_.mouseMove(ui.form);  // moving off the menu closes it
+            after();
+            return;
+        }
+        if (key == Qt::Key_M) {
+            // The menu opens as the mouse over its button opens it.
+            game_.mouseMove(ui.btnopenmenu);
+            after();
+            return;
+        }
+        for (const CabinetControl& k : cabinetControls(ui)) {
+            if (k.key != key || k.meter) continue;
+            // The help and the pay table are on the menu; their keys reach them
+            // while the menu itself could be opened.
+            if ((k.control == &ui.btnhelp || k.control == &ui.mnuviewpaytable) && !ui.menupic.visible &&
+                ui.btnopenmenu.live()) {
+                game_.mouseMove(ui.btnopenmenu);
+                after();
+            }
+            pressFromKeyboard(*k.control);
+            return;
+        }
+    }
     const int code = keyCodeOf(*e);
     if (code == 0) {
         QWidget::keyPressEvent(e);
@@ -187,7 +277,18 @@ void showControlToolTip(QWidget* widget, const QHelpEvent& help, const Control* 
 bool CabinetWidget::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(e);
-        showControlToolTip(this, *help, controlAt(help->pos()));
+        const Control* c = controlAt(help->pos());
+        // The tooltip names the button and its key.
+        for (const CabinetControl& k : cabinetControls(game_.m.ui)) {
+            if (k.control != c || k.keyName.isEmpty()) continue;
+            const QString own = QString::fromStdString(c->tooltip);
+            QToolTip::showText(
+                help->globalPos(),
+                (own.isEmpty() ? k.name : own) + QStringLiteral("  (key ") + k.keyName + QLatin1Char(')'),
+                this);
+            return true;
+        }
+        showControlToolTip(this, *help, c);
         return true;
     }
     return QWidget::event(e);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/bindings.h"
+#include "ui/cabinetkeys.h"
 #include "ui/cabinetpainter.h"
 #include "ui/qtports.h"
 #include "ui/sprites.h"
@@ -36,7 +37,14 @@ public:
     // Where a control's centre is drawn now (widget coordinates).
     QPointF centreOf(const Control& c) const;
     const Control* pressed() const { return pressed_; }
+    // The control the focus ring is on (Tab, Shift+Tab), or nullptr.
+    Control* focusedControl() const;
+    void setFocusedControl(Control* c);
+    // A press of a control from the keyboard, as a click of the mouse would make it;
+    // false when the control cannot be pressed now.
+    bool pressFromKeyboard(Control& c);
     SpriteCache& sprites() { return sprites_; }
+    Game& game() const { return game_; }
 
     // A timer ticked: show its effect.
     void ticked();
@@ -59,12 +67,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     bool event(QEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     // What the painter draws of one control: a change in any of it is a change of
     // the picture.
     struct Look {
-        bool shown = false, enabled = false, value = false, pressed = false;
+        bool shown = false, enabled = false, value = false, pressed = false, focused = false;
         int left = 0, top = 0, width = 0, height = 0;
         std::string caption, picture, overlay;
         bool operator==(const Look&) const = default;
@@ -83,6 +94,7 @@ private:
     SpriteCache sprites_;
     CabinetPainter painter_{sprites_};
     Control* pressed_ = nullptr;
+    Control* focus_ = nullptr;
     std::vector<Look> looks_;  // as last painted, in the model's paint order
 };
 
