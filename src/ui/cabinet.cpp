@@ -42,7 +42,7 @@ void CabinetWidget::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     p.fillRect(e->rect(), Qt::black);
     painter_.paint(p, game_.m.ui, geometryNow(), pressed_, QRectF(e->rect()));
-    if (const Control* f = focusedControl(); f && hasFocus()) {
+    if (const Control* f = focusedControl()) {
         // The focus ring: a light line on a dark one, seen on any picture.
         const QRectF r = geometryNow().rect(*f).adjusted(1, 1, -1, -1);
         p.setRenderHint(QPainter::Antialiasing);
@@ -112,7 +112,7 @@ CabinetWidget::Look CabinetWidget::lookOf(const Control& c) const {
     if (c.kind != ControlKind::window) l.caption = c.caption;
     l.picture = c.picture;
     l.overlay = c.overlay;
-    l.focused = &c == focus_ && hasFocus();
+    l.focused = &c == focus_;
     return l;
 }
 
@@ -161,6 +161,7 @@ void CabinetWidget::ticked() { after(); }
 
 void CabinetWidget::mousePressEvent(QMouseEvent* e) {
     if (pressed_) return;  // one press at a time; further buttons are ignored
+    focus_ = nullptr;      // the mouse took over: the focus ring goes
     Control& c = target(e->position());
     pressed_ = &c;
     refresh();

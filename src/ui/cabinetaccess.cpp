@@ -108,7 +108,8 @@ void installCabinetAccessibility() {
     (void)installed;
 }
 
-CabinetAccessible::CabinetAccessible(CabinetWidget* cabinet) : QAccessibleWidget(cabinet, QAccessible::Client) {
+CabinetAccessible::CabinetAccessible(CabinetWidget* cabinet)
+    : QAccessibleWidget(cabinet, QAccessible::Client) {
     setText(QAccessible::Name, QStringLiteral("Tonvale cabinet"));
 }
 
@@ -122,7 +123,8 @@ int CabinetAccessible::childCount() const {
 QAccessibleInterface* CabinetAccessible::child(int index) const {
     if (index < 0 || index >= childCount()) return nullptr;
     auto& ids = childIds()[cabinet()];
-    if (ids.size() < static_cast<std::size_t>(childCount())) ids.resize(static_cast<std::size_t>(childCount()), 0);
+    if (ids.size() < static_cast<std::size_t>(childCount()))
+        ids.resize(static_cast<std::size_t>(childCount()), 0);
     QAccessible::Id& id = ids[static_cast<std::size_t>(index)];
     if (id == 0 || !QAccessible::accessibleInterface(id)) {
         // Registered interfaces are owned by Qt's cache and kept for the widget's life.

@@ -6,7 +6,9 @@ std::vector<CabinetControl> cabinetControls(MainWindow& ui) {
     const auto b = [](Control& c, const char* name, int key, const char* keyName) {
         return CabinetControl{&c, QString::fromUtf8(name), key, QString::fromUtf8(keyName), false};
     };
-    const auto m = [](Control& c, const char* name) { return CabinetControl{&c, QString::fromUtf8(name), 0, {}, true}; };
+    const auto m = [](Control& c, const char* name) {
+        return CabinetControl{&c, QString::fromUtf8(name), 0, {}, true};
+    };
     return {
         b(ui.btncredit, "Insert $50", Qt::Key_I, "I"),
         b(ui.btnlines, "Select ways", Qt::Key_W, "W"),

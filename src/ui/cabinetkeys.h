@@ -19,5 +19,4 @@ struct CabinetControl {
 // Every control a player deals with, in Tab order (buttons) then the meters.
 std::vector<CabinetControl> cabinetControls(MainWindow& ui);
 
-
 }  // namespace tonvale

@@ -110,7 +110,8 @@ TEST(Access, ScreenReadersFindTheButtonsAndTheMetersWithTheirAmounts) {
     const QString before = credit->text(QAccessible::Value);
     rig.game.press(rig.ui().btncredit);
     EXPECT_NE(credit->text(QAccessible::Value), before);
-    EXPECT_EQ(credit->text(QAccessible::Value), QString::fromStdString(rig.ui().Lblcredit.caption).simplified());
+    EXPECT_EQ(credit->text(QAccessible::Value),
+              QString::fromStdString(rig.ui().Lblcredit.caption).simplified());
     EXPECT_TRUE(credit->text(QAccessible::Value).startsWith(QStringLiteral("$")));
 
     // The red bet lies on the closed gamble panel: out of sight.
