@@ -38,8 +38,8 @@ void AuxWindows::bind(Bindings& b) {
 }
 
 void AuxWindows::btnhelp_Click() {
-    g_.m.ports.desktop.message(kHelpTitle, std::string(kHelpText) + "\r\r" + kKeysHelp, MsgIcon::information,
-                               MsgButtons::ok);
+    g_.m.ports.desktop.message(kHelpTitle, std::string(kHelpText) + "\r" + kKeysHelp + "\r",
+                               MsgIcon::information, MsgButtons::ok);
 }
 
 bool AuxWindows::IsWebConnected() { return g_.m.ports.desktop.isConnected(); }

@@ -19,7 +19,7 @@ std::vector<std::string> linesOf(const std::string& text) {
     return out;
 }
 
-TEST(Help, ElevenLinesInAnInformationBox) {
+TEST(Help, ElevenLinesInAnInformationBoxThenTheKeys) {
     Rig r;
     r.load();
     r.game.mouseMove(r.ui().btnopenmenu);
@@ -30,8 +30,11 @@ TEST(Help, ElevenLinesInAnInformationBox) {
     EXPECT_EQ(box.icon, MsgIcon::information);
     EXPECT_EQ(box.text.find('\n'), std::string::npos);
     const auto lines = linesOf(box.text);
-    ASSERT_EQ(lines.size(), 11u);
+    // The game's eleven lines, a blank one, and the keys of the desktop game.
+    ASSERT_EQ(lines.size(), 13u);
     EXPECT_EQ(lines[8], "Clicking on 'Select Bet' will simply toggle your bet 1,2,5,10 or 20 . ");
+    EXPECT_EQ(lines[11], "");
+    EXPECT_EQ(lines[12], kKeysHelp);
     EXPECT_TRUE(r.sounds().empty());
 }
 
