@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "cli/input.h"
 #include "eval/paytable.h"
 #include "spin/strips.h"
 
@@ -40,11 +41,11 @@ std::optional<std::string> parseStops(const std::string& text, EvalCase& c) {
     std::string part;
     while (std::getline(ss, part, ',')) parts.push_back(part);
     if (parts.size() != 5 || (!text.empty() && text.back() == ','))
-        return "stops '" + text + "' are not five numbers A,B,C,D,E";
+        return "stops " + excerpt(text) + " are not five numbers A,B,C,D,E";
     for (int r = 0; r < 5; ++r)
         if (!toInt(parts[static_cast<std::size_t>(r)], c.stops[r]))
-            return "stop '" + parts[static_cast<std::size_t>(r)] + "' of reel " + std::to_string(r + 1) +
-                   " is not a number";
+            return "stop " + excerpt(parts[static_cast<std::size_t>(r)]) + " of reel " +
+                   std::to_string(r + 1) + " is not a number";
     return std::nullopt;
 }
 
@@ -54,13 +55,13 @@ std::optional<std::string> parseCaseLine(const std::string& line, EvalCase& c) {
     std::string w;
     while (in >> w) words.push_back(w);
     if (words.size() < 3 || words.size() > 4)
-        return "line '" + line + "' is not 'A,B,C,D,E WAYS BET BELLCOIN'";
+        return "line " + excerpt(line) + " is not 'A,B,C,D,E WAYS BET BELLCOIN'";
     if (auto e = parseStops(words[0], c)) return e;
-    if (!toInt(words[1], c.ways)) return "ways '" + words[1] + "' is not a number";
-    if (!toInt(words[2], c.bet)) return "bet '" + words[2] + "' is not a number";
+    if (!toInt(words[1], c.ways)) return "ways " + excerpt(words[1]) + " is not a number";
+    if (!toInt(words[2], c.bet)) return "bet " + excerpt(words[2]) + " is not a number";
     c.bellcoin = 1;
     if (words.size() == 4 && !toInt(words[3], c.bellcoin))
-        return "bellcoin '" + words[3] + "' is not a number";
+        return "bellcoin " + excerpt(words[3]) + " is not a number";
     return checkCase(c);
 }
 
@@ -106,7 +107,7 @@ int evalLines(std::istream& in, std::ostream& out, std::ostream& err) {
     int number = 0;
     while (std::getline(in, line)) {
         ++number;
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        if (isBlankLine(line)) continue;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         EvalCase c;
         if (auto e = parseCaseLine(line, c)) {

@@ -9,6 +9,7 @@
 
 #include "cli/evalcmd.h"
 #include "cli/historycmd.h"
+#include "cli/input.h"
 #include "cli/rtpcmd.h"
 #include "cli/scenario.h"
 #include "cli/simcmd.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     // At most one subcommand; none is refused after parsing, so that an unknown
     // option is named as such rather than reported as a missing subcommand.
     app.require_subcommand(0, 1);
+    // Numbers are plain decimals: "-1" and "0x10" are refused, not read as others.
+    const CLI::Validator decimal(decimalProblem, "DECIMAL");
 
     // eval
     auto* eval = app.add_subcommand("eval", "The pays of given stops, as JSON");
@@ -32,9 +35,10 @@ int main(int argc, char** argv) {
     EvalCase evalCase;
     eval->add_option("--stops", stops,
                      "Stops of reels 1..5, A,B,C,D,E (1..22); none: one case a line from stdin");
-    eval->add_option("--ways", evalCase.ways, "3, 9, 27, 81 or 243");
-    eval->add_option("--bet", evalCase.bet, "1, 2, 5, 10 or 20 cents");
-    eval->add_option("--bellcoin", evalCase.bellcoin, "1: a bell on reel 3 counts; 2: it does not");
+    eval->add_option("--ways", evalCase.ways, "3, 9, 27, 81 or 243")->check(decimal);
+    eval->add_option("--bet", evalCase.bet, "1, 2, 5, 10 or 20 cents")->check(decimal);
+    eval->add_option("--bellcoin", evalCase.bellcoin, "1: a bell on reel 3 counts; 2: it does not")
+        ->check(decimal);
 
     // play
     auto* play = app.add_subcommand("play", "Play a scenario script on the headless machine");
@@ -43,12 +47,13 @@ int main(int argc, char** argv) {
     std::string script;
     bool reportSaves = false;
     std::int64_t replay = 0;
-    play->add_option("--seed", seed, "Seed of the random draws");
+    play->add_option("--seed", seed, "Seed of the random draws")->check(decimal);
     play->add_option("--store", storePath, "Store file (a database; default: in memory)");
     play->add_flag("--report-saves", reportSaves, "Print a line for every save at a settled point");
     play->add_option("--replay", replay,
                      "Play the recorded spin with this id (tonvale-cli history) again, on a store in memory; "
-                     "--store names the store that holds it (default: the game's)");
+                     "--store names the store that holds it (default: the game's)")
+        ->check(decimal);
     play->add_option("script", script, "Script file, or - for standard input");
 
     // history
@@ -56,18 +61,22 @@ int main(int argc, char** argv) {
     HistoryOptions historyOptions;
     history->add_option("--store", historyOptions.store, "Store file (default: the game's)");
     history->add_option("--player", historyOptions.player, "Player 1..6 (default: all)")
+        ->check(decimal)
         ->check(CLI::Range(1, 6));
-    history->add_option("--limit", historyOptions.limit, "The last N plays (default 1000)");
+    history->add_option("--limit", historyOptions.limit, "The last N plays (default 1000)")->check(decimal);
     history->add_flag("--json", historyOptions.json, "JSON instead of a table");
 
     // rtp
     auto* rtp = app.add_subcommand("rtp", "Exact return figures over every stop combination");
     RtpOptions rtpOptions;
     rtp->add_option("--ways", rtpOptions.ways, "3, 9, 27, 81 or 243, one or more (default: all)")
+        ->check(decimal)
         ->check(CLI::IsMember({3, 9, 27, 81, 243}));
     rtp->add_option("--payout", rtpOptions.levels, "Payout level 1, 2 or 3, one or more (default: all)")
+        ->check(decimal)
         ->check(CLI::IsMember({1, 2, 3}));
     rtp->add_option("--bet", rtpOptions.bet, "1, 2, 5, 10 or 20 cents")
+        ->check(decimal)
         ->check(CLI::IsMember({1, 2, 5, 10, 20}));
     rtp->add_flag("--json", rtpOptions.json, "JSON instead of a table");
 
@@ -77,13 +86,18 @@ int main(int argc, char** argv) {
     SimOptions simOptions;
     sim->add_option("--spins", simOptions.spins, "Paid spins to play")
         ->required()
+        ->check(decimal)
         ->check(CLI::Range(1LL, 1000000000LL));
-    sim->add_option("--seed", simOptions.seed, "Seed of the random draws");
+    sim->add_option("--seed", simOptions.seed, "Seed of the random draws")->check(decimal);
     sim->add_option("--ways", simOptions.ways, "3, 9, 27, 81 or 243")
+        ->check(decimal)
         ->check(CLI::IsMember({3, 9, 27, 81, 243}));
     sim->add_option("--bet", simOptions.bet, "1, 2, 5, 10 or 20 cents")
+        ->check(decimal)
         ->check(CLI::IsMember({1, 2, 5, 10, 20}));
-    sim->add_option("--payout", simOptions.payout, "Payout level 1, 2 or 3")->check(CLI::IsMember({1, 2, 3}));
+    sim->add_option("--payout", simOptions.payout, "Payout level 1, 2 or 3")
+        ->check(decimal)
+        ->check(CLI::IsMember({1, 2, 3}));
     sim->add_flag("--json", simOptions.json, "JSON instead of a report");
     sim->add_option("--store", simOptions.store, "Save into this store file (default: a store in memory)");
     sim->add_flag("--player", simOptions.player,

@@ -6,12 +6,15 @@
 #include <sstream>
 #include <vector>
 
+#include "cli/input.h"
 #include "core/fields.h"
 #include "core/store.h"
 
 namespace tonvale {
 
 namespace {
+
+constexpr std::int64_t kLongestAdvanceMs = 24LL * 60 * 60 * 1000;
 
 std::vector<std::string> words(const std::string& line) {
     std::istringstream in(line);
@@ -26,16 +29,15 @@ std::vector<std::string> words(const std::string& line) {
 std::string restAfter(const std::string& line, int count) {
     std::size_t pos = 0;
     for (int i = 0; i < count; ++i) {
-        pos = line.find_first_not_of(" \t", pos);
-        pos = line.find_first_of(" \t", pos);
+        pos = line.find_first_not_of(kBlanks, pos);
+        pos = line.find_first_of(kBlanks, pos);
         if (pos == std::string::npos) return "";
     }
     std::string rest = line.substr(pos);
-    const auto first = rest.find_first_not_of(" \t");
+    const auto first = rest.find_first_not_of(kBlanks);
     if (first == std::string::npos) return "";
     rest = rest.substr(first);
-    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r'))
-        rest.pop_back();
+    while (!rest.empty() && kBlanks.find(rest.back()) != std::string_view::npos) rest.pop_back();
     if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') rest = rest.substr(1, rest.size() - 2);
     return rest;
 }
@@ -108,7 +110,9 @@ int ScenarioRunner::run(std::istream& script, const std::string& scriptName) {
     while (std::getline(script, line)) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const auto first = line.find_first_not_of(" \t");
+        // Blank means what the word split sees as blank, so a line of only \v or \f
+        // is skipped and never reaches a command with no words.
+        const auto first = line.find_first_not_of(kBlanks);
         if (first == std::string::npos || line[first] == '#') continue;
         bool failedExpectation = false;
         if (auto error = command(line.substr(first), failedExpectation)) {
@@ -121,12 +125,18 @@ int ScenarioRunner::run(std::istream& script, const std::string& scriptName) {
         }
         if (game_->m.ended) break;
     }
+    if (script.bad()) {
+        // A folder, or a file that cannot be read to its end.
+        err_ << scriptName << ": cannot read the script\n";
+        return 2;
+    }
     for (const std::string& e : platform_->random.errors) err_ << scriptName << ": " << e << '\n';
     return failed ? 1 : 0;
 }
 
 std::optional<std::string> ScenarioRunner::command(const std::string& line, bool& failedExpectation) {
     const std::vector<std::string> w = words(line);
+    if (w.empty()) return std::nullopt;
     const std::string& cmd = w[0];
     Game& g = *game_;
     HeadlessPlatform& p = *platform_;
@@ -135,7 +145,7 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
         std::vector<int> values;
         for (std::size_t i = 1; i < w.size(); ++i) {
             std::int64_t v = 0;
-            if (!toInt(w[i], v) || v < 1 || v > 1000000) return "draws: '" + w[i] + "' is not a draw";
+            if (!toInt(w[i], v) || v < 1 || v > 1000000) return "draws: " + excerpt(w[i]) + " is not a draw";
             values.push_back(static_cast<int>(v));
         }
         p.random.script(values);
@@ -150,7 +160,7 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
         else if (w[1] == "no")
             p.desktop.answers.push_back(Answer::no);
         else
-            return "answer: unknown answer '" + w[1] + "'";
+            return "answer: unknown answer " + excerpt(w[1]);
         return std::nullopt;
     }
     if (cmd == "store") {
@@ -165,18 +175,18 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
     start();
     if (cmd == "set") {
         if (w.size() < 3) return "set takes NAME VALUE";
-        if (!writeName(g, w[1], restAfter(line, 2))) return "set: unknown name or bad value '" + w[1] + "'";
+        if (!writeName(g, w[1], restAfter(line, 2))) return "set: unknown name or bad value " + excerpt(w[1]);
         return std::nullopt;
     }
     if (cmd == "call") {
         if (w.size() != 2) return "call takes ROUTINE";
-        if (!g.callRoutine(w[1])) return "call: unknown routine '" + w[1] + "'";
+        if (!g.callRoutine(w[1])) return "call: unknown routine " + excerpt(w[1]);
         return std::nullopt;
     }
     if (cmd == "press" || cmd == "move" || cmd == "down" || cmd == "up" || cmd == "click") {
         if (w.size() < 2 || w.size() > 3) return cmd + " takes CONTROL [INDEX]";
         Control* c = control(w[1], w.size() == 3 ? w[2] : "");
-        if (!c) return cmd + ": unknown control '" + w[1] + (w.size() == 3 ? "(" + w[2] + ")" : "") + "'";
+        if (!c) return cmd + ": unknown control " + excerpt(w[1] + (w.size() == 3 ? "(" + w[2] + ")" : ""));
         bool handled = false;
         if (cmd == "press")
             handled = g.press(*c);
@@ -195,7 +205,7 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
         std::int64_t code = 0;
         if (w.size() < 2 || w.size() > 3 || !toInt(w[1], code)) return "key takes a key code [CONTROL]";
         Control* target = w.size() == 3 ? findControl(g, w[2], 0) : &g.m.ui.form;
-        if (!target) return "key: unknown control '" + w[2] + "'";
+        if (!target) return "key: unknown control " + excerpt(w[2]);
         g.keyPress(*target, static_cast<int>(code));
         return std::nullopt;
     }
@@ -203,13 +213,16 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
         // Each character of the text as a key press on the control (no Enter).
         if (w.size() < 3) return "type takes CONTROL TEXT";
         Control* target = findControl(g, w[1], 0);
-        if (!target) return "type: unknown control '" + w[1] + "'";
+        if (!target) return "type: unknown control " + excerpt(w[1]);
         for (char ch : restAfter(line, 2)) g.keyPress(*target, static_cast<unsigned char>(ch));
         return std::nullopt;
     }
     if (cmd == "advance") {
         std::int64_t ms = 0;
-        if (w.size() != 2 || !toInt(w[1], ms) || ms < 0) return "advance takes milliseconds";
+        // At most a day a line: the virtual clock never leaves its range, and every
+        // timer tick in between runs, so a huge step would never end.
+        if (w.size() != 2 || !toInt(w[1], ms) || ms < 0 || ms > kLongestAdvanceMs)
+            return "advance takes milliseconds, 0 to " + std::to_string(kLongestAdvanceMs);
         p.time.advance(ms);
         return std::nullopt;
     }
@@ -217,7 +230,7 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
         if (w.size() < 2) return "show takes NAME ...";
         for (std::size_t i = 1; i < w.size(); ++i) {
             auto v = readName(g, w[i]);
-            if (!v) return "show: unknown name '" + w[i] + "'";
+            if (!v) return "show: unknown name " + excerpt(w[i]);
             out_ << w[i] << " = " << *v << '\n';
         }
         return std::nullopt;
@@ -225,7 +238,7 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
     if (cmd == "expect") {
         if (w.size() < 2) return "expect takes NAME VALUE";
         auto v = readName(g, w[1]);
-        if (!v) return "expect: unknown name '" + w[1] + "'";
+        if (!v) return "expect: unknown name " + excerpt(w[1]);
         const std::string wanted = restAfter(line, 2);
         if (*v != wanted) {
             out_ << "expect " << w[1] << ": wanted '" << wanted << "', got '" << *v << "'\n";
@@ -252,7 +265,7 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
             out_ << "link " << p.desktop.links[linksShown_] << '\n';
         return std::nullopt;
     }
-    return "unknown command '" + cmd + "'";
+    return "unknown command " + excerpt(cmd);
 }
 
 }  // namespace tonvale

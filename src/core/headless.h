@@ -86,6 +86,7 @@ public:
         links.push_back(link);
         return linkResult;
     }
+    std::string linkFailure() override { return linkError; }
     bool isConnected() override { return connected; }
     void quit() override { quitCalled = true; }
 
@@ -100,6 +101,7 @@ public:
     std::vector<std::string> links;
     bool connected = true;
     bool linkResult = true;
+    std::string linkError = "no program opens such links";
     bool quitCalled = false;
 };
 

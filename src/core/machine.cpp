@@ -36,7 +36,11 @@ void Machine::showCredit() {
 void Machine::showTotalBet() { ui.lbllast.caption = totalBetCaption(s.stake()); }
 
 void Machine::hideFlashers() {
-    for (int cell = 1; cell <= 15; ++cell) ui.flasher[cell].visible = false;
+    // A hidden frame forgets its multiplier badge; the wild animation draws it anew.
+    for (int cell = 1; cell <= 15; ++cell) {
+        ui.flasher[cell].visible = false;
+        ui.flasher[cell].overlay.clear();
+    }
 }
 
 std::int64_t Machine::creditHeld() const {

@@ -74,7 +74,8 @@ public:
     // A modal message box; yes/no boxes default to No.
     virtual Answer message(const std::string& title, const std::string& text, MsgIcon icon,
                            MsgButtons buttons) = 0;
-    virtual bool openLink(const std::string& link) = 0;  // false when the desktop refuses
+    virtual bool openLink(const std::string& link) = 0;      // false when the desktop refuses
+    virtual std::string linkFailure() { return "unknown"; }  // why the last openLink failed, in words
     virtual bool isConnected() = 0;
     virtual void quit() = 0;  // end the program: no handler runs after this
 };

@@ -65,6 +65,9 @@ void Evaluation::checkwins() {
     for (int cell = 1; cell <= 15; ++cell) {
         Control& f = ui.flasher[static_cast<std::size_t>(cell)];
         f.picture = "ImageList3/" + std::to_string(kFlasherNeutral);
+        // A multiplier drawn over a wild of an earlier spin must not ride on the
+        // frame of whatever symbol lands in this cell next.
+        f.overlay.clear();
         f.visible = false;
     }
 

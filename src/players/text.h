@@ -6,7 +6,8 @@
 
 namespace tonvale {
 
-// ASCII letters in upper case; every other character as it is.
+// Full Unicode upper case ("josé" -> "JOSÉ", "straße" -> "STRASSE"); bytes
+// that are not UTF-8 are kept as they are.
 std::string upperCase(std::string text);
 // Characters (UTF-8 code points), not bytes.
 std::size_t characterCount(const std::string& text);

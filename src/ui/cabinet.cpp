@@ -2,22 +2,29 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 
 #include "core/game.h"
+#include "ui/cabinetaccess.h"
 
 namespace tonvale {
 
 CabinetWidget::CabinetWidget(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+    installCabinetAccessibility();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(minimumSizeHint());
 }
 
 QSize CabinetWidget::sizeHint() const { return QSize(MainWindow::kWidth / 15, MainWindow::kHeight / 15); }
+// Two thirds of the natural size: the smallest meter text is still about ten
+// pixels high there. The picture keeps its shape at any size (bars fill the rest).
 QSize CabinetWidget::minimumSizeHint() const {
-    return QSize(MainWindow::kWidth / 60, MainWindow::kHeight / 60);
+    return QSize(MainWindow::kWidth * 2 / 45, MainWindow::kHeight * 2 / 45);
 }
 
 ViewGeometry CabinetWidget::geometryNow() const { return ViewGeometry(QSizeF(size()), devicePixelRatioF()); }
@@ -35,15 +42,131 @@ Control& CabinetWidget::target(QPointF pos) const {
     return c ? *c : game_.m.ui.form;
 }
 
-void CabinetWidget::paintEvent(QPaintEvent*) {
+void CabinetWidget::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::black);
-    painter_.paint(p, game_.m.ui, geometryNow(), pressed_,
-                   [this](const Control& c) { return game_.pressable(c); });
+    p.fillRect(e->rect(), Qt::black);
+    painter_.paint(
+        p, game_.m.ui, geometryNow(), pressed_, [this](const Control& c) { return game_.pressable(c); },
+        QRectF(e->rect()));
+    if (const Control* f = focusedControl()) {
+        // The focus ring: a light line on a dark one, seen on any picture.
+        const QRectF r = geometryNow().rect(*f).adjusted(1, 1, -1, -1);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0, 0, 0, 200), 4));
+        p.drawRoundedRect(r, 6, 6);
+        p.setPen(QPen(QColor(0xff, 0xe0, 0x66), 2, Qt::DashLine));
+        p.drawRoundedRect(r, 6, 6);
+    }
+}
+
+bool CabinetWidget::pressable(const Control& c) const { return game_.pressable(c); }
+
+Control* CabinetWidget::focusedControl() const {
+    return focus_ && game_.pressable(*focus_) ? focus_ : nullptr;
+}
+
+void CabinetWidget::setFocusedControl(Control* c) {
+    focus_ = c;
+    refresh();
+}
+
+bool CabinetWidget::pressFromKeyboard(Control& c) {
+    if (pressed_ || !game_.pressable(c)) return false;
+    const bool handled = game_.press(c);
+    emit routed(QString::fromStdString(c.fullName()), Ev::Click, handled);
+    after();
+    return handled;
+}
+
+bool CabinetWidget::focusNextPrevChild(bool next) {
+    // Tab moves over the buttons that can be pressed now, in the order of the panel.
+    std::vector<Control*> ring;
+    for (const CabinetControl& k : cabinetControls(game_.m.ui))
+        if (!k.meter && game_.pressable(*k.control)) ring.push_back(k.control);
+    if (ring.empty()) {
+        setFocusedControl(nullptr);
+        return true;
+    }
+    const auto at = std::find(ring.begin(), ring.end(), focusedControl());
+    const auto n = static_cast<std::ptrdiff_t>(ring.size());
+    std::ptrdiff_t i = at == ring.end() ? (next ? -1 : 0) : at - ring.begin();
+    i = ((i + (next ? 1 : -1)) % n + n) % n;
+    setFocusedControl(ring[static_cast<std::size_t>(i)]);
+    return true;
+}
+
+void CabinetWidget::focusInEvent(QFocusEvent* e) {
+    refresh();
+    QWidget::focusInEvent(e);
+}
+
+void CabinetWidget::focusOutEvent(QFocusEvent* e) {
+    refresh();
+    QWidget::focusOutEvent(e);
+}
+
+CabinetWidget::Look CabinetWidget::lookOf(const Control& c) const {
+    Look l;
+    const bool parentShown = !c.parent || c.parent->shown();
+    l.pressed = &c == pressed_ && c.kind == ControlKind::picbutton && parentShown;
+    l.shown = c.shown() || l.pressed;
+    if (!l.shown) return l;  // a hidden control looks the same whatever it holds
+    l.enabled = c.enabled;
+    // Dimming follows the game's rule of what a press can do, which reads more
+    // than the control's own fields: a change of it must repaint the control.
+    l.available = game_.pressable(c);
+    l.value = c.value;
+    l.left = c.absLeft();
+    l.top = c.absTop();
+    l.width = c.width;
+    l.height = c.height;
+    // The window's caption is its title bar, not part of the picture.
+    if (c.kind != ControlKind::window) l.caption = c.caption;
+    l.picture = c.picture;
+    l.overlay = c.overlay;
+    l.focused = &c == focus_;
+    return l;
+}
+
+QRect CabinetWidget::paintedArea(const Control& c, const Look& look) const {
+    if (!look.shown || look.width <= 0 || look.height <= 0) return {};
+    const ViewGeometry g = geometryNow();
+    QRectF r = g.rect(look.left, look.top, look.width, look.height);
+    for (const Control* a = c.parent; a && a->parent; a = a->parent) r &= g.rect(*a);
+    if (r.isEmpty()) return {};
+    return r.toAlignedRect().adjusted(-3, -3, 3, 3) & rect();
+}
+
+QRegion CabinetWidget::changedArea() {
+    const auto& all = game_.m.ui.all();
+    QRegion dirty;
+    if (looks_.size() != all.size()) {
+        looks_.assign(all.size(), Look{});
+        dirty = rect();
+    }
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        Look now = lookOf(*all[i]);
+        if (now == looks_[i]) continue;
+        dirty += paintedArea(*all[i], looks_[i]);
+        dirty += paintedArea(*all[i], now);
+        looks_[i] = std::move(now);
+    }
+    return dirty;
+}
+
+void CabinetWidget::refresh() {
+    const QRegion dirty = changedArea();
+    if (!dirty.isEmpty()) update(dirty);
+}
+
+void CabinetWidget::presentNow() {
+    const QRegion dirty = changedArea();
+    if (!dirty.isEmpty() && isVisible()) repaint(dirty);
 }
 
 void CabinetWidget::after() {
-    update();
+    refresh();
     emit modelTouched();
 }
 
@@ -51,9 +174,10 @@ void CabinetWidget::ticked() { after(); }
 
 void CabinetWidget::mousePressEvent(QMouseEvent* e) {
     if (pressed_) return;  // one press at a time; further buttons are ignored
+    focus_ = nullptr;      // the mouse took over: the focus ring goes
     Control& c = target(e->position());
     pressed_ = &c;
-    update();
+    refresh();
     const bool handled = game_.mouseDown(c);
     emit routed(QString::fromStdString(c.fullName()), Ev::MouseDown, handled);
     after();
@@ -101,10 +225,11 @@ int keyCodeOf(const QKeyEvent& e) {
         default:
             break;
     }
-    const QString text = e.text();
-    if (text.size() != 1) return 0;
-    const char16_t ch = text.at(0).unicode();
-    return ch < 256 ? static_cast<int>(ch) : 0;
+    // Any one character, in any alphabet (a pair of UTF-16 halves is one character).
+    const QList<uint> points = e.text().toUcs4();
+    if (points.size() != 1) return 0;
+    const uint ch = points.front();
+    return ch <= 0x10FFFF ? static_cast<int>(ch) : 0;
 }
 
 void CabinetWidget::keyPressEvent(QKeyEvent* e) {
@@ -112,6 +237,40 @@ void CabinetWidget::keyPressEvent(QKeyEvent* e) {
         QWidget* w = window();
         w->setWindowState(w->windowState() ^ Qt::WindowFullScreen);
         return;
+    }
+    // Keys that press the cabinet's buttons. The space bar keeps the game's own
+    // rule and goes to the window's key handler like every other key.
+    MainWindow& ui = game_.m.ui;
+    const auto mods = e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (ui.form.enabled && mods == Qt::NoModifier && !e->isAutoRepeat()) {
+        const int key = e->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            pressFromKeyboard(focusedControl() ? *focusedControl() : ui.btnspin);
+            return;
+        }
+        if (key == Qt::Key_Escape && ui.menupic.visible) {
+            game_.mouseMove(ui.form);  // moving off the menu closes it
+            after();
+            return;
+        }
+        if (key == Qt::Key_M) {
+            // The menu opens as the mouse over its button opens it.
+            game_.mouseMove(ui.btnopenmenu);
+            after();
+            return;
+        }
+        for (const CabinetControl& k : cabinetControls(ui)) {
+            if (k.key != key || k.meter) continue;
+            // The help and the pay table are on the menu; their keys reach them
+            // while the menu itself could be opened.
+            if ((k.control == &ui.btnhelp || k.control == &ui.mnuviewpaytable) && !ui.menupic.visible &&
+                game_.pressable(ui.btnopenmenu)) {
+                game_.mouseMove(ui.btnopenmenu);
+                after();
+            }
+            pressFromKeyboard(*k.control);
+            return;
+        }
     }
     const int code = keyCodeOf(*e);
     if (code == 0) {
@@ -132,7 +291,18 @@ void showControlToolTip(QWidget* widget, const QHelpEvent& help, const Control* 
 bool CabinetWidget::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(e);
-        showControlToolTip(this, *help, controlAt(help->pos()));
+        const Control* c = controlAt(help->pos());
+        // The tooltip names the button and its key.
+        for (const CabinetControl& k : cabinetControls(game_.m.ui)) {
+            if (k.control != c || k.keyName.isEmpty()) continue;
+            const QString own = QString::fromStdString(c->tooltip);
+            QToolTip::showText(
+                help->globalPos(),
+                (own.isEmpty() ? k.name : own) + QStringLiteral("  (key ") + k.keyName + QLatin1Char(')'),
+                this);
+            return true;
+        }
+        showControlToolTip(this, *help, c);
         return true;
     }
     return QWidget::event(e);

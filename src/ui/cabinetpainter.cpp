@@ -109,7 +109,7 @@ bool CabinetPainter::drawPicture(QPainter& p, const std::string& picture, const 
 }
 
 void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed,
-                           const Availability& available) {
+                           const Availability& available, const QRectF& dirty) {
     g_ = g;
     available_ = available;
     p.save();
@@ -127,6 +127,10 @@ void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry
         // Containers clip what they hold.
         QRectF clip = area;
         for (const Control* a = c->parent; a && a->parent; a = a->parent) clip &= g_.snapped(g_.rect(*a));
+        if (!dirty.isEmpty() && !(clip & g_.rect(*c).adjusted(-3, -3, 3, 3)).intersects(dirty)) {
+            p.restore();
+            continue;
+        }
         p.setClipRect(clip);
         paintControl(p, ui, *c, pressedLook);
         p.restore();

@@ -51,11 +51,12 @@ public:
     // without one, a button is available while it is enabled.
     using Availability = std::function<bool(const Control&)>;
 
-    // Paints the whole frame. `pressed` is the picture button held down, drawn with
-    // its pressed picture even while the model hides it. Every button that a press
-    // would not act on is painted dimmed.
+    // Paints the frame. `pressed` is the picture button held down, drawn with its
+    // pressed picture even while the model hides it. Every button that a press
+    // would not act on is painted dimmed. With a `dirty` rectangle only the
+    // controls that reach into it are drawn.
     void paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed = nullptr,
-               const Availability& available = {});
+               const Availability& available = {}, const QRectF& dirty = QRectF());
 
 private:
     bool dimmed(const Control& c) const { return available_ ? !available_(c) : !c.enabled; }

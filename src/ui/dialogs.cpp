@@ -1,8 +1,10 @@
 #include "ui/dialogs.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -85,6 +87,9 @@ Control* ModelDialog::focusedControl() const { return focus_ && focusable(*focus
 
 void ModelDialog::setFocusedControl(Control* c) {
     focus_ = c;
+    // Input methods compose only while a text box has the keyboard.
+    setAttribute(Qt::WA_InputMethodEnabled, c && c->kind == ControlKind::textbox);
+    if (QGuiApplication::inputMethod()) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
     update();
 }
 
@@ -232,9 +237,18 @@ void ModelDialog::moveInGroup(int step) {
 void ModelDialog::keyPressEvent(QKeyEvent* e) {
     Control* f = focusedControl();
     if (f && f->kind == ControlKind::textbox) {
+        if (e->matches(QKeySequence::Paste)) {
+            if (const QClipboard* clip = QGuiApplication::clipboard()) type(*f, clip->text());
+            return;
+        }
         if (const int code = keyCodeOf(*e)) {
             game_.keyPress(*f, code);
             after();
+            return;
+        }
+        // A key that types more than one character (a dead key's result, a compose).
+        if (!e->text().isEmpty() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            type(*f, e->text());
             return;
         }
     }
@@ -254,6 +268,43 @@ void ModelDialog::keyPressEvent(QKeyEvent* e) {
             return;
         default:
             QWidget::keyPressEvent(e);
+    }
+}
+
+void ModelDialog::type(Control& box, const QString& text) {
+    for (const uint cp : text.toUcs4()) {
+        // Line breaks and other control characters of pasted text are left out, so
+        // a paste never stands in for Enter.
+        if (cp < 32 || cp == 127) continue;
+        if (focusedControl() != &box) break;  // a handler moved the keyboard away
+        game_.keyPress(box, static_cast<int>(cp));
+    }
+    after();
+}
+
+void ModelDialog::inputMethodEvent(QInputMethodEvent* e) {
+    Control* f = focusedControl();
+    if (f && f->kind == ControlKind::textbox && !e->commitString().isEmpty()) type(*f, e->commitString());
+    e->accept();
+}
+
+QVariant ModelDialog::inputMethodQuery(Qt::InputMethodQuery query) const {
+    const Control* f = focusedControl();
+    const bool box = f && f->kind == ControlKind::textbox;
+    switch (query) {
+        case Qt::ImEnabled:
+            return box;
+        case Qt::ImCursorRectangle:
+            return box ? geometryNow().rect(*f).toRect() : QRect();
+        case Qt::ImSurroundingText:
+            return box ? QString::fromStdString(f->caption) : QString();
+        case Qt::ImCursorPosition:
+        case Qt::ImAnchorPosition:
+            return box ? static_cast<int>(QString::fromStdString(f->caption).size()) : 0;
+        case Qt::ImHints:
+            return static_cast<int>(Qt::ImhNoPredictiveText);
+        default:
+            return QWidget::inputMethodQuery(query);
     }
 }
 

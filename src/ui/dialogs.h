@@ -24,6 +24,7 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
     Control& form() { return form_; }
     ViewGeometry geometryNow() const;
@@ -50,6 +51,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
     bool focusNextPrevChild(bool next) override;
@@ -82,6 +84,8 @@ private:
     void moveFocus(bool forward);
     void moveInGroup(int step);
     void activate(Control& c);
+    // Types text into a text box, one character at a time as its key handler takes them.
+    void type(Control& box, const QString& text);
     void after();
     void centreOnScreen();
 

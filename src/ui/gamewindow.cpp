@@ -22,7 +22,7 @@ GameWindow::GameWindow(Game& game, QWidget* parent)
     connect(cabinet_, &CabinetWidget::modelTouched, this, &GameWindow::sync);
     // What the other windows do shows on the cabinet too (the player's name, the credit).
     connect(dialogs_, &Dialogs::modelTouched, this, &GameWindow::sync);
-    connect(dialogs_, &Dialogs::modelTouched, cabinet_, qOverload<>(&QWidget::update));
+    connect(dialogs_, &Dialogs::modelTouched, cabinet_, &CabinetWidget::refresh);
     setWindowTitle(QString::fromStdString(game_.m.ui.form.caption));
     // Every window of the game carries the gold note, whether or not the
     // application has one: message boxes take it from this window.

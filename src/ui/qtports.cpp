@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QNetworkInformation>
+#include <QNetworkInterface>
+#include <QStandardPaths>
 #include <QThread>
 #include <QUrl>
 
@@ -56,14 +58,22 @@ void QtTimers::stopAll() {
 void QtEvents::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void QtEvents::sleep(int ms) {
+    present();
     if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
 }
 
 void QtEvents::present() {
-    if (view_ && view_->isVisible()) view_->repaint();
+    if (!view_ || !view_->isVisible()) return;
+    if (auto* frames = dynamic_cast<FrameView*>(view_.data()))
+        frames->presentNow();
+    else
+        view_->repaint();
 }
 
 void QtEvents::wait(int ms) {
+    if (view_) {
+        if (auto* frames = dynamic_cast<FrameView*>(view_.data())) frames->refresh();
+    }
     if (ms <= 0) {
         doEvents();
         return;
@@ -145,17 +155,53 @@ Answer QtDesktop::message(const std::string& title, const std::string& text, Msg
 }
 
 bool QtDesktop::openLink(const std::string& link) {
-    return QDesktopServices::openUrl(QUrl(QString::fromStdString(link)));
+    const QUrl url(QString::fromStdString(link), QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty()) {
+        linkFailure_ = "the address is not valid";
+        return false;
+    }
+    if (QDesktopServices::openUrl(url)) {
+        linkFailure_.clear();
+        return true;
+    }
+    // The desktop says no more than that it failed; tell what is missing.
+    const std::string scheme = url.scheme().toStdString();
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+        linkFailure_ = "no program to open " + scheme + " links was found (xdg-open is not installed)";
+    else
+        linkFailure_ = "the desktop could not start a program for " + scheme + " links";
+    return false;
+}
+
+bool countsAsConnected(QNetworkInformation::Reachability r, bool networkUp) {
+    using R = QNetworkInformation::Reachability;
+    switch (r) {
+        case R::Online:
+            return true;
+        case R::Unknown:
+            return networkUp;
+        default:
+            return false;  // disconnected, or only a local network or site
+    }
+}
+
+bool someNetworkUp() {
+    for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) {
+        const auto f = i.flags();
+        if (!f.testFlag(QNetworkInterface::IsUp) || !f.testFlag(QNetworkInterface::IsRunning) ||
+            f.testFlag(QNetworkInterface::IsLoopBack))
+            continue;
+        if (!i.addressEntries().isEmpty()) return true;
+    }
+    return false;
 }
 
 bool QtDesktop::isConnected() {
-    // Without a reachability backend nothing can be told: count it as connected.
     static const bool loaded =
         QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
     const QNetworkInformation* info = loaded ? QNetworkInformation::instance() : nullptr;
-    if (!info) return true;
-    const auto r = info->reachability();
-    return r == QNetworkInformation::Reachability::Online || r == QNetworkInformation::Reachability::Unknown;
+    return countsAsConnected(info ? info->reachability() : QNetworkInformation::Reachability::Unknown,
+                             someNetworkUp());
 }
 
 void QtDesktop::quit() {

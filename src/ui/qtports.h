@@ -1,6 +1,7 @@
 #pragma once
 // The desktop platform: Qt implementations of the ports the game model calls.
 #include <QElapsedTimer>
+#include <QNetworkInformation>
 #include <QPointer>
 #include <QSoundEffect>
 #include <QTimer>
@@ -52,9 +53,21 @@ private:
     TickFn tick_;
 };
 
+// A view that knows which parts of its picture the model has changed since it
+// last looked.
+class FrameView {
+public:
+    virtual ~FrameView() = default;
+    virtual void refresh() = 0;     // paint what changed at the next chance
+    virtual void presentNow() = 0;  // paint what changed, now
+};
+
+// The game blocks in sleep() and wait(): what it changed before is painted first,
+// so a pause never freezes on a picture that is out of date.
 class QtEvents : public EventsPort {
 public:
-    // The widget that present() paints at once; set when the view exists.
+    // The widget that present() paints at once; set when the view exists. A view
+    // that is a FrameView paints only what changed.
     void setView(QWidget* view) { view_ = view; }
     void doEvents() override;
     void sleep(int ms) override;
@@ -89,13 +102,21 @@ public:
     Answer message(const std::string& title, const std::string& text, MsgIcon icon,
                    MsgButtons buttons) override;
     bool openLink(const std::string& link) override;
+    std::string linkFailure() override { return linkFailure_; }
     bool isConnected() override;
     void quit() override;
 
 private:
     QPointer<QWidget> window_;
     QtTimers* timers_ = nullptr;
+    std::string linkFailure_;
 };
+
+// Whether the desktop counts as connected: online is, disconnected or only a
+// local network is not; when the system cannot tell, a link is worth trying only
+// while some network other than the loopback is up.
+bool countsAsConnected(QNetworkInformation::Reachability r, bool someNetworkUp);
+bool someNetworkUp();
 
 // All Qt ports together.
 struct QtPlatform {

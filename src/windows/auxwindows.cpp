@@ -38,7 +38,8 @@ void AuxWindows::bind(Bindings& b) {
 }
 
 void AuxWindows::btnhelp_Click() {
-    g_.m.ports.desktop.message(kHelpTitle, kHelpText, MsgIcon::information, MsgButtons::ok);
+    g_.m.ports.desktop.message(kHelpTitle, std::string(kHelpText) + "\r" + kKeysHelp + "\r",
+                               MsgIcon::information, MsgButtons::ok);
 }
 
 bool AuxWindows::IsWebConnected() { return g_.m.ports.desktop.isConnected(); }
@@ -51,10 +52,11 @@ void AuxWindows::notConnected() {
 }
 
 void AuxWindows::openlink(const std::string& link) {
-    // The platform gives no error code of its own: 0 stands for "unknown".
-    if (!g_.m.ports.desktop.openLink(link))
-        g_.m.ports.desktop.message("ExecuteLink", "error Opening Link to " + link + "\r\n\r\n" + "0",
-                                   MsgIcon::none, MsgButtons::ok);
+    // The message ends with the desktop's own reason for the failure.
+    DesktopPort& desktop = g_.m.ports.desktop;
+    if (!desktop.openLink(link))
+        desktop.message("ExecuteLink", "error Opening Link to " + link + "\r\n\r\n" + desktop.linkFailure(),
+                        MsgIcon::none, MsgButtons::ok);
 }
 
 // Pay table.

@@ -44,8 +44,10 @@ OddsWindow::OddsWindow() {
         "Return per paid spin, in % of its stake";
     row(1, fraReturn, 360, lblpaidspin, "lblpaidspin", "The paid spin");
     row(2, fraReturn, 660, lblfreespins, "lblfreespins", "The free spins it awards");
-    row(3, fraReturn, 960, lbljackpot, "lbljackpot", "The jackpot board (see below)");
-    row(4, fraReturn, 1260, lbltotal, "lbltotal", "All together");
+    row(3, fraReturn, 960, lbltotal, "lbltotal", "Paid and free spins together");
+    // The board's prizes are fixed sums of money, not multiples of the stake: they
+    // are told apart, in money and as a chance, so the return above stays readable.
+    row(4, fraReturn, 1260, lbljackpot, "lbljackpot", "The jackpot board adds");
 
     add(fraChance, "fraChance", K::frame, &form, 120, 2670, 7245, 1260).caption = "Chance of a paid spin";
     row(5, fraChance, 360, lblhit, "lblhit", "Winning anything");
@@ -58,8 +60,8 @@ OddsWindow::OddsWindow() {
     row(9, fraLargest, 660, lblmaxpaid, "lblmaxpaid", "A paid spin");
 
     add(lblnote, "lblnote", K::label, &form, 240, 5070, 7005, 720).caption =
-        "The jackpot board pays from the grand, major and minor pools, which grow as the game is played. "
-        "Its figures count each pool at its floor (" +
+        "At small stakes the jackpot board outweighs everything else, because its pools hold the same "
+        "dollars whatever the stake. It counts each pool at its floor (" +
         money(kGrandFloor) + ", " + money(kMajorFloor) + " and " + money(kMinorFloor) +
         "), the least it can hold: with fuller pools the board returns more.";
 }
@@ -83,6 +85,12 @@ std::string win(double stakes, std::int64_t stakeCents) {
     const std::string count = std::abs(stakes - whole) < 1e-9 ? fixed(whole, 0) : fixed(stakes, 2);
     const auto cents = std::llround(stakes * static_cast<double>(stakeCents));
     return count + " stakes  =  " + money(cents);
+}
+
+std::string boardWorth(double stakes, std::int64_t stakeCents, double pStart) {
+    const double dollars = stakes * static_cast<double>(stakeCents) / 100.0;
+    const std::string each = pStart > 0 ? "  (1 in " + fixed(1.0 / pStart, 0) + " spins)" : "";
+    return "$ " + fixed(dollars, 2) + " a spin" + each;
 }
 
 std::string levelName(int level) {
@@ -139,8 +147,8 @@ void OddsPage::showOdds() {
                             " ways   stake " + money(stake) + "   payout " + oddstext::levelName(o.level);
     ui.lblpaidspin.caption = oddstext::percentOfStake(o.paidSpin);
     ui.lblfreespins.caption = oddstext::percentOfStake(o.freeSpins);
-    ui.lbljackpot.caption = oddstext::percentOfStake(o.jackpot);
-    ui.lbltotal.caption = oddstext::percentOfStake(o.total);
+    ui.lbltotal.caption = oddstext::percentOfStake(o.paidSpin + o.freeSpins);
+    ui.lbljackpot.caption = oddstext::boardWorth(o.jackpot, stake, o.pJackpot);
     ui.lblhit.caption = oddstext::chance(o.hitRate);
     ui.lblpfree.caption =
         oddstext::chance(o.pFreeSpins) + ",  " + fixed(o.freeSpinsPerSeries, 1) + " spins a series";

@@ -45,6 +45,9 @@ struct OddsWindow : ControlSet {
 namespace oddstext {
 // "85.1234 %": a share of the stake, four decimals.
 std::string percentOfStake(double stakes);
+// "$ 7.00 a spin  (1 in 197 spins)": what the jackpot board adds to each paid spin
+// in money (a return of `stakes` on a stake of `stakeCents`) and how often it starts.
+std::string boardWorth(double stakes, std::int64_t stakeCents, double pStart);
 // "1 in 3.52  (28.42 %)": a chance as odds against and as a percentage.
 std::string chance(double p);
 // "1240 stakes  =  $ 310": a win in stakes and in dollars at the stake in cents.

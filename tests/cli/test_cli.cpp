@@ -1,5 +1,6 @@
 // The command-line tool as a player of the game would run it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -23,7 +24,10 @@ Result run(const std::string& args, const std::string& input = "", const std::st
     std::string command = std::string(TONVALE_CLI) + " " + args + " 2>" + errFile;
     std::string inFile;
     if (!input.empty()) {
-        inFile = ::testing::TempDir() + "cli_input.txt";
+        // One file per call and process: the tests run side by side.
+        static int calls = 0;
+        inFile = ::testing::TempDir() + "cli_input_" + std::to_string(getpid()) + "_" +
+                 std::to_string(++calls) + ".txt";
         std::ofstream(inFile) << input;
         command += " <" + inFile;
     }
@@ -33,6 +37,7 @@ Result run(const std::string& args, const std::string& input = "", const std::st
     while (std::fgets(buf.data(), buf.size(), p)) r.out += buf.data();
     const int raw = pclose(p);
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    if (!inFile.empty()) std::remove(inFile.c_str());
     return r;
 }
 
@@ -139,6 +144,57 @@ TEST(CliCommandLine, RefusalsExitWithStatus2AndSayWhy) {
         EXPECT_EQ(r.status, 2);
         EXPECT_NE(slurp(err).find(reason), std::string::npos) << slurp(err);
     }
+}
+
+TEST(CliPlay, BadInputIsRefusedWithAClearErrorNeverACrash) {
+    const std::string err = ::testing::TempDir() + "cli_play_err.txt";
+    struct Case {
+        const char* args;
+        std::string input;
+        int status;
+        const char* says;  // a piece of the error
+    } cases[] = {
+        // Lines of blanks the word split sees as blank are skipped like empty lines.
+        {"play -", "\v\nexpect bet 1\n", 0, ""},
+        {"play -", "\f\n", 0, ""},
+        {"play -", "\r\r\n", 0, ""},
+        {"play -", "  \v\f \t\r\n", 0, ""},
+        {"play -", "advance 9223372036854775000\n", 2, "advance takes milliseconds"},
+        {"play -", "advance 86400001\n", 2, "advance takes milliseconds"},
+        {"play -", "advance -5\n", 2, "advance takes milliseconds"},
+        {"play /tmp", "", 2, "cannot read"},
+        {"play --seed -1 -", "expect bet 1\n", 2, "not a decimal number"},
+        {"play --seed 18446744073709551616 -", "expect bet 1\n", 2, "too large"},
+        {"sim --spins 0x10", "", 2, "not a decimal number"},
+        {"sim --spins 10 --seed -1", "", 2, "not a decimal number"},
+        {"rtp --ways 0x1b", "", 2, "not a decimal number"},
+        {"eval --stops 1,1,1,1,1 --bet +2", "", 2, "not a decimal number"},
+        // A bad word is quoted by its start and its length, not echoed whole.
+        {"play -", std::string(100000, 'x') + "\n", 2, "(100000 bytes)"},
+    };
+    for (const Case& c : cases) {
+        const Result r = run(c.args, c.input, err);
+        const std::string said = slurp(err);
+        EXPECT_EQ(r.status, c.status) << c.args << " / " << said;
+        EXPECT_NE(said.find(c.says), std::string::npos) << c.args << ": " << said;
+        EXPECT_LT(said.size(), 1000u) << c.args;
+    }
+    // The largest seed there is still plays.
+    EXPECT_EQ(run("play --seed 18446744073709551615 -", "expect bet 1\n").status, 0);
+    EXPECT_EQ(run("play -", "advance 86400000\n").status, 0);
+}
+
+TEST(CliEval, AHugeBadLineIsNamedNotEchoed) {
+    const std::string err = ::testing::TempDir() + "cli_eval_err.txt";
+    const Result r =
+        run("eval", std::string(5 * 1000 * 1000, '7') + " 243 1 1\n\v\n1,1,1,1,1 243 1 1\n", err);
+    EXPECT_EQ(r.status, 2);
+    const std::string said = slurp(err);
+    EXPECT_LT(said.size(), 1000u);
+    EXPECT_NE(said.find("line 1: "), std::string::npos) << said;
+    EXPECT_NE(said.find("(5000000 bytes)"), std::string::npos) << said;
+    EXPECT_EQ(said.find("line 2"), std::string::npos) << said;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["stops"][0], 1);  // the good line is still answered
 }
 
 }  // namespace

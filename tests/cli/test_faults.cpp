@@ -87,10 +87,11 @@ std::map<std::string, int> callCounts(const std::string& command, const fs::path
     std::istringstream lines(slurp(log));
     std::string line;
     while (std::getline(lines, line)) {
-        const auto space = line.find(' ');
-        const auto paren = line.find('(', space);
-        if (space == std::string::npos || paren == std::string::npos) continue;
-        ++counts[line.substr(space + 1, paren - space - 1)];
+        // "PID  name(...": strace pads the process id, so the blanks vary in number.
+        const auto name = line.find_first_not_of(' ', line.find(' '));
+        const auto paren = line.find('(', name);
+        if (name == std::string::npos || paren == std::string::npos) continue;
+        ++counts[line.substr(name, paren - name)];
     }
     return counts;
 }

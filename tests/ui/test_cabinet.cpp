@@ -80,11 +80,21 @@ TEST(Cabinet, ScalesUniformlyAndMapsClicksAtTheScaledPlace) {
     EXPECT_EQ(log.front().control, QStringLiteral("tonvale"));
 
     // Tall and narrow: bars above and below, the same aspect.
-    rig.cabinet.resize(500, 900);
+    rig.cabinet.resize(600, 900);
     const QRectF tall = rig.cabinet.geometryNow().area();
-    EXPECT_NEAR(tall.width(), 500.0, 1e-6);
+    EXPECT_NEAR(tall.width(), 600.0, 1e-6);
     EXPECT_NEAR(tall.width() / tall.height(), double(MainWindow::kWidth) / MainWindow::kHeight, 1e-9);
     EXPECT_NEAR(tall.top(), (900 - tall.height()) / 2, 1e-6);
+}
+
+TEST(Cabinet, NeverSmallerThanItsCaptionsCanBeRead) {
+    UiRig rig;
+    rig.cabinet.resize(205, 150);
+    EXPECT_GE(rig.cabinet.width(), 547);
+    EXPECT_GE(rig.cabinet.height(), 392);
+    // At the smallest size the lowest meter is still about ten pixels of text high.
+    const qreal meter = rig.cabinet.geometryNow().rect(rig.ui().PANELBANK).height();
+    EXPECT_GE(meter * 0.62, 10.0);
 }
 
 // Pixels of a reel window in a grabbed frame.

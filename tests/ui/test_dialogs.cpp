@@ -2,7 +2,11 @@
 // window and the real dialogs.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QObject>
 #include <QTest>
 #include <QUrl>
@@ -11,6 +15,7 @@
 #include "core/game.h"
 #include "core/headless.h"
 #include "eval/paytable.h"
+#include "players/text.h"
 #include "ui/dialogs_about.h"
 #include "ui/dialogs_options.h"
 #include "ui/dialogs_paytable.h"
@@ -114,6 +119,75 @@ TEST(Dialogs, OptionsPickSlotNameAndSpeedThenOkBringsTheGameBack) {
     EXPECT_EQ(s.reelspeed, 4);
     EXPECT_EQ(rig.window.windowTitle(), QStringLiteral("Current Player       ZOE"));
     EXPECT_TRUE(rig.desktop.messages.empty());
+}
+
+// Key presses of a keyboard layout that types `text`, one character a key (QTest
+// knows only the keys of a Latin keyboard).
+void typeKeys(QWidget& w, const QString& text) {
+    for (const uint cp : text.toUcs4()) {
+        const QString one = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
+        QKeyEvent down(QEvent::KeyPress, 0, Qt::NoModifier, one);
+        QKeyEvent up(QEvent::KeyRelease, 0, Qt::NoModifier, one);
+        QCoreApplication::sendEvent(&w, &down);
+        QCoreApplication::sendEvent(&w, &up);
+    }
+}
+
+TEST(Dialogs, NameBoxTakesAnyAlphabetByKeysInputMethodAndPaste) {
+    DialogRig rig;
+    OptionsDialog& dialog = rig.window.dialogs().options();
+    OptionsWindow& ui = rig.game.options.ui;
+    MachineState& s = rig.game.m.s;
+    rig.clickMain(rig.ui().btnoptions);
+    rig.clickIn(dialog, ui.machine[3]);
+    ASSERT_EQ(dialog.focusedControl(), &ui.player1);
+    EXPECT_TRUE(dialog.testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_TRUE(dialog.inputMethodQuery(Qt::ImEnabled).toBool());
+
+    // Keys of a Greek layout, then a character outside the 16-bit range.
+    typeKeys(dialog, QStringLiteral("σοφία"));
+    typeKeys(dialog, QString::fromUcs4(U"\U0001F3B5"));
+    EXPECT_EQ(ui.player1.caption, "σοφία🎵");
+    QTest::keyClick(&dialog, Qt::Key_Backspace);
+    // An input method commits a whole word at once.
+    QInputMethodEvent ime;
+    ime.setCommitString(QStringLiteral("李"));
+    QCoreApplication::sendEvent(&dialog, &ime);
+    EXPECT_EQ(ui.player1.caption, "σοφία李");
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(s.currentplayer, "σοφία李");
+    EXPECT_EQ(ui.machine[3].caption, "ΣΟΦΊΑ李");
+
+    // A paste types its characters; its line break does not stand in for Enter.
+    QGuiApplication::clipboard()->setText(QStringLiteral("Иван\n"));
+    QTest::keyClick(&dialog, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ui.player1.caption, "Иван");
+    EXPECT_EQ(s.currentplayer, "σοφία李");
+    // Twelve characters are a name, however many bytes they take; thirteen are not.
+    QGuiApplication::clipboard()->setText(QStringLiteral("вановичвано"));
+    QTest::keyClick(&dialog, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(QString::fromStdString(ui.player1.caption).size(), 15);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(&dialog, Qt::Key_Backspace);
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(s.currentplayer, "Иванвановичв");
+    EXPECT_TRUE(rig.desktop.messages.empty());
+    typeKeys(dialog, QStringLiteral("ЖЖЖЖЖЖЖЖЖЖЖЖЖ"));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(rig.desktop.messages, (std::vector<std::string>{"Slots_Tonvale|Name Too Long"}));
+    EXPECT_EQ(s.currentplayer, "Иванвановичв");
+}
+
+// The model's upper case agrees with Qt's for every character there is.
+TEST(Names, UpperCaseAgreesWithQtForEveryCharacter) {
+    int differ = 0;
+    for (char32_t cp = 1; cp <= 0x10FFFF; ++cp) {
+        if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+        const QString one = QString::fromUcs4(&cp, 1);
+        const std::string ours = upperCase(one.toStdString());
+        const std::string qts = one.toUpper().toStdString();
+        if (ours != qts && ++differ <= 5) ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned>(cp);
+    }
+    EXPECT_EQ(differ, 0);
 }
 
 TEST(Dialogs, OptionsWorkFromTheKeyboard) {

@@ -160,5 +160,29 @@ TEST(QtPorts, WaitLetsTimersRunAndSleepDoesNot) {
     platform.timers.stopAll();
 }
 
+TEST(QtPorts, UnknownReachabilityCountsAsConnectedOnlyWithANetworkUp) {
+    using R = QNetworkInformation::Reachability;
+    struct Case {
+        R reachability;
+        bool networkUp, connected;
+    } cases[] = {
+        {R::Online, true, true},    {R::Online, false, true},       {R::Unknown, true, true},
+        {R::Unknown, false, false}, {R::Disconnected, true, false}, {R::Local, true, false},
+        {R::Site, true, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(countsAsConnected(c.reachability, c.networkUp), c.connected)
+            << static_cast<int>(c.reachability) << " " << c.networkUp;
+}
+
+TEST(QtPorts, AFailedLinkSaysWhy) {
+    QtDesktop desktop;
+    EXPECT_FALSE(desktop.openLink("not a link"));
+    EXPECT_EQ(desktop.linkFailure(), "the address is not valid");
+    // No desktop here opens a made-up scheme; the reason names it.
+    EXPECT_FALSE(desktop.openLink("tonvale-nosuch:thing"));
+    EXPECT_NE(desktop.linkFailure().find("tonvale-nosuch"), std::string::npos) << desktop.linkFailure();
+}
+
 }  // namespace
 }  // namespace tonvale

@@ -1,6 +1,7 @@
 // Picture names of the control model and the files they draw.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QPixmap>
 
 #include "ui/sprites.h"
@@ -52,6 +53,23 @@ TEST(Sprites, RenderedAtTheDeviceSizeAndKept) {
 
     EXPECT_TRUE(cache.get(QStringLiteral(":/pictures/no_such_picture.svg"), QSize(10, 10), 1.0).isNull());
     EXPECT_TRUE(cache.get(QString(), QSize(10, 10), 1.0).isNull());
+}
+
+// Pictures drawn over a reel cell in place of its symbol must hide the tile below
+// completely; reel 3's bell stands over the logo tile.
+TEST(Sprites, PicturesThatReplaceATileAreOpaque) {
+    SpriteCache cache;
+    for (const char* name : {"morphing/1", "morphing/8", "morphing/2", "morphing/5"}) {
+        for (const qreal dpr : {1.0, 2.0}) {
+            const QImage img = cache.get(picturePath(name), QSize(82, 82) * dpr, dpr).toImage();
+            ASSERT_FALSE(img.isNull()) << name;
+            int seeThrough = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (qAlpha(img.pixel(x, y)) < 255) ++seeThrough;
+            EXPECT_EQ(seeThrough, 0) << name << " at " << dpr << "x";
+        }
+    }
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ std::vector<std::string> linesOf(const std::string& text) {
     return out;
 }
 
-TEST(Help, ElevenLinesInAnInformationBox) {
+TEST(Help, ElevenLinesInAnInformationBoxThenTheKeys) {
     Rig r;
     r.load();
     r.game.mouseMove(r.ui().btnopenmenu);
@@ -30,8 +30,11 @@ TEST(Help, ElevenLinesInAnInformationBox) {
     EXPECT_EQ(box.icon, MsgIcon::information);
     EXPECT_EQ(box.text.find('\n'), std::string::npos);
     const auto lines = linesOf(box.text);
-    ASSERT_EQ(lines.size(), 11u);
+    // The game's eleven lines, a blank one, and the keys of the desktop game.
+    ASSERT_EQ(lines.size(), 13u);
     EXPECT_EQ(lines[8], "Clicking on 'Select Bet' will simply toggle your bet 1,2,5,10 or 20 . ");
+    EXPECT_EQ(lines[11], "");
+    EXPECT_EQ(lines[12], kKeysHelp);
     EXPECT_TRUE(r.sounds().empty());
 }
 
@@ -168,6 +171,7 @@ TEST(Advert, PartnerLinkAfterTheNoticeAndARefusalIsReported) {
         r.game.windows.showAdvert();
         r.platform.desktop.connected = c.connected;
         r.platform.desktop.linkResult = c.opens;
+        r.platform.desktop.linkError = "no web browser was found";
         ASSERT_TRUE(r.game.click(r.game.windows.advert.Picture1));
         const auto& boxes = r.platform.desktop.messages;
         if (!c.connected) {
@@ -185,8 +189,8 @@ TEST(Advert, PartnerLinkAfterTheNoticeAndARefusalIsReported) {
             if (!c.opens) {
                 EXPECT_EQ(boxes[1].title, "ExecuteLink");
                 EXPECT_EQ(boxes[1].icon, MsgIcon::none);
-                EXPECT_EQ(boxes[1].text,
-                          std::string("error Opening Link to ") + links::kPartnerLink + "\r\n\r\n0");
+                EXPECT_EQ(boxes[1].text, std::string("error Opening Link to ") + links::kPartnerLink +
+                                             "\r\n\r\nno web browser was found");
             }
         }
         EXPECT_TRUE(r.game.windows.advert.form.visible);  // the advert stays open

@@ -59,6 +59,14 @@ void openPaytable(Rig& r) {
     ASSERT_TRUE(r.game.windows.pays.form.visible);
 }
 
+TEST(OddsPage, TheBoardIsToldInMoneyAndAsAChance) {
+    // 243 ways at bet 1, level 3 (tonvale-cli rtp): the board returns 30.428628
+    // stakes of 25 cents a spin and starts 1 in 1/0.00550994 spins.
+    EXPECT_EQ(oddstext::boardWorth(30.428628, 25, 0.00550994), "$ 7.61 a spin  (1 in 181 spins)");
+    EXPECT_EQ(oddstext::boardWorth(0.5, 500, 0.01), "$ 2.50 a spin  (1 in 100 spins)");
+    EXPECT_EQ(oddstext::boardWorth(0, 25, 0), "$ 0.00 a spin");
+}
+
 TEST(OddsPage, FiguresAreTheExactOnesOfTheBetWaysAndPayoutInPlay) {
     struct Setting {
         int bet, waysfactor, level, ways;
@@ -99,8 +107,10 @@ TEST(OddsPage, FiguresAreTheExactOnesOfTheBetWaysAndPayoutInPlay) {
         EXPECT_NE(ui.lblsetting.caption.find(oddstext::levelName(set.level)), std::string::npos);
         expectPercentOfStake(ui.lblpaidspin, want.paidSpin);
         expectPercentOfStake(ui.lblfreespins, want.freeSpins);
-        expectPercentOfStake(ui.lbljackpot, want.jackpot);
-        expectPercentOfStake(ui.lbltotal, want.paidSpin + want.freeSpins + want.jackpot);
+        // The return in % is that of the spins; the board is told apart in money.
+        expectPercentOfStake(ui.lbltotal, want.paidSpin + want.freeSpins);
+        EXPECT_EQ(ui.lbljackpot.caption, oddstext::boardWorth(want.jackpot, stake, want.pJackpot));
+        EXPECT_EQ(ui.lbljackpot.caption.find('%'), std::string::npos);
         expectChance(ui.lblhit, want.hitRate);
         expectChance(ui.lblpfree, want.pFreeSpins);
         expectChance(ui.lblpjackpot, want.pJackpot);

@@ -189,18 +189,20 @@ def bell_frame(k):
 
 
 def bell_on_logo(counted):
-    """Reel 3 shows the logo where a bell stands: counted (lit) or not counted (greyed)."""
-    d0, b0 = tiles.logo()
+    """Reel 3's bell where the logo stands: a whole tile of its own that covers the
+    logo completely, lit when the bell counts and greyed when it does not."""
+    d0, b0 = tiles.bell_back()
     d1, b1 = tiles.bell_shape(grey=not counted)
     d = d0 + d1 + rad("halo", [(0, WIN, 0.95), (0.55, WIN, 0.5), (1, WIN, 0)])
-    b = b0 + rrect(12, 12, 101, 101, 9, "#140a04", ' fill-opacity="%s"' % ("0.6" if counted else "0.72"))
-    g = '<g transform="translate(62.5 66) scale(0.9) translate(-62.5 -58)">'
+    b = '<rect width="125" height="125" fill="%s"/>' % IVORY + b0
     if counted:
-        b += circle(62.5, 62, 48, "url(#halo)")
-        b += rrect(6, 6, 113, 113, 14, "none", ' stroke="%s" stroke-width="4"' % WIN)
-        b += g + b1 + '</g>'
+        b += circle(62.5, 60, 44, "url(#halo)")
+        b += rrect(4, 4, 117, 117, 15, "none", ' stroke="%s" stroke-width="4"' % WIN)
+        b += b1
     else:
-        b += '<g opacity="0.6">' + g + b1 + '</g></g>'
+        # Not counted: the velvet is dimmed and the bell stands in grey.
+        b += rrect(12, 12, 101, 101, 11, "#140a04", ' fill-opacity="0.45"')
+        b += '<g opacity="0.75">' + b1 + '</g>'
     return svg(125, 125, b, d)
 
 
