@@ -13,7 +13,9 @@
 #include "gamble/gamble.h"
 #include "jackpot/jackpot.h"
 #include "players/options.h"
+#include "players/session.h"
 #include "present/presentation.h"
+#include "spin/autolimits.h"
 #include "spin/playercontrols.h"
 #include "spin/spincycle.h"
 #include "windows/auxwindows.h"
@@ -36,6 +38,8 @@ public:
     Gamble gamble{*this};
     Options options{*this};
     AuxWindows windows{*this};
+    Session session{*this};
+    AutoplayLimits autolimits{*this};
 
     Bindings bindings;
 
@@ -71,7 +75,9 @@ private:
     public:
         explicit Entry(Game& g) : g_(g) { ++g_.depth_; }
         ~Entry() {
-            if (--g_.depth_ == 0) g_.saves.settle();
+            if (--g_.depth_ != 0) return;
+            g_.saves.settle();
+            g_.session.settle();
         }
         Entry(const Entry&) = delete;
         Entry& operator=(const Entry&) = delete;

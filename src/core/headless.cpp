@@ -184,7 +184,9 @@ bool TextStore::write(const std::string& app, const std::string& section, const 
 
 Answer ScriptedDesktop::message(const std::string& title, const std::string& text, MsgIcon icon,
                                 MsgButtons buttons) {
-    Answer a = buttons == MsgButtons::yesNo ? Answer::no : Answer::ok;
+    Answer a = buttons == MsgButtons::yesNo          ? Answer::no
+               : buttons == MsgButtons::continueStop ? Answer::yes
+                                                     : Answer::ok;
     if (!answers.empty()) {
         a = answers.front();
         answers.pop_front();

@@ -77,7 +77,7 @@ void SpinCycle::runSpin() {
 }
 
 void SpinCycle::btnspin_MouseDown() {
-    if (spinning_) return;
+    if (spinning_ || !g_.session.spinMayStart()) return;
     Machine& m = g_.m;
     MachineState& s = m.s;
     m.ui.btnspin.visible = false;
@@ -114,7 +114,7 @@ void SpinCycle::btnspin_MouseUp() { g_.m.ui.btnspin.visible = true; }
 // Pressed from code: by the space bar, by autoplay and by the free-spin timer. A
 // free spin skips the credit check and leaves the series' meters alone.
 void SpinCycle::btnstartall_Click() {
-    if (spinning_) return;
+    if (spinning_ || !g_.session.spinMayStart()) return;
     Machine& m = g_.m;
     MachineState& s = m.s;
     if (s.freespinsawarded <= 0) {

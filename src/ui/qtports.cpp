@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QNetworkInformation>
+#include <QPushButton>
 #include <QThread>
 #include <QUrl>
 
@@ -181,6 +182,14 @@ Answer QtDesktop::message(const std::string& title, const std::string& text, Msg
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? Answer::yes : Answer::no;
+    }
+    if (buttons == MsgButtons::continueStop) {
+        QPushButton* go = box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
+        QPushButton* stop = box.addButton(QStringLiteral("Stop autoplay"), QMessageBox::RejectRole);
+        box.setDefaultButton(go);
+        box.setEscapeButton(go);
+        box.exec();
+        return box.clickedButton() == stop ? Answer::no : Answer::yes;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
