@@ -13,6 +13,7 @@ Game::Game(Ports ports) : m(ports) {
     options.bind(bindings);
     windows.bind(bindings);
     session.bind(bindings);
+    history.bind(bindings);
 }
 
 bool Game::accepts(const Control& c) const { return !m.ended && c.live(); }

@@ -19,6 +19,7 @@
 #include "spin/playercontrols.h"
 #include "spin/spincycle.h"
 #include "windows/auxwindows.h"
+#include "windows/history.h"
 
 namespace tonvale {
 
@@ -40,6 +41,7 @@ public:
     AuxWindows windows{*this};
     Session session{*this};
     AutoplayLimits autolimits{*this};
+    History history{*this};
 
     Bindings bindings;
 

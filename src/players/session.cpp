@@ -40,8 +40,8 @@ bool savePlayLimits(StorePort& store, std::string_view slot, const PlayLimits& l
 std::string clockText(std::int64_t ms) {
     const std::int64_t seconds = ms < 0 ? 0 : ms / 1000;
     const std::int64_t m = seconds / 60 % 60, s = seconds % 60;
-    return std::to_string(seconds / 3600) + (m < 10 ? ":0" : ":") + std::to_string(m) + (s < 10 ? ":0" : ":") +
-           std::to_string(s);
+    return std::to_string(seconds / 3600) + (m < 10 ? ":0" : ":") + std::to_string(m) +
+           (s < 10 ? ":0" : ":") + std::to_string(s);
 }
 
 std::string signedMoney(std::int64_t cents) {
@@ -50,7 +50,9 @@ std::string signedMoney(std::int64_t cents) {
     return money(0);
 }
 
-void Session::bind(Bindings& b) { b.onTimer(TimerId::tmrsession, [this] { tmrsession_Timer(); }); }
+void Session::bind(Bindings& b) {
+    b.onTimer(TimerId::tmrsession, [this] { tmrsession_Timer(); });
+}
 
 void Session::start() {
     Machine& m = g_.m;
@@ -76,7 +78,8 @@ void Session::settle() {
     if (!started_) return;
     const ProgramValues v = durableValues(g_.m);
     staked_ = static_cast<std::int64_t>(v.wager) - wager0_;
-    net_ = (static_cast<std::int64_t>(v.bank) - credit0_) - (static_cast<std::int64_t>(v.amountinvested) - invested0_);
+    net_ = (static_cast<std::int64_t>(v.bank) - credit0_) -
+           (static_cast<std::int64_t>(v.amountinvested) - invested0_);
     showMeter();
 }
 
@@ -114,8 +117,8 @@ bool Session::spinMayStart() {
     holding_ = true;
     const bool autoplay = m.s.autoplaymode == 10;
     if (autoplay) m.setTimer(TimerId::tmrautospin, false);
-    const Answer a = m.ports.desktop.message(kRealityTitle, realityText(), MsgIcon::information,
-                                             MsgButtons::continueStop);
+    const Answer a =
+        m.ports.desktop.message(kRealityTitle, realityText(), MsgIcon::information, MsgButtons::continueStop);
     holding_ = false;
     lastCheckMs_ = elapsedMs();
     if (a != Answer::no) {

@@ -81,7 +81,8 @@ TEST(Session, MeterShowsTimeAndNetResultWithoutCountingInsertedCredit) {
     EXPECT_EQ(r.ui().lblsession.caption.substr(r.ui().lblsession.caption.find("   ")), "   -$ 0.5");
 
     // A win counts as won: the net is the credit's change apart from inserts.
-    const auto found = testing::findSpin(25, 1, [](const testing::Trial& t) { return t.pays.win > 0 && !t.pays.scatter; });
+    const auto found =
+        testing::findSpin(25, 1, [](const testing::Trial& t) { return t.pays.win > 0 && !t.pays.scatter; });
     ASSERT_TRUE(found);
     r.s().machinepay = 1;
     const auto& st = found->stops;
@@ -195,8 +196,8 @@ struct SlowRig {
     }
     HeadlessPlatform platform;
     SlowDesktop desktop;
-    Game game{Ports{platform.random, platform.time, platform.time, platform.time, platform.sound, platform.store,
-                    desktop}};
+    Game game{Ports{platform.random, platform.time, platform.time, platform.time, platform.sound,
+                    platform.store, desktop}};
 };
 
 TEST(RealityCheck, AutoplayWaitsForTheAnswerAndStopAutoplaySwitchesItOff) {

@@ -1,0 +1,232 @@
+// The HISTORY window over a history of known games, the lines it writes for a
+// game, and the numbers of the results plot.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/money.h"
+#include "eval/spinsearch.h"
+#include "rig.h"
+#include "windows/history.h"
+
+namespace tonvale {
+namespace {
+
+using testing::Rig;
+
+// Games kept in memory, oldest first, per player.
+class FakeHistory : public GameHistory {
+public:
+    std::int64_t count(int player) override { return static_cast<std::int64_t>(games[player].size()); }
+    std::vector<RecalledGame> newest(int player, std::int64_t skip, int n) override {
+        std::vector<RecalledGame> out;
+        const auto& all = games[player];
+        for (auto i = static_cast<std::int64_t>(all.size()) - 1 - skip; i >= 0 && static_cast<int>(out.size()) < n; --i)
+            out.push_back(all[static_cast<std::size_t>(i)]);
+        return out;
+    }
+    std::map<int, std::vector<RecalledGame>> games;
+};
+
+RecalledGame game(std::int64_t id, std::int64_t win, int freespins = 0, std::int64_t series = 0) {
+    RecalledGame g;
+    g.id = id;
+    g.player = 1;
+    g.timeMs = 1796000000000 + id * 1000;
+    g.bet = 1;
+    g.waysfactor = 25;
+    g.machinepay = 3;
+    g.stake = 25;
+    for (int& s : g.stops) s = 1;
+    g.win = win;
+    g.freespins = freespins;
+    g.freespinwin = series;
+    return g;
+}
+
+bool has(const std::vector<std::string>& lines, const std::string& want) {
+    for (const auto& l : lines)
+        if (l == want) return true;
+    return false;
+}
+
+TEST(Recall, LinesOfAPlainWinNameEachPayingSymbolWithItsWaysAndPay) {
+    const auto found =
+        testing::findSpin(25, 2, [](const testing::Trial& t) { return t.pays.pays.size() >= 2 && !t.pays.scatter; });
+    ASSERT_TRUE(found);
+    RecalledGame g = game(1, found->pays.win);
+    g.bet = 2;
+    g.stake = 50;
+    for (int reel = 0; reel < 5; ++reel) g.stops[reel] = found->stops[static_cast<std::size_t>(reel)];
+    g.bellcoin = found->bellcoin;
+    g.creditBefore = 1000;
+    g.creditAfter = 1000 - 50 + found->pays.win;
+    const auto lines = recallLines(g);
+    EXPECT_EQ(lines[0], recallTime(g.timeMs) + " UTC");
+    EXPECT_EQ(lines[1], "243 ways   bet 2   stake $ 0.5");
+    for (const SymbolPay& p : found->pays.pays) {
+        std::string name(symbolName(p.symbol));
+        for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        const std::string line = name + "   " + std::to_string(p.ways) + (p.ways == 1 ? " way" : " ways") + "   " +
+                                 money(static_cast<std::int64_t>(p.pay) * 2);
+        EXPECT_TRUE(has(lines, line)) << line;
+    }
+    EXPECT_TRUE(has(lines, "Win   " + money(found->pays.win)));
+    EXPECT_TRUE(has(lines, "Credit   $ 10  >  " + money(g.creditAfter)));
+}
+
+TEST(Recall, LinesOfASeriesAJackpotAndAGamble) {
+    RecalledGame series = game(1, 50, 10, 1250);
+    series.multipliers = {2, 3, 2, 10};
+    const auto s = recallLines(series);
+    EXPECT_TRUE(has(s, "10 free spins   x2 x3 x2 x10"));
+    EXPECT_TRUE(has(s, "Series total   $ 12.5"));
+
+    RecalledGame jackpot = game(2, 0);
+    jackpot.jackpotfield = 7;
+    jackpot.jackpotwin = 2000;
+    EXPECT_TRUE(has(recallLines(jackpot), "Jackpot   $ 20"));
+    EXPECT_TRUE(has(recallLines(jackpot), "No Win"));
+
+    RecalledGame gamble = game(3, 40);
+    gamble.gamble = "2:won,4:lost";
+    gamble.gamblewin = 0;
+    const auto gl = recallLines(gamble);
+    EXPECT_TRUE(has(gl, "Gamble   card 2 won card 4 lost"));
+    EXPECT_TRUE(has(gl, "Gamble result   $ 0"));
+    EXPECT_EQ(returned(gamble), 0);
+    EXPECT_EQ(returned(series), 1300);
+    EXPECT_EQ(returned(jackpot), 2000);
+}
+
+TEST(ResultsPlot, RunningMeanAndBandsFromAKnownHistory) {
+    // Returns 0, 2, 0, 4 stakes; a series in game 2, a jackpot in game 4. Games 1
+    // and 2 were played at one setting, 3 and 4 at another.
+    std::vector<RecalledGame> played = {game(1, 0), game(2, 25, 10, 25), game(3, 0), game(4, 100)};
+    played[3].jackpotfield = 3;
+    played[2].waysfactor = played[3].waysfactor = 7;
+    int asked = 0;
+    const FiguresOf figures = [&asked](int waysfactor, int, int) {
+        ++asked;
+        return waysfactor == 25 ? ExactFigures{1.0, 0.1, 0.01} : ExactFigures{0.5, 0.2, 0.02};
+    };
+    const ResultsPlot plot = resultsPlot(played, figures);
+    EXPECT_EQ(asked, 2);  // once per setting
+    ASSERT_EQ(plot.ret.points.size(), 4u);
+    const double means[] = {0, 1, 2.0 / 3, 1.5};
+    const double expected[] = {1, 1, 2.5 / 3, 0.75};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(plot.ret.points[i].n, static_cast<std::int64_t>(i + 1));
+        EXPECT_NEAR(plot.ret.points[i].mean, means[i], 1e-12);
+        EXPECT_NEAR(plot.ret.points[i].expected, expected[i], 1e-12);
+    }
+    // The return's band: 2.576 standard errors of the player's own returns
+    // (sample variance of 0, 2, 0, 4 is 11/3).
+    const double z = 2.5758293035489;
+    EXPECT_NEAR(plot.ret.points[3].high - 0.75, z * std::sqrt(11.0 / 3 / 4), 1e-12);
+    EXPECT_NEAR(0.75 - plot.ret.points[3].low, z * std::sqrt(11.0 / 3 / 4), 1e-12);
+    EXPECT_NEAR(plot.ret.points[0].high, 1, 1e-12);  // one game has no spread yet
+    // The chances have exact binomial bands around the mean chance.
+    const PlotPoint& f = plot.freeSpins.points[3];
+    EXPECT_NEAR(f.mean, 0.25, 1e-12);
+    EXPECT_NEAR(f.expected, 0.15, 1e-12);
+    EXPECT_NEAR(f.high - f.expected, z * std::sqrt(2 * 0.1 * 0.9 + 2 * 0.2 * 0.8) / 4, 1e-12);
+    const PlotPoint& j = plot.jackpots.points[3];
+    EXPECT_NEAR(j.mean, 0.25, 1e-12);
+    EXPECT_NEAR(j.expected, 0.015, 1e-12);
+    EXPECT_NEAR(j.expected - j.low, z * std::sqrt(2 * 0.01 * 0.99 + 2 * 0.02 * 0.98) / 4, 1e-12);
+}
+
+TEST(ResultsPlot, ReadsForTwentyGamesAndForAHundredThousand) {
+    const FiguresOf figures = [](int, int, int) { return ExactFigures{0.9, 0.01, 0.005}; };
+    for (const std::int64_t total : {std::int64_t{20}, std::int64_t{100000}}) {
+        SCOPED_TRACE(total);
+        std::vector<RecalledGame> played;
+        for (std::int64_t i = 1; i <= total; ++i) played.push_back(game(i, i % 10 == 0 ? 225 : 0));
+        const ResultsPlot plot = resultsPlot(played, figures, 400);
+        const auto& pts = plot.ret.points;
+        ASSERT_FALSE(pts.empty());
+        EXPECT_EQ(pts.front().n, 1);
+        EXPECT_EQ(pts.back().n, total);
+        EXPECT_LE(pts.size(), 401u);
+        if (total == 20) {
+            EXPECT_EQ(pts.size(), 20u);  // every game of a short history
+        }
+        for (std::size_t i = 1; i < pts.size(); ++i) EXPECT_GT(pts[i].n, pts[i - 1].n);
+        // Every tenth game returns 9 stakes: the mean settles at 0.9.
+        EXPECT_NEAR(pts.back().mean, 0.9, 1e-9);
+        EXPECT_NEAR(pts.back().expected, 0.9, 1e-12);
+    }
+}
+
+struct HistoryRig : Rig {
+    HistoryRig() {
+        load();
+        game.history.setSource(&fake);
+        game.history.figures = [](int, int, int) { return ExactFigures{0.9, 0.01, 0.005}; };
+    }
+    FakeHistory fake;
+    History& h() { return game.history; }
+};
+
+TEST(HistoryWindow, ListsTheTenNewestAndPagesThroughEveryStoredGame) {
+    HistoryRig r;
+    for (int i = 1; i <= 25; ++i) r.fake.games[1].push_back(game(i, i * 5));
+    r.fake.games[2].push_back(game(99, 0));
+    ASSERT_TRUE(r.game.press(r.ui().btnhistory));
+    ASSERT_TRUE(r.h().isOpen());
+    EXPECT_FALSE(r.ui().form.enabled);
+    EXPECT_EQ(r.h().count(), 25);
+    EXPECT_EQ(r.h().shown()->id, 25);  // newest first
+    EXPECT_EQ(r.h().ui.Framegame.caption, "Game 1 of 25");
+    EXPECT_EQ(r.h().ui.lstgame[1].caption.substr(0, 4), "1.  ");
+    EXPECT_TRUE(r.h().ui.lstgame[1].value);
+    EXPECT_EQ(r.h().page().back().id, 16);
+    EXPECT_FALSE(r.h().ui.btnnewer.enabled);
+
+    for (int i = 0; i < 10; ++i) ASSERT_TRUE(r.game.click(r.h().ui.btnolder));
+    EXPECT_EQ(r.h().shown()->id, 15);
+    EXPECT_EQ(r.h().ui.Framegame.caption, "Game 11 of 25");
+    EXPECT_TRUE(r.h().ui.lstgame[1].value);
+    EXPECT_EQ(r.h().page().front().id, 15);
+
+    for (int i = 0; i < 30; ++i) r.game.click(r.h().ui.btnolder);
+    EXPECT_EQ(r.h().shown()->id, 1);  // the oldest stays
+    EXPECT_FALSE(r.h().ui.btnolder.enabled);
+    EXPECT_EQ(r.h().ui.lstgame[5].caption, "25.  " + recallRow(game(1, 5)));
+    EXPECT_EQ(r.h().ui.lstgame[6].caption, "");
+    ASSERT_TRUE(r.game.click(r.h().ui.lstgame[2]));
+    EXPECT_EQ(r.h().shown()->id, 4);
+    ASSERT_TRUE(r.game.click(r.h().ui.btnnewer));
+    EXPECT_EQ(r.h().shown()->id, 5);
+
+    EXPECT_EQ(r.h().plot().ret.points.back().n, 25);
+    ASSERT_TRUE(r.game.click(r.h().ui.btnclose));
+    EXPECT_FALSE(r.h().isOpen());
+    EXPECT_TRUE(r.ui().form.enabled);
+}
+
+TEST(HistoryWindow, EmptyHistoryAndRefusedInTheMiddleOfPlay) {
+    HistoryRig r;
+    ASSERT_TRUE(r.game.press(r.ui().btnhistory));
+    EXPECT_EQ(r.h().ui.Framegame.caption, "No games played yet");
+    EXPECT_EQ(r.h().shown(), nullptr);
+    EXPECT_FALSE(r.h().ui.picreels.visible);
+    r.game.callRoutine("tonvalehistory:QueryUnload");
+    EXPECT_TRUE(r.ui().form.enabled);
+
+    for (auto busy : {+[](Rig& g) { g.s().autoplaymode = 10; }, +[](Rig& g) { g.s().freespinsawarded = 11; },
+                      +[](Rig& g) { g.ui().pandouble.visible = true; }}) {
+        HistoryRig b;
+        busy(b);
+        b.game.press(b.ui().btnhistory);
+        EXPECT_FALSE(b.h().isOpen());
+        EXPECT_TRUE(b.ui().btnhistory.visible);
+    }
+}
+
+}  // namespace
+}  // namespace tonvale
