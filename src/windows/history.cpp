@@ -23,22 +23,22 @@ HistoryWindow::HistoryWindow() {
     add(Framehistory, "Framehistory", K::frame, &form, 0, 120, kWidth, 8280);
     add(Framegames, "Framegames", K::frame, &Framehistory, 200, 300, 3000, 4400);
     for (int i = 1; i <= kRows; ++i)
-        add(lstgame[static_cast<std::size_t>(i)], "lstgame", K::label, &Framegames, 100, 330 + 400 * (i - 1), 2800,
-            360, i);
+        add(lstgame[static_cast<std::size_t>(i)], "lstgame", K::label, &Framegames, 100, 330 + 400 * (i - 1),
+            2800, 360, i);
     add(Framegame, "Framegame", K::frame, &Framehistory, 3350, 300, 8450, 4400);
     add(picreels, "picreels", K::picture, &Framegame, 150, 380, 4500, 2700);
     for (int i = 1; i <= 14; ++i)
-        add(lblline[static_cast<std::size_t>(i)], "lblline", K::label, &Framegame, 4800, 300 + 285 * (i - 1), 3550,
-            270, i);
+        add(lblline[static_cast<std::size_t>(i)], "lblline", K::label, &Framegame, 4800, 300 + 285 * (i - 1),
+            3550, 270, i);
     for (int i = 1; i <= 5; ++i)
-        add(piccard[static_cast<std::size_t>(i)], "piccard", K::image, &Framegame, 150 + 620 * (i - 1), 3280, 530,
-            800, i);
+        add(piccard[static_cast<std::size_t>(i)], "piccard", K::image, &Framegame, 150 + 620 * (i - 1), 3280,
+            530, 800, i);
     add(Frameplot, "Frameplot", K::frame, &Framehistory, 200, 4850, 11600, 2750);
     for (int i = 1; i <= 3; ++i) {
-        add(lblplot[static_cast<std::size_t>(i)], "lblplot", K::label, &Frameplot, 150 + 3830 * (i - 1), 300, 3600,
-            260, i);
-        add(picplot[static_cast<std::size_t>(i)], "picplot", K::picture, &Frameplot, 150 + 3830 * (i - 1), 580, 3600,
-            2050, i);
+        add(lblplot[static_cast<std::size_t>(i)], "lblplot", K::label, &Frameplot, 150 + 3830 * (i - 1), 300,
+            3600, 260, i);
+        add(picplot[static_cast<std::size_t>(i)], "picplot", K::picture, &Frameplot, 150 + 3830 * (i - 1),
+            580, 3600, 2050, i);
     }
     add(btnnewer, "btnnewer", K::button, &Framehistory, 200, 7700, 1900, 450);
     add(btnolder, "btnolder", K::button, &Framehistory, 2250, 7700, 1900, 450);
@@ -71,8 +71,7 @@ History::History(Game& g) : figures(exactFigures()), g_(g) {}
 
 void History::bind(Bindings& b) {
     MainWindow& main = g_.m.ui;
-    b.on(main.btnhistory, Ev::MouseDown, [this] { btnhistory_MouseDown(); });
-    b.on(main.btnhistory, Ev::MouseUp, [this] { btnhistory_MouseUp(); });
+    b.on(main.btnhistory, Ev::Click, [this] { btnhistory_Click(); });
     b.on(ui.btnnewer, Ev::Click, [this] { btnnewer_Click(); });
     b.on(ui.btnolder, Ev::Click, [this] { btnolder_Click(); });
     b.on(ui.btnclose, Ev::Click, [this] { close(); });
@@ -81,10 +80,11 @@ void History::bind(Bindings& b) {
     b.routine("tonvalehistory:QueryUnload", [this] { close(); });
 }
 
-void History::btnhistory_MouseDown() {
+// Acts on the click, as the options button does: the window opens once the
+// button is released.
+void History::btnhistory_Click() {
     Machine& m = g_.m;
     MachineState& s = m.s;
-    m.ui.btnhistory.visible = false;
     m.ui.menupic.visible = false;
     // Games are recalled between games only: not while a spin, a series, autoplay,
     // the gamble or the jackpot board is under way.
@@ -97,8 +97,6 @@ void History::btnhistory_MouseDown() {
     open();
 }
 
-void History::btnhistory_MouseUp() { g_.m.ui.btnhistory.visible = true; }
-
 void History::open() {
     if (isOpen()) return;
     ui.design();
@@ -108,7 +106,8 @@ void History::open() {
     selected_ = 0;
     pageStart_ = -1;
     // The whole history, oldest first, for the plot.
-    std::vector<RecalledGame> all = source_->newest(player_, 0, static_cast<int>(std::min<std::int64_t>(count_, 1 << 30)));
+    std::vector<RecalledGame> all =
+        source_->newest(player_, 0, static_cast<int>(std::min<std::int64_t>(count_, 1 << 30)));
     std::reverse(all.begin(), all.end());
     plot_ = resultsPlot(all, figures);
     show();
@@ -139,7 +138,8 @@ void History::lstgame_Click(int row) {
 
 const RecalledGame* History::shown() const {
     const std::int64_t i = selected_ - pageStart_;
-    return i >= 0 && i < static_cast<std::int64_t>(page_.size()) ? &page_[static_cast<std::size_t>(i)] : nullptr;
+    return i >= 0 && i < static_cast<std::int64_t>(page_.size()) ? &page_[static_cast<std::size_t>(i)]
+                                                                 : nullptr;
 }
 
 // The page of ten holding the selected game, the selected game in full.

@@ -53,8 +53,7 @@ public:
     // The exact figures the plot compares with (the game's odds unless a test gives others).
     FiguresOf figures;
 
-    void btnhistory_MouseDown();
-    void btnhistory_MouseUp();
+    void btnhistory_Click();
     bool isOpen() const { return ui.form.visible; }
     void open();
     void close();

@@ -69,8 +69,9 @@ std::vector<std::string> recallLines(const RecalledGame& g) {
         for (int reel = 1; reel <= 5; ++reel) recordReel(rec, reel, g.stops[reel - 1], g.waysfactor, true);
         const SpinPays pays = settlePays(rec, g.waysfactor, g.bet);
         for (const SymbolPay& p : pays.pays)
-            out.push_back(upper(symbolName(p.symbol)) + "   " + std::to_string(p.ways) + (p.ways == 1 ? " way" : " ways") +
-                          "   " + money(static_cast<std::int64_t>(p.pay) * g.bet));
+            out.push_back(upper(symbolName(p.symbol)) + "   " + std::to_string(p.ways) +
+                          (p.ways == 1 ? " way" : " ways") + "   " +
+                          money(static_cast<std::int64_t>(p.pay) * g.bet));
         if (pays.scatterWin > 0) out.push_back("SCATTER   " + money(pays.scatterWin));
     }
     out.push_back(g.win > 0 ? "Win   " + money(g.win) : "No Win");
@@ -92,7 +93,8 @@ std::vector<std::string> recallLines(const RecalledGame& g) {
             const std::size_t comma = std::min(g.gamble.find(',', from), g.gamble.size());
             const std::string bet = g.gamble.substr(from, comma - from);
             const std::size_t colon = bet.find(':');
-            if (colon != std::string::npos) line += " card " + bet.substr(0, colon) + " " + bet.substr(colon + 1);
+            if (colon != std::string::npos)
+                line += " card " + bet.substr(0, colon) + " " + bet.substr(colon + 1);
             from = comma + 1;
         }
         out.push_back(line);
@@ -150,7 +152,8 @@ ResultsPlot resultsPlot(std::span<const RecalledGame> played, const FiguresOf& f
         auto found = seen.find(key);
         if (found == seen.end()) found = seen.emplace(key, figures(g.waysfactor, g.machinepay, g.bet)).first;
         const ExactFigures& e = found->second;
-        const double x = g.stake > 0 ? static_cast<double>(g.win + g.freespinwin) / static_cast<double>(g.stake) : 0;
+        const double x =
+            g.stake > 0 ? static_cast<double>(g.win + g.freespinwin) / static_cast<double>(g.stake) : 0;
         ret.sum += x;
         ret.sumSquares += x * x;
         ret.expected += e.ret;

@@ -9,6 +9,7 @@
 
 #include "core/money.h"
 #include "eval/spinsearch.h"
+#include "fakehistory.h"
 #include "rig.h"
 #include "windows/history.h"
 
@@ -17,19 +18,7 @@ namespace {
 
 using testing::Rig;
 
-// Games kept in memory, oldest first, per player.
-class FakeHistory : public GameHistory {
-public:
-    std::int64_t count(int player) override { return static_cast<std::int64_t>(games[player].size()); }
-    std::vector<RecalledGame> newest(int player, std::int64_t skip, int n) override {
-        std::vector<RecalledGame> out;
-        const auto& all = games[player];
-        for (auto i = static_cast<std::int64_t>(all.size()) - 1 - skip; i >= 0 && static_cast<int>(out.size()) < n; --i)
-            out.push_back(all[static_cast<std::size_t>(i)]);
-        return out;
-    }
-    std::map<int, std::vector<RecalledGame>> games;
-};
+using testing::FakeHistory;
 
 RecalledGame game(std::int64_t id, std::int64_t win, int freespins = 0, std::int64_t series = 0) {
     RecalledGame g;
@@ -54,8 +43,8 @@ bool has(const std::vector<std::string>& lines, const std::string& want) {
 }
 
 TEST(Recall, LinesOfAPlainWinNameEachPayingSymbolWithItsWaysAndPay) {
-    const auto found =
-        testing::findSpin(25, 2, [](const testing::Trial& t) { return t.pays.pays.size() >= 2 && !t.pays.scatter; });
+    const auto found = testing::findSpin(
+        25, 2, [](const testing::Trial& t) { return t.pays.pays.size() >= 2 && !t.pays.scatter; });
     ASSERT_TRUE(found);
     RecalledGame g = game(1, found->pays.win);
     g.bet = 2;
@@ -70,8 +59,8 @@ TEST(Recall, LinesOfAPlainWinNameEachPayingSymbolWithItsWaysAndPay) {
     for (const SymbolPay& p : found->pays.pays) {
         std::string name(symbolName(p.symbol));
         for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        const std::string line = name + "   " + std::to_string(p.ways) + (p.ways == 1 ? " way" : " ways") + "   " +
-                                 money(static_cast<std::int64_t>(p.pay) * 2);
+        const std::string line = name + "   " + std::to_string(p.ways) + (p.ways == 1 ? " way" : " ways") +
+                                 "   " + money(static_cast<std::int64_t>(p.pay) * 2);
         EXPECT_TRUE(has(lines, line)) << line;
     }
     EXPECT_TRUE(has(lines, "Win   " + money(found->pays.win)));
