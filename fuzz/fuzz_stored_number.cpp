@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The same text in every key of a record: whatever is refused leaves its field.
-    tonvale::TextStore store;
+    tonvale::SqliteStore store;
     for (const char* key : {"howmanyspins", "soundonoff", "machinepay", "winroll", "reelspeed", "bank",
                             "games", "currentplayer", "sizescreen", "jackpotbank"})
         store.write("keys", "player1", key, text);

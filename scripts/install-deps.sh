@@ -9,6 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
+  libsqlite3-dev sqlite3 strace
   fonts-dejavu-core
   xvfb xauth x11-utils imagemagick
   clang clang-format libclang-rt-14-dev

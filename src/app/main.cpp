@@ -22,29 +22,12 @@
 #include "ui/gamewindow.h"
 #include "ui/lifecycle.h"
 #include "ui/qtports.h"
+#include "ui/settingsimport.h"
 
 namespace {
 
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\t')
-            out += "\\t";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\\')
-            out += "\\\\";
-        else
-            out += c;
-    }
-    return out;
-}
-
 void reportSave(const std::string& slot, const tonvale::ProgramValues& v) {
-    std::string line = "save\t" + tonvale::recordSection(slot);
-    for (const auto& [key, text] : tonvale::recordTexts(v)) line += "\t" + key + "=" + escaped(text);
-    line += "\n";
-    std::fputs(line.c_str(), stdout);
+    std::fputs(tonvale::saveReport(slot, v).c_str(), stdout);
     std::fflush(stdout);
 }
 
@@ -63,10 +46,15 @@ int main(int argc, char* argv[]) {
     const bool demo = args.contains(QStringLiteral("--demo"));
     const bool reportSaves = args.contains(QStringLiteral("--report-saves"));
 
-    // One game per user: the lock lives beside the settings files it protects.
-    const tonvale::SingleInstance instance(
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
-        QCoreApplication::organizationName());
+    // The store lives in the per-user data folder; the settings files of earlier
+    // versions in the config folder are brought in once.
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                               QLatin1Char('/') + QCoreApplication::organizationName();
+    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                 QLatin1Char('/') + QCoreApplication::organizationName();
+
+    // One game per user: the lock lives beside the store it protects.
+    const tonvale::SingleInstance instance(dataFolder);
     if (!instance.acquired()) {
         const QString text = QStringLiteral("Tonvale is already running.");
         std::fprintf(stderr, "%s\n", qPrintable(text));
@@ -75,9 +63,27 @@ int main(int argc, char* argv[]) {
     }
 
     tonvale::QtPlatform platform;
+    platform.store = tonvale::SqliteStore((dataFolder + QStringLiteral("/tonvale.db")).toStdString());
+    tonvale::importOldSettings(platform.store, configFolder);
     platform.sound.preload();
     tonvale::Game game(platform.ports());
     if (reportSaves) game.saves.onSave = reportSave;
+
+    // What went wrong with the store is told once: at the start, or at the first
+    // save that could not be written. The box waits for the event loop, never
+    // opening inside a handler.
+    bool told = false;
+    const auto tell = [&](const std::string& text) {
+        if (told) return;
+        told = true;
+        std::fprintf(stderr, "Tonvale: %s\n", text.c_str());
+        if (!showsWindows()) return;
+        QTimer::singleShot(0, [text] {
+            QMessageBox::warning(nullptr, QStringLiteral("Tonvale"), QString::fromStdString(text));
+        });
+    };
+    if (!platform.store.problem().empty()) tell(platform.store.problem());
+    game.saves.onFailure = [&] { tell("Progress cannot be saved: the store cannot be written."); };
 
     tonvale::GameWindow window(game);
     window.attach(platform);

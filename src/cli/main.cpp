@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "cli/evalcmd.h"
+#include "cli/historycmd.h"
 #include "cli/rtpcmd.h"
 #include "cli/scenario.h"
 #include "cli/simcmd.h"
@@ -29,11 +31,26 @@ int main(int argc, char** argv) {
     // play
     auto* play = app.add_subcommand("play", "Play a scenario script on the headless machine");
     std::uint64_t seed = 1;
-    std::string storeFolder;
+    std::string storePath;
     std::string script;
+    bool reportSaves = false;
+    std::int64_t replay = 0;
     play->add_option("--seed", seed, "Seed of the random draws");
-    play->add_option("--store", storeFolder, "Folder of a file store (default: in memory)");
-    play->add_option("script", script, "Script file, or - for standard input")->required();
+    play->add_option("--store", storePath, "Store file (a database; default: in memory)");
+    play->add_flag("--report-saves", reportSaves, "Print a line for every save at a settled point");
+    play->add_option("--replay", replay,
+                     "Play the recorded spin with this id (tonvale-cli history) again, on a store in memory; "
+                     "--store names the store that holds it (default: the game's)");
+    play->add_option("script", script, "Script file, or - for standard input");
+
+    // history
+    auto* history = app.add_subcommand("history", "The play history of a store");
+    HistoryOptions historyOptions;
+    history->add_option("--store", historyOptions.store, "Store file (default: the game's)");
+    history->add_option("--player", historyOptions.player, "Player 1..6 (default: all)")
+        ->check(CLI::Range(1, 6));
+    history->add_option("--limit", historyOptions.limit, "The last N plays (default 1000)");
+    history->add_flag("--json", historyOptions.json, "JSON instead of a table");
 
     // rtp
     auto* rtp = app.add_subcommand("rtp", "Exact return figures over every stop combination");
@@ -60,6 +77,7 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({1, 2, 5, 10, 20}));
     sim->add_option("--payout", simOptions.payout, "Payout level 1, 2 or 3")->check(CLI::IsMember({1, 2, 3}));
     sim->add_flag("--json", simOptions.json, "JSON instead of a report");
+    sim->add_option("--store", simOptions.store, "Save into this store file (default: a store in memory)");
 
     try {
         app.parse(argc, argv);
@@ -92,8 +110,26 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    if (history->parsed()) return runHistory(historyOptions, std::cout, std::cerr);
+    if (play->parsed() && replay != 0) {
+        std::string error;
+        const auto found = findPlay(storePath, replay, error);
+        if (!found) {
+            std::cerr << error << '\n';
+            return 2;
+        }
+        const std::string text = replayScript(*found);
+        std::cout << text;
+        std::istringstream in(text);
+        ScenarioRunner runner(seed, "", std::cout, std::cerr);
+        return runner.run(in, "play " + std::to_string(replay));
+    }
     if (play->parsed()) {
-        ScenarioRunner runner(seed, storeFolder, std::cout, std::cerr);
+        if (script.empty()) {
+            std::cerr << "play needs a script (or --replay ID)\n";
+            return 2;
+        }
+        ScenarioRunner runner(seed, storePath, std::cout, std::cerr, reportSaves);
         if (script == "-") return runner.run(std::cin, "-");
         std::ifstream in(script);
         if (!in) {

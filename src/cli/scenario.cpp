@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/fields.h"
+#include "core/store.h"
 
 namespace tonvale {
 
@@ -73,11 +74,18 @@ std::string oneLine(const std::string& text) {
 
 }  // namespace
 
-ScenarioRunner::ScenarioRunner(std::uint64_t seed, const std::string& storeFolder, std::ostream& out,
-                               std::ostream& err)
+ScenarioRunner::ScenarioRunner(std::uint64_t seed, const std::string& storePath, std::ostream& out,
+                               std::ostream& err, bool reportSaves)
     : platform_(std::make_unique<HeadlessPlatform>(seed)), out_(out), err_(err) {
-    if (!storeFolder.empty()) platform_->store = TextStore(storeFolder);
+    if (!storePath.empty()) {
+        platform_->store = SqliteStore(storePath);
+        if (!platform_->store.problem().empty()) err_ << platform_->store.problem() << '\n';
+    }
     game_ = std::make_unique<Game>(platform_->ports());
+    if (reportSaves)
+        game_->saves.onSave = [this](const std::string& slot, const ProgramValues& v) {
+            out_ << saveReport(slot, v) << std::flush;
+        };
     platform_->time.setTickHandler([this](TimerId id) { game_->timerTick(id); });
 }
 

@@ -15,8 +15,11 @@ namespace tonvale {
 
 class ScenarioRunner {
 public:
-    // An empty store folder keeps the store in memory.
-    ScenarioRunner(std::uint64_t seed, const std::string& storeFolder, std::ostream& out, std::ostream& err);
+    // An empty store path keeps the store in memory; else it is the database file
+    // (the game's own store may be given). With `reportSaves` every settled-point
+    // save prints its line (saveReport) to `out` before it is written.
+    ScenarioRunner(std::uint64_t seed, const std::string& storePath, std::ostream& out, std::ostream& err,
+                   bool reportSaves = false);
 
     // Runs a script; the exit status: 0 all well, 1 a failed expectation, 2 a bad line.
     int run(std::istream& script, const std::string& scriptName);

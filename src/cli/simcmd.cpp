@@ -20,6 +20,7 @@ class Simulator {
 public:
     explicit Simulator(const SimOptions& o) : o_(o), platform_(o.seed), game_(platform_.ports()) {
         platform_.time.setTickHandler([this](TimerId id) { game_.timerTick(id); });
+        if (!o.store.empty()) platform_.store = SqliteStore(o.store);
         watchSpins(TimerId::tmrautospin);
         watchSpins(TimerId::Timerrespin);
         watchJackpot();

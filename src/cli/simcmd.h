@@ -17,6 +17,7 @@ struct SimOptions {
     int payout = 3;
     bool json = false;
     bool progress = false;  // a progress bar on standard error
+    std::string store;      // the store file saved into; empty: a store in memory
 };
 
 struct SimResult {

@@ -20,7 +20,8 @@ ProgramValues durableValues(const Machine& m) {
 void DurableSaves::settle() {
     if (m_.ended) return;
     ProgramValues v = durableValues(m_);
-    if (last_ && lastSlot_ == m_.s.playerslot && sameRecord(*last_, v)) return;
+    const bool played = history.observe(m_, v.bank, m_.ports.store);
+    if (!played && last_ && lastSlot_ == m_.s.playerslot && sameRecord(*last_, v)) return;
     if (onSave) onSave(m_.s.playerslot, v);
     ++saves_;
     // Keys unchanged since the last save of the same slot hold their value already.

@@ -1,6 +1,6 @@
 #pragma once
 // The headless platform: virtual time, seeded draws that a test can script,
-// recorded sounds, message boxes and links, and an in-memory or file store. The
+// recorded sounds, message boxes and links, and the store (in memory or a file). The
 // tests, the scenario runner and the simulator run the whole machine on it.
 #include <cstdint>
 #include <deque>
@@ -12,6 +12,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/database.h"
 #include "core/ports.h"
 
 namespace tonvale {
@@ -77,33 +78,6 @@ public:
     std::vector<std::string> log;
 };
 
-// The store in memory, or in one text file per application in a folder (the same
-// layout the desktop game's settings files have: [section] and key=value lines).
-// Writes reach the files at flush() (or when the store goes away): each changed
-// file is written to "<app>.conf.tmp", synced to disk and renamed over the old one.
-class TextStore : public StorePort {
-public:
-    TextStore() = default;
-    explicit TextStore(std::string folder);
-    ~TextStore() override;
-    TextStore(TextStore&&) = default;
-    TextStore& operator=(TextStore&&) = default;
-    std::string read(const std::string& app, const std::string& section, const std::string& key) override;
-    bool write(const std::string& app, const std::string& section, const std::string& key,
-               const std::string& value) override;
-    bool flush() override;
-    // Every value, for tests: (app, section, key) -> text.
-    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
-    int writes = 0;
-
-private:
-    void load(const std::string& app);
-    bool saveFile(const std::string& app);
-    std::string folder_;
-    std::map<std::string, bool> loaded_;
-    std::map<std::string, bool> dirty_;
-};
-
 class ScriptedDesktop : public DesktopPort {
 public:
     Answer message(const std::string& title, const std::string& text, MsgIcon icon,
@@ -135,7 +109,7 @@ struct HeadlessPlatform {
     SeededRandom random;
     VirtualTime time;
     RecordingSound sound;
-    TextStore store;
+    SqliteStore store;  // in memory unless a test opens a file
     ScriptedDesktop desktop;
     Ports ports() { return Ports{random, time, time, time, sound, store, desktop}; }
 };

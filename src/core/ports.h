@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/controls.h"
+#include "core/play.h"
 
 namespace tonvale {
 
@@ -55,9 +56,12 @@ public:
     virtual std::string read(const std::string& app, const std::string& section, const std::string& key) = 0;
     virtual bool write(const std::string& app, const std::string& section, const std::string& key,
                        const std::string& value) = 0;
-    // Makes the writes so far durable, each file replaced as a whole; false when a
-    // file could not be written.
+    // Makes the writes so far durable, all of them together or none; false when the
+    // store could not be written (the writes stay due and go with the next flush).
     virtual bool flush() { return true; }
+    // A line of the play history, written with the next flush. A play with id 0 is
+    // a new line and gets its number here; the same id again replaces that line.
+    virtual std::int64_t recordPlay(const Play& play) { return play.id; }
 };
 
 enum class MsgIcon : std::uint8_t { none, information, question, critical };

@@ -144,6 +144,24 @@ std::vector<std::pair<std::string, std::string>> recordTexts(const ProgramValues
     return out;
 }
 
+std::string saveReport(std::string_view slot, const ProgramValues& v) {
+    std::string line = "save\t" + recordSection(slot);
+    for (const auto& [key, text] : recordTexts(v)) {
+        line += "\t" + key + "=";
+        for (char c : text) {
+            if (c == '\t')
+                line += "\\t";
+            else if (c == '\n')
+                line += "\\n";
+            else if (c == '\\')
+                line += "\\\\";
+            else
+                line += c;
+        }
+    }
+    return line + "\n";
+}
+
 std::string readPlayerName(StorePort& store, std::string_view slot) {
     return store.read(kOptionsApp, recordSection(slot), "currentplayer");
 }

@@ -103,6 +103,11 @@ bool sameRecord(const ProgramValues& a, const ProgramValues& b);
 // The record as it is written, in reading order: (key, text) for all nineteen keys.
 std::vector<std::pair<std::string, std::string>> recordTexts(const ProgramValues& v);
 
+// The line that reports a save: "save<TAB>player<N>" then "<TAB>key=value" for the
+// nineteen keys in reading order (tab, line break and backslash in a value written
+// as \t, \n and \\), and a line break.
+std::string saveReport(std::string_view slot, const ProgramValues& v);
+
 // The name of a slot as the options window lists it ("Tonvale").
 std::string readPlayerName(StorePort& store, std::string_view slot);
 

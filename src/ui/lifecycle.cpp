@@ -1,22 +1,48 @@
 #include "ui/lifecycle.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <cerrno>
 #include <csignal>
+#include <string>
 
 namespace tonvale {
 
 SingleInstance::SingleInstance(const QString& folder) {
     if (!QDir().mkpath(folder)) return;
-    lock_ = std::make_unique<QLockFile>(folder + QStringLiteral("/tonvale.lock"));
-    // Never stale by age: only a lock whose process has gone is taken over.
-    lock_->setStaleLockTime(0);
-    if (lock_->tryLock(0)) return;
-    acquired_ = lock_->error() != QLockFile::LockFailedError;
+    const QByteArray path = (folder + QStringLiteral("/tonvale.lock")).toLocal8Bit();
+    // O_NONBLOCK: a pipe put there cannot hang the start; O_NOFOLLOW: a link is not followed.
+    fd_ = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    if (fd_ < 0) return;
+    struct stat st = {};
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
+        return;
+    }
+    int rc = 0;
+    while ((rc = ::flock(fd_, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+    }
+    if (rc != 0) {
+        acquired_ = errno != EWOULDBLOCK;
+        ::close(fd_);
+        fd_ = -1;
+        return;
+    }
+    const std::string pid = std::to_string(::getpid()) + "\n";
+    if (::ftruncate(fd_, 0) == 0) {
+        [[maybe_unused]] const ssize_t n = ::pwrite(fd_, pid.data(), pid.size(), 0);
+    }
+}
+
+SingleInstance::~SingleInstance() {
+    // The file stays; the lock goes with the descriptor.
+    if (fd_ >= 0) ::close(fd_);
 }
 
 namespace {

@@ -1,7 +1,6 @@
 #pragma once
 // The desktop program's life around the game: one running game per user, and
 // SIGTERM, SIGINT and SIGHUP closing it the way its close box does.
-#include <QLockFile>
 #include <QObject>
 #include <QSocketNotifier>
 #include <QString>
@@ -10,17 +9,24 @@
 
 namespace tonvale {
 
-// The per-user lock "tonvale.lock" in the settings folder. A lock left behind by a
-// process that no longer runs is taken over.
+// One game per user: an exclusive flock() on "tonvale.lock" beside the store,
+// held for the life of the process. The kernel lets go of it whenever the process
+// ends, however it ends, so no lock outlives its game: what the file holds (empty,
+// garbage, a dead PID) is never read, and the PID written there is for people
+// only. Two starts at the same instant cannot both get the lock. A lock path that
+// is not a plain file (a link, a pipe) is not opened, and a folder where no lock
+// can be made does not stop the game either.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& folder);
-    // False only when another live process holds the lock; a folder where no lock
-    // can be made (unwritable, or not a folder) does not stop the game.
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+    // False only when another running game holds the lock.
     bool acquired() const { return acquired_; }
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    int fd_ = -1;
     bool acquired_ = true;
 };
 

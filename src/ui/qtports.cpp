@@ -112,49 +112,6 @@ void QtSound::stop() {
     current_ = nullptr;
 }
 
-QSettings& QtStore::settings(const std::string& app) {
-    auto found = files_.find(app);
-    if (found != files_.end()) return *found->second;
-    QString org = QCoreApplication::organizationName();
-    if (org.isEmpty()) org = QStringLiteral("Tonvale");
-    auto s = std::make_unique<QSettings>(org, QString::fromStdString(app));
-    QSettings& ref = *s;
-    files_.emplace(app, std::move(s));
-    return ref;
-}
-
-namespace {
-QString keyPath(const std::string& section, const std::string& key) {
-    return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
-}
-}  // namespace
-
-std::string QtStore::read(const std::string& app, const std::string& section, const std::string& key) {
-    return settings(app).value(keyPath(section, key)).toString().toStdString();
-}
-
-bool QtStore::write(const std::string& app, const std::string& section, const std::string& key,
-                    const std::string& value) {
-    QSettings& s = settings(app);
-    s.setValue(keyPath(section, key), QString::fromStdString(value));
-    // The file is written by flush(), all of a record's keys at once.
-    return s.status() != QSettings::AccessError;
-}
-
-// QSettings::sync() (Qt 6.4) writes a whole new file through QSaveFile: an
-// unnamed temporary file in the same folder, fdatasync, then a link and rename
-// over the old name, under the "<file>.lock" lock. A reader (or a process killed
-// at any point) therefore finds the previous file or the new one, never a mix.
-bool QtStore::flush() {
-    bool ok = true;
-    for (auto& [app, s] : files_) {
-        s->sync();
-        // A file that could not be parsed is still rewritten; only a write failure counts.
-        ok = ok && s->status() != QSettings::AccessError;
-    }
-    return ok;
-}
-
 Answer QtDesktop::message(const std::string& title, const std::string& text, MsgIcon icon,
                           MsgButtons buttons) {
     QMessageBox box(window_);

@@ -2,7 +2,6 @@
 // The desktop platform: Qt implementations of the ports the game model calls.
 #include <QElapsedTimer>
 #include <QPointer>
-#include <QSettings>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QWidget>
@@ -13,6 +12,7 @@
 #include <memory>
 #include <random>
 
+#include "core/database.h"
 #include "core/ports.h"
 
 namespace tonvale {
@@ -81,19 +81,6 @@ private:
     QSoundEffect* current_ = nullptr;
 };
 
-// The per-user settings store: one QSettings file per application name.
-class QtStore : public StorePort {
-public:
-    std::string read(const std::string& app, const std::string& section, const std::string& key) override;
-    bool write(const std::string& app, const std::string& section, const std::string& key,
-               const std::string& value) override;
-    bool flush() override;
-
-private:
-    QSettings& settings(const std::string& app);
-    std::map<std::string, std::unique_ptr<QSettings>> files_;
-};
-
 class QtDesktop : public DesktopPort {
 public:
     // The window message boxes belong to; the timers that must stop at the end.
@@ -118,7 +105,7 @@ struct QtPlatform {
     QtTimers timers;
     QtEvents events;
     QtSound sound;
-    QtStore store;
+    SqliteStore store;  // in memory until the game opens its file
     QtDesktop desktop;
     Ports ports() { return Ports{random, clock, timers, events, sound, store, desktop}; }
 };

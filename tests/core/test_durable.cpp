@@ -159,27 +159,29 @@ TEST(DurableSaves, ExitDuringAGambleKeepsTheStakeAtRisk) {
     EXPECT_EQ(stored(r, "keys", "bank"), "10000");
 }
 
-TEST(DurableSaves, FilesAreReplacedWholeAndNoTemporaryFileStays) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tonvale-durable-files";
+TEST(DurableSaves, EverySaveIsInTheDatabaseAtOnce) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tonvale-durable-db";
     std::filesystem::remove_all(folder);
+    const std::string path = (folder / "tonvale.db").string();
     {
         HeadlessPlatform p;
-        p.store = TextStore(folder.string());
+        p.store = SqliteStore(path);
+        ASSERT_EQ(p.store.state(), SqliteStore::State::file);
         Game g(p.ports());
         g.startup.Form_Load();
         ASSERT_TRUE(g.press(g.m.ui.btncredit));
-        // Already on disk while the game still runs.
-        std::ifstream keys(folder / "keys.conf");
-        std::string text((std::istreambuf_iterator<char>(keys)), std::istreambuf_iterator<char>());
-        EXPECT_NE(text.find("[player1]\n"), std::string::npos);
-        EXPECT_NE(text.find("bank=5000\n"), std::string::npos);
+        // Another opening of the store sees the save while the game still runs.
+        SqliteStore other(path);
+        EXPECT_EQ(other.read("keys", "player1", "bank"), "5000");
+        EXPECT_EQ(other.read("Tonvale", "player1", "bank"), "5000");
+        EXPECT_EQ(other.read("allslot", "player1", "grand"), "0");
         g.startup.xit_Click();
     }
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(folder))
         names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"Tonvale.conf", "allslot.conf", "keys.conf"}));
+    // The last connection to close folds the log back into the database.
+    EXPECT_EQ(names, (std::vector<std::string>{"tonvale.db"}));
     std::filesystem::remove_all(folder);
 }
 

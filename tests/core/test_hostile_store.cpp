@@ -3,9 +3,13 @@
 // missing. The game starts, takes what the reading rules give, plays on and keeps
 // the rest of the store.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Started {
-    explicit Started(TextStore s) {
+    explicit Started(SqliteStore s) {
         platform.store = std::move(s);
         game = std::make_unique<Game>(platform.ports());
         platform.time.setTickHandler([this](TimerId id) { game->timerTick(id); });
@@ -40,7 +44,7 @@ struct Started {
 };
 
 // What the neighbours of the hostile key hold; none of it may be lost.
-void fillNeighbours(TextStore& store) {
+void fillNeighbours(SqliteStore& store) {
     store.write("keys", "player1", "sizescreen", "carried as it is");
     store.write("keys", "player2", "bank", "999");
     store.write("Tonvale", "player2", "currentplayer", "Second");
@@ -48,7 +52,7 @@ void fillNeighbours(TextStore& store) {
     store.write("tonvale", "notice", "autoplay", "-1");
 }
 
-void expectNeighboursKept(TextStore& store) {
+void expectNeighboursKept(SqliteStore& store) {
     EXPECT_EQ(store.read("keys", "player1", "sizescreen"), "carried as it is");
     EXPECT_EQ(store.read("keys", "player2", "bank"), "999");
     EXPECT_EQ(store.read("Tonvale", "player2", "currentplayer"), "Second");
@@ -99,7 +103,7 @@ TEST(HostileStore, EveryNumberKeyTakesWhatTheReadingRulesGive) {
     for (const NumberKey& k : keys) {
         for (const Text& t : texts) {
             SCOPED_TRACE(std::string(k.name) + " holding " + t.label);
-            TextStore store;
+            SqliteStore store;
             fillNeighbours(store);
             store.write(k.app, "player1", k.name, t.text);
             Started g(std::move(store));
@@ -134,7 +138,7 @@ TEST(HostileStore, NamesAreTakenByteForByteAndComeBackTheSame) {
         const fs::path folder = fs::temp_directory_path() / "tonvale-hostile-name";
         fs::remove_all(folder);
         {
-            TextStore store(folder.string());
+            SqliteStore store(folder.string());
             fillNeighbours(store);
             store.write("keys", "player1", "currentplayer", name);
             store.write("keys", "player1", "bank", "1250");
@@ -146,7 +150,7 @@ TEST(HostileStore, NamesAreTakenByteForByteAndComeBackTheSame) {
             g.game->startup.xit_Click();
         }
         // A new start reads the files the last one wrote.
-        Started again(TextStore(folder.string()));
+        Started again(SqliteStore(folder.string()));
         EXPECT_EQ(again.s().currentplayer, name);
         EXPECT_EQ(again.platform.store.read("Tonvale", "player1", "currentplayer"), name);
         EXPECT_EQ(again.platform.store.read("keys", "player2", "bank"), "999");
@@ -155,48 +159,235 @@ TEST(HostileStore, NamesAreTakenByteForByteAndComeBackTheSame) {
     }
 }
 
-TEST(HostileStore, AFolderThatCannotBeWrittenIsToldOnceAndTheGamePlaysOn) {
-    // Tests run as root, where permissions do not stop a write: the folder's path
-    // is a regular file instead.
-    const fs::path blocker = fs::temp_directory_path() / "tonvale-not-a-folder";
-    fs::remove_all(blocker);
-    std::ofstream(blocker) << "in the way\n";
-    ::testing::internal::CaptureStderr();
+// What lies at the store's path when the game starts.
+struct Hostile {
+    const char* label;
+    std::function<void(const fs::path& db)> make;
+    SqliteStore::State state;
+    bool keepsPath;  // the thing at the path stays where it was (else: moved aside)
+};
+
+std::string bytesOf(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void writeBytes(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+
+// A store with a record in it, then the same file with its pages (not its header) spoilt.
+void spoiltDatabase(const fs::path& db) {
     {
-        Started g(TextStore(blocker.string()));
-        EXPECT_EQ(g.s().bank, 0);
-        g.play();
-        g.play();
-        EXPECT_FALSE(g.game->m.ended);
-        EXPECT_EQ(g.s().amountinvested, 10000);
-        EXPECT_TRUE(g.game->saves.failing());
-        EXPECT_GE(g.game->saves.saves(), 4);
+        SqliteStore good(db.string());
+        for (int i = 0; i < 400; ++i)
+            good.write("keys", "player" + std::to_string(i), "bank", std::string(64, 'x'));
+        good.flush();
     }
-    const std::string err = ::testing::internal::GetCapturedStderr();
-    std::size_t told = 0;
-    for (std::size_t at = err.find("progress cannot be saved"); at != std::string::npos;
-         at = err.find("progress cannot be saved", at + 1))
-        ++told;
-    EXPECT_EQ(told, 1u) << err;
-    EXPECT_TRUE(fs::is_regular_file(blocker));
-    fs::remove(blocker);
+    std::string bytes = bytesOf(db);
+    for (std::size_t i = 4096 + 100; i < bytes.size(); i += 7) bytes[i] = static_cast<char>(bytes[i] ^ 0x5a);
+    writeBytes(db, bytes);
+}
+
+TEST(HostileStore, WhatLiesAtTheStorePathNeverStopsTheGame) {
+    const fs::path top = fs::temp_directory_path() / "tonvale-hostile-paths";
+    const std::string garbage = [] {
+        std::string g;
+        std::uint32_t x = 12345;
+        for (int i = 0; i < 8192; ++i) g += static_cast<char>((x = x * 1103515245 + 12345) >> 24);
+        return g;
+    }();
+    const std::vector<Hostile> cases = {
+        {"binary garbage", [&](const fs::path& db) { writeBytes(db, garbage); }, SqliteStore::State::replaced,
+         false},
+        {"an empty file", [](const fs::path& db) { writeBytes(db, ""); }, SqliteStore::State::file, true},
+        {"a text file", [](const fs::path& db) { writeBytes(db, "[player1]\nbank=5000\n"); },
+         SqliteStore::State::replaced, false},
+        {"a folder",
+         [](const fs::path& db) {
+             fs::create_directories(db);
+             writeBytes(db / "inside", "kept");
+         },
+         SqliteStore::State::replaced, false},
+        {"a database of another game",
+         [](const fs::path& db) {
+             SqliteStore other(db.string());
+             other.flush();
+             // Tables of our names with other columns.
+             std::system(
+                 ("sqlite3 '" + db.string() + "' 'DROP TABLE plays; CREATE TABLE plays(x);'").c_str());
+         },
+         SqliteStore::State::replaced, false},
+        {"a spoilt database", spoiltDatabase, SqliteStore::State::replaced, false},
+        {"a link to a file",
+         [&](const fs::path& db) {
+             writeBytes(top / "target", "not to be written");
+             fs::create_symlink(top / "target", db);
+         },
+         SqliteStore::State::refused, true},
+        {"a dangling link", [&](const fs::path& db) { fs::create_symlink(top / "nowhere", db); },
+         SqliteStore::State::refused, true},
+        {"a pipe", [](const fs::path& db) { ASSERT_EQ(::mkfifo(db.c_str(), 0644), 0); },
+         SqliteStore::State::refused, true},
+        {"a device", [](const fs::path& db) { fs::create_symlink("/dev/zero", db); },
+         SqliteStore::State::refused, true},
+        {"a pipe at the log beside it",
+         [](const fs::path& db) { ASSERT_EQ(::mkfifo((db.string() + "-wal").c_str(), 0644), 0); },
+         SqliteStore::State::refused, true},
+    };
+    for (const Hostile& c : cases) {
+        SCOPED_TRACE(c.label);
+        fs::remove_all(top);
+        fs::create_directories(top);
+        const fs::path db = top / "tonvale.db";
+        c.make(db);
+        const auto kindBefore = fs::symlink_status(db).type();
+        const std::string target = fs::exists(top / "target") ? bytesOf(top / "target") : "";
+        {
+            SqliteStore store(db.string());
+            EXPECT_EQ(store.state(), c.state);
+            EXPECT_EQ(store.problem().empty(), c.state == SqliteStore::State::file);
+            Started g(std::move(store));
+            g.play();
+            g.play();
+            EXPECT_FALSE(g.game->m.ended);
+            EXPECT_EQ(g.s().amountinvested, 10000);
+            EXPECT_EQ(g.game->saves.failing(), c.state == SqliteStore::State::refused);
+            g.game->startup.xit_Click();
+        }
+        if (c.keepsPath) {
+            EXPECT_EQ(fs::symlink_status(db).type(), kindBefore);
+        }
+        if (fs::exists(top / "target")) {
+            EXPECT_EQ(bytesOf(top / "target"), target);
+        }
+        std::vector<std::string> aside;
+        for (const auto& e : fs::directory_iterator(top))
+            if (e.path().filename().string().starts_with("tonvale.db.broken-"))
+                aside.push_back(e.path().filename().string());
+        if (c.state == SqliteStore::State::replaced) {
+            ASSERT_GE(aside.size(), 1u);
+            const fs::path kept = top / aside.front();
+            EXPECT_EQ(fs::symlink_status(kept).type(), kindBefore);
+            if (c.label == std::string("binary garbage")) {
+                EXPECT_EQ(bytesOf(kept), garbage);
+            }
+            if (fs::is_directory(kept)) {
+                EXPECT_EQ(bytesOf(kept / "inside"), "kept");
+            }
+        } else {
+            EXPECT_TRUE(aside.empty());
+        }
+        // The next start finds what this one saved, and nothing to complain about.
+        if (c.state != SqliteStore::State::refused) {
+            Started again{SqliteStore(db.string())};
+            EXPECT_TRUE(again.platform.store.problem().empty()) << again.platform.store.problem();
+            EXPECT_EQ(again.s().amountinvested, 10000);
+            EXPECT_EQ(again.platform.store.plays().size(), 2u);
+        }
+    }
+    fs::remove_all(top);
 }
 
 TEST(HostileStore, AMissingFolderIsCreated) {
     const fs::path top = fs::temp_directory_path() / "tonvale-missing";
     fs::remove_all(top);
-    const fs::path folder = top / "deeper" / "Tonvale";
+    const fs::path db = top / "deeper" / "Tonvale" / "tonvale.db";
     {
-        Started g(TextStore(folder.string()));
+        Started g{SqliteStore(db.string())};
         EXPECT_EQ(g.s().machinepay, 3);
         g.play();
         EXPECT_FALSE(g.game->saves.failing());
     }
-    Started again(TextStore(folder.string()));
+    Started again{SqliteStore(db.string())};
     EXPECT_EQ(again.s().amountinvested, 5000);
-    for (const char* file : {"keys.conf", "Tonvale.conf", "allslot.conf"})
-        EXPECT_TRUE(fs::exists(folder / file)) << file;
+    EXPECT_TRUE(fs::is_regular_file(db));
     fs::remove_all(top);
+}
+
+// A small file system of its own, where the machine lets a test mount one.
+struct SmallDisk {
+    explicit SmallDisk(const char* size) {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        mounted = std::system(("mount -t tmpfs -o size=" + std::string(size) + " tmpfs " + folder.string() +
+                               " 2>/dev/null")
+                                  .c_str()) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted) std::system(("umount " + folder.string()).c_str());
+        fs::remove_all(folder);
+    }
+    bool remount(const char* options) {
+        return std::system(("mount -o remount," + std::string(options) + " " + folder.string()).c_str()) == 0;
+    }
+    fs::path folder = fs::temp_directory_path() / "tonvale-small-disk";
+    bool mounted = false;
+};
+
+TEST(HostileStore, AReadOnlyFolderIsReadAndTheGamePlaysUnsaved) {
+    SmallDisk disk("4m");
+    if (!disk.mounted) GTEST_SKIP() << "no file system can be mounted here";
+    const std::string db = (disk.folder / "tonvale.db").string();
+    {
+        Started g{SqliteStore(db)};
+        g.play();
+        g.game->startup.xit_Click();
+    }
+    ASSERT_TRUE(disk.remount("ro"));
+    ::testing::internal::CaptureStderr();
+    {
+        SqliteStore store(db);
+        EXPECT_EQ(store.state(), SqliteStore::State::unwritable);
+        EXPECT_FALSE(store.problem().empty());
+        Started g(std::move(store));
+        EXPECT_EQ(g.s().amountinvested, 5000);  // what was saved is read
+        g.play();
+        g.play();
+        EXPECT_EQ(g.s().amountinvested, 15000);
+        EXPECT_TRUE(g.game->saves.failing());
+    }
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err.find("progress cannot be saved"), err.rfind("progress cannot be saved")) << err;
+    ASSERT_TRUE(disk.remount("rw"));
+    Started again{SqliteStore(db)};
+    EXPECT_EQ(again.s().amountinvested, 5000);
+}
+
+TEST(HostileStore, AFullDiskLeavesTheLastSaveThatFitAndTheGamePlaysOn) {
+    SmallDisk disk("160k");
+    if (!disk.mounted) GTEST_SKIP() << "no file system can be mounted here";
+    const std::string db = (disk.folder / "tonvale.db").string();
+    std::vector<std::string> saved;  // the bank of every save reported
+    ::testing::internal::CaptureStderr();
+    int spins = 0;
+    {
+        Started g{SqliteStore(db)};
+        g.game->saves.onSave = [&](const std::string&, const ProgramValues& v) {
+            saved.push_back(std::to_string(v.amountinvested) + "/" + std::to_string(v.games));
+        };
+        // Some saves that fit, then the disk filled beside the store, then play
+        // until saves fail.
+        for (int i = 0; i < 3; ++i) g.play();
+        ASSERT_FALSE(g.game->saves.failing());
+        std::ofstream filler(disk.folder / "filler", std::ios::binary);
+        const std::string block(4096, 'f');
+        while (filler.write(block.data(), block.size()) && filler.flush()) {
+        }
+        for (; spins < 400 && !g.game->saves.failing(); ++spins) g.play();
+        EXPECT_TRUE(g.game->saves.failing());
+        for (int i = 0; i < 3; ++i) g.play();
+        EXPECT_FALSE(g.game->m.ended);
+    }
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err.find("progress cannot be saved"), err.rfind("progress cannot be saved")) << err;
+    EXPECT_NE(err.find("progress cannot be saved"), std::string::npos);
+    fs::remove(disk.folder / "filler");
+    Started again{SqliteStore(db)};
+    EXPECT_TRUE(again.platform.store.problem().empty());
+    const std::string found =
+        std::to_string(again.s().amountinvested) + "/" + std::to_string(again.s().games);
+    EXPECT_NE(std::find(saved.begin(), saved.end(), found), saved.end()) << found;
+    std::printf("full disk: %d plays until a save failed; the store reopened on a saved record (%s)\n", spins,
+                found.c_str());
 }
 
 }  // namespace

@@ -13,12 +13,12 @@ namespace {
 using testing::Rig;
 
 // A store that remembers the order of its writes.
-class LoggingStore : public TextStore {
+class LoggingStore : public SqliteStore {
 public:
     bool write(const std::string& app, const std::string& section, const std::string& key,
                const std::string& value) override {
         log.push_back(app + "/" + key);
-        return TextStore::write(app, section, key, value);
+        return SqliteStore::write(app, section, key, value);
     }
     std::vector<std::string> log;
 };
@@ -52,7 +52,7 @@ TEST(StoreNumbers, OnlyPlainDecimalTextCountsAndMustFitTheField) {
         {"1 2", false, 0},        {"99999999999999999999", false, 0},
     };
     for (const Case& c : cases) {
-        TextStore store;
+        SqliteStore store;
         store.write("keys", "player1", "reelspeed", c.text);
         i16 field = 42;
         EXPECT_EQ(readNumber(store, "keys", "player1", "reelspeed", field), c.read) << '"' << c.text << '"';
@@ -61,7 +61,7 @@ TEST(StoreNumbers, OnlyPlainDecimalTextCountsAndMustFitTheField) {
 }
 
 TEST(StoreNumbers, ThirtyTwoBitFieldsTakeTheirWholeRange) {
-    TextStore store;
+    SqliteStore store;
     store.write("keys", "player1", "bank", "-2147483648");
     i32 bank = 5;
     EXPECT_TRUE(readNumber(store, "keys", "player1", "bank", bank));
@@ -72,7 +72,7 @@ TEST(StoreNumbers, ThirtyTwoBitFieldsTakeTheirWholeRange) {
 }
 
 TEST(StoreRecord, NegativeSoundSwitchRoundTrips) {
-    TextStore store;
+    SqliteStore store;
     ProgramValues out;
     out.soundonoff = -1;
     out.bank = -250;
@@ -86,7 +86,6 @@ TEST(StoreRecord, NegativeSoundSwitchRoundTrips) {
 }
 
 TEST(StoreRecord, EverySaveWritesBothPlayerCopiesAndThePoolsOnce) {
-    TextStore store;
     ProgramValues v;
     v.bank = 4321;
     v.games = 17;
@@ -96,9 +95,9 @@ TEST(StoreRecord, EverySaveWritesBothPlayerCopiesAndThePoolsOnce) {
     v.grand = 100000;
     v.jackpotbank = 9;
     for (SaveOrder order : {SaveOrder::keys, SaveOrder::exit}) {
-        store.values.clear();
+        SqliteStore store;
         saveRecord(store, v, "4", order);
-        for (const auto& [k, text] : store.values) {
+        for (const auto& [k, text] : store.values()) {
             const auto& [app, section, key] = k;
             EXPECT_EQ(section, "player4");
             if (app == "allslot") continue;
@@ -145,7 +144,7 @@ TEST(StoreRecord, WritesFollowTheKeyOrderOrTheExitOrder) {
 }
 
 TEST(StoreRecord, SavingWithoutTheNameLeavesTheStoredNameAlone) {
-    TextStore store;
+    SqliteStore store;
     ProgramValues v;
     v.currentplayer = "Ada";
     saveRecord(store, v, "1", SaveOrder::keys);
@@ -158,7 +157,7 @@ TEST(StoreRecord, SavingWithoutTheNameLeavesTheStoredNameAlone) {
 }
 
 TEST(StoreRecord, FailuresAreReportedInReadingOrderAndLeaveValuesAlone) {
-    TextStore store;
+    SqliteStore store;
     store.write("Tonvale", "player1", "reelspeed", "8");
     store.write("Tonvale", "player1", "bank", "oops");
     ProgramValues v;

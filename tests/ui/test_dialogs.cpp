@@ -75,7 +75,7 @@ struct DialogRig {
     QtTimers timers;
     QtEvents events;
     RecordingSound sound;
-    TextStore store;
+    SqliteStore store;
     AnsweringDesktop desktop;
     Game game{Ports{random, clock, timers, events, sound, store, desktop}};
     GameWindow window{game};

@@ -43,7 +43,7 @@ struct OddsRig {
     QtTimers timers;
     QtEvents events;
     RecordingSound sound;
-    TextStore store;
+    SqliteStore store;
     QtDesktop desktop;
     Game game{Ports{random, clock, timers, events, sound, store, desktop}};
     GameWindow window{game};

@@ -1,12 +1,20 @@
-// The Qt ports: draws, the store, timers and the end of the program.
+// The Qt ports: draws, timers and the end of the program; the import of the old
+// settings files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <array>
+#include <map>
 
+#include "core/store.h"
 #include "ui/qtports.h"
+#include "ui/settingsimport.h"
 
 namespace tonvale {
 namespace {
@@ -24,23 +32,98 @@ TEST(QtPorts, DrawsCoverOneToNAndNothingElse) {
     EXPECT_EQ(random.draw(1), 1);
 }
 
-TEST(QtPorts, StoreKeepsTextPerApplicationAcrossInstances) {
-    for (const char* app : {"keys", "tonvale", "Tonvale"}) {
-        QSettings files(QCoreApplication::organizationName(), QString::fromLatin1(app));
-        files.clear();
-    }
+// The settings files of an earlier version, as it wrote them, come into the
+// database exactly, once, and stay as they were.
+TEST(SettingsImport, OldFilesComeThroughExactlyOnceAndStayUntouched) {
+    QTemporaryDir dir;
+    const QString config = dir.path() + QStringLiteral("/config");
+    const QString names[] = {QStringLiteral("Ann Lee"), QStringLiteral("Zo\u00eb, \"the\" = best; #1"),
+                             QStringLiteral("back\\slash/and%percent")};
     {
-        QtStore store;
-        EXPECT_EQ(store.read("keys", "player3", "bank"), "");
-        EXPECT_TRUE(store.write("keys", "player3", "bank", "12345"));
-        EXPECT_TRUE(store.write("tonvale", "notice", "autoplay", "-1"));
-        EXPECT_TRUE(store.write("Tonvale", "player3", "bank", "7"));
+        for (int slot = 1; slot <= 3; ++slot) {
+            const QString section = QStringLiteral("player%1/").arg(slot);
+            for (const char* app : {"keys", "Tonvale"}) {
+                QSettings f(config + QLatin1Char('/') + QLatin1String(app) + QStringLiteral(".conf"),
+                            QSettings::IniFormat);
+                f.setValue(section + QStringLiteral("bank"), QString::number(1000 * slot + 7));
+                f.setValue(section + QStringLiteral("games"), QString::number(31 * slot));
+                f.setValue(section + QStringLiteral("wager"), QString::number(-2 * slot));
+                f.setValue(section + QStringLiteral("currentplayer"), names[slot - 1]);
+                f.setValue(section + QStringLiteral("sizescreen"), QString());
+            }
+            QSettings pools(config + QStringLiteral("/allslot.conf"), QSettings::IniFormat);
+            pools.setValue(section + QStringLiteral("grand"), QString::number(2000000 + slot));
+            pools.setValue(section + QStringLiteral("minor"), QString::number(2000 + slot));
+        }
+        QSettings notice(config + QStringLiteral("/tonvale.conf"), QSettings::IniFormat);
+        notice.setValue(QStringLiteral("notice/autoplay"), QStringLiteral("-1"));
     }
-    QtStore again;
-    EXPECT_EQ(again.read("keys", "player3", "bank"), "12345");
-    EXPECT_EQ(again.read("tonvale", "notice", "autoplay"), "-1");
-    EXPECT_EQ(again.read("Tonvale", "player3", "bank"), "7");  // its own file
-    EXPECT_EQ(again.read("keys", "player4", "bank"), "");
+    std::map<QString, QByteArray> before;
+    for (const QString& file : QDir(config).entryList(QDir::Files)) {
+        QFile f(config + QLatin1Char('/') + file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        before[file] = f.readAll();
+    }
+    ASSERT_EQ(before.size(), 4u);
+
+    const std::string db = (dir.path() + QStringLiteral("/data/tonvale.db")).toStdString();
+    {
+        SqliteStore store(db);
+        ASSERT_TRUE(store.needsImport());
+        EXPECT_EQ(importOldSettings(store, config), 3 * (2 * 5 + 2) + 1);
+    }
+    SqliteStore store(db);
+    EXPECT_FALSE(store.needsImport());
+    for (int slot = 1; slot <= 3; ++slot) {
+        const std::string section = "player" + std::to_string(slot);
+        SCOPED_TRACE(section);
+        for (const char* app : {"keys", "Tonvale"}) {
+            EXPECT_EQ(store.read(app, section, "bank"), std::to_string(1000 * slot + 7));
+            EXPECT_EQ(store.read(app, section, "games"), std::to_string(31 * slot));
+            EXPECT_EQ(store.read(app, section, "wager"), std::to_string(-2 * slot));
+            EXPECT_EQ(store.read(app, section, "currentplayer"), names[slot - 1].toStdString());
+        }
+        EXPECT_EQ(store.read("allslot", section, "grand"), std::to_string(2000000 + slot));
+        EXPECT_EQ(store.read("allslot", section, "minor"), std::to_string(2000 + slot));
+    }
+    EXPECT_EQ(store.read("tonvale", "notice", "autoplay"), "-1");
+    // Read by the game as it read the files.
+    ProgramValues v;
+    readRecord(store, v, "keys", "2");  // the keys not in the files stay as they are
+    EXPECT_EQ(v.bank, 2007);
+    EXPECT_EQ(v.grand, 2000002);
+
+    // Once only: what the files say later does not come in again.
+    {
+        QSettings f(config + QStringLiteral("/keys.conf"), QSettings::IniFormat);
+        f.setValue(QStringLiteral("player1/bank"), QStringLiteral("999999"));
+    }
+    before[QStringLiteral("keys.conf")] = [&] {
+        QFile f(config + QStringLiteral("/keys.conf"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    EXPECT_EQ(importOldSettings(store, config), 0);
+    EXPECT_EQ(store.read("keys", "player1", "bank"), "1007");
+    for (const auto& [file, bytes] : before) {
+        QFile f(config + QLatin1Char('/') + file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), bytes) << file.toStdString();
+    }
+}
+
+TEST(SettingsImport, AFileThatIsNotPlainIsPassedOverWithoutWaiting) {
+    QTemporaryDir dir;
+    const QString config = dir.path() + QStringLiteral("/config");
+    QDir().mkpath(config);
+    ASSERT_EQ(::mkfifo((config + QStringLiteral("/keys.conf")).toLocal8Bit().constData(), 0644), 0);
+    {
+        QSettings pools(config + QStringLiteral("/allslot.conf"), QSettings::IniFormat);
+        pools.setValue(QStringLiteral("player1/grand"), QStringLiteral("2000123"));
+    }
+    SqliteStore store((dir.path() + QStringLiteral("/data/tonvale.db")).toStdString());
+    EXPECT_EQ(importOldSettings(store, config), 1);
+    EXPECT_EQ(store.read("allslot", "player1", "grand"), "2000123");
+    EXPECT_EQ(store.read("keys", "player1", "bank"), "");
 }
 
 TEST(QtPorts, TimersTickWhileEnabledAndNeverAfterTheEnd) {

@@ -40,7 +40,7 @@ struct UiRig {
     QtTimers timers;
     QtEvents events;
     RecordingSound sound;
-    TextStore store;
+    SqliteStore store;
     ScriptedDesktop desktop;
     Game game{Ports{random, clock, timers, events, sound, store, desktop}};
     CabinetWidget cabinet{game};

@@ -1,0 +1,121 @@
+#pragma once
+// The store of the game: one SQLite database holding every application's values
+// and the play history, or the same database in memory.
+//
+// Tables (the schema is created on first use and never changed in place):
+//   settings(app, section, key, value)  the values of store.h's layout, one row a
+//                                       key; value is the text byte for byte (BLOB)
+//   plays(id, player, time, bet, waysfactor, ways, stake, stop1..stop5, bellcoin,
+//         win, freespins, freespinwin, jackpotfield, jackpotwin, gamble, gamblewin,
+//         credit_before, credit_after)
+//                                       the play history (core/play.h), newest id last;
+//                                       the last kPlaysKept of each player are kept
+//   meta(key, value)                    "schema" = "1"; "imported" once the old
+//                                       settings files were looked for
+//
+// Writes are kept until flush(), which writes all of them, and the play lines
+// recorded since the last flush, in one transaction. The database runs in WAL
+// mode with full sync: a kill or a power loss at any instant leaves the last
+// committed save or the one before, all applications together.
+//
+// Opening a file store, the path is looked at first, never followed:
+//   - a symbolic link, a pipe, a device or a socket (at the path or at its "-wal",
+//     "-shm" or "-journal" companions) is left alone; the store stays in memory
+//     (state() == refused) and problem() says why;
+//   - a file that is not a database, fails its integrity check or holds tables of
+//     another shape is moved aside, renamed "<path>.broken-YYYYMMDD-HHMMSS" (its
+//     companions likewise), and a new store is started there (state() == replaced);
+//   - a store that cannot be written (a read-only folder, a full disk) is read as
+//     far as it can be and kept in memory (state() == unwritable);
+//   - an empty file counts as a new store: it holds nothing that could be lost.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/play.h"
+#include "core/ports.h"
+
+struct sqlite3;
+
+namespace tonvale {
+
+inline constexpr std::size_t kPlaysKept = 1000;
+
+class SqliteStore : public StorePort {
+public:
+    enum class State : std::uint8_t { memory, file, replaced, refused, unwritable };
+
+    // A store in memory (the tests, the simulator).
+    SqliteStore();
+    // The store at a path; the folder is created when missing.
+    explicit SqliteStore(std::string path);
+    ~SqliteStore() override;
+    SqliteStore(SqliteStore&& other) noexcept;
+    SqliteStore& operator=(SqliteStore&& other) noexcept;
+    SqliteStore(const SqliteStore&) = delete;
+    SqliteStore& operator=(const SqliteStore&) = delete;
+
+    std::string read(const std::string& app, const std::string& section, const std::string& key) override;
+    bool write(const std::string& app, const std::string& section, const std::string& key,
+               const std::string& value) override;
+    bool flush() override;
+    std::int64_t recordPlay(const Play& play) override;
+
+    State state() const { return state_; }
+    // True while saves reach the database (memory or a file).
+    bool saving() const { return db_ != nullptr; }
+    // What the player is told about the opening, once; empty when all was well.
+    const std::string& problem() const { return problem_; }
+    // Where a broken store was moved to (empty when none was).
+    const std::string& movedAside() const { return movedAside_; }
+    const std::string& path() const { return path_; }
+
+    // True until the old settings files were looked for in this store.
+    bool needsImport() const { return needsImport_; }
+    // Writes imported values and marks the import done, in one transaction.
+    bool importValues(
+        const std::vector<std::tuple<std::string, std::string, std::string, std::string>>& values);
+
+    // The play history, oldest first: the last `limit` lines (of one player when
+    // given). What has not been flushed yet is not among them.
+    std::vector<Play> plays(std::optional<int> player = {}, std::size_t limit = kPlaysKept) const;
+
+    // Every value, for tests and inspection: (app, section, key) -> text.
+    const std::map<std::tuple<std::string, std::string, std::string>, std::string>& values() const {
+        return values_;
+    }
+    int writes = 0;
+
+    // How far an opened database could be made ready.
+    enum class Ready : std::uint8_t { ok, broken, unwritable };
+
+private:
+    bool openFile();
+    Ready prepare();  // check, schema and load
+    bool loadValues();
+    void close();
+    bool exec(const char* sql);
+    bool commitPending(const char* extra = nullptr);
+
+    sqlite3* db_ = nullptr;
+    std::string path_;
+    State state_ = State::memory;
+    std::string problem_;
+    std::string movedAside_;
+    bool needsImport_ = false;
+    std::int64_t lastPlayId_ = 0;
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> pending_;
+    std::map<std::int64_t, Play> pendingPlays_;
+    int playsSinceTrim_ = 0;
+};
+
+// Opens a store for reading only (tonvale-cli history): never creates, moves or
+// writes anything. Empty with an error text when the path is not a readable store.
+std::optional<std::vector<Play>> readPlays(const std::string& path, std::optional<int> player,
+                                           std::size_t limit, std::string& error);
+
+}  // namespace tonvale
