@@ -13,8 +13,8 @@ public:
     std::vector<RecalledGame> newest(int player, std::int64_t skip, int n) override {
         std::vector<RecalledGame> out;
         const auto& all = games[player];
-        for (auto i = static_cast<std::int64_t>(all.size()) - 1 - skip; i >= 0 && static_cast<int>(out.size()) < n;
-             --i)
+        for (auto i = static_cast<std::int64_t>(all.size()) - 1 - skip;
+             i >= 0 && static_cast<int>(out.size()) < n; --i)
             out.push_back(all[static_cast<std::size_t>(i)]);
         return out;
     }

@@ -89,7 +89,8 @@ void HistoryDialog::paintControl(QPainter& p, const Control& c, const QRectF& r,
     const qreal e = em(g);
     const QString caption = QString::fromStdString(c.caption);
     if (&c == &ui_.Framehistory) {
-        const QRectF tab(r.left() + 260 * g.scale(), r.top() - 100 * g.scale(), 1900 * g.scale(), 260 * g.scale());
+        const QRectF tab(r.left() + 260 * g.scale(), r.top() - 100 * g.scale(), 1900 * g.scale(),
+                         260 * g.scale());
         QLinearGradient wood(tab.topLeft(), tab.bottomLeft());
         wood.setColorAt(0, kWalnutHi);
         wood.setColorAt(1, kWalnut);
@@ -97,7 +98,8 @@ void HistoryDialog::paintControl(QPainter& p, const Control& c, const QRectF& r,
         p.setPen(QPen(kGold, std::max<qreal>(1, 18 * g.scale())));
         p.setClipping(false);
         p.drawRoundedRect(tab, tab.height() / 3, tab.height() / 3);
-        fitText(p, tab.adjusted(e * 0.4, 0, -e * 0.4, 0), caption, kGoldHi, e * 1.05, true, Align::centre, true);
+        fitText(p, tab.adjusted(e * 0.4, 0, -e * 0.4, 0), caption, kGoldHi, e * 1.05, true, Align::centre,
+                true);
         return;
     }
     switch (c.kind) {
@@ -143,17 +145,21 @@ void HistoryDialog::paintReels(QPainter& p, const QRectF& r, const ViewGeometry&
         const int stop = shown->stops[reel - 1];
         if (stop < 1 || stop > kStops) continue;
         for (int row = 0; row < 3; ++row) {
-            const QRectF cell = g.snapped(QRectF(r.left() + (reel - 1) * tile, r.top() + row * tile, tile, tile));
+            const QRectF cell =
+                g.snapped(QRectF(r.left() + (reel - 1) * tile, r.top() + row * tile, tile, tile));
             const QPixmap pm = sprites_.get(tileOf(reel, stop + row), g.devicePixels(cell), g.dpr());
             if (!pm.isNull()) p.drawPixmap(cell.topLeft(), pm);
             if (!cellCounts(cellOf(reel, static_cast<Row>(row)), shown->waysfactor)) {
-                const QPixmap h = sprites_.get(QStringLiteral(":/pictures/hatch.svg"), g.devicePixels(cell), g.dpr());
+                const QPixmap h =
+                    sprites_.get(QStringLiteral(":/pictures/hatch.svg"), g.devicePixels(cell), g.dpr());
                 if (!h.isNull()) p.drawPixmap(cell.topLeft(), h);
             }
         }
         // A gold rule between the reels.
         if (reel > 1)
-            p.fillRect(QRectF(r.left() + (reel - 1) * tile - 8 * g.scale(), r.top(), 16 * g.scale(), 3 * tile), kGold);
+            p.fillRect(
+                QRectF(r.left() + (reel - 1) * tile - 8 * g.scale(), r.top(), 16 * g.scale(), 3 * tile),
+                kGold);
     }
     p.setPen(QPen(kGold, std::max<qreal>(1, 30 * g.scale())));
     p.setBrush(Qt::NoBrush);
@@ -201,7 +207,8 @@ void HistoryDialog::paintPlot(QPainter& p, const QRectF& r, const ResultCurve& c
     QPainterPath band;
     band.moveTo(x(static_cast<double>(pts.front().n)), y(pts.front().high));
     for (const PlotPoint& pt : pts) band.lineTo(x(static_cast<double>(pt.n)), y(pt.high));
-    for (auto it = pts.rbegin(); it != pts.rend(); ++it) band.lineTo(x(static_cast<double>(it->n)), y(it->low));
+    for (auto it = pts.rbegin(); it != pts.rend(); ++it)
+        band.lineTo(x(static_cast<double>(it->n)), y(it->low));
     band.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(kBand);
@@ -230,22 +237,22 @@ void HistoryDialog::paintPlot(QPainter& p, const QRectF& r, const ResultCurve& c
     const int digits = chance ? 4 : 2;
     const QColor scaleText = kIvoryShadow;
     const qreal small = e * 0.8;
-    fitText(p, QRectF(r.left(), area.top() - small / 2, e * 2.5, small), QString::number(hi, 'f', digits), scaleText,
-            small, false);
+    fitText(p, QRectF(r.left(), area.top() - small / 2, e * 2.5, small), QString::number(hi, 'f', digits),
+            scaleText, small, false);
     fitText(p, QRectF(r.left(), area.bottom() - small / 2, e * 2.5, small), QString::number(lo, 'f', digits),
             scaleText, small, false);
-    fitText(p, QRectF(area.left(), area.bottom() + e * 0.15, e * 2, small), QStringLiteral("1"), scaleText, small,
-            false);
+    fitText(p, QRectF(area.left(), area.bottom() + e * 0.15, e * 2, small), QStringLiteral("1"), scaleText,
+            small, false);
     for (double n = 10; n <= nMax; n *= 10)
-        fitText(p, QRectF(x(n) - e, area.bottom() + e * 0.15, e * 2, small), countText(n), scaleText, small, false,
-                Align::centre);
+        fitText(p, QRectF(x(n) - e, area.bottom() + e * 0.15, e * 2, small), countText(n), scaleText, small,
+                false, Align::centre);
     const PlotPoint& last = pts.back();
     const QString reading = QStringLiteral("%1 games: yours %2, odds %3")
                                 .arg(countText(nMax))
                                 .arg(last.mean, 0, 'f', digits)
                                 .arg(last.expected, 0, 'f', digits);
-    fitText(p, QRectF(area.left(), area.bottom() + e * 0.85, area.width(), small), reading, kGoldHi, small, false,
-            Align::centre);
+    fitText(p, QRectF(area.left(), area.bottom() + e * 0.85, area.width(), small), reading, kGoldHi, small,
+            false, Align::centre);
 }
 
 }  // namespace tonvale

@@ -22,7 +22,8 @@ protected:
 
 private:
     void paintReels(QPainter& p, const QRectF& r, const ViewGeometry& g);
-    void paintPlot(QPainter& p, const QRectF& r, const ResultCurve& curve, bool chance, const ViewGeometry& g);
+    void paintPlot(QPainter& p, const QRectF& r, const ResultCurve& curve, bool chance,
+                   const ViewGeometry& g);
     HistoryWindow& ui_;
 };
 

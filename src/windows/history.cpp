@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/database.h"
 #include "core/game.h"
+#include "windows/storehistory.h"
 
 namespace tonvale {
 
@@ -67,7 +69,12 @@ void HistoryWindow::design() {
     btnclose.caption = "Close";
 }
 
-History::History(Game& g) : figures(exactFigures()), g_(g) {}
+History::History(Game& g) : figures(exactFigures()), g_(g) {
+    if (auto* db = dynamic_cast<SqliteStore*>(&g.m.ports.store)) {
+        stored_ = std::make_unique<StoreHistory>(*db);
+        source_ = stored_.get();
+    }
+}
 
 void History::bind(Bindings& b) {
     MainWindow& main = g_.m.ui;
@@ -109,6 +116,9 @@ void History::open() {
     std::vector<RecalledGame> all =
         source_->newest(player_, 0, static_cast<int>(std::min<std::int64_t>(count_, 1 << 30)));
     std::reverse(all.begin(), all.end());
+    // A line that does not say its payout level was played at the player's own.
+    for (RecalledGame& g : all)
+        if (g.machinepay == 0) g.machinepay = g_.m.s.machinepay;
     plot_ = resultsPlot(all, figures);
     show();
 }

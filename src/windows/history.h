@@ -48,7 +48,8 @@ public:
 
     HistoryWindow ui;
 
-    // Where the games come from; no games until one is given.
+    // Where the games come from: the play history of the game's store when it
+    // keeps one, else none; a test may give its own.
     void setSource(GameHistory* source) { source_ = source ? source : &none_; }
     // The exact figures the plot compares with (the game's odds unless a test gives others).
     FiguresOf figures;
@@ -72,6 +73,7 @@ private:
     void show();
     Game& g_;
     NoHistory none_;
+    std::unique_ptr<GameHistory> stored_;  // the store's own play history, when it keeps one
     GameHistory* source_ = &none_;
     int player_ = 0;
     std::int64_t count_ = 0, selected_ = 0, pageStart_ = 0;

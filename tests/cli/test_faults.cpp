@@ -78,7 +78,8 @@ bool storedRecord(const std::string& db, Record& out) {
 std::map<std::string, int> callCounts(const std::string& command, const fs::path& dir) {
     const fs::path log = dir / "count.log";
     std::system(("strace -f -qq -o " + log.string() +
-                 " -e trace=write,pwrite64,fsync,fdatasync,rename,renameat,renameat2 " + command + " >/dev/null")
+                 " -e trace=write,pwrite64,fsync,fdatasync,rename,renameat,renameat2 " + command +
+                 " >/dev/null")
                     .c_str());
     std::map<std::string, int> counts;
     std::istringstream lines(slurp(log));
@@ -105,8 +106,8 @@ TEST(SaveFaults, AKillAtEveryWriteSyncAndRenameOfASaveLeavesASettledRecord) {
                                        "draws 2 4 1 6 8 10 1\npress btnspin\nadvance 4000\n"
                                        "call Form_QueryUnload\n";
     const std::string db = (dir / "tonvale.db").string();
-    const std::string command = std::string(TONVALE_CLI) + " play --report-saves --store " + db + " " +
-                                (dir / "play.scn").string();
+    const std::string command =
+        std::string(TONVALE_CLI) + " play --report-saves --store " + db + " " + (dir / "play.scn").string();
     const std::map<std::string, int> counts = callCounts(command, dir);
     fs::remove(db);
     ASSERT_GT(counts.count("pwrite64") + counts.count("write"), 0u) << "strace counted nothing";
@@ -120,16 +121,16 @@ TEST(SaveFaults, AKillAtEveryWriteSyncAndRenameOfASaveLeavesASettledRecord) {
             SCOPED_TRACE(call + " " + std::to_string(when));
             for (const char* c : {"", "-wal", "-shm"}) fs::remove(db + c);
             // A store with one save in it first, so that every kill has a previous save.
-            ASSERT_EQ(std::system(("printf 'press btncredit\\n' | " + std::string(TONVALE_CLI) + " play --store " +
-                                   db + " - >/dev/null 2>&1")
+            ASSERT_EQ(std::system(("printf 'press btncredit\\n' | " + std::string(TONVALE_CLI) +
+                                   " play --store " + db + " - >/dev/null 2>&1")
                                       .c_str()),
                       0);
             Record before;
             ASSERT_TRUE(storedRecord(db, before));
             const fs::path out = dir / "out.txt";
             std::system(("bash -c \"strace -f -qq -o /dev/null -e trace=" + call + " -e inject=" + call +
-                         ":signal=SIGKILL:when=" + std::to_string(when) + " " + command + " >" + out.string() +
-                         " 2>/dev/null\" 2>/dev/null")
+                         ":signal=SIGKILL:when=" + std::to_string(when) + " " + command + " >" +
+                         out.string() + " 2>/dev/null\" 2>/dev/null")
                             .c_str());
             const std::vector<Record> saves = reportedSaves(slurp(out));
             const Record& last = saves.empty() ? before : saves.back();

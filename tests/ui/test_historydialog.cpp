@@ -9,6 +9,7 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "core/database.h"
 #include "core/game.h"
 #include "core/headless.h"
 #include "eval/spinsearch.h"
@@ -63,7 +64,7 @@ struct HistoryUiRig {
     QtTimers timers;
     QtEvents events;
     RecordingSound sound;
-    TextStore store;
+    SqliteStore store;
     QtDesktop desktop;
     FakeHistory history;
     Game game{Ports{random, clock, timers, events, sound, store, desktop}};
@@ -84,10 +85,13 @@ TEST(HistoryDialog, OpensFromTheCabinetPaintsTheGameAndStepsByKeys) {
     auto& games = rig.history.games[1];
     // A plain win, a series, a jackpot and a gamble, on stops that make them, then
     // ordinary games.
-    const auto win = findSpin(25, 1, [](const Trial& t) { return t.pays.pays.size() >= 2 && !t.pays.scatter; });
-    const auto award = findSpin(25, 1, [](const Trial& t) { return t.pays.scatter && t.pays.scatter->freeSpins == 10; },
-                                scatterStops(25));
-    const auto bells = findSpin(25, 1, [](const Trial& t) { return t.bells > 2; }, anyStops(), 1, true);
+    const auto win =
+        findSpin(25, 1, [](const Trial& t) { return t.pays.pays.size() >= 2 && !t.pays.scatter; });
+    const auto award = findSpin(
+        25, 1, [](const Trial& t) { return t.pays.scatter && t.pays.scatter->freeSpins == 10; },
+        scatterStops(25));
+    const auto bells = findSpin(
+        25, 1, [](const Trial& t) { return t.bells > 2; }, anyStops(), 1, true);
     ASSERT_TRUE(win && award && bells);
     games.push_back(played(1, win->stops, win->pays.win, 5000));
     RecalledGame series = played(2, award->stops, award->pays.win, games.back().creditAfter);
@@ -108,8 +112,9 @@ TEST(HistoryDialog, OpensFromTheCabinetPaintsTheGameAndStepsByKeys) {
     gamble.creditAfter -= win->pays.win;
     games.push_back(gamble);
     for (int i = 5; i <= 40; ++i)
-        games.push_back(played(i, {1 + i % 22, 1 + (i * 3) % 22, 1 + (i * 5) % 22, 1 + (i * 7) % 22, 1 + (i * 11) % 22},
-                               0, games.back().creditAfter));
+        games.push_back(
+            played(i, {1 + i % 22, 1 + (i * 3) % 22, 1 + (i * 5) % 22, 1 + (i * 7) % 22, 1 + (i * 11) % 22},
+                   0, games.back().creditAfter));
     for (std::size_t i = 4; i < games.size(); ++i) {
         RecalledGame& g = games[i];
         g.win = trialOf({g.stops[0], g.stops[1], g.stops[2], g.stops[3], g.stops[4]}, 25, 1).pays.win;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/database.h"
 #include "core/money.h"
 #include "eval/spinsearch.h"
 #include "fakehistory.h"
@@ -215,6 +216,112 @@ TEST(HistoryWindow, EmptyHistoryAndRefusedInTheMiddleOfPlay) {
         EXPECT_FALSE(b.h().isOpen());
         EXPECT_TRUE(b.ui().btnhistory.visible);
     }
+}
+
+}  // namespace
+}  // namespace tonvale
+
+namespace tonvale {
+namespace {
+
+// The machine plays: a king win that is gambled, then autoplay until a series
+// and a jackpot have come; the window shows each game as the history kept it.
+TEST(HistoryWindow, ShowsTheGamesThePlayerPlayedAsPlayed) {
+    Rig r(20261210);
+    r.load();
+    for (int i = 0; i < 20; ++i) ASSERT_TRUE(r.game.press(r.ui().btncredit));
+    r.s().soundonoff = 0;
+    // A king three of a kind at bet 10 wins 200 cents, then red wins and red loses.
+    r.s().machinepay = 1;
+    r.s().bet = 10;
+    r.draws({1, 3, 2, 9, 7, 11, 1});
+    ASSERT_TRUE(r.game.press(r.ui().btnspin));
+    r.advance(4000);
+    ASSERT_TRUE(r.game.click(r.ui().btndouble));
+    r.draws({1});
+    ASSERT_TRUE(r.game.click(r.ui().betred));
+    r.draws({2});
+    ASSERT_TRUE(r.game.click(r.ui().betred));
+    r.advance(5000);
+
+    r.s().bet = 1;
+    r.s().machinepay = 3;
+    r.s().autoplaynotice = -1;
+    ASSERT_TRUE(r.game.press(r.ui().autoplayon));
+    auto seen = [&r] {
+        bool series = false, jackpot = false;
+        for (const Play& p : r.platform.store.plays(1)) {
+            series = series || p.freespins > 0;
+            jackpot = jackpot || p.jackpotfield > 0;
+        }
+        return series && jackpot;
+    };
+    for (int step = 0; step < 20000 && !(r.s().games > 10 && seen()); ++step) {
+        r.advance(1000);
+        if (r.game.windows.advert.form.visible) r.game.press(r.game.windows.advert.SSCommand2);
+    }
+    // Autoplay off as its switch leaves it, then the last spin settles.
+    r.s().autoplaytoggle = 0;
+    r.s().autoplaymode = 0;
+    r.game.m.setTimer(TimerId::tmrautospin, false);
+    for (int k = 0; k < 300 && (r.s().freespinsawarded > 0 || r.game.spin.spinning()); ++k) r.advance(1000);
+    r.advance(10000);
+    if (r.game.windows.advert.form.visible) r.game.press(r.game.windows.advert.SSCommand2);
+    if (r.ui().takewin.visible) r.game.press(r.ui().takewin);  // a series ended with autoplay off
+    r.advance(5000);
+    ASSERT_TRUE(seen());
+
+    const std::vector<Play> plays = r.platform.store.plays(1);
+    ASSERT_TRUE(r.game.press(r.ui().btnhistory))
+        << r.ui().form.visible << r.ui().form.enabled << r.ui().panfreespin.visible;
+    History& h = r.game.history;
+    ASSERT_TRUE(h.isOpen());
+    ASSERT_EQ(h.count(), static_cast<std::int64_t>(plays.size()));
+    int checked[4] = {0, 0, 0, 0};  // plain win, series, jackpot, gamble
+    for (std::int64_t i = 0; i < h.count(); ++i) {
+        const Play& p = plays[plays.size() - 1 - static_cast<std::size_t>(i)];
+        const RecalledGame* g = h.shown();
+        ASSERT_NE(g, nullptr);
+        ASSERT_EQ(g->id, p.id);
+        EXPECT_EQ(h.ui.Framegame.caption,
+                  "Game " + std::to_string(i + 1) + " of " + std::to_string(h.count()));
+        const auto lines = recallLines(*g);
+        auto shows = [&](const std::string& line) {
+            for (std::size_t k = 1; k < h.ui.lblline.size(); ++k)
+                if (h.ui.lblline[k].caption == line) return true;
+            return false;
+        };
+        for (std::size_t k = 0; k < lines.size() && k + 1 < h.ui.lblline.size(); ++k)
+            EXPECT_EQ(h.ui.lblline[k + 1].caption, lines[k]);
+        EXPECT_TRUE(shows("Credit   " + money(p.creditBefore) + "  >  " + money(p.creditAfter)));
+        if (!p.gamble.empty()) {
+            EXPECT_EQ(p.gamble, "1:won,2:lost");
+            EXPECT_TRUE(shows("KING   1 way   $ 2"));
+            EXPECT_TRUE(shows("Win   $ 2"));
+            EXPECT_TRUE(shows("Gamble   card 1 won card 2 lost"));
+            EXPECT_TRUE(shows("Gamble result   $ 0"));
+            EXPECT_EQ(h.ui.piccard[1].picture, "imagelistcards/1");
+            EXPECT_EQ(h.ui.piccard[2].picture, "imagelistcards/2");
+            EXPECT_FALSE(h.ui.piccard[3].visible);
+            ++checked[3];
+        } else if (p.freespins > 0) {
+            EXPECT_TRUE(shows(std::to_string(p.freespins) + " free spins"));
+            EXPECT_TRUE(shows("Series total   " + money(p.freespinwin)));
+            ++checked[1];
+        } else if (p.jackpotfield > 0) {
+            EXPECT_TRUE(shows("Jackpot   " + money(p.jackpotwin)));
+            ++checked[2];
+        } else if (p.win > 0) {
+            EXPECT_TRUE(shows("Win   " + money(p.win)));
+            ++checked[0];
+        } else {
+            EXPECT_TRUE(shows("No Win"));
+        }
+        r.game.click(h.ui.btnolder);
+    }
+    for (int k = 0; k < 4; ++k) EXPECT_GT(checked[k], 0) << k;
+    // The plot covers every game kept.
+    EXPECT_EQ(h.plot().ret.points.back().n, h.count());
 }
 
 }  // namespace
