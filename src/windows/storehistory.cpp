@@ -34,7 +34,8 @@ std::vector<RecalledGame> StoreHistory::newest(int player, std::int64_t skip, in
     std::vector<RecalledGame> out;
     if (player < 1 || skip < 0 || n <= 0) return out;
     const std::vector<Play> plays = store_.plays(player);  // oldest first
-    for (auto i = static_cast<std::int64_t>(plays.size()) - 1 - skip; i >= 0 && static_cast<int>(out.size()) < n; --i)
+    for (auto i = static_cast<std::int64_t>(plays.size()) - 1 - skip;
+         i >= 0 && static_cast<int>(out.size()) < n; --i)
         out.push_back(recalled(plays[static_cast<std::size_t>(i)]));
     return out;
 }

@@ -14,6 +14,7 @@
 #include "core/headless.h"
 #include "eval/spinsearch.h"
 #include "fakehistory.h"
+#include "ui/dialogs_options.h"
 #include "ui/gamewindow.h"
 #include "ui/historydialog.h"
 #include "ui/qtports.h"
@@ -170,6 +171,31 @@ TEST(HistoryDialog, OpensFromTheCabinetPaintsTheGameAndStepsByKeys) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(rig.window.isEnabled());
     rig.shoot(rig.window, "cabinet.png");
+}
+
+}  // namespace
+}  // namespace tonvale::testing
+
+namespace tonvale::testing {
+namespace {
+
+TEST(OptionsDialog, PlayLimitsColumnTakesClicksAndKeepsTheChoice) {
+    HistoryUiRig rig;
+    OptionsDialog& dialog = rig.window.dialogs().options();
+    const QPointF at = rig.window.cabinet().geometryNow().rect(rig.game.m.ui.btnoptions).center();
+    QTest::mouseClick(&rig.window.cabinet(), Qt::LeftButton, {}, at.toPoint());
+    rig.window.sync();
+    ASSERT_TRUE(dialog.isVisible());
+    OptionsWindow& o = rig.game.options.ui;
+    EXPECT_TRUE(o.realitycheck[0].value);  // off, as the game always was
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.centreOf(o.realitycheck[2]).toPoint());
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.centreOf(o.autospins[1]).toPoint());
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.centreOf(o.autoloss[3]).toPoint());
+    EXPECT_EQ(rig.game.session.limits, (PlayLimits{30, 25, 10000}));
+    EXPECT_TRUE(o.realitycheck[2].value);
+    EXPECT_FALSE(o.realitycheck[0].value);
+    EXPECT_EQ(rig.store.read("Tonvale", "player1", "realitycheck"), "30");
+    rig.shoot(dialog, "options.png");
 }
 
 }  // namespace
