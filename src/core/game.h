@@ -80,6 +80,7 @@ private:
             if (--g_.depth_ != 0) return;
             g_.saves.settle();
             g_.session.settle();
+            g_.history.settle();
         }
         Entry(const Entry&) = delete;
         Entry& operator=(const Entry&) = delete;

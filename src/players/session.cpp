@@ -83,7 +83,8 @@ void Session::settle() {
     showMeter();
 }
 
-void Session::tmrsession_Timer() { showMeter(); }
+// The meter follows the credit meter while a spin runs, too.
+void Session::tmrsession_Timer() { settle(); }
 
 std::int64_t Session::elapsedMs() const { return started_ ? g_.m.ports.clock.nowMs() - startMs_ : 0; }
 

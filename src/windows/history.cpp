@@ -87,18 +87,24 @@ void History::bind(Bindings& b) {
     b.routine("tonvalehistory:QueryUnload", [this] { close(); });
 }
 
+// Games are recalled between games only: not while a spin, a series, autoplay,
+// the gamble or the jackpot board is under way.
+bool History::mayOpen() const {
+    const Machine& m = g_.m;
+    const MachineState& s = m.s;
+    return !g_.spin.spinning() && s.freespinsawarded <= 0 && s.autoplaymode != 10 &&
+           !m.ui.pandouble.visible && !m.ui.jackpotframe.visible && !m.timerEnabled(TimerId::tmrbell) &&
+           !m.timerEnabled(TimerId::tmrdecidejackpot) && !m.timerEnabled(TimerId::tmrshowjackpot);
+}
+
+void History::settle() { g_.m.ui.btnhistory.enabled = mayOpen(); }
+
 // Acts on the click, as the options button does: the window opens once the
 // button is released.
 void History::btnhistory_Click() {
     Machine& m = g_.m;
-    MachineState& s = m.s;
     m.ui.menupic.visible = false;
-    // Games are recalled between games only: not while a spin, a series, autoplay,
-    // the gamble or the jackpot board is under way.
-    if (g_.spin.spinning() || s.freespinsawarded > 0 || s.autoplaymode == 10 || m.ui.pandouble.visible ||
-        m.ui.jackpotframe.visible || m.timerEnabled(TimerId::tmrbell) ||
-        m.timerEnabled(TimerId::tmrdecidejackpot) || m.timerEnabled(TimerId::tmrshowjackpot))
-        return;
+    if (!mayOpen()) return;
     m.playClip(115);
     m.ui.form.enabled = false;
     open();

@@ -55,6 +55,9 @@ public:
     FiguresOf figures;
 
     void btnhistory_Click();
+    bool mayOpen() const;
+    // At every settled point: the HISTORY button is enabled while it may open.
+    void settle();
     bool isOpen() const { return ui.form.visible; }
     void open();
     void close();
