@@ -17,8 +17,6 @@ using namespace dialogpaint;
 namespace {
 
 const QColor kBand(0xc9, 0x96, 0x2c, 70);
-const QColor kExpected(0x8c, 0x64, 0x18);
-const QColor kMean(0xa8, 0x1c, 0x1c);
 const QColor kWell(0x2a, 0x06, 0x10);
 
 // The tile of a strip cell, as the cabinet draws the reels.
@@ -227,7 +225,8 @@ void HistoryDialog::paintPlot(QPainter& p, const QRectF& r, const ResultCurve& c
         }
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kGoldHi, std::max<qreal>(1, 18 * g.scale()), Qt::DashLine));
+    // The exact figure lies inside its band: dark on the light band.
+    p.setPen(QPen(kWalnut, std::max<qreal>(1, 22 * g.scale()), Qt::DashLine));
     p.drawPath(expected);
     p.setPen(QPen(kIvory, std::max<qreal>(1.2, 22 * g.scale())));
     p.drawPath(mean);
@@ -243,9 +242,12 @@ void HistoryDialog::paintPlot(QPainter& p, const QRectF& r, const ResultCurve& c
             scaleText, small, false);
     fitText(p, QRectF(area.left(), area.bottom() + e * 0.15, e * 2, small), QStringLiteral("1"), scaleText,
             small, false);
-    for (double n = 10; n <= nMax; n *= 10)
-        fitText(p, QRectF(x(n) - e, area.bottom() + e * 0.15, e * 2, small), countText(n), scaleText, small,
+    for (double n = 10; n <= nMax; n *= 10) {
+        // The last count stays inside the plot's own ground.
+        const qreal left = std::min(x(n) - e, r.right() - e * 2);
+        fitText(p, QRectF(left, area.bottom() + e * 0.15, e * 2, small), countText(n), scaleText, small,
                 false, Align::centre);
+    }
     const PlotPoint& last = pts.back();
     const QString reading = QStringLiteral("%1 games: yours %2, odds %3")
                                 .arg(countText(nMax))

@@ -72,8 +72,12 @@ struct HistoryUiRig {
     GameWindow window{game};
 };
 
+// `band` in the window's logical pixels; the grabs may have more pixels than that.
 double differing(const QImage& a, const QImage& b, const QRect& band) {
-    const QRect r = band & a.rect() & b.rect();
+    const qreal d = a.devicePixelRatio();
+    const QRect scaled(QPoint(static_cast<int>(band.left() * d), static_cast<int>(band.top() * d)),
+                       QSize(static_cast<int>(band.width() * d), static_cast<int>(band.height() * d)));
+    const QRect r = scaled & a.rect() & b.rect();
     int n = 0;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
@@ -178,6 +182,31 @@ TEST(HistoryDialog, OpensFromTheCabinetPaintsTheGameAndStepsByKeys) {
 
 namespace tonvale::testing {
 namespace {
+
+TEST(HistoryDialog, PlotsAHundredThousandGames) {
+    HistoryUiRig rig;
+    auto& games = rig.history.games[1];
+    std::uint64_t x = 12345;
+    for (int i = 1; i <= 100000; ++i) {
+        x = x * 6364136223846793005ULL + 1442695040888963407ULL;
+        const int roll = static_cast<int>((x >> 33) % 1000);
+        // Returns of 0, 1, 2 or 40 stakes; a series one game in 80, a jackpot one in 180.
+        const std::int64_t win = roll < 300 ? 25 : roll < 400 ? 50 : roll < 406 ? 1000 : 0;
+        RecalledGame g = played(i, {1 + i % 22, 1 + (i / 22) % 22, 1, 1, 1}, win, 100000);
+        if (roll % 80 == 7) g.freespins = 10;
+        if (roll % 180 == 11) g.jackpotfield = 2;
+        games.push_back(g);
+    }
+    HistoryDialog& dialog = rig.window.dialogs().history();
+    ASSERT_TRUE(rig.game.click(rig.game.m.ui.btnhistory));
+    rig.window.sync();
+    ASSERT_TRUE(dialog.isVisible());
+    const auto& ret = rig.game.history.plot().ret.points;
+    ASSERT_FALSE(ret.empty());
+    EXPECT_EQ(ret.back().n, 100000);
+    EXPECT_LE(ret.size(), 401u);
+    rig.shoot(dialog, "history_100000.png");
+}
 
 TEST(OptionsDialog, PlayLimitsColumnTakesClicksAndKeepsTheChoice) {
     HistoryUiRig rig;
