@@ -20,7 +20,12 @@ class Simulator {
 public:
     explicit Simulator(const SimOptions& o) : o_(o), platform_(o.seed), game_(platform_.ports()) {
         platform_.time.setTickHandler([this](TimerId id) { game_.timerTick(id); });
-        if (!o.store.empty()) platform_.store = SqliteStore(o.store);
+        // Saving on: into the store file given, a transaction per save; else into a
+        // database in memory, a transaction per 1024 saves.
+        if (!o.store.empty())
+            platform_.store = SqliteStore(o.store);
+        else
+            platform_.store.commitEvery = 1024;
         watchSpins(TimerId::tmrautospin);
         watchSpins(TimerId::Timerrespin);
         watchJackpot();

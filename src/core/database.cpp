@@ -174,6 +174,7 @@ SqliteStore::SqliteStore(std::string path) : path_(std::move(path)) {
 }
 
 SqliteStore::~SqliteStore() {
+    commitEvery = 1;
     flush();
     close();
 }
@@ -182,9 +183,14 @@ SqliteStore::SqliteStore(SqliteStore&& o) noexcept { *this = std::move(o); }
 
 SqliteStore& SqliteStore::operator=(SqliteStore&& o) noexcept {
     if (this == &o) return *this;
+    commitEvery = 1;
     flush();
     close();
     db_ = std::exchange(o.db_, nullptr);
+    begin_ = std::exchange(o.begin_, nullptr);
+    commit_ = std::exchange(o.commit_, nullptr);
+    upsert_ = std::exchange(o.upsert_, nullptr);
+    insert_ = std::exchange(o.insert_, nullptr);
     path_ = std::move(o.path_);
     state_ = o.state_;
     problem_ = std::move(o.problem_);
@@ -196,12 +202,34 @@ SqliteStore& SqliteStore::operator=(SqliteStore&& o) noexcept {
     pendingPlays_ = std::move(o.pendingPlays_);
     playsSinceTrim_ = o.playsSinceTrim_;
     writes = o.writes;
+    commitEvery = o.commitEvery;
+    flushes_ = o.flushes_;
     return *this;
 }
 
 void SqliteStore::close() {
+    for (sqlite3_stmt** st : {&begin_, &commit_, &upsert_, &insert_}) {
+        sqlite3_finalize(*st);
+        *st = nullptr;
+    }
     if (db_) sqlite3_close_v2(db_);
     db_ = nullptr;
+}
+
+sqlite3_stmt* SqliteStore::cached(sqlite3_stmt*& slot, const char* sql) {
+    if (!slot && sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &slot, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(slot);
+        slot = nullptr;
+    }
+    if (slot) sqlite3_reset(slot);
+    return slot;
+}
+
+bool SqliteStore::run(sqlite3_stmt*& slot, const char* sql) {
+    sqlite3_stmt* st = cached(slot, sql);
+    const bool ok = st && sqlite3_step(st) == SQLITE_DONE;
+    if (st) sqlite3_reset(st);
+    return ok;
 }
 
 bool SqliteStore::exec(const char* sql) {
@@ -214,7 +242,9 @@ bool SqliteStore::openFile() {
     if (!folder.empty()) fs::create_directories(folder, ec);
 
     // Never follow or open what is not a plain file: a link would write elsewhere,
-    // a pipe would hang the start, a device is nobody's store.
+    // a pipe would hang the start, a device is nobody's store. (The folders on the
+    // way may be links: many homes are. SQLite's own no-follow flag refuses those
+    // too, so the file and its companions are looked at here instead.)
     for (const std::string& p :
          {path_, path_ + kCompanions[0], path_ + kCompanions[1], path_ + kCompanions[2]}) {
         if (kindAt(p) != Kind::other) continue;
@@ -229,8 +259,8 @@ bool SqliteStore::openFile() {
     const Kind main = kindAt(path_);
     Ready ready = Ready::broken;
     if (main != Kind::folder) {
-        const int rc = sqlite3_open_v2(
-            path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW, nullptr);
+        const int rc =
+            sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         ready = rc == SQLITE_OK ? Ready::ok : readyFrom(rc);
         if (ready == Ready::ok) {
             sqlite3_busy_timeout(db_, 2000);
@@ -259,9 +289,8 @@ bool SqliteStore::openFile() {
             state_ = State::replaced;
             problem_ = "The saved games could not be read. They are kept as " + aside +
                        ", and a new store was started.";
-            if (sqlite3_open_v2(path_.c_str(), &db_,
-                                SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW,
-                                nullptr) == SQLITE_OK &&
+            if (sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) ==
+                    SQLITE_OK &&
                 exec("PRAGMA journal_mode=WAL") && prepare() == Ready::ok) {
                 // A store after a broken one is not an upgrade: the old settings files
                 // are not brought in again.
@@ -287,8 +316,8 @@ bool SqliteStore::openFile() {
     if (main == Kind::none) return false;
     const std::string uri = "file:" + path_;
     for (const std::string& name : {uri + "?mode=ro", uri + "?immutable=1"}) {
-        if (sqlite3_open_v2(name.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOFOLLOW,
-                            nullptr) == SQLITE_OK &&
+        if (sqlite3_open_v2(name.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) ==
+                SQLITE_OK &&
             loadValues()) {
             close();
             return false;
@@ -363,21 +392,21 @@ std::int64_t SqliteStore::recordPlay(const Play& play) {
 }
 
 bool SqliteStore::commitPending(const char* extra) {
-    if (!exec("BEGIN IMMEDIATE")) return false;
+    if (!run(begin_, "BEGIN IMMEDIATE")) return false;
     bool ok = !extra || exec(extra);
-    if (!pending_.empty()) {
-        Statement up(db_,
-                     "INSERT INTO settings(app, section, key, value) VALUES(?1, ?2, ?3, ?4) "
-                     "ON CONFLICT(app, section, key) DO UPDATE SET value = excluded.value");
-        ok = static_cast<bool>(up);
+    if (ok && !pending_.empty()) {
+        sqlite3_stmt* up = cached(upsert_,
+                                  "INSERT INTO settings(app, section, key, value) VALUES(?1, ?2, ?3, ?4) "
+                                  "ON CONFLICT(app, section, key) DO UPDATE SET value = excluded.value");
+        ok = up != nullptr;
         for (auto it = pending_.begin(); ok && it != pending_.end(); ++it) {
             const auto& [app, section, key] = it->first;
-            bindText(up.get(), 1, app);
-            bindText(up.get(), 2, section);
-            bindText(up.get(), 3, key);
-            bindText(up.get(), 4, it->second);
-            ok = sqlite3_step(up.get()) == SQLITE_DONE;
-            sqlite3_reset(up.get());
+            bindText(up, 1, app);
+            bindText(up, 2, section);
+            bindText(up, 3, key);
+            bindText(up, 4, it->second);
+            ok = sqlite3_step(up) == SQLITE_DONE;
+            sqlite3_reset(up);
         }
     }
     std::map<int, bool> grown;
@@ -385,11 +414,10 @@ bool SqliteStore::commitPending(const char* extra) {
         const std::string sql = std::string("INSERT OR REPLACE INTO plays(") + kPlayColumns +
                                 ") VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, "
                                 "?16, ?17, ?18, ?19, ?20, ?21, ?22)";
-        Statement ins(db_, sql.c_str());
-        ok = static_cast<bool>(ins);
+        sqlite3_stmt* st = cached(insert_, sql.c_str());
+        ok = st != nullptr;
         for (auto it = pendingPlays_.begin(); ok && it != pendingPlays_.end(); ++it) {
             const Play& p = it->second;
-            sqlite3_stmt* st = ins.get();
             int c = 1;
             sqlite3_bind_int64(st, c++, p.id);
             sqlite3_bind_int(st, c++, p.player);
@@ -431,7 +459,7 @@ bool SqliteStore::commitPending(const char* extra) {
         }
         if (ok) playsSinceTrim_ = 0;
     }
-    if (ok && exec("COMMIT")) return true;
+    if (ok && run(commit_, "COMMIT")) return true;
     exec("ROLLBACK");
     return false;
 }
@@ -443,6 +471,7 @@ bool SqliteStore::flush() {
         pendingPlays_.clear();
         return false;
     }
+    if (commitEvery > 1 && ++flushes_ % commitEvery != 0) return true;
     if (commitPending()) {
         pending_.clear();
         pendingPlays_.clear();
@@ -484,8 +513,7 @@ std::optional<std::vector<Play>> readPlays(const std::string& path, std::optiona
         return std::nullopt;
     }
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         error = path + ": " + (db ? sqlite3_errmsg(db) : "cannot be opened");
         sqlite3_close_v2(db);
         return std::nullopt;

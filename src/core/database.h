@@ -39,6 +39,7 @@
 #include "core/ports.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace tonvale {
 
@@ -88,6 +89,11 @@ public:
         return values_;
     }
     int writes = 0;
+    // Flushes that make one transaction: 1 (every flush commits) but for the
+    // simulator's store in memory, where nothing survives the process anyway and a
+    // commit per save would cost more than the spin. The store going away commits
+    // what is left.
+    int commitEvery = 1;
 
     // How far an opened database could be made ready.
     enum class Ready : std::uint8_t { ok, broken, unwritable };
@@ -99,8 +105,15 @@ private:
     void close();
     bool exec(const char* sql);
     bool commitPending(const char* extra = nullptr);
+    // A statement prepared once for the life of the connection (saves are frequent).
+    sqlite3_stmt* cached(sqlite3_stmt*& slot, const char* sql);
+    bool run(sqlite3_stmt*& slot, const char* sql);
 
     sqlite3* db_ = nullptr;
+    sqlite3_stmt* begin_ = nullptr;
+    sqlite3_stmt* commit_ = nullptr;
+    sqlite3_stmt* upsert_ = nullptr;
+    sqlite3_stmt* insert_ = nullptr;
     std::string path_;
     State state_ = State::memory;
     std::string problem_;
@@ -111,6 +124,7 @@ private:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> pending_;
     std::map<std::int64_t, Play> pendingPlays_;
     int playsSinceTrim_ = 0;
+    int flushes_ = 0;
 };
 
 // Opens a store for reading only (tonvale-cli history): never creates, moves or

@@ -37,7 +37,7 @@ void DurableSaves::settle() {
         if (onFailure)
             onFailure();
         else
-            std::fputs("Tonvale: progress cannot be saved: the settings folder cannot be written.\n", stderr);
+            std::fputs("Tonvale: progress cannot be saved: the store cannot be written.\n", stderr);
     }
 }
 

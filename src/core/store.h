@@ -36,9 +36,9 @@
 // the credit resolved in the player's favour: "bank" includes the stake at risk
 // while the gamble panel is open, and a free-spin series total not yet collected.
 // The pools go to "allslot", the player keys to both "keys" and "Tonvale"; after
-// the writes the store is flushed, and each file is replaced as a whole (written
-// to a temporary file, synced, renamed over the old one), so a file holds either
-// the previous save or the new one, never a mixture.
+// the writes the store is flushed: all of them, with the play history's line of
+// the same moment, are one transaction of the database (core/database.h), so the
+// store holds either the previous save or the new one, never a mixture.
 #include <concepts>
 #include <cstdint>
 #include <functional>

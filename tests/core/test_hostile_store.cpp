@@ -303,6 +303,23 @@ TEST(HostileStore, AMissingFolderIsCreated) {
     fs::remove_all(top);
 }
 
+TEST(HostileStore, AFolderReachedThroughALinkIsAPlainStore) {
+    const fs::path top = fs::temp_directory_path() / "tonvale-linked-folder";
+    fs::remove_all(top);
+    fs::create_directories(top / "real");
+    fs::create_directory_symlink(top / "real", top / "home");
+    {
+        Started g{SqliteStore((top / "home" / "tonvale.db").string())};
+        EXPECT_EQ(g.platform.store.state(), SqliteStore::State::file);
+        g.play();
+        EXPECT_FALSE(g.game->saves.failing());
+    }
+    EXPECT_TRUE(fs::is_regular_file(top / "real" / "tonvale.db"));
+    Started again{SqliteStore((top / "home" / "tonvale.db").string())};
+    EXPECT_EQ(again.s().amountinvested, 5000);
+    fs::remove_all(top);
+}
+
 // A small file system of its own, where the machine lets a test mount one.
 struct SmallDisk {
     explicit SmallDisk(const char* size) {
