@@ -16,8 +16,8 @@ bool Control::live() const { return visible && enabled && (!parent || parent->li
 
 namespace {
 constexpr std::array<std::string_view, kTimerCount> kTimerNames = {
-    "Tmrtick",      "tmrautospin", "Timerflash", "timerballflash",   "Timerwincounter",
-    "Timerscatter", "Timerrespin", "tmrbell",    "tmrdecidejackpot", "tmrshowjackpot"};
+    "Tmrtick",     "tmrautospin", "Timerflash",       "timerballflash", "Timerwincounter", "Timerscatter",
+    "Timerrespin", "tmrbell",     "tmrdecidejackpot", "tmrshowjackpot", "tmrsession"};
 }
 
 std::string_view timerName(TimerId id) { return kTimerNames[static_cast<std::size_t>(id)]; }
@@ -165,6 +165,14 @@ MainWindow::MainWindow() {
         b.picture = "sun_" + std::to_string(i + 1);
     }
 
+    // The session: time played and the net result since the game started or the
+    // player changed. The history button recalls the games played.
+    add(imgsession, "imgsession", K::image, &form, 9135, 6420, 2340, 585).picture = "session_meter";
+    add(lblsession, "lblsession", K::label, &form, 9135, 6600, 2340, 405);
+    Control& hist = add(btnhistory, "btnhistory", K::picbutton, &panfreespin, 11025, 30, 990, 810);
+    hist.picture = "btn_history";
+    hist.tooltip = "History, CLICK to VIEW";
+
     // The menu panel, on top of everything.
     Control& menu = add(menupic, "menupic", K::picture, &form, 10250, 4380, 1815, 2655);
     menu.visible = false;
@@ -173,7 +181,7 @@ MainWindow::MainWindow() {
     add(btnhelp, "btnhelp", K::button, &menupic, 120, 1320, 1560, 525).caption = "Help";
     add(xit, "xit", K::button, &menupic, 120, 1920, 1560, 525).caption = "Exit";
 
-    constexpr int intervals[kTimerCount] = {100, 500, 100, 100, 100, 100, 100, 100, 100, 100};
+    constexpr int intervals[kTimerCount] = {100, 500, 100, 100, 100, 100, 100, 100, 100, 100, 1000};
     for (int i = 0; i < kTimerCount; ++i) timers[static_cast<std::size_t>(i)] = {false, intervals[i]};
 }
 

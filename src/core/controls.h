@@ -58,8 +58,9 @@ enum class TimerId : std::uint8_t {
     tmrbell,
     tmrdecidejackpot,
     tmrshowjackpot,
+    tmrsession,
 };
-inline constexpr int kTimerCount = 10;
+inline constexpr int kTimerCount = 11;
 std::string_view timerName(TimerId id);
 bool timerFromName(std::string_view name, TimerId& out);
 
@@ -114,6 +115,10 @@ struct MainWindow : ControlSet {
     Control Label1, gamblewin, gamblelose;
 
     Control jackpotframe, jackpotpicture, lbljackpotwon, jackpotball11, jackpotball21, jackpotball31;
+
+    // The session meter above the options and menu buttons, and the history button
+    // at the right end of the button bar.
+    Control imgsession, lblsession, btnhistory;
 
     std::array<TimerControl, kTimerCount> timers;
     TimerControl& timer(TimerId id) { return timers[static_cast<std::size_t>(id)]; }

@@ -12,6 +12,8 @@ Game::Game(Ports ports) : m(ports) {
     gamble.bind(bindings);
     options.bind(bindings);
     windows.bind(bindings);
+    session.bind(bindings);
+    history.bind(bindings);
 }
 
 bool Game::accepts(const Control& c) const { return !m.ended && c.live(); }

@@ -13,10 +13,13 @@
 #include "gamble/gamble.h"
 #include "jackpot/jackpot.h"
 #include "players/options.h"
+#include "players/session.h"
 #include "present/presentation.h"
+#include "spin/autolimits.h"
 #include "spin/playercontrols.h"
 #include "spin/spincycle.h"
 #include "windows/auxwindows.h"
+#include "windows/history.h"
 
 namespace tonvale {
 
@@ -36,6 +39,9 @@ public:
     Gamble gamble{*this};
     Options options{*this};
     AuxWindows windows{*this};
+    Session session{*this};
+    AutoplayLimits autolimits{*this};
+    History history{*this};
 
     Bindings bindings;
 
@@ -81,7 +87,10 @@ private:
     public:
         explicit Entry(Game& g) : g_(g) { ++g_.depth_; }
         ~Entry() {
-            if (--g_.depth_ == 0) g_.saves.settle();
+            if (--g_.depth_ != 0) return;
+            g_.saves.settle();
+            g_.session.settle();
+            g_.history.settle();
         }
         Entry(const Entry&) = delete;
         Entry& operator=(const Entry&) = delete;

@@ -49,7 +49,9 @@ void VirtualTime::runUntil(std::int64_t target) {
 
 Answer ScriptedDesktop::message(const std::string& title, const std::string& text, MsgIcon icon,
                                 MsgButtons buttons) {
-    Answer a = buttons == MsgButtons::yesNo ? Answer::no : Answer::ok;
+    Answer a = buttons == MsgButtons::yesNo          ? Answer::no
+               : buttons == MsgButtons::continueStop ? Answer::yes
+                                                     : Answer::ok;
     if (!answers.empty()) {
         a = answers.front();
         answers.pop_front();

@@ -65,7 +65,8 @@ public:
 };
 
 enum class MsgIcon : std::uint8_t { none, information, question, critical };
-enum class MsgButtons : std::uint8_t { ok, yesNo };
+// continueStop: "Continue" (answered yes, also by Esc) and "Stop autoplay" (no).
+enum class MsgButtons : std::uint8_t { ok, yesNo, continueStop };
 enum class Answer : std::uint8_t { ok, yes, no };
 
 class DesktopPort {

@@ -45,6 +45,8 @@ void Startup::Form_Load() {
     m.showTotalBet();
 
     m.playClip(106);
+    g_.session.limits = readPlayLimits(m.ports.store, kMainApp, s.playerslot);
+    g_.session.start();
 }
 
 void Startup::Form_Activate() {}

@@ -49,6 +49,7 @@ void Options::bind(Bindings& b) {
     for (int i = 0; i <= 2; ++i)
         b.on(ui.Amtpayout[static_cast<std::size_t>(i)], Ev::Click, [this, i] { Amtpayout_Click(i); });
     b.routine("tonvaleoptions:QueryUnload", [this] { close(); });
+    bindLimits(b);
 }
 
 void Options::open() {
@@ -82,6 +83,7 @@ void Options::Form_Load() {
     showReelSpeed();
     showPayout();
     showSound();
+    showLimits();
     showStatistics(Stats::opening);
 }
 
@@ -94,6 +96,7 @@ void Options::machine_Click(int k) {
     Control& slot = ui.machine[static_cast<std::size_t>(k)];
     choose(ui.machine, slot);
 
+    const std::string before = s.playerslot;
     s.playerslot = std::to_string(k);
     s.machinepay = 3;
     s.winroll = 0;
@@ -118,6 +121,8 @@ void Options::machine_Click(int k) {
     showPayout();
     showReelSpeed();
     showSound();
+    g_.session.slotChosen(before);
+    showLimits();
 }
 
 void Options::player1_KeyPress(int& keyCode) {
@@ -166,6 +171,8 @@ void Options::Btndeletedetails_Click() {
     s.howmanyspins = 0;
     s.grandwon = s.majorwon = s.minorwon = 0;
     saveSlot(true);
+    // The player's details are gone: their session starts again from nothing.
+    g_.session.start();
     showStatistics(Stats::deleted);
     m.ui.Lblcredit.caption.clear();
     m.ui.PANELBANK.caption.clear();

@@ -41,6 +41,11 @@ public:
     void wincounter_Click(int index);  // 1..2
     void Amtpayout_Click(int index);   // 0..2
 
+    // The player's limits; each choice is kept with the player's record at once.
+    void realitycheck_Click(int index);  // 0..3
+    void autospins_Click(int index);     // 0..4
+    void autoloss_Click(int index);      // 0..4
+
 private:
     enum class Stats : std::uint8_t { opening, slotSwitch, deleted };
     void showStatistics(Stats variant);
@@ -48,6 +53,9 @@ private:
     void showReelSpeed();
     void showPayout();
     void showSound();
+    void showLimits();
+    void bindLimits(Bindings& b);
+    void keepLimits();
     void saveSlot(bool withName);
     void showPlayerOnMain();
     Game& g_;

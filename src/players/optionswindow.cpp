@@ -48,6 +48,22 @@ OptionsWindow::OptionsWindow() {
     add(Amtpayout[1], "Amtpayout", K::option, &payout, 1200, 360, 735, 300, 1).arrayed = true;
     add(Amtpayout[2], "Amtpayout", K::option, &payout, 1920, 360, 1635, 300, 2).arrayed = true;
 
+    add(Framelimits, "Framelimits", K::frame, &form, 8700, 120, 2520, 5415);
+    add(Framereality, "Framereality", K::frame, &Framelimits, 150, 330, 2220, 1180);
+    for (int i = 0; i < 4; ++i)
+        add(realitycheck[static_cast<std::size_t>(i)], "realitycheck", K::option, &Framereality,
+            105 + 1050 * (i % 2), 330 + 420 * (i / 2), 1000, 300, i)
+            .arrayed = true;
+    add(Frameautospins, "Frameautospins", K::frame, &Framelimits, 150, 1640, 2220, 1640);
+    add(Frameautoloss, "Frameautoloss", K::frame, &Framelimits, 150, 3410, 2220, 1640);
+    for (int i = 0; i < 5; ++i) {
+        const int x = 105 + 1050 * (i % 2), y = 330 + 420 * (i / 2), w = i == 4 ? 2000 : 1000;
+        add(autospins[static_cast<std::size_t>(i)], "autospins", K::option, &Frameautospins, x, y, w, 300, i)
+            .arrayed = true;
+        add(autoloss[static_cast<std::size_t>(i)], "autoloss", K::option, &Frameautoloss, x, y, w, 300, i)
+            .arrayed = true;
+    }
+
     design();
 }
 
@@ -78,6 +94,16 @@ void OptionsWindow::design() {
     Amtpayout[0].caption = "Realistic";
     Amtpayout[1].caption = "Loose";
     Amtpayout[2].caption = "Dream Machine !!";
+    Framelimits.caption = "Play Limits";
+    Framereality.caption = "Reality Check";
+    const char* reality[4] = {"Off", "15 min", "30 min", "60 min"};
+    for (int i = 0; i < 4; ++i) realitycheck[static_cast<std::size_t>(i)].caption = reality[i];
+    Frameautospins.caption = "Autoplay Spins";
+    const char* spins[5] = {"10", "25", "50", "100", "Unlimited"};
+    for (int i = 0; i < 5; ++i) autospins[static_cast<std::size_t>(i)].caption = spins[i];
+    Frameautoloss.caption = "Autoplay Loss Limit";
+    const char* losses[5] = {"$ 10", "$ 25", "$ 50", "$ 100", "No Limit"};
+    for (int i = 0; i < 5; ++i) autoloss[static_cast<std::size_t>(i)].caption = losses[i];
 }
 
 }  // namespace tonvale

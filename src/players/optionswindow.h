@@ -3,13 +3,16 @@
 // the statistics labels and the four groups of game options. The view builds a
 // real dialog from it and routes clicks and keys to Options.
 #include <array>
+#include <cstdint>
 
 #include "core/controls.h"
 
 namespace tonvale {
 
 struct OptionsWindow : ControlSet {
-    static constexpr int kWidth = 8580;
+    // The game's window is 8580 twips wide; the player's limits take a column to
+    // its right.
+    static constexpr int kWidth = 11340;
     static constexpr int kHeight = 5745;
 
     OptionsWindow();
@@ -34,6 +37,20 @@ struct OptionsWindow : ControlSet {
     Control fastslow, speedlab;
     Control payout;
     std::array<Control, 3> Amtpayout;  // 0 level 3, 1 level 2, 2 level 1
+
+    // The player's limits.
+    Control Framelimits;
+    Control Framereality;
+    std::array<Control, 4> realitycheck;  // 0..3: off, 15, 30, 60 minutes
+    Control Frameautospins;
+    std::array<Control, 5> autospins;  // 0..4: 10, 25, 50, 100 spins, unlimited
+    Control Frameautoloss;
+    std::array<Control, 5> autoloss;  // 0..4: $ 10, $ 25, $ 50, $ 100, no limit
 };
+
+// The choices of the limit groups, in button order.
+inline constexpr std::array<std::int16_t, 4> kRealityMinutes = {0, 15, 30, 60};
+inline constexpr std::array<std::int16_t, 5> kAutoplaySpins = {10, 25, 50, 100, 0};
+inline constexpr std::array<std::int32_t, 5> kAutoplayLosses = {1000, 2500, 5000, 10000, 0};
 
 }  // namespace tonvale

@@ -52,6 +52,7 @@ void PlayerControls::autoplayon_MouseDown() {
     for (Control* c : {&ui.btnspin, &ui.btnbet, &ui.btnlines, &ui.btndouble, &ui.btnoptions, &ui.btncredit,
                        &ui.btnopenmenu})
         c->enabled = false;
+    g_.autolimits.runStarted();
     g_.spin.btnstartall_Click();
     m.doEvents();
 }
@@ -64,7 +65,7 @@ void PlayerControls::tmrautospin_Timer() {
     if (g_.refuses(g_.m.ui.btnstartall)) return;
     if (s.autoplaymode > 0 && s.idleticks >= s.autospinwait) {
         s.idleticks = 0;
-        g_.spin.btnstartall_Click();
+        if (g_.autolimits.nextSpin()) g_.spin.btnstartall_Click();
     }
 }
 

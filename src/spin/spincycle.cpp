@@ -80,7 +80,7 @@ void SpinCycle::runSpin() {
 }
 
 void SpinCycle::btnspin_MouseDown() {
-    if (g_.refuses(g_.m.ui.btnspin)) return;
+    if (g_.refuses(g_.m.ui.btnspin) || !g_.session.spinMayStart()) return;
     Machine& m = g_.m;
     MachineState& s = m.s;
     m.ui.btnspin.visible = false;
@@ -118,7 +118,7 @@ void SpinCycle::btnspin_MouseUp() { g_.m.ui.btnspin.visible = true; }
 // Pressed from code: by the space bar, by autoplay and by the free-spin timer. A
 // free spin skips the credit check and leaves the series' meters alone.
 void SpinCycle::btnstartall_Click() {
-    if (g_.refuses(g_.m.ui.btnstartall)) return;
+    if (g_.refuses(g_.m.ui.btnstartall) || !g_.session.spinMayStart()) return;
     Machine& m = g_.m;
     MachineState& s = m.s;
     if (s.freespinsawarded <= 0) {

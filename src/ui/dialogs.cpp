@@ -18,6 +18,7 @@
 #include "ui/dialogs_options.h"
 #include "ui/dialogs_paint.h"
 #include "ui/dialogs_paytable.h"
+#include "ui/historydialog.h"
 #include "ui/identity.h"
 #include "ui/oddsdialog.h"
 
@@ -357,9 +358,10 @@ Dialogs::Dialogs(Game& game, QObject* parent)
       paytable_(std::make_unique<PaytableDialog>(game, sprites_)),
       about_(std::make_unique<AboutDialog>(game, sprites_)),
       advert_(std::make_unique<AdvertDialog>(game, sprites_)),
-      odds_(std::make_unique<OddsDialog>(game, sprites_)) {
+      odds_(std::make_unique<OddsDialog>(game, sprites_)),
+      history_(std::make_unique<HistoryDialog>(game, sprites_)) {
     for (ModelDialog* d : std::initializer_list<ModelDialog*>{options_.get(), paytable_.get(), about_.get(),
-                                                              advert_.get(), odds_.get()})
+                                                              advert_.get(), odds_.get(), history_.get()})
         connect(d, &ModelDialog::modelTouched, this, &Dialogs::modelTouched);
 }
 
@@ -372,6 +374,7 @@ void Dialogs::sync() {
     odds_->sync();
     about_->sync();
     advert_->sync();
+    history_->sync();
 }
 
 }  // namespace tonvale

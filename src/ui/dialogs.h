@@ -98,6 +98,7 @@ class PaytableDialog;
 class AboutDialog;
 class AdvertDialog;
 class OddsDialog;
+class HistoryDialog;
 
 // The other windows over one game, with one picture cache among them.
 class Dialogs : public QObject {
@@ -111,6 +112,7 @@ public:
     AboutDialog& about() { return *about_; }
     AdvertDialog& advert() { return *advert_; }
     OddsDialog& odds() { return *odds_; }
+    HistoryDialog& history() { return *history_; }
 
 public slots:
     // Every window follows its model's form.
@@ -126,6 +128,7 @@ private:
     std::unique_ptr<AboutDialog> about_;
     std::unique_ptr<AdvertDialog> advert_;
     std::unique_ptr<OddsDialog> odds_;
+    std::unique_ptr<HistoryDialog> history_;
 };
 
 }  // namespace tonvale

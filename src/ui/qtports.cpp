@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QNetworkInformation>
 #include <QNetworkInterface>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QThread>
 #include <QUrl>
@@ -148,6 +149,14 @@ Answer QtDesktop::message(const std::string& title, const std::string& text, Msg
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? Answer::yes : Answer::no;
+    }
+    if (buttons == MsgButtons::continueStop) {
+        QPushButton* go = box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
+        QPushButton* stop = box.addButton(QStringLiteral("Stop autoplay"), QMessageBox::RejectRole);
+        box.setDefaultButton(go);
+        box.setEscapeButton(go);
+        box.exec();
+        return box.clickedButton() == stop ? Answer::no : Answer::yes;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

@@ -57,6 +57,7 @@ BUTTONS = {
     "btn_auto": (109, 54, [("AUTO", 13, 19), ("ON/OFF", 13, 36)], "brass"),
     "btn_options": (82, 38, [("OPTIONS", 12, 19.5)], "brass"),
     "btn_menu": (79, 37, [("MENU", 13, 19.5)], "brass"),
+    "btn_history": (66, 54, [("HISTORY", 10.5, 28)], "brass"),
 }
 
 

@@ -96,6 +96,16 @@ def build():
     b += path("M0 521 L805 521", extra=' stroke="%s" stroke-width="1.5" stroke-opacity="0.7"'
               % WALNUT_HI)
     write("cabinet.svg", svg(821, 589, b, defs))
+    write("session_meter.svg", session_meter())
+
+
+def session_meter():
+    """The session meter's title and box, laid over the cabinet above OPTIONS and MENU."""
+    defs = (gold_grad("tgold", x1=0, y1=0.1, x2=0, y2=1)
+            + lin("boxf", [(0, "#050102"), (1, "#2a0812")]))
+    b = title(78, 10.5, "SESSION", 10.5)
+    b += box(1, 13, 155, 38)
+    return svg(156, 39, b, defs)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,138 @@
+#include "players/session.h"
+
+#include "core/durable.h"
+#include "core/game.h"
+#include "core/money.h"
+#include "core/store.h"
+
+namespace tonvale {
+
+namespace {
+
+constexpr std::int64_t kMinute = 60 * 1000;
+
+}  // namespace
+
+PlayLimits readPlayLimits(StorePort& store, const std::string& app, std::string_view slot) {
+    PlayLimits l;
+    const std::string section = recordSection(slot);
+    readNumber(store, app, section, kRealityCheckKey, l.realitycheck);
+    readNumber(store, app, section, kAutoplaySpinsKey, l.autoplayspins);
+    readNumber(store, app, section, kAutoplayLossKey, l.autoplayloss);
+    // A limit that is no limit at all is off.
+    if (l.realitycheck < 0) l.realitycheck = 0;
+    if (l.autoplayspins < 0) l.autoplayspins = 0;
+    if (l.autoplayloss < 0) l.autoplayloss = 0;
+    return l;
+}
+
+bool savePlayLimits(StorePort& store, std::string_view slot, const PlayLimits& limits) {
+    const std::string section = recordSection(slot);
+    bool ok = true;
+    for (const char* app : {kMainApp, kOptionsApp}) {
+        ok = store.write(app, section, kRealityCheckKey, numberText(limits.realitycheck)) && ok;
+        ok = store.write(app, section, kAutoplaySpinsKey, numberText(limits.autoplayspins)) && ok;
+        ok = store.write(app, section, kAutoplayLossKey, numberText(limits.autoplayloss)) && ok;
+    }
+    return store.flush() && ok;
+}
+
+std::string clockText(std::int64_t ms) {
+    const std::int64_t seconds = ms < 0 ? 0 : ms / 1000;
+    const std::int64_t m = seconds / 60 % 60, s = seconds % 60;
+    return std::to_string(seconds / 3600) + (m < 10 ? ":0" : ":") + std::to_string(m) +
+           (s < 10 ? ":0" : ":") + std::to_string(s);
+}
+
+std::string signedMoney(std::int64_t cents) {
+    if (cents > 0) return "+" + money(cents);
+    if (cents < 0) return "-" + money(-cents);
+    return money(0);
+}
+
+void Session::bind(Bindings& b) {
+    b.onTimer(TimerId::tmrsession, [this] { tmrsession_Timer(); });
+}
+
+void Session::start() {
+    Machine& m = g_.m;
+    const ProgramValues v = durableValues(m);
+    startMs_ = m.ports.clock.nowMs();
+    lastCheckMs_ = 0;
+    wager0_ = v.wager;
+    credit0_ = v.bank;
+    invested0_ = v.amountinvested;
+    staked_ = net_ = 0;
+    started_ = true;
+    m.setTimer(TimerId::tmrsession, true);
+    showMeter();
+}
+
+void Session::slotChosen(const std::string& before) {
+    Machine& m = g_.m;
+    limits = readPlayLimits(m.ports.store, kOptionsApp, m.s.playerslot);
+    if (m.s.playerslot != before) start();
+}
+
+void Session::settle() {
+    if (!started_) return;
+    const ProgramValues v = durableValues(g_.m);
+    staked_ = static_cast<std::int64_t>(v.wager) - wager0_;
+    net_ = (static_cast<std::int64_t>(v.bank) - credit0_) -
+           (static_cast<std::int64_t>(v.amountinvested) - invested0_);
+    showMeter();
+}
+
+// The meter follows the credit meter while a spin runs, too.
+void Session::tmrsession_Timer() { settle(); }
+
+std::int64_t Session::elapsedMs() const { return started_ ? g_.m.ports.clock.nowMs() - startMs_ : 0; }
+
+void Session::showMeter() { g_.m.ui.lblsession.caption = clockText(elapsedMs()) + "   " + signedMoney(net_); }
+
+std::string Session::realityText() const {
+    return " ..............REALITY CHECK.................\r"
+           " You have played for " +
+           clockText(elapsedMs()) +
+           " this session.\r"
+           "  \r"
+           " Staked        " +
+           money(staked_) +
+           "\r"
+           " Won            " +
+           money(won()) +
+           "\r"
+           " Net result     " +
+           signedMoney(net_);
+}
+
+bool Session::spinMayStart() {
+    Machine& m = g_.m;
+    if (holding_) return false;
+    if (!started_ || limits.realitycheck <= 0 || m.s.freespinsawarded > 0) return true;
+    const std::int64_t elapsed = elapsedMs();
+    if (elapsed - lastCheckMs_ < limits.realitycheck * kMinute) return true;
+
+    // Autoplay waits for the answer: its timer would otherwise try to start spins
+    // while the message is open.
+    holding_ = true;
+    const bool autoplay = m.s.autoplaymode == 10;
+    if (autoplay) m.setTimer(TimerId::tmrautospin, false);
+    const Answer a =
+        m.ports.desktop.message(kRealityTitle, realityText(), MsgIcon::information, MsgButtons::continueStop);
+    holding_ = false;
+    lastCheckMs_ = elapsedMs();
+    if (a != Answer::no) {
+        if (autoplay && m.s.autoplaymode == 10) m.setTimer(TimerId::tmrautospin, true);
+        return true;
+    }
+    // "Stop autoplay": the AUTO button is pressed for the player; a spin the
+    // player pressed for is not started either.
+    if (m.s.autoplaytoggle == 1) {
+        g_.controls.autoplayon_MouseDown();
+        g_.controls.autoplayon_MouseUp();
+    }
+    return false;
+}
+
+}  // namespace tonvale

@@ -1,0 +1,92 @@
+#pragma once
+// The player's session: it starts when the game starts or the player slot
+// changes. The session meter on the cabinet shows its time and its net result
+// (won minus staked); the reality check, when the player has chosen an interval,
+// holds the next paid spin start with a message of the session's figures.
+//
+// The figures are taken from the record as it is saved (the credit resolved in
+// the player's favour, durable.h) at settled points: staked is what the wager
+// statistic grew by, the net is what the credit grew by apart from the credit
+// inserted, and won is the net plus the stake. So every way of moving credit
+// (ways wins, series totals, the gamble, jackpots) counts without each having
+// to report it.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/bindings.h"
+
+namespace tonvale {
+
+class Game;
+class StorePort;
+
+// The player's own limits, kept with the player's record under new keys:
+// "realitycheck" (minutes), "autoplayspins" (spins, 0 for unlimited) and
+// "autoplayloss" (cents, 0 for none). Missing keys leave the game as it always
+// was: no reality check, autoplay without limits.
+struct PlayLimits {
+    std::int16_t realitycheck = 0;
+    std::int16_t autoplayspins = 0;
+    std::int32_t autoplayloss = 0;
+    bool operator==(const PlayLimits&) const = default;
+};
+inline constexpr const char* kRealityCheckKey = "realitycheck";
+inline constexpr const char* kAutoplaySpinsKey = "autoplayspins";
+inline constexpr const char* kAutoplayLossKey = "autoplayloss";
+
+// Reads a slot's limits from one copy of the player keys ("keys" or "Tonvale");
+// a key that is missing or holds no number leaves that limit off.
+PlayLimits readPlayLimits(StorePort& store, const std::string& app, std::string_view slot);
+// Writes them to both copies, as every save of the record does, and flushes.
+bool savePlayLimits(StorePort& store, std::string_view slot, const PlayLimits& limits);
+
+// The reality check's message box.
+inline constexpr const char* kRealityTitle = "Slots_Tonvale";
+
+// "1:05:09": hours, minutes and seconds of a span.
+std::string clockText(std::int64_t ms);
+// Money with its sign: "+$ 1.25", "-$ 0.5", "$ 0".
+std::string signedMoney(std::int64_t cents);
+
+class Session {
+public:
+    explicit Session(Game& g) : g_(g) {}
+    void bind(Bindings& b);
+
+    PlayLimits limits;
+
+    // A new session from now, with the current record as its starting point.
+    void start();
+    // The player slot may have changed (the options window chose slot `k`):
+    // a change starts a new session and brings that player's limits.
+    void slotChosen(const std::string& before);
+    // Whenever the outermost handler returns: the figures and the meter.
+    void settle();
+    void tmrsession_Timer();
+
+    std::int64_t elapsedMs() const;
+    std::int64_t staked() const { return staked_; }
+    std::int64_t won() const { return net_ + staked_; }
+    std::int64_t net() const { return net_; }
+
+    // Asked before a paid spin starts. When the reality check is due the start is
+    // held: autoplay waits, the message box shows the session, and the answer
+    // decides. True when the spin may start; false after "Stop autoplay" (autoplay
+    // is switched off as its button does) and while a check is being answered.
+    bool spinMayStart();
+    bool holding() const { return holding_; }
+    std::string realityText() const;
+
+private:
+    void showMeter();
+    Game& g_;
+    std::int64_t startMs_ = 0;
+    std::int64_t lastCheckMs_ = 0;  // session time of the last check answered
+    std::int64_t wager0_ = 0, credit0_ = 0, invested0_ = 0;
+    std::int64_t staked_ = 0, net_ = 0;
+    bool started_ = false;
+    bool holding_ = false;
+};
+
+}  // namespace tonvale

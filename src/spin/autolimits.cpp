@@ -1,0 +1,47 @@
+#include "spin/autolimits.h"
+
+#include "core/durable.h"
+#include "core/game.h"
+
+namespace tonvale {
+
+void AutoplayLimits::runStarted() {
+    const ProgramValues v = durableValues(g_.m);
+    credit0_ = v.bank;
+    invested0_ = v.amountinvested;
+    spins_ = 1;
+}
+
+std::int64_t AutoplayLimits::loss() const {
+    const ProgramValues v = durableValues(g_.m);
+    return (credit0_ - v.bank) + (static_cast<std::int64_t>(v.amountinvested) - invested0_);
+}
+
+bool AutoplayLimits::nextSpin() {
+    const PlayLimits& l = g_.session.limits;
+    // A free spin belongs to the paid spin that won its series.
+    if (g_.m.s.freespinsawarded > 0) return true;
+    if (l.autoplayspins > 0 && spins_ >= l.autoplayspins) {
+        stop(kSpinLimitMessage);
+        return false;
+    }
+    // The run never loses more than the limit: a spin whose stake could take it
+    // past the limit is not started.
+    if (l.autoplayloss > 0 && loss() + g_.m.s.stake() > l.autoplayloss) {
+        stop(kLossLimitMessage);
+        return false;
+    }
+    ++spins_;
+    return true;
+}
+
+void AutoplayLimits::stop(const char* why) {
+    Machine& m = g_.m;
+    if (m.s.autoplaytoggle == 1) {
+        g_.controls.autoplayon_MouseDown();
+        g_.controls.autoplayon_MouseUp();
+    }
+    m.ui.LABWIN.caption = why;
+}
+
+}  // namespace tonvale

@@ -1,0 +1,191 @@
+#include "windows/recall.h"
+
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+#include <map>
+#include <mutex>
+#include <tuple>
+
+#include "core/money.h"
+#include "eval/odds.h"
+#include "eval/paytable.h"
+#include "eval/symbols.h"
+#include "spin/strips.h"
+
+namespace tonvale {
+
+namespace {
+
+constexpr double kZ99 = 2.5758293035489;  // two-sided 99%
+
+int waysOfFactor(int waysfactor) {
+    for (std::size_t i = 0; i < kWaysFactors.size(); ++i)
+        if (kWaysFactors[i] == waysfactor) return kWaysShown[i];
+    return 0;
+}
+
+std::string upper(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+}  // namespace
+
+std::string recallTime(std::int64_t ms) {
+    const std::time_t t = static_cast<std::time_t>(ms / 1000);
+    std::tm tm{};
+    gmtime_r(&t, &tm);
+    char text[32];
+    std::strftime(text, sizeof text, "%d %b %Y %H:%M:%S", &tm);
+    return text;
+}
+
+std::int64_t returned(const RecalledGame& g) {
+    // A gamble stakes the win it was entered with and gives back what it came to.
+    return g.gamble.empty() ? g.win + g.freespinwin + g.jackpotwin : g.gamblewin + g.jackpotwin;
+}
+
+std::string recallRow(const RecalledGame& g) {
+    return recallTime(g.timeMs).substr(12) + "   " + money(g.stake) + "   " + money(returned(g));
+}
+
+std::vector<std::string> recallLines(const RecalledGame& g) {
+    std::vector<std::string> out;
+    out.push_back(recallTime(g.timeMs) + " UTC");
+    out.push_back(std::to_string(waysOfFactor(g.waysfactor)) + " ways   bet " + std::to_string(g.bet) +
+                  "   stake " + money(g.stake));
+
+    SpinRecord rec;
+    rec.bellcoin = static_cast<std::int16_t>(g.bellcoin);
+    bool stopsKnown = true;
+    for (int reel = 1; reel <= 5; ++reel) {
+        const int stop = g.stops[reel - 1];
+        if (stop < 1 || stop > kStops) stopsKnown = false;
+    }
+    if (stopsKnown && g.waysfactor > 0) {
+        for (int reel = 1; reel <= 5; ++reel) recordReel(rec, reel, g.stops[reel - 1], g.waysfactor, true);
+        const SpinPays pays = settlePays(rec, g.waysfactor, g.bet);
+        for (const SymbolPay& p : pays.pays)
+            out.push_back(upper(symbolName(p.symbol)) + "   " + std::to_string(p.ways) +
+                          (p.ways == 1 ? " way" : " ways") + "   " +
+                          money(static_cast<std::int64_t>(p.pay) * g.bet));
+        if (pays.scatterWin > 0) out.push_back("SCATTER   " + money(pays.scatterWin));
+    }
+    out.push_back(g.win > 0 ? "Win   " + money(g.win) : "No Win");
+    if (g.freespins > 0) {
+        std::string line = std::to_string(g.freespins) + " free spins";
+        if (!g.multipliers.empty()) {
+            line += "   x";
+            for (std::size_t i = 0; i < g.multipliers.size(); ++i)
+                line += (i ? " x" : "") + std::to_string(g.multipliers[i]);
+        }
+        out.push_back(line);
+        out.push_back("Series total   " + money(g.freespinwin));
+    }
+    if (g.jackpotfield > 0) out.push_back("Jackpot   " + money(g.jackpotwin));
+    if (!g.gamble.empty()) {
+        std::string line = "Gamble  ";
+        std::size_t from = 0;
+        while (from <= g.gamble.size()) {
+            const std::size_t comma = std::min(g.gamble.find(',', from), g.gamble.size());
+            const std::string bet = g.gamble.substr(from, comma - from);
+            const std::size_t colon = bet.find(':');
+            if (colon != std::string::npos)
+                line += " card " + bet.substr(0, colon) + " " + bet.substr(colon + 1);
+            from = comma + 1;
+        }
+        out.push_back(line);
+        out.push_back("Gamble result   " + money(g.gamblewin));
+    }
+    out.push_back("Credit   " + money(g.creditBefore) + "  >  " + money(g.creditAfter));
+    return out;
+}
+
+namespace {
+
+// Running sums of one figure, game by game.
+struct Running {
+    double sum = 0, sumSquares = 0, expected = 0, variance = 0;
+};
+
+PlotPoint pointOf(std::int64_t n, const Running& r, bool ownSpread) {
+    const double count = static_cast<double>(n);
+    PlotPoint p;
+    p.n = n;
+    p.mean = r.sum / count;
+    p.expected = r.expected / count;
+    double var = r.variance;
+    if (ownSpread) {
+        const double sampleVar = n > 1 ? (r.sumSquares - r.sum * r.sum / count) / (count - 1) : 0;
+        var = std::max(sampleVar, 0.0) * count;
+    }
+    const double half = kZ99 * std::sqrt(var) / count;
+    p.low = p.expected - half;
+    p.high = p.expected + half;
+    return p;
+}
+
+}  // namespace
+
+ResultsPlot resultsPlot(std::span<const RecalledGame> played, const FiguresOf& figures, int maxPoints) {
+    ResultsPlot plot;
+    const auto total = static_cast<std::int64_t>(played.size());
+    if (total == 0 || maxPoints < 2) return plot;
+    // The counts to plot: geometric from 1 to the last game, each once.
+    std::vector<std::int64_t> at;
+    const double step = std::log(static_cast<double>(total)) / (maxPoints - 1);
+    for (int i = 0; i < maxPoints; ++i) {
+        const auto n = static_cast<std::int64_t>(std::llround(std::exp(step * i)));
+        if (n >= 1 && n <= total && (at.empty() || n > at.back())) at.push_back(n);
+    }
+    if (at.back() != total) at.push_back(total);
+
+    Running ret, free, jack;
+    std::size_t next = 0;
+    std::map<std::tuple<int, int, int>, ExactFigures> seen;
+    for (std::int64_t i = 0; i < total; ++i) {
+        const RecalledGame& g = played[static_cast<std::size_t>(i)];
+        const auto key = std::make_tuple(g.waysfactor, g.machinepay, g.bet);
+        auto found = seen.find(key);
+        if (found == seen.end()) found = seen.emplace(key, figures(g.waysfactor, g.machinepay, g.bet)).first;
+        const ExactFigures& e = found->second;
+        const double x =
+            g.stake > 0 ? static_cast<double>(g.win + g.freespinwin) / static_cast<double>(g.stake) : 0;
+        ret.sum += x;
+        ret.sumSquares += x * x;
+        ret.expected += e.ret;
+        const double f = g.freespins > 0 ? 1 : 0;
+        free.sum += f;
+        free.expected += e.pFreeSpins;
+        free.variance += e.pFreeSpins * (1 - e.pFreeSpins);
+        const double j = g.jackpotfield > 0 ? 1 : 0;
+        jack.sum += j;
+        jack.expected += e.pJackpot;
+        jack.variance += e.pJackpot * (1 - e.pJackpot);
+        if (next < at.size() && at[next] == i + 1) {
+            plot.ret.points.push_back(pointOf(i + 1, ret, true));
+            plot.freeSpins.points.push_back(pointOf(i + 1, free, false));
+            plot.jackpots.points.push_back(pointOf(i + 1, jack, false));
+            ++next;
+        }
+    }
+    return plot;
+}
+
+FiguresOf exactFigures() {
+    return [](int waysfactor, int machinepay, int bet) {
+        static std::mutex guard;
+        static std::map<int, OddsTally> tallies;
+        const std::lock_guard<std::mutex> lock(guard);
+        auto t = tallies.find(waysfactor);
+        if (t == tallies.end()) t = tallies.emplace(waysfactor, tallyOdds(waysfactor)).first;
+        const int level = machinepay >= 1 && machinepay <= 3 ? machinepay : 3;
+        const Odds o = oddsFrom(t->second, level, bet > 0 ? bet : 1);
+        return ExactFigures{o.paidSpin + o.freeSpins, o.pFreeSpins, o.pJackpot};
+    };
+}
+
+}  // namespace tonvale

@@ -1,0 +1,25 @@
+#pragma once
+// The HISTORY window's games from the play history kept in the game's store.
+#include "core/play.h"
+#include "windows/recall.h"
+
+namespace tonvale {
+
+class SqliteStore;
+
+// One line of the play history as the window shows it. The line does not keep
+// the payout level or each free spin's multiplier: the level is left 0 (the
+// results plot then takes the player's own level) and the multipliers empty.
+RecalledGame recalled(const Play& p);
+
+class StoreHistory : public GameHistory {
+public:
+    explicit StoreHistory(SqliteStore& store) : store_(store) {}
+    std::int64_t count(int player) override;
+    std::vector<RecalledGame> newest(int player, std::int64_t skip, int n) override;
+
+private:
+    SqliteStore& store_;
+};
+
+}  // namespace tonvale
