@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands of the README: `make run` and `make test`.
 .PHONY: deps run test build-release build-test package format bench fuzz clean
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's own spin path and the whole machine at speed: spinreel1 through
 // checkwins (and its reel run, in virtual time) on the headless platform, and
 // paid spins per second of the simulator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules at speed: spins per second on the per-reel pay tables and through the
 // full recording and settling of a spin, and the wall time of the exact figures.
 #include <benchmark/benchmark.h>

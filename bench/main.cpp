@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main of tonvale_bench: runs every registered benchmark. With the Qt view
 // built, an offscreen QApplication exists first so that painting benchmarks work
 // without a display.

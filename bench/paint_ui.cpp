@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Painting one whole cabinet frame into an image, at 1x and 2x device pixel ratio.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package: `cpack -G DEB` in a release build folder (`make package`).
 # Its library dependencies are computed by dpkg-shlibdeps from the programs
 # themselves; the fonts the pictures are drawn with are named here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the game's scalable icon into the PNG sizes of the hicolor icon theme:
 //   render_icon ICON.svg OUTDIR NAME SIZE...
 // writes OUTDIR/SIZExSIZE/apps/NAME.png for each size.

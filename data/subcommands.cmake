@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Writes a help2man include file with a SUBCOMMANDS section: the --help text of
 # every subcommand that `tonvale-cli --help` lists.
 #   cmake -DCLI=tonvale-cli -DBASE=tonvale-cli.h2m -DOUT=file.h2m -P subcommands.cmake

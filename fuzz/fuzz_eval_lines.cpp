@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any input to `tonvale-cli eval` in line mode: every line gives a JSON object or a
 // message, never a crash, and accepted cases are within the rules.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any text as a stored number: the reader never misbehaves, accepts exactly the
 // documented form, and a value it accepts is the one the text spells.
 #include <cstdint>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package, unpacks it into a temporary folder and runs both
 # programs from there; lintian then checks the package and fails on errors.
 set -euo pipefail

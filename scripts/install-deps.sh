@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the game needs to build, test and run.
 # Only packages that are missing are installed, so a second run costs nothing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The long kill campaign: the game killed at KILLS random moments and SAVE_KILLS
 # times right after a reported save (defaults 200 and 50), each start afterwards
 # checked against the saves the run reported. `make test` runs a shorter one.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Soak run: a million paid spins at every ways setting, in both modes of
 # `tonvale-cli sim` (autoplay alone, and a player who also gambles, presses at
 # random, switches slots and closes or kills the game mid-feature), the books

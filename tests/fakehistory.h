@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A history of known games kept in memory, oldest first, per player.
 #include <map>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The test rig: the whole machine on the headless platform, with scripted draws
 // and virtual time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tonvale sound synthesizer.
 //
 // Renders every sound clip of the game from the recipes at the bottom of this file:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop game: the Qt platform, the game model and its main window.
 //
 // The command line (app/startoptions.h) is read before anything else. Two of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's command line. It is read before any window exists, so that --help
 // and --version answer on a terminal without a display and never touch the

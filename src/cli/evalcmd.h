@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // `tonvale-cli eval`: the pays of given stops as JSON.
 #include <iosfwd>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // `tonvale-cli history`: the play history of a store, as a table or JSON; and the
 // scenario script that plays a recorded spin's stops again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Checks shared by the tools' inputs: which characters are blanks, how a bad piece
 // of input is echoed, and what a number on the command line may look like.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tonvale-cli: the game's headless tools.
 #include <unistd.h>
 

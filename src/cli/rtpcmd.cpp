@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/rtpcmd.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // `tonvale-cli rtp`: the exact return figures by ways setting and payout level.
 #include <iosfwd>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The scenario runner: the whole machine, headless, driven by a script of one
 // command a line (draws, set, call, press, key, move, answer, advance, show,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // `tonvale-cli sim`: the whole machine, headless, plays paid spins by autoplay,
 // inserting credit whenever it runs short, collecting every free-spin total and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `tonvale-cli sim --player`: a player at the machine. Besides spinning by hand and
 // by autoplay, the player gambles wins at random, presses buttons at random moments
 // while features run, opens the options window and switches among slots, and

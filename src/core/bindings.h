@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which handler runs for which event of which control, timer tick or routine name.
 // Each subsystem registers its own handlers; the view and the scenario runner

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One helper for arithmetic on the machine's fixed-width fields. A statement whose
 // result would leave its field's width is skipped: the field keeps its value, the

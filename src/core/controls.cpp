@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/controls.h"
 
 #include "eval/symbols.h"

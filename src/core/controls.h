@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The control model of the main window: every control with its place in twips and
 // the properties the handlers change. Handlers change only this model; the view

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/database.h"
 
 #include <sqlite3.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The store of the game: one SQLite database holding every application's values
 // and the play history, or the same database in memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/decimal.h"
 
 namespace tonvale {

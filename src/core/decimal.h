@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An exact fixed-point number with four decimal places, kept as a count of
 // ten-thousandths. Cell weights such as 8 + 11.5 + 6 must add up exactly, and the

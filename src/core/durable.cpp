@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/durable.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Saves of the current player's record at settled points (store.h says what is
 // saved and when). The game calls settle() whenever its outermost handler returns.

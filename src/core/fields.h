@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Fields of the machine state and properties of controls and timers, by name, as
 // the scenario runner reads and writes them: "bank", "scattercell(2)",

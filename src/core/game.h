@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's game object: it owns the machine and every subsystem, wires
 // their handlers, and routes input and timer ticks to them.

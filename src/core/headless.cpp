@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/headless.h"
 
 namespace tonvale {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The headless platform: virtual time, seeded draws that a test can script,
 // recorded sounds, message boxes and links, and the store (in memory or a file). The

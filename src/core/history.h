@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The play history as it is recorded: at every settled point the recorder looks
 // at the machine and keeps the line of the paid spin in play up to date (its win,

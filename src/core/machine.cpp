@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/machine.h"
 
 #include "core/checked.h"

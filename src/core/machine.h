@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The machine every subsystem shares: the state, the main window's controls and
 // the ports, with the few helpers that every handler uses (clips, timers, events).

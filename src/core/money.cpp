@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/money.h"
 
 namespace tonvale {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the meters write money: "$ " and the amount in dollars as the shortest
 // decimal of cents / 100 (25 cents: $ 0.25; 500: $ 5; 1250: $ 12.5).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One line of the play history: a paid spin of a player with everything that
 // followed from it (its free-spin series, the jackpot, the gamble), and the credit

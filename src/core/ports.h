@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the game model asks of its platform. The desktop game supplies Qt
 // implementations; the tests and the command-line tool use the headless ones.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/startup.h"
 
 #include "core/durable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Start and exit of the main window.
 #include "core/bindings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/state.h"
 
 namespace tonvale {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The whole state of the machine: the program-wide values (settings, statistics,
 // pools and a few shared flags) and the main window's record of the spin in

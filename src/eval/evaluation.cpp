@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // checkwins: the evaluation that settles every spin. The whole outcome is settled
 // first (pays, multiplier, statistics, the payout level that may draw the spin
 // again); only then are the reels seen to run, and the result is handed to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The evaluation that ends every spin, and free spins.
 #include "core/bindings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pay arithmetic of a spin on precomputed per-reel tables: what a stop of a
 // reel adds to each paying symbol's total (cells that do not count already

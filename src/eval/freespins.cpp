@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Free spins: the multiplier of each free spin, the award after three or more
 // scatters, the bookkeeping after each spin of a series, and the timer that starts
 // the next free spin.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "eval/odds.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Exact return figures of the game, counted over every stop combination.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pay table, the decoding of a symbol's total and of the scatter sum, and the
 // pay arithmetic of a spin before any free-spin multiplier or payout level.

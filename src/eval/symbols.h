@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The twelve symbols of the game and the numbering of the fifteen visible cells.
 #include <array>

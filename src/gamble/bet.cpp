@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A bet on the colour or the suit of one drawn card: the history strip, the
 // reveal and the decision.
 #include <string>

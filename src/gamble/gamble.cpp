@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entering and leaving the gamble, and collecting a free-spin total.
 #include <string>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The double-up gamble on a card's colour or suit, and collecting a free-spin total.
 #include "core/bindings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tmrbell: the three bells ring and animate while the board slides down over the
 // reels; Tmrtick paces it through introticks.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sixteen prize fields of the jackpot board, in the order the ball runs them.
 #include <array>

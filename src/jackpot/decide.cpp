@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tmrdecidejackpot: the ball runs out its lap and one more, then the stop is
 // drawn and the ball slows down, field by field, until it reaches it.
 #include "core/checked.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wiring of the jackpot timers; each lives in its own file.
 #include "core/game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The jackpot feature: the bell introduction, the ball run and draw, the award.
 #include "core/bindings.h"

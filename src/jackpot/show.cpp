@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tmrshowjackpot: six seconds of celebration on the board, then the prize is paid
 // and the board goes away.
 //

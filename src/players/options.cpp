@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "players/options.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The options window: six player slots, their statistics and the game options.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The options window's column of the player's limits: the reality check interval
 // and the limits of an autoplay run.
 #include "core/game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "players/optionswindow.h"
 
 namespace tonvale {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The control model of the options window `tonvaleoptions`: the player slots,
 // the statistics labels and the four groups of game options. The view builds a

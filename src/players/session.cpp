@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "players/session.h"
 
 #include "core/durable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The player's session: it starts when the game starts or the player slot
 // changes. The session meter on the cabinet shows its time and its net result

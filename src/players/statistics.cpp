@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The statistics labels of the options window. Each label carries a prefix,
 // which differs by the handler that writes it, and for a player who has played
 // the value in plain decimal (money in cents).

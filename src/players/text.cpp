@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "players/text.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Player names as the options window handles them: kept as typed (UTF-8),
 // counted in characters, shown in upper case.

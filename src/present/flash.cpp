@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timerflash frames the cells of each paying symbol in turn; timerballflash
 // animates the wilds of the middle reels, with the free-spin multiplier over them.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wiring of the presentation timers; each timer lives in its own file.
 #include "core/game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The win presentation: winning-symbol flash, wild animation, win counter, idle
 // heartbeat and scatter animation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timerscatter animates the scatters of the paying scatter group.
 #include <string>
 

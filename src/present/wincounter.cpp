@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timerwincounter counts a normal win up into the win meter; Tmrtick is the idle
 // heartbeat between spins.
 #include <string>

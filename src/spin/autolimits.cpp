@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "spin/autolimits.h"
 
 #include "core/durable.h"

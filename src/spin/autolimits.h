@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The player's limits of one autoplay run: a number of spins and a loss. When the
 // next automatic spin would pass one, autoplay switches itself off as its button

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "spin/playercontrols.h"
 
 #include "core/checked.h"

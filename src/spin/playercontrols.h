@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The remaining player controls of the main window: autoplay, the space bar, the
 // menu panel and the buttons that open the other windows.

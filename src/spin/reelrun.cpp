@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reel run animation: the outcome is settled before anything moves; then the
 // five strips spin up together and come to rest one after the other on the drawn
 // stops. Nothing else runs meanwhile: the animation only shows frames and sleeps.

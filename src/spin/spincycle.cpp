@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Spin start, bet and ways selection, the insert-credit button.
 #include "core/checked.h"
 #include "core/game.h"

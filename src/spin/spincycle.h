@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The spin cycle: the five reel routines, the reel run animation, the two ways of
 // starting a spin, bet and ways selection and the insert-credit button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The five reel routines: spinreel1 prepares the spin, each routine draws its
 // reel's stop, records the visible cells and calls the next; spinreel5 calls the
 // evaluation.

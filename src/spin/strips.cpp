@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "spin/strips.h"
 
 namespace tonvale {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The five reel strips, the symbols a stop shows, the reel weights, and how one
 // reel's stop is recorded into the per-symbol cell arrays.

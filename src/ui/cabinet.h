@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's picture: paints the control model scaled to the widget and
 // routes mouse and keys to the game by hit-testing the model.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/cabinetaccess.h"
 
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The painted cabinet as screen readers see it: each button and meter of the
 // control model is an accessible child with a name, a role, a state and, for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The cabinet's controls as the keyboard and screen readers know them: a spoken
 // name for each, and the key that presses it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Paints the main window's control model: the cabinet, the reels built from their
 // symbol tiles, the meters, the buttons and the panels, scaled to any view size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's other windows: options, pay table, odds page, about and advert. Each
 // is a real top-level window bound to its control model: it paints the model's

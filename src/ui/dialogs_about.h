@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The about window `abouttonvale` (black, links and the way back to the game) and
 // the advert window `popuptonvale` (the partner's poster and the way back).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The options window `tonvaleoptions`: player slots, statistics and the game
 // options, framed in walnut and gold with its labels on ivory.

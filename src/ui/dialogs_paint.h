@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Drawing pieces shared by the game's dialogs: theatre colours, text that fits its
 // box, 3-D buttons, option buttons, text boxes and framed groups.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pay-table window `tonvalepays`. Its picture is drawn from the pay table and
 // the scatter decoding themselves, so what it shows cannot differ from what the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window of the desktop game: the cabinet as its content, its caption,
 // visibility and enabled state following the model's form, and closing it ends

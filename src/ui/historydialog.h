@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The HISTORY window `tonvalehistory`: the list of games, the game shown with its
 // reels drawn from the game's tiles (the cells that did not count hatched), its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the game names itself to the desktop: the application and organisation
 // names (which also place its per-user files), the version, the desktop entry it

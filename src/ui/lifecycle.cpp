@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/lifecycle.h"
 
 #include <fcntl.h>

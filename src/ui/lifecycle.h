@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The desktop program's life around the game: one running game per user, and
 // SIGTERM, SIGINT and SIGHUP closing it the way its close box does.

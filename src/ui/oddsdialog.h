@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The odds page `tonvaleodds`: the model's labels set on ivory panels over the
 // velvet, with the close button at the top right like the pay table's.

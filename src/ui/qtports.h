@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The desktop platform: Qt implementations of the ports the game model calls.
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/settingsimport.h"
 
 #include <sys/stat.h>

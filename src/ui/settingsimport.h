@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The settings files of earlier versions (one QSettings file per application in
 // the per-user config folder: keys.conf, Tonvale.conf, allslot.conf, tonvale.conf),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Pictures of the game: SVG files compiled in as resources, rendered at the exact
 // device size they are drawn at and kept for the next frame.

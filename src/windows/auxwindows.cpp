@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/auxwindows.h"
 
 #include "core/game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pay table, the help text, the about window, the advert window and the link
 // opener.

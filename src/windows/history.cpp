@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/history.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The HISTORY window `tonvalehistory`: the current player's games, newest first,
 // one shown in full (its reels as they stopped, the counted rows, what paid, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Addresses and names that the about and advert windows hand to the desktop.
 // They are the product's configuration: change them here and nowhere else.

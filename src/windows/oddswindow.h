@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The odds page `tonvaleodds`, opened by the pay table's ODDS button. For the bet,
 // ways setting and payout level in play it shows the exact return of the paid

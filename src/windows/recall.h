@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Game recall: the games a player played, as the history keeps them, and what the
 // HISTORY window and the results plot make of them. The history itself is read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/storehistory.h"
 
 #include "core/database.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The HISTORY window's games from the play history kept in the game's store.
 #include "core/play.h"

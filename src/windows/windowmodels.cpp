@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/windowmodels.h"
 
 #include "windows/links.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Control models of the pay-table window `tonvalepays`, the about window
 // `abouttonvale` and the advert window `popuptonvale`. Each window's `form` is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command-line tool as a player of the game would run it.
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Faults injected into the saves of a real process: the command-line game,
 // playing a script on a store file, is killed at each write, pwrite64, fsync,
 // fdatasync and rename system call in turn (strace's fault injection). Every store

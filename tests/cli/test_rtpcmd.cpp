@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `tonvale-cli rtp` as a player of the game would run it.
 #include <gtest/gtest.h>
 

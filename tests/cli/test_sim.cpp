@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole machine played headless by autoplay agrees with the exact figures,
 // keeps its books at every settled point, and repeats itself for a seed.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Arithmetic on fixed-width fields: a statement that would leave its field's width
 // is skipped and the field keeps its value.
 #include <gtest/gtest.h>

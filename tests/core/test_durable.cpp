@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves at settled points: what reaches the store after each kind of input, the
 // credit resolved in the player's favour, and nothing saved while a handler runs.
 #include <gtest/gtest.h>

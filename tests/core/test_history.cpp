@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The play history: a line for every paid spin, written with the record of the
 // same settled point; its free-spin series, jackpot and gamble; the credit before
 // and after chained from line to line; the recorded stops replayed to the same win.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Stored values nobody should have written: every number key holding text that is
 // not a number, or one too wide; odd names; a folder that cannot be written or is
 // missing. The game starts, takes what the reading rules give, plays on and keeps

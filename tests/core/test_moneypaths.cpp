@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ways an ordinary game could lose or miscount credit, each as the player
 // meets it: play beside an open gamble, the gamble under autoplay, autoplay behind
 // other windows, a jackpot under autoplay, a close during the award display or the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start and exit of the main window.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings store: number form, record layout, the two player-key copies, and
 // the record of slot 1 read at every start.
 #include <gtest/gtest.h>

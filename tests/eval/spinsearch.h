@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Finding real stop combinations for a wanted outcome with the rules library, so
 // that machine tests script draws that actually produce what they claim.

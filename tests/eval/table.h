@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A machine on the table: loaded, with the credit, stake and settings a test names.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The evaluation of a spin on the whole machine, with real stops found by the rules
 // library and scripted draws.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Free spins on the whole machine: the award, a series started by the free-spin
 // timer, a retrigger, and a free spin withdrawn by the payout level.
 #include <gtest/gtest.h>

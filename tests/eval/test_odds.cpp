@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exact return figures. The tallies and the figures of every ways setting and
 // payout level are pinned; the payout-level-1 figures are counted again from
 // per-reel histograms, and the redraws of levels 2 and 3 from a plain loop that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The double-up gamble: entering, betting on colour or suit, collecting, losing,
 // the history strip, and collecting a free-spin total with take-win.
 #include <gtest/gtest.h>

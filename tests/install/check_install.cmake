@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the build into an empty folder, compares the installed files with
 # the expected list and runs both programs from there.
 #   cmake -DBUILD=dir -DPREFIX=dir -DEXPECTED=files.txt -DVERSION=v -P check_install.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The jackpot feature: bell introduction, ball run and draw, award display and payment.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The options window: player slots, names, statistics, delete and the game
 // options.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The session meter, the reality check and the limits of an autoplay run, on
 // virtual time.
 #include <gtest/gtest.h>

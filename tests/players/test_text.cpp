@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Player names: upper case in every alphabet, counted in characters.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The winning-symbol frames of Timerflash and the wild animation of timerballflash.
 #include <gtest/gtest.h>
 

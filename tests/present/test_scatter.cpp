@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The scatter animation of Timerscatter over the cells of the paying scatter group.
 #include <gtest/gtest.h>
 

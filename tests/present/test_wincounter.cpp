@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The win counter's roll-up and the idle heartbeat, driven by their timers.
 #include <gtest/gtest.h>
 

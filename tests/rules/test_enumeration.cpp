@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Exhaustive enumeration of all 22^5 stop combinations at each ways setting. The
 // summed ways pay and scatter pay are pinned: a change to strips, weights, masking
 // or decoding that moves them fails here.

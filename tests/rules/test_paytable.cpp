@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pay table, the decoding of totals and scatter sums, and a spin's pays.
 #include <gtest/gtest.h>
 

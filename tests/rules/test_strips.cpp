@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reel strips, the symbols a stop shows, and what a stop records.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks the sound clips written by the synthesizer at build time.
 
 #include <gtest/gtest.h>

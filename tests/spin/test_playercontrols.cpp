@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Autoplay, the space bar, the menu panel and the buttons that open the other
 // windows.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reel run animation: its pace by reel speed, where the strips come to rest,
 // and the clips at each reel stop.
 #include <gtest/gtest.h>

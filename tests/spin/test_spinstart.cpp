@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting a spin, bet and ways selection, and inserting credit.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The view's tests run offscreen with a real QApplication.
 #include <gtest/gtest.h>
 

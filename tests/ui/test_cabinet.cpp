@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cabinet paints the model and routes the mouse and keys to the game.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's command line: help, the version and refusals answer on a terminal
 // without a display, and none of them starts the game or writes a file.
 #include <gtest/gtest.h>

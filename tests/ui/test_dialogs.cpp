@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The options, pay-table, about and advert windows, driven through the real main
 // window and the real dialogs.
 #include <gtest/gtest.h>

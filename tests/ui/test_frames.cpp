@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the cabinet paints and when: the state before a pause is on view during it,
 // and a heartbeat with nothing changing paints nothing.
 #include <gtest/gtest.h>

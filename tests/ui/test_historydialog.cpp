@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The HISTORY window through the real windows: the cabinet's button opens it over
 // a history of known games, it paints the reels, lines, cards and plots, the
 // arrow keys step through the games and Esc closes it. With TONVALE_SHOTS set to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the game shows itself to the desktop: the icon on every one of its windows,
 // and names that match its desktop entry.
 #include <gtest/gtest.h>

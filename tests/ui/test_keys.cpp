@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cabinet from the keyboard and through the accessibility tree.
 #include <gtest/gtest.h>
 

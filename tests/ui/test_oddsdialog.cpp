@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The odds page through the real windows: the pay table's ODDS button opens it,
 // it paints its figures, and it closes back to the pay table.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game as a process: killed at random moments, or right after it reported a
 // save, it leaves a store holding the last or the previous save, all applications
 // together; stop signals close it as its close box does; a second start is turned

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt ports: draws, timers and the end of the program; the import of the old
 // settings files.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A click on spin runs a whole spin through the real view and event ports.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Picture names of the control model and the files they draw.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The real cabinet over the game model: Qt timers and events, with scripted draws,
 // recorded sounds, an in-memory store and scripted message boxes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help text, the pay table, the about window, the advert window and links.
 #include <gtest/gtest.h>
 

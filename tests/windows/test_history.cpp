@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The HISTORY window over a history of known games, the lines it writes for a
 // game, and the numbers of the results plot.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The odds page of the pay table: its figures are the exact ones of the bet, ways
 // setting and payout level in play, and it opens over the pay table and closes
 // back to it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Picture buttons (normal and pressed) and the small panels of the main window."""
 from pic import *
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The cabinet background, 821 x 589 (one unit = one pixel of the main window)."""
 from pic import *
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Win presentation pictures: the cell frame, the wild animation (10 frames), the
 multiplier badges (4 frames each) and the scatter animation (17 frames)."""
 import math

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Gamble pictures: the sheet-music panel, four aces, the card back and its peel frames,
 suit icons, the colour buttons and the WIN / LOSE banners."""
 import math

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Jackpot pictures: the board with 16 prize fields, the sun emblem (the ball) at three
 turns, the pool banners (three shimmer frames each) and the bell frames."""
 import math

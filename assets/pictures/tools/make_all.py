@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes every picture of assets/pictures from the drawing code in this folder.
 
 Run:  python3 assets/pictures/tools/make_all.py

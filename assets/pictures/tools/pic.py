@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Shared drawing helpers for the Tonvale pictures (palette, gradients, shapes).
 
 Everything here writes plain SVG 1.1 / Tiny 1.2 features only: paths, basic

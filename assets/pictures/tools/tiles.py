@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Reel tiles: 125 x 125, ivory margin of 8 units, subject on a roundel or plaque.
 
 Each function returns (defs, body) so the animation frames can reuse the art.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Pictures of the game's other windows: the game's icon, the about window's title
 plaque and its way back to the game, and the partner's advert poster.
 
