@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "players/session.h"
 
+#include "core/checked.h"
 #include "core/durable.h"
 #include "core/game.h"
 #include "core/money.h"
@@ -77,10 +78,13 @@ void Session::slotChosen(const std::string& before) {
 
 void Session::settle() {
     if (!started_) return;
-    const ProgramValues v = durableValues(g_.m);
-    staked_ = static_cast<std::int64_t>(v.wager) - wager0_;
-    net_ = (static_cast<std::int64_t>(v.bank) - credit0_) -
-           (static_cast<std::int64_t>(v.amountinvested) - invested0_);
+    // The credit as saved (what is the player's but not yet in the bank counts),
+    // read without copying the whole record: this runs at every settled point.
+    const Machine& m = g_.m;
+    const std::int64_t held = m.creditHeld();
+    const std::int64_t bank = fits<i32>(held) ? held : m.s.bank;
+    staked_ = static_cast<std::int64_t>(m.s.wager) - wager0_;
+    net_ = (bank - credit0_) - (static_cast<std::int64_t>(m.s.amountinvested) - invested0_);
     showMeter();
 }
 
@@ -89,7 +93,15 @@ void Session::tmrsession_Timer() { settle(); }
 
 std::int64_t Session::elapsedMs() const { return started_ ? g_.m.ports.clock.nowMs() - startMs_ : 0; }
 
-void Session::showMeter() { g_.m.ui.lblsession.caption = clockText(elapsedMs()) + "   " + signedMoney(net_); }
+void Session::showMeter() {
+    // The meter shows whole seconds: its text is made again only when it changes.
+    const std::int64_t seconds = elapsedMs() / 1000;
+    std::string& caption = g_.m.ui.lblsession.caption;
+    if (seconds == shownSeconds_ && net_ == shownNet_ && caption == shownText_) return;
+    shownSeconds_ = seconds;
+    shownNet_ = net_;
+    caption = shownText_ = clockText(seconds * 1000) + "   " + signedMoney(net_);
+}
 
 std::string Session::realityText() const {
     return " ..............REALITY CHECK.................\r"

@@ -86,6 +86,8 @@ private:
     std::int64_t lastCheckMs_ = 0;  // session time of the last check answered
     std::int64_t wager0_ = 0, credit0_ = 0, invested0_ = 0;
     std::int64_t staked_ = 0, net_ = 0;
+    std::int64_t shownSeconds_ = -1, shownNet_ = 0;  // what the meter's text shows
+    std::string shownText_;
     bool started_ = false;
     bool holding_ = false;
 };
