@@ -41,25 +41,8 @@ void OptionsDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
     velvet(p, g.area());
     // The main frame and the limits column: a walnut band trimmed in gold round an
     // ivory sheet.
-    for (const Control* f : {&ui_.Framemain, &ui_.Framelimits}) {
-        if (!f->shown()) continue;
-        const QRectF frame = g.rect(*f);
-        const qreal band = 95 * g.scale();
-        QLinearGradient wood(frame.topLeft(), frame.bottomRight());
-        wood.setColorAt(0, kWalnutHi);
-        wood.setColorAt(0.4, kWalnut);
-        wood.setColorAt(1, QColor(0x2e, 0x1c, 0x0c));
-        p.setPen(Qt::NoPen);
-        p.setBrush(wood);
-        p.drawRoundedRect(frame, band, band);
-        const QRectF sheet = frame.adjusted(band, band, -band, -band);
-        QLinearGradient ivory(sheet.topLeft(), sheet.bottomLeft());
-        ivory.setColorAt(0, kIvory);
-        ivory.setColorAt(1, kIvoryShadow);
-        p.setBrush(ivory);
-        p.setPen(QPen(kGold, std::max<qreal>(1, 22 * g.scale())));
-        p.drawRoundedRect(sheet, band / 2, band / 2);
-    }
+    for (const Control* f : {&ui_.Framemain, &ui_.Framelimits})
+        if (f->shown()) walnutSheet(p, g.rect(*f), g.scale());
 }
 
 void OptionsDialog::paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) {
@@ -71,17 +54,10 @@ void OptionsDialog::paintControl(QPainter& p, const Control& c, const QRectF& r,
                 // The window's title sits in a walnut tab on the top of the frame.
                 if (caption.isEmpty()) return;
                 const qreal tabWidth = std::min<qreal>(1900, c.width - 520) * g.scale();
-                const QRectF tab(r.left() + 260 * g.scale(), r.top() - 100 * g.scale(), tabWidth,
-                                 260 * g.scale());
-                QLinearGradient wood(tab.topLeft(), tab.bottomLeft());
-                wood.setColorAt(0, kWalnutHi);
-                wood.setColorAt(1, kWalnut);
-                p.setBrush(wood);
-                p.setPen(QPen(kGold, std::max<qreal>(1, 18 * g.scale())));
-                p.setClipping(false);
-                p.drawRoundedRect(tab, tab.height() / 3, tab.height() / 3);
-                fitText(p, tab.adjusted(e * 0.4, 0, -e * 0.4, 0), caption, kGoldHi, e * 1.05, true,
-                        Align::centre, true);
+                walnutTab(
+                    p,
+                    QRectF(r.left() + 260 * g.scale(), r.top() - 100 * g.scale(), tabWidth, 260 * g.scale()),
+                    caption, e, g.scale());
                 return;
             }
             groupFrame(p, r, caption, textColour(c), kIvory, e);

@@ -209,4 +209,34 @@ void velvet(QPainter& p, const QRectF& r) {
     p.fillRect(r, g);
 }
 
+void walnutSheet(QPainter& p, const QRectF& frame, qreal scale) {
+    const qreal band = 95 * scale;
+    QLinearGradient wood(frame.topLeft(), frame.bottomRight());
+    wood.setColorAt(0, kWalnutHi);
+    wood.setColorAt(0.4, kWalnut);
+    wood.setColorAt(1, QColor(0x2e, 0x1c, 0x0c));
+    p.setPen(Qt::NoPen);
+    p.setBrush(wood);
+    p.drawRoundedRect(frame, band, band);
+    const QRectF sheet = frame.adjusted(band, band, -band, -band);
+    QLinearGradient ivory(sheet.topLeft(), sheet.bottomLeft());
+    ivory.setColorAt(0, kIvory);
+    ivory.setColorAt(1, kIvoryShadow);
+    p.setBrush(ivory);
+    p.setPen(QPen(kGold, std::max<qreal>(1, 22 * scale)));
+    p.drawRoundedRect(sheet, band / 2, band / 2);
+}
+
+void walnutTab(QPainter& p, const QRectF& tab, const QString& caption, qreal em, qreal scale) {
+    QLinearGradient wood(tab.topLeft(), tab.bottomLeft());
+    wood.setColorAt(0, kWalnutHi);
+    wood.setColorAt(1, kWalnut);
+    p.setBrush(wood);
+    p.setPen(QPen(kGold, std::max<qreal>(1, 18 * scale)));
+    p.setClipping(false);
+    p.drawRoundedRect(tab, tab.height() / 3, tab.height() / 3);
+    fitText(p, tab.adjusted(em * 0.4, 0, -em * 0.4, 0), caption, kGoldHi, em * 1.05, true, Align::centre,
+            true);
+}
+
 }  // namespace tonvale::dialogpaint

@@ -48,5 +48,9 @@ void groupFrame(QPainter& p, const QRectF& r, const QString& caption, const QCol
 void focusMark(QPainter& p, const QRectF& r, const QColor& colour);
 // Velvet ground, lighter at the centre.
 void velvet(QPainter& p, const QRectF& r);
+// A walnut band trimmed in gold round an ivory sheet; `scale` is view units per twip.
+void walnutSheet(QPainter& p, const QRectF& frame, qreal scale);
+// A window's title in a walnut tab set on the top of its sheet.
+void walnutTab(QPainter& p, const QRectF& tab, const QString& caption, qreal em, qreal scale);
 
 }  // namespace tonvale::dialogpaint

@@ -28,25 +28,6 @@ QString tileOf(int reel, int cell) {
         .arg(QLatin1String(symbolName(s).data(), static_cast<int>(symbolName(s).size())));
 }
 
-// A walnut band trimmed in gold round an ivory sheet, with the title in a tab.
-void walnutSheet(QPainter& p, const QRectF& frame, const ViewGeometry& g) {
-    const qreal band = 95 * g.scale();
-    QLinearGradient wood(frame.topLeft(), frame.bottomRight());
-    wood.setColorAt(0, kWalnutHi);
-    wood.setColorAt(0.4, kWalnut);
-    wood.setColorAt(1, QColor(0x2e, 0x1c, 0x0c));
-    p.setPen(Qt::NoPen);
-    p.setBrush(wood);
-    p.drawRoundedRect(frame, band, band);
-    const QRectF sheet = frame.adjusted(band, band, -band, -band);
-    QLinearGradient ivory(sheet.topLeft(), sheet.bottomLeft());
-    ivory.setColorAt(0, kIvory);
-    ivory.setColorAt(1, kIvoryShadow);
-    p.setBrush(ivory);
-    p.setPen(QPen(kGold, std::max<qreal>(1, 22 * g.scale())));
-    p.drawRoundedRect(sheet, band / 2, band / 2);
-}
-
 QString countText(double n) {
     if (n >= 1e6) return QString::number(n / 1e6, 'g', 3) + QStringLiteral("M");
     if (n >= 1e4) return QString::number(n / 1e3, 'g', 3) + QStringLiteral("k");
@@ -60,7 +41,7 @@ HistoryDialog::HistoryDialog(Game& game, SpriteCache& sprites)
 
 void HistoryDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
     velvet(p, g.area());
-    walnutSheet(p, g.rect(ui_.Framehistory), g);
+    walnutSheet(p, g.rect(ui_.Framehistory), g.scale());
 }
 
 void HistoryDialog::keyPressEvent(QKeyEvent* e) {
@@ -88,17 +69,10 @@ void HistoryDialog::paintControl(QPainter& p, const Control& c, const QRectF& r,
     const qreal e = em(g);
     const QString caption = QString::fromStdString(c.caption);
     if (&c == &ui_.Framehistory) {
-        const QRectF tab(r.left() + 260 * g.scale(), r.top() - 100 * g.scale(), 1900 * g.scale(),
-                         260 * g.scale());
-        QLinearGradient wood(tab.topLeft(), tab.bottomLeft());
-        wood.setColorAt(0, kWalnutHi);
-        wood.setColorAt(1, kWalnut);
-        p.setBrush(wood);
-        p.setPen(QPen(kGold, std::max<qreal>(1, 18 * g.scale())));
-        p.setClipping(false);
-        p.drawRoundedRect(tab, tab.height() / 3, tab.height() / 3);
-        fitText(p, tab.adjusted(e * 0.4, 0, -e * 0.4, 0), caption, kGoldHi, e * 1.05, true, Align::centre,
-                true);
+        walnutTab(
+            p,
+            QRectF(r.left() + 260 * g.scale(), r.top() - 100 * g.scale(), 1900 * g.scale(), 260 * g.scale()),
+            caption, e, g.scale());
         return;
     }
     switch (c.kind) {

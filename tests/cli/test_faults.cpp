@@ -16,49 +16,18 @@
 #include <vector>
 
 #include "core/database.h"
+#include "savereports.h"
 
 namespace tonvale {
 namespace {
 
 namespace fs = std::filesystem;
-using Record = std::map<std::string, std::string>;
+using testing::Record;
+using testing::reportedSaves;
 
 std::string slurp(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-std::string unescape(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        const char c = text[++i];
-        out += c == 't' ? '\t' : c == 'n' ? '\n' : c;
-    }
-    return out;
-}
-
-std::vector<Record> reportedSaves(const std::string& output) {
-    std::vector<Record> saves;
-    std::istringstream lines(output);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::vector<std::string> fields;
-        std::istringstream in(line);
-        std::string f;
-        while (std::getline(in, f, '\t')) fields.push_back(f);
-        if (fields.size() != 21 || fields[0] != "save" || fields[1] != "player1") continue;
-        Record r;
-        for (std::size_t i = 2; i < fields.size(); ++i) {
-            const auto eq = fields[i].find('=');
-            r[fields[i].substr(0, eq)] = unescape(fields[i].substr(eq + 1));
-        }
-        saves.push_back(r);
-    }
-    return saves;
 }
 
 // Slot 1's record as the next start reads it (main copy and pools); false when the

@@ -22,11 +22,12 @@
 
 #include "core/database.h"
 #include "core/store.h"
+#include "savereports.h"
 
 namespace tonvale {
 namespace {
 
-using Record = std::map<std::string, std::string>;  // key -> text
+using testing::Record;
 
 int fromEnvironment(const char* name, int fallback) {
     const char* text = std::getenv(name);
@@ -95,34 +96,9 @@ struct GameHome {
     QTemporaryDir dir;
 };
 
-std::string unescape(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        const char c = text[++i];
-        out += c == 't' ? '\t' : c == 'n' ? '\n' : c;
-    }
-    return out;
-}
-
-// The lines "save<TAB>player1<TAB>key=value..." a process printed.
+// The saves a process reported on its standard output.
 std::vector<Record> reportedSaves(const QByteArray& output) {
-    std::vector<Record> saves;
-    for (const QByteArray& line : output.split('\n')) {
-        const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() != 21 || fields[0] != "save" || fields[1] != "player1") continue;
-        Record r;
-        for (int i = 2; i < fields.size(); ++i) {
-            const std::string f = fields[i].toStdString();
-            const auto eq = f.find('=');
-            r[f.substr(0, eq)] = unescape(f.substr(eq + 1));
-        }
-        saves.push_back(r);
-    }
-    return saves;
+    return testing::reportedSaves(output.toStdString());
 }
 
 struct KillCounts {

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The lines "save<TAB>player1<TAB>key=value..." that a game or tool started with
+// --report-saves prints before every settled-point save, read back for the tests
+// that kill it and check what its store holds.
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tonvale::testing {
+
+using Record = std::map<std::string, std::string>;  // key -> text
+
+// A reported value: tab, line break and backslash come as \t, \n and \\.
+inline std::string unescape(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        out += c == 't' ? '\t' : c == 'n' ? '\n' : c;
+    }
+    return out;
+}
+
+// Slot 1's reported saves, in the order they were made.
+inline std::vector<Record> reportedSaves(const std::string& output) {
+    std::vector<Record> saves;
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::vector<std::string> fields;
+        std::istringstream in(line);
+        std::string f;
+        while (std::getline(in, f, '\t')) fields.push_back(f);
+        if (fields.size() != 21 || fields[0] != "save" || fields[1] != "player1") continue;
+        Record r;
+        for (std::size_t i = 2; i < fields.size(); ++i) {
+            const auto eq = fields[i].find('=');
+            r[fields[i].substr(0, eq)] = unescape(fields[i].substr(eq + 1));
+        }
+        saves.push_back(r);
+    }
+    return saves;
+}
+
+}  // namespace tonvale::testing
