@@ -23,6 +23,9 @@ public:
     MainWindow ui;
     Ports ports;
     bool ended = false;  // the program has ended: no handler runs any more
+    // The player's choice of reduced motion: the animations hold one picture (no
+    // flashing frames, no sliding board); what happens and when stays the same.
+    bool reducedMotion = false;
 
     bool soundOn() const { return s.soundonoff == -1; }
     // Clips sound only while the sound switch is on, one at a time.

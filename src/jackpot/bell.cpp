@@ -26,7 +26,8 @@ void Jackpot::tmrbell_Timer() {
         const int first = 3 * (reel - 1) + 1;
         if (cell < first || cell > first + 2) continue;
         Control& f = ui.flasher[cell];
-        f.picture = "morphing/" + std::to_string(s.bellframe);
+        // With reduced motion the bell holds one picture while it rings.
+        f.picture = "morphing/" + std::to_string(m.reducedMotion ? 1 : s.bellframe);
         f.overlay = "";
         f.visible = true;
     }
@@ -34,7 +35,8 @@ void Jackpot::tmrbell_Timer() {
     if (s.introticks >= 30) {
         // From Top -1810 at 30 to 650 at 50.
         ui.jackpotframe.left = 945;
-        ui.jackpotframe.top = s.introticks * 123 - 5500;
+        // With reduced motion the board stands where it comes to rest.
+        ui.jackpotframe.top = m.reducedMotion ? 650 : s.introticks * 123 - 5500;
         ui.jackpotframe.visible = true;
     }
     if (s.introticks >= 50) {

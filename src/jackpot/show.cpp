@@ -36,7 +36,9 @@ void Jackpot::tmrshowjackpot_Timer() {
 
     // The emblem turns: its three pictures in the cycle 1, 2, 3, 1.
     Control* balls[3] = {&ui.jackpotball11, &ui.jackpotball21, &ui.jackpotball31};
-    const int shown = s.ballblink == 2 ? 1 : s.ballblink == 3 ? 2 : 0;
+    // With reduced motion the emblem and the banner hold their first pictures.
+    const bool still = m.reducedMotion;
+    const int shown = still ? 0 : s.ballblink == 2 ? 1 : s.ballblink == 3 ? 2 : 0;
     for (int i = 0; i < 3; ++i) {
         if (i == shown) {
             balls[i]->left = s.ballx;
@@ -50,7 +52,7 @@ void Jackpot::tmrshowjackpot_Timer() {
     const JackpotPrize prize = prizeOfField(s.jackpotfield);
     const auto banner = [&](int first) {
         bannerWithin(s.bannerframe, first);
-        ui.jackpotpicture.picture = "jackpotwin/" + std::to_string(s.bannerframe);
+        ui.jackpotpicture.picture = "jackpotwin/" + std::to_string(still ? first : s.bannerframe);
         ui.jackpotpicture.visible = true;
     };
     const auto label = [&](const char* text, i16 amount) {

@@ -46,6 +46,7 @@ void Options::bind(Bindings& b) {
     for (int i = 1; i <= 2; ++i) {
         b.on(ui.sounds[static_cast<std::size_t>(i)], Ev::Click, [this, i] { sounds_Click(i); });
         b.on(ui.wincounter[static_cast<std::size_t>(i)], Ev::Click, [this, i] { wincounter_Click(i); });
+        b.on(ui.motion[static_cast<std::size_t>(i)], Ev::Click, [this, i] { motion_Click(i); });
     }
     for (int i = 0; i <= 2; ++i)
         b.on(ui.Amtpayout[static_cast<std::size_t>(i)], Ev::Click, [this, i] { Amtpayout_Click(i); });
@@ -85,6 +86,7 @@ void Options::Form_Load() {
     showPayout();
     showSound();
     showLimits();
+    showMotion();
     showStatistics(Stats::opening);
 }
 
@@ -124,6 +126,8 @@ void Options::machine_Click(int k) {
     showSound();
     g_.session.slotChosen(before);
     showLimits();
+    m.reducedMotion = readReducedMotion(m.ports.store, kOptionsApp, s.playerslot);
+    showMotion();
 }
 
 void Options::player1_KeyPress(int& keyCode) {

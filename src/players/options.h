@@ -7,12 +7,24 @@
 // the controls (machine(k), Btndeletedetails, btnokplayer and the option buttons
 // of the four groups), keys of the name box through Game::keyPress(ui.player1,
 // code), and the dialog's close box to close().
+#include <string>
+#include <string_view>
+
 #include "core/bindings.h"
 #include "players/optionswindow.h"
 
 namespace tonvale {
 
 class Game;
+class StorePort;
+
+// The player's reduced-motion choice, kept with the player's record.
+inline constexpr const char* kReducedMotionKey = "reducedmotion";
+// Reads it from one copy of the player keys ("keys" or "Tonvale"): true only
+// for a stored 1.
+bool readReducedMotion(StorePort& store, const std::string& app, std::string_view slot);
+// Writes it to both copies and flushes.
+bool saveReducedMotion(StorePort& store, std::string_view slot, bool reduced);
 
 class Options {
 public:
@@ -41,6 +53,7 @@ public:
     void sounds_Click(int index);      // 1..2
     void wincounter_Click(int index);  // 1..2
     void Amtpayout_Click(int index);   // 0..2
+    void motion_Click(int index);      // 1 reduced, 2 full; kept at once
 
     // The player's limits; each choice is kept with the player's record at once.
     void realitycheck_Click(int index);  // 0..3
@@ -55,6 +68,7 @@ private:
     void showPayout();
     void showSound();
     void showLimits();
+    void showMotion();
     void bindLimits(Bindings& b);
     void keepLimits();
     void saveSlot(bool withName);

@@ -36,6 +36,10 @@ OptionsWindow::OptionsWindow() {
     add(sounds[1], "sounds", K::option, &soundonof, 105, 375, 1200, 300, 1);
     add(sounds[2], "sounds", K::option, &soundonof, 120, 630, 1300, 300, 2);
 
+    add(Framemotion, "Framemotion", K::frame, &Framemain, 6450, 330, 1950, 930);
+    add(motion[1], "motion", K::option, &Framemotion, 105, 285, 1200, 250, 1);
+    add(motion[2], "motion", K::option, &Framemotion, 105, 600, 1200, 250, 2);
+
     add(Framespeed, "Framespeed", K::frame, &Framemain, 4710, 2350, 3690, 1335);
     for (int i = 0; i <= 4; ++i)
         add(setspeed[static_cast<std::size_t>(i)], "setspeed", K::option, &Framespeed, 120 + 600 * i, 360,
@@ -88,6 +92,9 @@ void OptionsWindow::design() {
     soundonof.caption = "toggle sound";
     sounds[1].caption = " ON";
     sounds[2].caption = " OFF";
+    Framemotion.caption = "Reduced Motion";
+    motion[1].caption = " ON";
+    motion[2].caption = " OFF";
     Framespeed.caption = "Reel Speed";
     for (int i = 0; i <= 4; ++i) setspeed[static_cast<std::size_t>(i)].caption = std::to_string(i + 1);
     fastslow.caption = "<<<Faster                       Slower>>>";

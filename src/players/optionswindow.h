@@ -38,6 +38,8 @@ struct OptionsWindow : ControlSet {
     Control fastslow, speedlab;
     Control payout;
     std::array<Control, 3> Amtpayout;  // 0 level 3, 1 level 2, 2 level 1
+    Control Framemotion;
+    std::array<Control, 3> motion;  // 1 reduced motion, 2 full motion
 
     // The player's limits.
     Control Framelimits;

@@ -78,7 +78,8 @@ void Presentation::Timerflash_Timer() {
         s.flashposition = static_cast<i16>(4 * (slot + 1) + 1);
     }
 
-    if (s.flashphase == 0) {
+    // With reduced motion the frames, once lit, stay lit until the next evaluation.
+    if (s.flashphase == 0 && !g_.m.reducedMotion) {
         for (int cell = 1; cell <= 15; ++cell)
             if (s.wildflags[cell] != 1) ui.flasher[cell].visible = false;
     }
@@ -90,13 +91,16 @@ void Presentation::timerballflash_Timer() {
 
     if (s.winamount < 1) return;
 
+    // With reduced motion the steps are counted as ever, but the wild holds its
+    // first picture and the multiplier its last.
+    const bool still = g_.m.reducedMotion;
     if (s.freespinsplayed == 0) {
         advanceWildStep(s);
         for (int cell = 4; cell <= 12; ++cell) {
             if (s.wildflags[cell] != 1) continue;
             Control& f = ui.flasher[cell];
             f.visible = true;
-            f.picture = imageList3(s.wildflashstep);
+            f.picture = imageList3(still ? 1 : s.wildflashstep);
             f.overlay = "";
         }
         return;
@@ -115,8 +119,8 @@ void Presentation::timerballflash_Timer() {
         if (s.wildflags[cell] != 1) continue;
         Control& f = ui.flasher[cell];
         f.visible = true;
-        f.picture = imageList3(s.wildflashstep);
-        f.overlay = imageList3(s.multiplierpicture);
+        f.picture = imageList3(still ? 1 : s.wildflashstep);
+        f.overlay = imageList3(still && top > 0 ? top : s.multiplierpicture);
     }
 }
 

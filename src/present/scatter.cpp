@@ -12,7 +12,8 @@ void Presentation::Timerscatter_Timer() {
     MainWindow& ui = g_.m.ui;
 
     addChecked(s.scatterstep, 1);
-    const std::string frame = "ImageList1/" + std::to_string(s.scatterstep);
+    // With reduced motion the scatter holds its first picture.
+    const std::string frame = "ImageList1/" + std::to_string(g_.m.reducedMotion ? 1 : s.scatterstep);
 
     const auto flagged = [&s](int reels) {
         for (int r = 1; r <= reels; ++r)
