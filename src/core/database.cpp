@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <string_view>
+#include <tuple>
 #include <utility>
 
 namespace tonvale {
@@ -360,7 +362,7 @@ SqliteStore::Ready SqliteStore::prepare() {
 bool SqliteStore::loadValues() {
     Statement all(db_, "SELECT app, section, key, value FROM settings");
     if (!all) return false;
-    std::map<std::tuple<std::string, std::string, std::string>, std::string> loaded;
+    Values loaded;
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(all.get())) == SQLITE_ROW)
         loaded[{columnText(all.get(), 0), columnText(all.get(), 1), columnText(all.get(), 2)}] =
@@ -372,15 +374,39 @@ bool SqliteStore::loadValues() {
     return true;
 }
 
+std::size_t SqliteStore::NamesHash::operator()(const Names& n) const {
+    const std::hash<std::string_view> h;
+    std::size_t seed = h(std::get<0>(n));
+    for (std::size_t part : {h(std::get<1>(n)), h(std::get<2>(n))})
+        seed ^= part + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
+    return seed;
+}
+
+namespace {
+
+using Names = SqliteStore::Names;
+
+void put(SqliteStore::Values& values, const Names& names, const std::string& value) {
+    if (auto it = values.find(names); it != values.end()) {
+        it->second = value;
+        return;
+    }
+    const auto& [app, section, key] = names;
+    values.emplace(std::tuple(std::string(app), std::string(section), std::string(key)), value);
+}
+
+}  // namespace
+
 std::string SqliteStore::read(const std::string& app, const std::string& section, const std::string& key) {
-    auto it = values_.find({app, section, key});
+    auto it = values_.find(Names(app, section, key));
     return it == values_.end() ? std::string() : it->second;
 }
 
 bool SqliteStore::write(const std::string& app, const std::string& section, const std::string& key,
                         const std::string& value) {
-    values_[{app, section, key}] = value;
-    pending_[{app, section, key}] = value;
+    const Names names(app, section, key);
+    put(values_, names, value);
+    put(pending_, names, value);
     ++writes;
     return true;
 }

@@ -33,7 +33,9 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "core/play.h"
@@ -85,10 +87,28 @@ public:
     // given). What has not been flushed yet is not among them.
     std::vector<Play> plays(std::optional<int> player = {}, std::size_t limit = kPlaysKept) const;
 
-    // Every value, for tests and inspection: (app, section, key) -> text.
-    const std::map<std::tuple<std::string, std::string, std::string>, std::string>& values() const {
-        return values_;
-    }
+    // (app, section, key) -> text, in no particular order; looked up by views of
+    // the names, so that a save makes no copies of names already known.
+    using Names = std::tuple<std::string_view, std::string_view, std::string_view>;
+    struct NamesHash {
+        using is_transparent = void;
+        std::size_t operator()(const Names& n) const;
+        std::size_t operator()(const std::tuple<std::string, std::string, std::string>& n) const {
+            return (*this)(Names(std::get<0>(n), std::get<1>(n), std::get<2>(n)));
+        }
+    };
+    struct NamesEqual {
+        using is_transparent = void;
+        template <class A, class B>
+        bool operator()(const A& a, const B& b) const {
+            return std::get<2>(a) == std::get<2>(b) && std::get<1>(a) == std::get<1>(b) &&
+                   std::get<0>(a) == std::get<0>(b);
+        }
+    };
+    using Values = std::unordered_map<std::tuple<std::string, std::string, std::string>, std::string,
+                                      NamesHash, NamesEqual>;
+    // Every value, for tests and inspection.
+    const Values& values() const { return values_; }
     int writes = 0;
     // Flushes that make one transaction: 1 (every flush commits) but for the
     // simulator's store in memory, where nothing survives the process anyway and a
@@ -121,8 +141,8 @@ private:
     std::string movedAside_;
     bool needsImport_ = false;
     std::int64_t lastPlayId_ = 0;
-    std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
-    std::map<std::tuple<std::string, std::string, std::string>, std::string> pending_;
+    Values values_;
+    Values pending_;
     std::map<std::int64_t, Play> pendingPlays_;
     int playsSinceTrim_ = 0;
     int flushes_ = 0;

@@ -32,7 +32,8 @@ void Options::motion_Click(int index) {
 }
 
 void Options::showMotion() {
-    for (int i = 1; i <= 2; ++i) ui.motion[static_cast<std::size_t>(i)].value = (i == 1) == g_.m.reducedMotion;
+    for (int i = 1; i <= 2; ++i)
+        ui.motion[static_cast<std::size_t>(i)].value = (i == 1) == g_.m.reducedMotion;
 }
 
 }  // namespace tonvale

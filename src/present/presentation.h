@@ -2,6 +2,9 @@
 #pragma once
 // The win presentation: winning-symbol flash, wild animation, win counter, idle
 // heartbeat and scatter animation.
+#include <cstdint>
+#include <string>
+
 #include "core/bindings.h"
 
 namespace tonvale {
@@ -20,7 +23,16 @@ public:
     void Timerscatter_Timer();
 
 private:
+    // A pool meter's text is made again only when its amount or its caption has
+    // changed since the heartbeat last wrote it.
+    struct Shown {
+        std::int64_t cents = -1;
+        std::string text;
+    };
+    void showPool(std::string& caption, std::int64_t cents, Shown& shown);
+
     Game& g_;
+    Shown grand_, major_, minor_;
 };
 
 }  // namespace tonvale

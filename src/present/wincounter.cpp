@@ -76,10 +76,16 @@ void Presentation::Tmrtick_Timer() {
     ui.keypreview = true;
     addChecked(s.introticks, 1);
     if (s.introticks > 50) s.introticks = 1;
-    ui.lblgrand.caption = money(s.grand);
-    ui.lblmajor.caption = money(s.major);
-    ui.lblminor.caption = money(s.minor);
+    showPool(ui.lblgrand.caption, s.grand, grand_);
+    showPool(ui.lblmajor.caption, s.major, major_);
+    showPool(ui.lblminor.caption, s.minor, minor_);
     m.doEvents();
+}
+
+void Presentation::showPool(std::string& caption, std::int64_t cents, Shown& shown) {
+    if (cents == shown.cents && caption == shown.text) return;
+    shown.cents = cents;
+    caption = shown.text = money(cents);
 }
 
 }  // namespace tonvale

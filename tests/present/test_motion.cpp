@@ -27,7 +27,8 @@ std::string stateText(Rig& r) {
     for (const std::string& name : stateFieldNames()) out += name + "=" + r.read(name) + ";";
     for (int t = 0; t < kTimerCount; ++t) {
         const TimerId id = static_cast<TimerId>(t);
-        out += std::to_string(r.game.m.timerEnabled(id)) + ":" + std::to_string(r.ui().timer(id).interval) + ";";
+        out +=
+            std::to_string(r.game.m.timerEnabled(id)) + ":" + std::to_string(r.ui().timer(id).interval) + ";";
     }
     return out;
 }
@@ -40,7 +41,8 @@ struct Look {
 Look lookOf(Rig& r) {
     Look l;
     const auto take = [&l](const std::string& name, const Control& c) {
-        l.controls[name] = c.visible ? "on|" + c.picture + "|" + c.overlay + "|" + std::to_string(c.top) : "off";
+        l.controls[name] =
+            c.visible ? "on|" + c.picture + "|" + c.overlay + "|" + std::to_string(c.top) : "off";
     };
     for (int cell = 1; cell <= 15; ++cell) take("flasher" + std::to_string(cell), r.ui().flasher[cell]);
     take("jackpotframe", r.ui().jackpotframe);
@@ -48,7 +50,8 @@ Look lookOf(Rig& r) {
     // The emblem is one of three pictures on view at a time.
     std::string emblem = "off";
     for (const Control* b : {&r.ui().jackpotball11, &r.ui().jackpotball21, &r.ui().jackpotball31})
-        if (b->visible) emblem = "on|" + b->name + "|" + std::to_string(b->left) + "|" + std::to_string(b->top);
+        if (b->visible)
+            emblem = "on|" + b->name + "|" + std::to_string(b->left) + "|" + std::to_string(b->top);
     l.controls["emblem"] = emblem;
     return l;
 }
@@ -230,7 +233,8 @@ TEST(ReducedMotion, PlayIsTheSameTickByTick) {
     const Recording full = record(setUp, false, 3000);
     const Recording still = record(setUp, true, 3000);
     ASSERT_EQ(still.states.size(), full.states.size());
-    for (std::size_t i = 0; i < full.states.size(); ++i) ASSERT_EQ(still.states[i], full.states[i]) << "tick " << i;
+    for (std::size_t i = 0; i < full.states.size(); ++i)
+        ASSERT_EQ(still.states[i], full.states[i]) << "tick " << i;
     EXPECT_EQ(still.sounds, full.sounds);
     EXPECT_NE(full.states.front(), full.states.back());
 }
@@ -259,7 +263,8 @@ TEST(ReducedMotion, TheChoiceIsThePlayersAndIsKept) {
     // The next start reads it with the record.
     Rig next;
     for (const char* app : {kMainApp, kOptionsApp})
-        next.platform.store.write(app, "player1", kReducedMotionKey, r.platform.store.read(app, "player1", kReducedMotionKey));
+        next.platform.store.write(app, "player1", kReducedMotionKey,
+                                  r.platform.store.read(app, "player1", kReducedMotionKey));
     next.load();
     EXPECT_TRUE(next.game.m.reducedMotion);
 
