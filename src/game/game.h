@@ -3,7 +3,9 @@
 // The main window's game object, at the top of the model: it owns the machine and
 // every subsystem, wires each subsystem's few calls to its siblings, registers
 // their handlers, and routes input and timer ticks to them. No subsystem sees
-// another's header or this one.
+// another's header or this one; and this one names the subsystems without their
+// headers, so a file sees only the subsystems it includes.
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,40 +14,48 @@
 #include "core/durable.h"
 #include "core/machine.h"
 #include "core/pressrule.h"
-#include "eval/evaluation.h"
-#include "gamble/gamble.h"
-#include "game/startup.h"
-#include "jackpot/jackpot.h"
-#include "players/options.h"
-#include "players/session.h"
-#include "present/presentation.h"
-#include "spin/autolimits.h"
-#include "spin/playercontrols.h"
-#include "spin/spincycle.h"
-#include "windows/auxwindows.h"
-#include "windows/history.h"
 
 namespace tonvale {
+
+class AutoplayLimits;
+class AuxWindows;
+class Evaluation;
+class Gamble;
+class History;
+class Jackpot;
+class Options;
+class PlayerControls;
+class Presentation;
+class Session;
+class SpinCycle;
+class Startup;
 
 class Game : public PressRule {
 public:
     explicit Game(Ports ports);
+    ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     Machine m;
-    Startup startup{*this};
-    SpinCycle spin{m, *this};
-    PlayerControls controls{m, *this, spin, autolimits};
-    Evaluation eval{m};
-    Presentation present{m};
-    Jackpot jackpot{m};
-    Gamble gamble{m, *this, saves};
-    Options options{m, session};
-    AuxWindows windows{m};
-    Session session{m};
-    AutoplayLimits autolimits{m, session.limits, controls};
-    History history{m};
+
+private:
+    struct Parts;  // the subsystems themselves
+    std::unique_ptr<Parts> parts_;
+
+public:
+    Startup& startup;
+    SpinCycle& spin;
+    PlayerControls& controls;
+    Evaluation& eval;
+    Presentation& present;
+    Jackpot& jackpot;
+    Gamble& gamble;
+    Options& options;
+    AuxWindows& windows;
+    Session& session;
+    AutoplayLimits& autolimits;
+    History& history;
 
     Bindings bindings;
 
@@ -90,12 +100,7 @@ private:
     class Entry {
     public:
         explicit Entry(Game& g) : g_(g) { ++g_.depth_; }
-        ~Entry() {
-            if (--g_.depth_ != 0) return;
-            g_.saves.settle();
-            g_.session.settle();
-            g_.history.settle();
-        }
+        ~Entry();
         Entry(const Entry&) = delete;
         Entry& operator=(const Entry&) = delete;
 
