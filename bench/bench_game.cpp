@@ -5,8 +5,10 @@
 #include <benchmark/benchmark.h>
 
 #include "cli/simcmd.h"
-#include "core/game.h"
 #include "core/headless.h"
+#include "game/game.h"
+#include "game/startup.h"
+#include "spin/spincycle.h"
 
 namespace {
 

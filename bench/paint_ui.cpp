@@ -5,9 +5,10 @@
 #include <QImage>
 #include <QPainter>
 
-#include "core/game.h"
 #include "core/headless.h"
-#include "spin/strips.h"
+#include "game/game.h"
+#include "game/startup.h"
+#include "rules/strips.h"
 #include "ui/cabinetpainter.h"
 
 namespace {

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "core/fields.h"
-#include "core/game.h"
 #include "core/headless.h"
+#include "game/fields.h"
+#include "game/game.h"
+#include "game/startup.h"
 
 namespace tonvale::testing {
 

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "cli/input.h"
-#include "core/fields.h"
 #include "core/store.h"
+#include "game/fields.h"
+#include "game/startup.h"
 
 namespace tonvale {
 

@@ -9,9 +9,12 @@
 #include <ostream>
 #include <sstream>
 
-#include "core/game.h"
 #include "core/headless.h"
-#include "eval/odds.h"
+#include "game/game.h"
+#include "game/startup.h"
+#include "rules/odds.h"
+#include "spin/spincycle.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 

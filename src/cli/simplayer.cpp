@@ -18,9 +18,14 @@
 #include "cli/simcmd.h"
 #include "core/checked.h"
 #include "core/database.h"
-#include "core/game.h"
 #include "core/headless.h"
-#include "jackpot/board.h"
+#include "gamble/gamble.h"
+#include "game/game.h"
+#include "game/startup.h"
+#include "players/options.h"
+#include "rules/board.h"
+#include "spin/spincycle.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 

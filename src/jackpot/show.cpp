@@ -9,9 +9,9 @@
 #include <string>
 
 #include "core/checked.h"
-#include "core/game.h"
-#include "core/money.h"
-#include "jackpot/board.h"
+#include "jackpot/jackpot.h"
+#include "rules/board.h"
+#include "rules/money.h"
 
 namespace tonvale {
 
@@ -25,7 +25,7 @@ void bannerWithin(i16& frame, int first) {
 }  // namespace
 
 void Jackpot::tmrshowjackpot_Timer() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 
@@ -89,7 +89,7 @@ void Jackpot::tmrshowjackpot_Timer() {
 }
 
 void Jackpot::finishShow() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 

@@ -11,11 +11,12 @@
 #include <string_view>
 
 #include "core/bindings.h"
+#include "core/machine.h"
 #include "players/optionswindow.h"
 
 namespace tonvale {
 
-class Game;
+class Session;
 class StorePort;
 
 // The player's reduced-motion choice, kept with the player's record.
@@ -28,7 +29,8 @@ bool saveReducedMotion(StorePort& store, std::string_view slot, bool reduced);
 
 class Options {
 public:
-    explicit Options(Game& g) : g_(g) {}
+    // A slot switch starts the player's session again with their limits.
+    Options(Machine& m, Session& session) : m_(m), session_(session) {}
     void bind(Bindings& b);
 
     OptionsWindow ui;
@@ -73,7 +75,8 @@ private:
     void keepLimits();
     void saveSlot(bool withName);
     void showPlayerOnMain();
-    Game& g_;
+    Machine& m_;
+    Session& session_;
 };
 
 }  // namespace tonvale

@@ -2,7 +2,6 @@
 // The options window's reduced-motion choice. It is the player's own, kept with
 // the player's record under the key "reducedmotion" (1 on); a missing key, or
 // anything but 1, is the game's full motion as it always was.
-#include "core/game.h"
 #include "core/store.h"
 #include "players/options.h"
 
@@ -24,7 +23,7 @@ bool saveReducedMotion(StorePort& store, std::string_view slot, bool reduced) {
 void Options::motion_Click(int index) {
     if (index < 1 || index > 2) return;
     for (int i = 1; i <= 2; ++i) ui.motion[static_cast<std::size_t>(i)].value = i == index;
-    Machine& m = g_.m;
+    Machine& m = m_;
     const bool reduced = index == 1;
     if (reduced == m.reducedMotion) return;
     m.reducedMotion = reduced;
@@ -32,8 +31,7 @@ void Options::motion_Click(int index) {
 }
 
 void Options::showMotion() {
-    for (int i = 1; i <= 2; ++i)
-        ui.motion[static_cast<std::size_t>(i)].value = (i == 1) == g_.m.reducedMotion;
+    for (int i = 1; i <= 2; ++i) ui.motion[static_cast<std::size_t>(i)].value = (i == 1) == m_.reducedMotion;
 }
 
 }  // namespace tonvale

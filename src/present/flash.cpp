@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/checked.h"
-#include "core/game.h"
-#include "eval/paytable.h"
+#include "present/presentation.h"
+#include "rules/paytable.h"
 
 namespace tonvale {
 
@@ -46,8 +46,8 @@ void advanceWildStep(MachineState& s) {
 }  // namespace
 
 void Presentation::Timerflash_Timer() {
-    MachineState& s = g_.m.s;
-    MainWindow& ui = g_.m.ui;
+    MachineState& s = m_.s;
+    MainWindow& ui = m_.ui;
 
     addChecked(s.idleticks, 1);
     if (s.flashposition > 36) s.flashposition = 1;
@@ -79,21 +79,21 @@ void Presentation::Timerflash_Timer() {
     }
 
     // With reduced motion the frames, once lit, stay lit until the next evaluation.
-    if (s.flashphase == 0 && !g_.m.reducedMotion) {
+    if (s.flashphase == 0 && !m_.reducedMotion) {
         for (int cell = 1; cell <= 15; ++cell)
             if (s.wildflags[cell] != 1) ui.flasher[cell].visible = false;
     }
 }
 
 void Presentation::timerballflash_Timer() {
-    MachineState& s = g_.m.s;
-    MainWindow& ui = g_.m.ui;
+    MachineState& s = m_.s;
+    MainWindow& ui = m_.ui;
 
     if (s.winamount < 1) return;
 
     // With reduced motion the steps are counted as ever, but the wild holds its
     // first picture and the multiplier its last.
-    const bool still = g_.m.reducedMotion;
+    const bool still = m_.reducedMotion;
     if (s.freespinsplayed == 0) {
         advanceWildStep(s);
         for (int cell = 4; cell <= 12; ++cell) {

@@ -6,14 +6,13 @@
 #include <string>
 
 #include "core/bindings.h"
+#include "core/machine.h"
 
 namespace tonvale {
 
-class Game;
-
 class Presentation {
 public:
-    explicit Presentation(Game& g) : g_(g) {}
+    explicit Presentation(Machine& m) : m_(m) {}
     void bind(Bindings& b);
 
     void Timerflash_Timer();
@@ -31,7 +30,7 @@ private:
     };
     void showPool(std::string& caption, std::int64_t cents, Shown& shown);
 
-    Game& g_;
+    Machine& m_;
     Shown grand_, major_, minor_;
 };
 

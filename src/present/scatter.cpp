@@ -3,17 +3,17 @@
 #include <string>
 
 #include "core/checked.h"
-#include "core/game.h"
+#include "present/presentation.h"
 
 namespace tonvale {
 
 void Presentation::Timerscatter_Timer() {
-    MachineState& s = g_.m.s;
-    MainWindow& ui = g_.m.ui;
+    MachineState& s = m_.s;
+    MainWindow& ui = m_.ui;
 
     addChecked(s.scatterstep, 1);
     // With reduced motion the scatter holds its first picture.
-    const std::string frame = "ImageList1/" + std::to_string(g_.m.reducedMotion ? 1 : s.scatterstep);
+    const std::string frame = "ImageList1/" + std::to_string(m_.reducedMotion ? 1 : s.scatterstep);
 
     const auto flagged = [&s](int reels) {
         for (int r = 1; r <= reels; ++r)

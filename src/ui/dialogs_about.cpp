@@ -4,8 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/dialogs_paint.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 

@@ -4,7 +4,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "core/game.h"
+#include "game/game.h"
+#include "players/options.h"
 #include "ui/dialogs_paint.h"
 
 namespace tonvale {

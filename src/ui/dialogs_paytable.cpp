@@ -7,9 +7,10 @@
 #include <QPainter>
 #include <map>
 
-#include "core/game.h"
-#include "eval/paytable.h"
+#include "game/game.h"
+#include "rules/paytable.h"
 #include "ui/dialogs_paint.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 

@@ -6,7 +6,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "core/game.h"
+#include "game/game.h"
+#include "game/startup.h"
 #include "ui/identity.h"
 #include "ui/qtports.h"
 

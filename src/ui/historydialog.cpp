@@ -8,8 +8,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/dialogs_paint.h"
+#include "windows/history.h"
 
 namespace tonvale {
 

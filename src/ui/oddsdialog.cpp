@@ -6,8 +6,9 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/dialogs_paint.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 

@@ -15,10 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "core/fields.h"
-#include "core/game.h"
 #include "core/headless.h"
 #include "core/store.h"
+#include "game/fields.h"
+#include "game/game.h"
+#include "game/startup.h"
 
 namespace tonvale {
 namespace {

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "core/fields.h"
 #include "core/store.h"
-#include "eval/paytable.h"
+#include "game/fields.h"
 #include "players/options.h"
 #include "rig.h"
+#include "rules/paytable.h"
 
 namespace tonvale {
 namespace {

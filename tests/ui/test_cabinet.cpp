@@ -7,7 +7,8 @@
 #include <QSet>
 #include <QTest>
 
-#include "spin/strips.h"
+#include "players/options.h"
+#include "rules/strips.h"
 #include "ui/uirig.h"
 
 namespace tonvale::testing {

@@ -13,15 +13,18 @@
 #include <QUrl>
 #include <map>
 
-#include "core/game.h"
 #include "core/headless.h"
-#include "eval/paytable.h"
+#include "game/game.h"
+#include "game/startup.h"
+#include "players/options.h"
 #include "players/text.h"
+#include "rules/paytable.h"
 #include "ui/dialogs_about.h"
 #include "ui/dialogs_options.h"
 #include "ui/dialogs_paytable.h"
 #include "ui/gamewindow.h"
 #include "ui/qtports.h"
+#include "windows/auxwindows.h"
 #include "windows/links.h"
 
 // Collects the web addresses the desktop is asked to open while it lives.

@@ -10,12 +10,14 @@
 #include <utility>
 #include <vector>
 
-#include "core/game.h"
 #include "core/headless.h"
+#include "game/game.h"
+#include "game/startup.h"
 #include "ui/dialogs_paytable.h"
 #include "ui/gamewindow.h"
 #include "ui/oddsdialog.h"
 #include "ui/qtports.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale::testing {
 namespace {

@@ -5,8 +5,9 @@
 #include <QEvent>
 #include <QObject>
 
-#include "core/game.h"
 #include "core/headless.h"
+#include "game/game.h"
+#include "game/startup.h"
 #include "ui/cabinet.h"
 #include "ui/qtports.h"
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "core/fields.h"
+#include "game/fields.h"
 
 #include <charconv>
 #include <functional>
 
 #include "core/checked.h"
-#include "core/game.h"
+#include "game/game.h"
+#include "players/options.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 

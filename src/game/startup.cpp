@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "core/startup.h"
+#include "game/startup.h"
 
 #include "core/durable.h"
-#include "core/game.h"
-#include "core/money.h"
 #include "core/store.h"
+#include "game/game.h"
+#include "players/options.h"
+#include "players/session.h"
+#include "rules/money.h"
 
 namespace tonvale {
 
