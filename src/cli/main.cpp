@@ -105,6 +105,8 @@ int main(int argc, char** argv) {
                   "A player's paths too: gambles, random presses, options and slot switches, restarts");
     sim->add_option("--gamble-chance", simOptions.gambleChance, "Player mode: chance that a win is gambled")
         ->check(CLI::Range(0.0, 1.0));
+    sim->add_flag("--signature", simOptions.signature,
+                  "Print the run's signature: a digest of every settled state (the same on every build)");
 
     try {
         app.parse(argc, argv);

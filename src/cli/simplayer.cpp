@@ -15,6 +15,7 @@
 #include <random>
 #include <sstream>
 
+#include "cli/signature.h"
 #include "cli/simcmd.h"
 #include "core/checked.h"
 #include "core/database.h"
@@ -62,6 +63,10 @@ public:
         }
         r_.bank = game_->m.s.bank;
         r_.virtualMs += time().nowMs();
+        if (o_.signature) {
+            r_.signature = signature_.text();
+            r_.signedStates = signature_.states();
+        }
         return r_;
     }
 
@@ -83,6 +88,10 @@ private:
         game_->spin.onSpinStart = [this] { spinStarts(); };
         game_->spin.onSpinEnd = [this] { spinEnds(); };
         game_->spin.onSeriesReset = [this] { carry_ = 0; };  // a spin start forgets the gamble offer
+        if (o_.signature)
+            game_->saves.onSave = [this](const std::string& slot, const ProgramValues& v) {
+                signature_.settled(*game_, slot, v);
+            };
         watch(TimerId::tmrdecidejackpot, [this] {
             if (m().timerEnabled(TimerId::tmrshowjackpot)) jackpotDrawn();
         });
@@ -524,6 +533,7 @@ private:
     std::unique_ptr<Game> game_;
     int boots_ = 0;
     SimResult r_;
+    RunSignature signature_;
 
     std::array<Account, 7> accounts_{};  // slots 1..6
     int slot_ = 1;
