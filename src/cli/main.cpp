@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
             std::cerr << *e << '\n';
             return 2;
         }
-        std::cout << evaluateCase(evalCase).dump() << '\n';
+        std::cout << evaluateCaseText(evalCase) << '\n';
         return 0;
     }
     if (rtp->parsed()) return runRtp(rtpOptions, std::cout, std::cerr);
