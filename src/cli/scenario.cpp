@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "cli/input.h"
-#include "core/fields.h"
 #include "core/machine.h"
 #include "core/store.h"
+#include "game/fields.h"
 
 namespace tonvale {
 

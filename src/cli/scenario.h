@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
 #include "core/headless.h"
+#include "game/game.h"
 
 namespace tonvale {
 

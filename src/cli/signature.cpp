@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/signature.h"
 
-#include "core/fields.h"
-#include "core/game.h"
 #include "core/store.h"
+#include "game/fields.h"
+#include "game/game.h"
 
 namespace tonvale {
 

@@ -10,9 +10,9 @@
 #include <sstream>
 
 #include "cli/signature.h"
-#include "core/game.h"
 #include "core/headless.h"
-#include "eval/odds.h"
+#include "game/game.h"
+#include "rules/odds.h"
 
 namespace tonvale {
 
