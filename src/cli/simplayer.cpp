@@ -318,8 +318,11 @@ private:
 
     // --- one moment of play ---
 
-    bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(choice_) < p; }
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choice_); }
+    // The player's choices by exact arithmetic on the engine's output, not by the
+    // standard library's distributions (whose algorithms each library chooses), so
+    // that a seed plays the same run, and gives the same signature, everywhere.
+    bool chance(double p) { return static_cast<double>(choice_() >> 11) * 0x1.0p-53 < p; }
+    int pick(int n) { return static_cast<int>(((choice_() >> 32) * static_cast<std::uint64_t>(n)) >> 32); }
 
     bool featureRunning() {
         return s().freespinsawarded > 0 || m().timerEnabled(TimerId::tmrbell) ||
