@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The signature of a simulated run: one 64-bit digest of every settled state of
-// the machine, in the order they were reached. Any change to what the game does
-// (a draw, a pay, a timer, a save) changes it, so a pinned signature tells a
-// change of behaviour from a change that keeps it.
+// the machine, in the order they were reached. A change of what the game draws,
+// pays, saves or shows on its meters, or of when it does so, changes it, so a
+// pinned signature tells a change of behaviour from a change that keeps it.
 //
 // A settled state is taken at every save of a settled point, as the canonical
 // text of settledStateText() - never memory layout, time of day, paths or
