@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <istream>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -102,6 +103,8 @@ nlohmann::json evaluateCase(const EvalCase& c) {
     };
 }
 
+std::string evaluateCaseText(const EvalCase& c) { return evaluateCase(c).dump(); }
+
 int evalLines(std::istream& in, std::ostream& out, std::ostream& err) {
     int status = 0;
     std::string line;
@@ -116,7 +119,7 @@ int evalLines(std::istream& in, std::ostream& out, std::ostream& err) {
             status = 2;
             continue;
         }
-        out << evaluateCase(c).dump() << '\n';
+        out << evaluateCaseText(c) << '\n';
     }
     return status;
 }

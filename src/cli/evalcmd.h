@@ -2,7 +2,7 @@
 #pragma once
 // `tonvale-cli eval`: the pays of given stops as JSON.
 #include <iosfwd>
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
 
@@ -23,6 +23,8 @@ std::optional<std::string> parseStops(const std::string& text, EvalCase& c);
 std::optional<std::string> parseCaseLine(const std::string& line, EvalCase& c);
 
 nlohmann::json evaluateCase(const EvalCase& c);
+// The same as one line of JSON text, without the line break.
+std::string evaluateCaseText(const EvalCase& c);
 
 // Line mode: one case a line from `in`, one JSON object a line to `out`; returns
 // the exit status (2 when any line was bad).

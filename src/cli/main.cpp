@@ -105,6 +105,8 @@ int main(int argc, char** argv) {
                   "A player's paths too: gambles, random presses, options and slot switches, restarts");
     sim->add_option("--gamble-chance", simOptions.gambleChance, "Player mode: chance that a win is gambled")
         ->check(CLI::Range(0.0, 1.0));
+    sim->add_flag("--signature", simOptions.signature,
+                  "Print the run's signature: a digest of every settled state (the same on every build)");
 
     try {
         app.parse(argc, argv);
@@ -128,7 +130,7 @@ int main(int argc, char** argv) {
             std::cerr << *e << '\n';
             return 2;
         }
-        std::cout << evaluateCase(evalCase).dump() << '\n';
+        std::cout << evaluateCaseText(evalCase) << '\n';
         return 0;
     }
     if (rtp->parsed()) return runRtp(rtpOptions, std::cout, std::cerr);

@@ -2,7 +2,7 @@
 #pragma once
 // `tonvale-cli rtp`: the exact return figures by ways setting and payout level.
 #include <iosfwd>
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <vector>
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/input.h"
+#include "core/machine.h"
 #include "core/store.h"
 #include "game/fields.h"
 #include "game/startup.h"
@@ -76,6 +77,36 @@ std::string oneLine(const std::string& text) {
     return out;
 }
 
+// Lines that run the game: each starts a new step, whose sounds expect-sound asserts.
+bool isStep(const std::string& cmd) {
+    for (const char* step : {"call", "press", "move", "down", "up", "click", "key", "type", "advance"})
+        if (cmd == step) return true;
+    return false;
+}
+
+// Lines that only read the game and may run after it has ended.
+bool readsOnly(const std::string& line) {
+    const std::string cmd = line.substr(0, line.find_first_of(kBlanks));
+    return cmd == "expect" || cmd.rfind("expect-", 0) == 0 || cmd == "show" || cmd == "sounds" ||
+           cmd == "messages" || cmd == "links";
+}
+
+// A list of texts as a failure shows it: 'a', 'b', 'c'.
+std::string quotedList(const std::vector<std::string>& items, std::size_t from) {
+    std::string out;
+    for (std::size_t i = from; i < items.size(); ++i) out += (i > from ? ", '" : "'") + items[i] + "'";
+    return out;
+}
+
+bool isStoreApp(const std::string& app) {
+    return app == kMainApp || app == kOptionsApp || app == kPoolsApp || app == kNoticeApp;
+}
+
+bool isStoreSection(const std::string& section) {
+    if (section == kNoticeSection) return true;
+    return section.size() == 7 && section.rfind("player", 0) == 0 && section[6] >= '1' && section[6] <= '6';
+}
+
 }  // namespace
 
 ScenarioRunner::ScenarioRunner(std::uint64_t seed, const std::string& storePath, std::ostream& out,
@@ -116,6 +147,9 @@ int ScenarioRunner::run(std::istream& script, const std::string& scriptName) {
         // is skipped and never reaches a command with no words.
         const auto first = line.find_first_not_of(kBlanks);
         if (first == std::string::npos || line[first] == '#') continue;
+        // Once the game has ended only what reads it still runs: the expectations and
+        // the listings; the first line that would play on ends the script.
+        if (game_->m.ended && !readsOnly(line.substr(first))) break;
         bool failedExpectation = false;
         if (auto error = command(line.substr(first), failedExpectation)) {
             err_ << scriptName << ":" << number << ": " << *error << '\n';
@@ -125,7 +159,6 @@ int ScenarioRunner::run(std::istream& script, const std::string& scriptName) {
             err_ << scriptName << ":" << number << ": expectation failed: " << line.substr(first) << '\n';
             failed = true;
         }
-        if (game_->m.ended) break;
     }
     if (script.bad()) {
         // A folder, or a file that cannot be read to its end.
@@ -175,6 +208,8 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
         return std::nullopt;
     }
     start();
+    if (isStep(cmd)) soundsFrom_ = p.sound.log.size();
+    if (cmd.rfind("expect-", 0) == 0) return expectation(w, line, failedExpectation);
     if (cmd == "set") {
         if (w.size() < 3) return "set takes NAME VALUE";
         if (!writeName(g, w[1], restAfter(line, 2))) return "set: unknown name or bad value " + excerpt(w[1]);
@@ -250,8 +285,6 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
     }
     if (cmd == "sounds") {
         for (; soundsShown_ < p.sound.log.size(); ++soundsShown_) out_ << p.sound.log[soundsShown_] << '\n';
-        p.sound.log.clear();
-        soundsShown_ = 0;
         return std::nullopt;
     }
     if (cmd == "messages") {
@@ -265,6 +298,88 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
     if (cmd == "links") {
         for (; linksShown_ < p.desktop.links.size(); ++linksShown_)
             out_ << "link " << p.desktop.links[linksShown_] << '\n';
+        return std::nullopt;
+    }
+    return "unknown command " + excerpt(cmd);
+}
+
+// expect-sound, expect-message, expect-link and expect-store.
+std::optional<std::string> ScenarioRunner::expectation(const std::vector<std::string>& w,
+                                                       const std::string& line, bool& failedExpectation) {
+    const std::string& cmd = w[0];
+    HeadlessPlatform& p = *platform_;
+    auto fail = [&](const std::string& what) {
+        out_ << cmd << " " << restAfter(line, 1) << ": " << what << '\n';
+        failedExpectation = true;
+        return std::nullopt;
+    };
+
+    if (cmd == "expect-sound") {
+        // The sounds of the last step, in the order played: each match takes the
+        // sounds up to it, so that the next expect-sound looks after it.
+        std::string wanted;
+        std::int64_t clip = 0;
+        if (w.size() == 2 && (w[1] == "stop" || w[1] == "none"))
+            wanted = w[1];
+        else if (w.size() == 3 && (w[1] == "play" || w[1] == "loop") && toInt(w[2], clip) &&
+                 isClip(static_cast<int>(clip)))
+            wanted = w[1] + " " + w[2];
+        else
+            return "expect-sound takes play CLIP, loop CLIP, stop or none (CLIP 101..130 but 118)";
+        const std::vector<std::string>& log = p.sound.log;
+        const std::string left = soundsFrom_ < log.size()
+                                     ? "the step's sounds not yet expected: " + quotedList(log, soundsFrom_)
+                                     : std::string("the step played no sound not yet expected");
+        if (wanted == "none") {
+            if (soundsFrom_ < log.size()) return fail(left);
+            return std::nullopt;
+        }
+        for (std::size_t i = soundsFrom_; i < log.size(); ++i)
+            if (log[i] == wanted) {
+                soundsFrom_ = i + 1;
+                return std::nullopt;
+            }
+        return fail("not played; " + left);
+    }
+    if (cmd == "expect-message" || cmd == "expect-link") {
+        // Message boxes and links since the last one matched, in the order shown.
+        const bool message = cmd == "expect-message";
+        if (w.size() < 2) return message ? "expect-message takes TEXT" : "expect-link takes URL";
+        const std::string wanted = restAfter(line, 1);
+        const bool nothing = w.size() == 2 && w[1] == "none";
+        std::vector<std::string> shown;
+        if (message)
+            for (const auto& box : p.desktop.messages) shown.push_back(oneLine(box.text));
+        else
+            shown = p.desktop.links;
+        std::size_t& from = message ? messagesFrom_ : linksFrom_;
+        const char* what = message ? "message box" : "link";
+        if (nothing) {
+            if (from < shown.size())
+                return fail(std::string(what) + (message ? "es" : "s") +
+                            " shown after the last one expected: " + quotedList(shown, from));
+            return std::nullopt;
+        }
+        for (std::size_t i = from; i < shown.size(); ++i)
+            if (shown[i] == wanted) {
+                from = i + 1;
+                return std::nullopt;
+            }
+        if (from >= shown.size())
+            return fail(std::string("no ") + what + (message ? " was shown" : " was opened") +
+                        " since the last one expected");
+        return fail(std::string("the ") + what + (message ? "es" : "s") +
+                    " since the last one expected were " + quotedList(shown, from));
+    }
+    if (cmd == "expect-store") {
+        if (w.size() < 4) return "expect-store takes APP SECTION KEY VALUE";
+        if (!isStoreApp(w[1]))
+            return "expect-store: the application is keys, Tonvale, allslot or tonvale, not " + excerpt(w[1]);
+        if (!isStoreSection(w[2]))
+            return "expect-store: the section is player1..player6 or notice, not " + excerpt(w[2]);
+        const std::string wanted = restAfter(line, 4);
+        const std::string stored = p.store.read(w[1], w[2], w[3]);
+        if (stored != wanted) return fail("wanted '" + wanted + "', stored '" + stored + "'");
         return std::nullopt;
     }
     return "unknown command " + excerpt(cmd);

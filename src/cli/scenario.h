@@ -2,12 +2,14 @@
 #pragma once
 // The scenario runner: the whole machine, headless, driven by a script of one
 // command a line (draws, set, call, press, key, move, answer, advance, show,
-// sounds, messages, links, store, expect).
+// sounds, messages, links, store, expect, expect-sound, expect-message,
+// expect-link, expect-store).
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/headless.h"
 #include "game/game.h"
@@ -33,6 +35,8 @@ private:
     std::optional<std::string> command(const std::string& line, bool& failedExpectation);
     void start();
     Control* control(const std::string& name, const std::string& index);
+    std::optional<std::string> expectation(const std::vector<std::string>& w, const std::string& line,
+                                           bool& failedExpectation);
 
     std::unique_ptr<HeadlessPlatform> platform_;
     std::unique_ptr<Game> game_;
@@ -42,6 +46,11 @@ private:
     std::size_t soundsShown_ = 0;
     std::size_t messagesShown_ = 0;
     std::size_t linksShown_ = 0;
+    // Where expect-sound, expect-message and expect-link look from: the first sound
+    // of the last step not yet matched, the first message box and link not yet matched.
+    std::size_t soundsFrom_ = 0;
+    std::size_t messagesFrom_ = 0;
+    std::size_t linksFrom_ = 0;
 };
 
 }  // namespace tonvale

@@ -9,6 +9,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "cli/signature.h"
 #include "core/headless.h"
 #include "game/game.h"
 #include "game/startup.h"
@@ -33,6 +34,10 @@ public:
         watchSpins(TimerId::tmrautospin);
         watchSpins(TimerId::Timerrespin);
         watchJackpot();
+        if (o.signature)
+            game_.saves.onSave = [this](const std::string& slot, const ProgramValues& v) {
+                signature_.settled(game_, slot, v);
+            };
     }
 
     SimResult run() {
@@ -170,6 +175,10 @@ private:
 
     void finish() {
         r_.bank = game_.m.s.bank;
+        if (o_.signature) {
+            r_.signature = signature_.text();
+            r_.signedStates = signature_.states();
+        }
         r_.virtualMs = platform_.time.nowMs();
         if (rounds_ > 0) {
             const double n = static_cast<double>(rounds_);
@@ -189,6 +198,7 @@ private:
     HeadlessPlatform platform_;
     Game game_;
     SimResult r_;
+    RunSignature signature_;
     std::int32_t stake_ = 0;
     std::int64_t current_ = 0;
     double sum_ = 0, sumSquares_ = 0;
@@ -247,6 +257,10 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
                                      {"bet_x30", r.jackpotsByKind[3]}, {"minor", r.jackpotsByKind[4]},
                                      {"major", r.jackpotsByKind[5]},   {"grand", r.jackpotsByKind[6]}};
         }
+        if (o.signature) {
+            j["signature"] = r.signature;
+            j["settled_states"] = r.signedStates;
+        }
         if (r.broken) j["broken"] = *r.broken;
         out << j.dump() << '\n';
         return;
@@ -284,6 +298,8 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
     }
     out << "checks            " << r.checks << " settled points\n";
     out << "invariants        " << (r.broken ? "BROKEN at " + *r.broken : std::string("held")) << '\n';
+    if (o.signature)
+        out << "signature         " << r.signature << "  (" << r.signedStates << " settled states)\n";
 }
 
 }  // namespace tonvale

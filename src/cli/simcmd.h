@@ -25,6 +25,8 @@ struct SimOptions {
     // and kills mid-feature with a restart on the same store.
     bool player = false;
     double gambleChance = 0.3;
+    // The run's signature: a digest of every settled state (cli/signature.h).
+    bool signature = false;
 };
 
 struct SimResult {
@@ -45,6 +47,8 @@ struct SimResult {
     std::optional<std::string> broken;  // the first invariant that failed, with the spin
     std::int64_t virtualMs = 0;
     std::int64_t checks = 0;  // settled points at which the books were compared
+    std::string signature;    // with SimOptions::signature: sixteen hexadecimal digits
+    std::int64_t signedStates = 0;
 
     // The player's paths (player mode).
     std::int64_t gambles = 0, cards = 0, cardsWon = 0, gambleLosses = 0, collects = 0;

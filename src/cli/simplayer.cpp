@@ -15,6 +15,7 @@
 #include <random>
 #include <sstream>
 
+#include "cli/signature.h"
 #include "cli/simcmd.h"
 #include "core/checked.h"
 #include "core/database.h"
@@ -67,6 +68,10 @@ public:
         }
         r_.bank = game_->m.s.bank;
         r_.virtualMs += time().nowMs();
+        if (o_.signature) {
+            r_.signature = signature_.text();
+            r_.signedStates = signature_.states();
+        }
         return r_;
     }
 
@@ -88,6 +93,10 @@ private:
         game_->spin.onSpinStart = [this] { spinStarts(); };
         game_->spin.onSpinEnd = [this] { spinEnds(); };
         game_->spin.onSeriesReset = [this] { carry_ = 0; };  // a spin start forgets the gamble offer
+        if (o_.signature)
+            game_->saves.onSave = [this](const std::string& slot, const ProgramValues& v) {
+                signature_.settled(*game_, slot, v);
+            };
         watch(TimerId::tmrdecidejackpot, [this] {
             if (m().timerEnabled(TimerId::tmrshowjackpot)) jackpotDrawn();
         });
@@ -314,8 +323,11 @@ private:
 
     // --- one moment of play ---
 
-    bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(choice_) < p; }
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choice_); }
+    // The player's choices by exact arithmetic on the engine's output, not by the
+    // standard library's distributions (whose algorithms each library chooses), so
+    // that a seed plays the same run, and gives the same signature, everywhere.
+    bool chance(double p) { return static_cast<double>(choice_() >> 11) * 0x1.0p-53 < p; }
+    int pick(int n) { return static_cast<int>(((choice_() >> 32) * static_cast<std::uint64_t>(n)) >> 32); }
 
     bool featureRunning() {
         return s().freespinsawarded > 0 || m().timerEnabled(TimerId::tmrbell) ||
@@ -529,6 +541,7 @@ private:
     std::unique_ptr<Game> game_;
     int boots_ = 0;
     SimResult r_;
+    RunSignature signature_;
 
     std::array<Account, 7> accounts_{};  // slots 1..6
     int slot_ = 1;

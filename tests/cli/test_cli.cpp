@@ -109,6 +109,86 @@ TEST(CliPlay, FailedExpectationAndUnknownCommand) {
     EXPECT_EQ(run("play -", "call nosuchroutine\n").status, 2);
 }
 
+// The asserts of sounds, message boxes, links and the store, passing and failing:
+// a failure names the script's line and what was there instead, and exits 1; a
+// line the runner cannot read exits 2.
+TEST(CliPlay, SoundMessageLinkAndStoreAsserts) {
+    const std::string err = ::testing::TempDir() + "cli_asserts_err.txt";
+    const std::string loseSpin = "set soundonoff -1\nset bank 1000\ndraws 2 3 2 1 1 1 1\npress btnspin\n";
+    const std::string fullCredit = "set bank 2147480000\npress btncredit\n";
+    const std::string feedback = "move btnopenmenu\nclick about\nclick abouttonvale:cmdfeedback\n";
+    const std::string mail = "mailto:feedback@example.org?subject=Anything you wish";
+    struct Case {
+        std::string script;
+        int status;
+        std::string says;   // a piece of the output
+        std::string where;  // a piece of the error: the line that failed
+    } cases[] = {
+        // The sounds of the last step, in the order played; others may come between.
+        {loseSpin + "expect-sound play 115\nexpect-sound stop\nexpect-sound play 114\n", 0, "", ""},
+        {loseSpin + "expect-sound play 115\nexpect-sound play 114\n", 0, "", ""},
+        {loseSpin + "expect-sound play 114\nexpect-sound play 115\n", 1,
+         "expect-sound play 115: not played; the step's sounds not yet expected: 'play 114', 'play 114'",
+         "-:6: expectation failed: expect-sound play 115"},
+        {loseSpin + "expect-sound play 115\nexpect-sound none\n", 1,
+         "expect-sound none: the step's sounds not yet expected: 'stop', 'play 114'", "-:6:"},
+        {loseSpin +
+             "expect-sound play 115\nexpect-sound stop\nexpect-sound play 114\nexpect-sound play 114\n" +
+             "expect-sound play 114\nexpect-sound play 114\nexpect-sound play 114\nexpect-sound none\n",
+         0, "", ""},
+        {loseSpin + "expect-sound play 130\n", 1, "expect-sound play 130: not played", "-:5:"},
+        // A new step forgets what the last one played; the start is a step of its own.
+        {loseSpin + "advance 100\nexpect-sound play 115\n", 1, "the step played no sound not yet expected",
+         ""},
+        {"store keys player1 soundonoff -1\nexpect-sound play 106\nexpect-sound none\n", 0, "", ""},
+        {"expect-sound play 106\n", 1, "", "-:1:"},
+        // With the sound off a spin asks for silence and plays nothing.
+        {"set bank 1000\ndraws 2 3 2 1 1 1 1\npress btnspin\nexpect-sound stop\nexpect-sound none\n", 0, "",
+         ""},
+        {"expect-sound play 118\n", 2, "", "expect-sound takes play CLIP, loop CLIP, stop or none"},
+        {"expect-sound bang\n", 2, "", "expect-sound takes"},
+        {"expect-sound play\n", 2, "", "expect-sound takes"},
+        // Message boxes since the last one matched, by their text.
+        {fullCredit + "expect-message \"The credit is full.\"\nexpect-message none\n", 0, "", ""},
+        {fullCredit + "expect-message The credit is full\n", 1,
+         "the message boxes since the last one expected were 'The credit is full.'", "-:3:"},
+        {fullCredit + "expect-message The credit is full.\nexpect-message The credit is full.\n", 1,
+         "no message box was shown since the last one expected", "-:4:"},
+        {fullCredit + "expect-message none\n", 1, "message boxes shown after the last one expected", ""},
+        {"expect-message none\n", 0, "", ""},
+        {"expect-message\n", 2, "", "expect-message takes TEXT"},
+        // Links the same way.
+        {feedback + "expect-link " + mail + "\nexpect-link none\n", 0, "", ""},
+        {feedback + "expect-link mailto:feedback@example.org\n", 1,
+         "the links since the last one expected were '" + mail + "'", "-:4:"},
+        {"offline\n" + feedback + "expect-link " + mail + "\n", 1, "no link was opened", "-:5:"},
+        // The store as the game left it; a key never written reads as empty.
+        {"press btncredit\nexpect-store keys player1 bank 5000\nexpect-store Tonvale player1 amountinvested "
+         "5000\n",
+         0, "", ""},
+        {"press btncredit\nexpect-store keys player1 bank 4999\n", 1,
+         "expect-store keys player1 bank 4999: wanted '4999', stored '5000'", "-:2:"},
+        {"expect-store keys player3 bank \"\"\nexpect-store tonvale notice autoplay \"\"\n", 0, "", ""},
+        {"store allslot player6 grand 77\nexpect-store allslot player6 grand 77\n", 0, "", ""},
+        {"expect-store Keys player1 bank 0\n", 2, "", "the application is keys, Tonvale, allslot or tonvale"},
+        {"expect-store keys player7 bank 0\n", 2, "", "the section is player1..player6 or notice"},
+        {"expect-store keys player1\n", 2, "", "expect-store takes APP SECTION KEY VALUE"},
+        // After the exit the expectations still run, and nothing plays on.
+        {"set bank 4200\ncall Form_QueryUnload\nexpect-store keys player1 bank 4200\n", 0, "", ""},
+        {"set bank 4200\ncall Form_QueryUnload\nexpect-store keys player1 bank 1\n", 1, "stored '4200'",
+         "-:3:"},
+        {"call Form_QueryUnload\npress btncredit\nexpect bank 5000\n", 0, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        const Result r = run("play -", c.script, err);
+        const std::string said = slurp(err);
+        EXPECT_EQ(r.status, c.status) << r.out << said;
+        EXPECT_NE(r.out.find(c.says), std::string::npos) << r.out;
+        EXPECT_NE(said.find(c.where), std::string::npos) << said;
+    }
+}
+
 TEST(CliCommandLine, VersionAndHelpOfEverySubcommand) {
     const Result version = run("--version");
     EXPECT_EQ(version.status, 0);

@@ -188,18 +188,6 @@ TEST(JackpotRun, EveryFieldHasItsPlaceAndPrize) {
     }
 }
 
-TEST(JackpotRun, SoundOffStillMakesTheStopRequest) {
-    Rig r;
-    r.s().soundonoff = 0;
-    startRun(r, 0);
-    r.s().balldrawn = 1;
-    r.s().ballstop = 3;
-    r.s().ballstep = 2;
-    r.advance(100);
-    ASSERT_TRUE(stopped(r));
-    EXPECT_EQ(r.sounds(), std::vector<std::string>{"stop"});
-}
-
 // The ball has stopped on `field` with the prize it drew.
 void stopOn(Rig& r, std::int16_t field, std::int32_t prize) {
     r.s().jackpotfield = field;

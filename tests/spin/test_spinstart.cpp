@@ -171,36 +171,6 @@ TEST(BetAndWays, WaysStepsAndHatching) {
     }
 }
 
-TEST(BetAndWays, BetAboveTheCreditStaysAndStopsAutoplay) {
-    Rig r;
-    seat(r, {.bank = 499});
-    for (int i = 0; i < 4; ++i) r.game.press(r.ui().btnbet);  // 1, 2, 5, 10
-    EXPECT_FALSE(r.ui().pannomoney.visible);
-    r.s().autoplaymode = 10;
-    r.sounds();
-    r.game.press(r.ui().btnbet);  // 20: stake 500
-    EXPECT_EQ(r.s().bet, 20);
-    EXPECT_TRUE(r.ui().pannomoney.visible);
-    EXPECT_EQ(r.s().autoplaymode, 0);
-    EXPECT_FALSE(r.ui().autoplayon.enabled);
-    EXPECT_EQ(r.read("lbllast.caption"), "250    $2.5");
-    EXPECT_EQ(r.sounds(), (std::vector<std::string>{"play 115", "play 113"}));
-}
-
-TEST(BetAndWays, BetPressDuringASeriesKeepsTheBet) {
-    Rig r;
-    seat(r, {.bet = 5});
-    r.s().freespinsawarded = 11;
-    r.s().freespinsplayed = 3;
-    r.s().freespintotal = 120;
-    r.game.m.setTimer(TimerId::Timerflash, true);
-    r.game.press(r.ui().btnbet);
-    EXPECT_EQ(r.s().bet, 5);
-    EXPECT_EQ(r.s().freespintotal, 120);
-    EXPECT_FALSE(r.game.m.timerEnabled(TimerId::Timerflash));
-    EXPECT_TRUE(r.sounds().empty());
-}
-
 TEST(InsertCredit, AddsFiveThousandOutsideASeries) {
     struct Case {
         i16 awarded;
