@@ -2,14 +2,13 @@
 #pragma once
 // Runs the command-line tool as a player would, through the shell, and keeps what it
 // printed on its standard output and how it ended.
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
 #include <string>
-
-#include <gtest/gtest.h>
 
 namespace tonvale::testing {
 
