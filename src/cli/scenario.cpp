@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "cli/input.h"
-#include "core/fields.h"
 #include "core/store.h"
 #include "core/textforms.h"
+#include "game/fields.h"
 
 namespace tonvale {
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/dialogs_paint.h"
 
 namespace tonvale {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "clirun.h"
-#include "eval/odds.h"
+#include "rules/odds.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "core/game.h"
 #include "core/headless.h"
+#include "game/game.h"
 #include "ui/dialogs.h"
 #include "ui/gamewindow.h"
 #include "ui/qtports.h"
