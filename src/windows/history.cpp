@@ -5,20 +5,11 @@
 #include <charconv>
 
 #include "core/database.h"
+#include "core/store.h"
 #include "game/game.h"
 #include "windows/storehistory.h"
 
 namespace tonvale {
-
-namespace {
-
-int slotOf(const std::string& slot) {
-    int k = 0;
-    auto [p, ec] = std::from_chars(slot.data(), slot.data() + slot.size(), k);
-    return ec == std::errc() && p == slot.data() + slot.size() && k >= 1 && k <= 6 ? k : 0;
-}
-
-}  // namespace
 
 HistoryWindow::HistoryWindow() {
     using K = ControlKind;
@@ -115,7 +106,7 @@ void History::open() {
     if (isOpen()) return;
     ui.design();
     ui.form.visible = true;
-    player_ = slotOf(g_.m.s.playerslot);
+    player_ = slotNumber(g_.m.s.playerslot);
     count_ = source_->count(player_);
     selected_ = 0;
     pageStart_ = -1;
