@@ -4,6 +4,33 @@
 namespace tonvale {
 
 Game::Game(Ports ports) : m(ports) {
+    // The few calls a subsystem makes to a sibling.
+    spin.calls = {
+        .spinMayStart = [this] { return session.spinMayStart(); },
+        .checkwins = [this] { eval.checkwins(); },
+    };
+    controls.calls = {
+        .openOptions = [this] { options.open(); },
+        .showAbout = [this] { windows.showAbout(); },
+        .showPaytable = [this] { windows.showPaytable(); },
+    };
+    eval.calls = {
+        .spinreel1 = [this] { spin.spinreel1(); },
+        .reelrun = [this] { spin.reelrun(); },
+        .btnstartall_Click = [this] { spin.btnstartall_Click(); },
+        .takewin_Click = [this] { gamble.takewin_Click(); },
+        .showAdvert = [this] { windows.showAdvert(); },
+    };
+    session.calls = {
+        .switchAutoplay =
+            [this] {
+                controls.autoplayon_MouseDown();
+                controls.autoplayon_MouseUp();
+            },
+    };
+    windows.calls = {.xit_Click = [this] { startup.xit_Click(); }};
+    history.calls = {.spinning = [this] { return spin.spinning(); }};
+
     startup.bind(bindings);
     spin.bind(bindings);
     controls.bind(bindings);

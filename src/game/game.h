@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The main window's game object: it owns the machine and every subsystem, wires
-// their handlers, and routes input and timer ticks to them.
+// The main window's game object, at the top of the model: it owns the machine and
+// every subsystem, wires each subsystem's few calls to its siblings, registers
+// their handlers, and routes input and timer ticks to them. No subsystem sees
+// another's header or this one.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "core/bindings.h"
 #include "core/durable.h"
 #include "core/machine.h"
+#include "core/pressrule.h"
 #include "eval/evaluation.h"
 #include "gamble/gamble.h"
 #include "game/startup.h"
@@ -24,7 +27,7 @@
 
 namespace tonvale {
 
-class Game {
+class Game : public PressRule {
 public:
     explicit Game(Ports ports);
     Game(const Game&) = delete;
@@ -32,17 +35,17 @@ public:
 
     Machine m;
     Startup startup{*this};
-    SpinCycle spin{*this};
-    PlayerControls controls{*this};
-    Evaluation eval{*this};
-    Presentation present{*this};
-    Jackpot jackpot{*this};
-    Gamble gamble{*this};
-    Options options{*this};
-    AuxWindows windows{*this};
-    Session session{*this};
-    AutoplayLimits autolimits{*this};
-    History history{*this};
+    SpinCycle spin{m, *this};
+    PlayerControls controls{m, *this, spin, autolimits};
+    Evaluation eval{m};
+    Presentation present{m};
+    Jackpot jackpot{m};
+    Gamble gamble{m, *this, saves};
+    Options options{m, session};
+    AuxWindows windows{m};
+    Session session{m};
+    AutoplayLimits autolimits{m, session.limits, controls};
+    History history{m};
 
     Bindings bindings;
 
@@ -70,7 +73,7 @@ public:
     // the gamble panel is open the gamble is the only play (no spin, bet, ways,
     // credit or autoplay); the gamble is offered only outside autoplay and series.
     bool pressable(const Control& c) const;
-    bool refuses(const Control& c) const;
+    bool refuses(const Control& c) const override;
 
     // A tick of a timer; a timer never re-enters its own handler.
     void timerTick(TimerId id);
