@@ -36,4 +36,13 @@ struct Rig {
     }
 };
 
+// A paying spin as the evaluation leaves it: the win credited and the gamble offered.
+inline void afterWin(Rig& r, std::int32_t win, std::int32_t bankAfterWin = 10000) {
+    r.s().winamount = win;
+    r.s().bank = bankAfterWin;
+    r.s().total = 40000;
+    r.ui().btndouble.enabled = true;
+    r.ui().btndouble.visible = true;
+}
+
 }  // namespace tonvale::testing

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/database.h"
+
 namespace tonvale::testing {
 
 using Record = std::map<std::string, std::string>;  // key -> text
@@ -45,6 +47,23 @@ inline std::vector<Record> reportedSaves(const std::string& output) {
         saves.push_back(r);
     }
     return saves;
+}
+
+// Slot 1's record as the next start reads it: the main window's copy with the
+// pools; the options window's copy must be the same. False when the store does not
+// open cleanly or the copies differ.
+inline bool storedRecord(const std::string& db, Record& out) {
+    out.clear();
+    SqliteStore store(db);
+    if (!store.problem().empty()) return false;
+    Record options;
+    for (const auto& [k, v] : store.values()) {
+        const auto& [app, section, key] = k;
+        if (section != "player1") continue;
+        if (app == "keys" || app == "allslot") out[key] = v;
+        if (app == "Tonvale" || app == "allslot") options[key] = v;
+    }
+    return out == options;
 }
 
 }  // namespace tonvale::testing

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/evalcmd.h"
 
-#include <charconv>
 #include <istream>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -9,19 +8,11 @@
 #include <vector>
 
 #include "cli/input.h"
+#include "core/textforms.h"
 #include "rules/paytable.h"
 #include "rules/strips.h"
 
 namespace tonvale {
-
-namespace {
-
-bool toInt(const std::string& text, int& out) {
-    auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && p == text.data() + text.size() && !text.empty();
-}
-
-}  // namespace
 
 std::optional<std::string> checkCase(const EvalCase& c) {
     for (int r = 0; r < 5; ++r)
@@ -45,7 +36,7 @@ std::optional<std::string> parseStops(const std::string& text, EvalCase& c) {
     if (parts.size() != 5 || (!text.empty() && text.back() == ','))
         return "stops " + excerpt(text) + " are not five numbers A,B,C,D,E";
     for (int r = 0; r < 5; ++r)
-        if (!toInt(parts[static_cast<std::size_t>(r)], c.stops[r]))
+        if (!parseInteger(parts[static_cast<std::size_t>(r)], c.stops[r]))
             return "stop " + excerpt(parts[static_cast<std::size_t>(r)]) + " of reel " +
                    std::to_string(r + 1) + " is not a number";
     return std::nullopt;
@@ -59,10 +50,10 @@ std::optional<std::string> parseCaseLine(const std::string& line, EvalCase& c) {
     if (words.size() < 3 || words.size() > 4)
         return "line " + excerpt(line) + " is not 'A,B,C,D,E WAYS BET BELLCOIN'";
     if (auto e = parseStops(words[0], c)) return e;
-    if (!toInt(words[1], c.ways)) return "ways " + excerpt(words[1]) + " is not a number";
-    if (!toInt(words[2], c.bet)) return "bet " + excerpt(words[2]) + " is not a number";
+    if (!parseInteger(words[1], c.ways)) return "ways " + excerpt(words[1]) + " is not a number";
+    if (!parseInteger(words[2], c.bet)) return "bet " + excerpt(words[2]) + " is not a number";
     c.bellcoin = 1;
-    if (words.size() == 4 && !toInt(words[3], c.bellcoin))
+    if (words.size() == 4 && !parseInteger(words[3], c.bellcoin))
         return "bellcoin " + excerpt(words[3]) + " is not a number";
     return checkCase(c);
 }

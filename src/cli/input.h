@@ -2,8 +2,11 @@
 #pragma once
 // Checks shared by the tools' inputs: which characters are blanks, how a bad piece
 // of input is echoed, and what a number on the command line may look like.
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "core/textforms.h"
 
 namespace tonvale {
 
@@ -27,13 +30,10 @@ inline std::string excerpt(std::string_view text) {
 // than read as some other number.
 inline std::string decimalProblem(const std::string& text) {
     if (text.empty()) return "a number is needed";
-    if (text.find_first_not_of("0123456789") != std::string::npos)
-        return excerpt(text) + " is not a decimal number of digits 0-9";
-    const std::string_view digits = std::string_view(text).substr(
-        text.find_first_not_of('0') == std::string::npos ? text.size() - 1 : text.find_first_not_of('0'));
-    constexpr std::string_view kLargest = "18446744073709551615";
-    if (digits.size() > kLargest.size() || (digits.size() == kLargest.size() && digits > kLargest))
-        return excerpt(text) + " is too large";
+    std::uint64_t value = 0;
+    const IntegerRead read = parseInteger(text, value);
+    if (read.error == std::errc::result_out_of_range) return excerpt(text) + " is too large";
+    if (!read) return excerpt(text) + " is not a decimal number of digits 0-9";
     return {};
 }
 

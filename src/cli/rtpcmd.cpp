@@ -14,19 +14,6 @@ namespace tonvale {
 
 namespace {
 
-const char* levelName(int level) {
-    switch (level) {
-        case 1:
-            return "Dream Machine";
-        case 2:
-            return "Loose";
-        case 3:
-            return "Realistic";
-        default:
-            return "?";
-    }
-}
-
 template <typename... Args>
 std::string format(const char* fmt, Args... args) {
     std::array<char, 512> buf{};

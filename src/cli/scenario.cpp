@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/scenario.h"
 
-#include <charconv>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -10,6 +9,7 @@
 #include "cli/input.h"
 #include "core/machine.h"
 #include "core/store.h"
+#include "core/textforms.h"
 #include "game/fields.h"
 #include "game/startup.h"
 
@@ -45,11 +45,6 @@ std::string restAfter(const std::string& line, int count) {
     return rest;
 }
 
-bool toInt(const std::string& text, std::int64_t& out) {
-    auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && p == text.data() + text.size() && !text.empty();
-}
-
 std::string iconName(MsgIcon i) {
     switch (i) {
         case MsgIcon::information:
@@ -61,20 +56,6 @@ std::string iconName(MsgIcon i) {
         default:
             return "none";
     }
-}
-
-// Carriage returns shown as \r so that a message prints on one line.
-std::string oneLine(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else
-            out += c;
-    }
-    return out;
 }
 
 // Lines that run the game: each starts a new step, whose sounds expect-sound asserts.
@@ -132,7 +113,7 @@ void ScenarioRunner::start() {
 
 Control* ScenarioRunner::control(const std::string& name, const std::string& index) {
     std::int64_t i = 0;
-    if (!index.empty() && !toInt(index, i)) return nullptr;
+    if (!index.empty() && !parseInteger(index, i)) return nullptr;
     return findControl(*game_, name, static_cast<int>(i));
 }
 
@@ -180,7 +161,8 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
         std::vector<int> values;
         for (std::size_t i = 1; i < w.size(); ++i) {
             std::int64_t v = 0;
-            if (!toInt(w[i], v) || v < 1 || v > 1000000) return "draws: " + excerpt(w[i]) + " is not a draw";
+            if (!parseInteger(w[i], v) || v < 1 || v > 1000000)
+                return "draws: " + excerpt(w[i]) + " is not a draw";
             values.push_back(static_cast<int>(v));
         }
         p.random.script(values);
@@ -240,7 +222,8 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
     }
     if (cmd == "key") {
         std::int64_t code = 0;
-        if (w.size() < 2 || w.size() > 3 || !toInt(w[1], code)) return "key takes a key code [CONTROL]";
+        if (w.size() < 2 || w.size() > 3 || !parseInteger(w[1], code))
+            return "key takes a key code [CONTROL]";
         Control* target = w.size() == 3 ? findControl(g, w[2], 0) : &g.m.ui.form;
         if (!target) return "key: unknown control " + excerpt(w[2]);
         g.keyPress(*target, static_cast<int>(code));
@@ -258,7 +241,7 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
         std::int64_t ms = 0;
         // At most a day a line: the virtual clock never leaves its range, and every
         // timer tick in between runs, so a huge step would never end.
-        if (w.size() != 2 || !toInt(w[1], ms) || ms < 0 || ms > kLongestAdvanceMs)
+        if (w.size() != 2 || !parseInteger(w[1], ms) || ms < 0 || ms > kLongestAdvanceMs)
             return "advance takes milliseconds, 0 to " + std::to_string(kLongestAdvanceMs);
         p.time.advance(ms);
         return std::nullopt;
@@ -290,8 +273,9 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
     if (cmd == "messages") {
         for (; messagesShown_ < p.desktop.messages.size(); ++messagesShown_) {
             const auto& msg = p.desktop.messages[messagesShown_];
-            out_ << "message [" << msg.title << "] " << iconName(msg.icon) << ": " << oneLine(msg.text)
-                 << '\n';
+            // Line breaks shown as \r and \n, so that a message prints on one line.
+            out_ << "message [" << msg.title << "] " << iconName(msg.icon) << ": "
+                 << escaped(msg.text, "\r\n") << '\n';
         }
         return std::nullopt;
     }
@@ -321,7 +305,7 @@ std::optional<std::string> ScenarioRunner::expectation(const std::vector<std::st
         std::int64_t clip = 0;
         if (w.size() == 2 && (w[1] == "stop" || w[1] == "none"))
             wanted = w[1];
-        else if (w.size() == 3 && (w[1] == "play" || w[1] == "loop") && toInt(w[2], clip) &&
+        else if (w.size() == 3 && (w[1] == "play" || w[1] == "loop") && parseInteger(w[2], clip) &&
                  isClip(static_cast<int>(clip)))
             wanted = w[1] + " " + w[2];
         else
@@ -349,7 +333,7 @@ std::optional<std::string> ScenarioRunner::expectation(const std::vector<std::st
         const bool nothing = w.size() == 2 && w[1] == "none";
         std::vector<std::string> shown;
         if (message)
-            for (const auto& box : p.desktop.messages) shown.push_back(oneLine(box.text));
+            for (const auto& box : p.desktop.messages) shown.push_back(escaped(box.text, "\r\n"));
         else
             shown = p.desktop.links;
         std::size_t& from = message ? messagesFrom_ : linksFrom_;

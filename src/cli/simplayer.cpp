@@ -253,8 +253,9 @@ private:
         const bool pressable = game_->pressable(c);
         const bool freeBefore = s().freespinsawarded > 0;
         Account& a = account();
-        if (&c == &ui().btncredit && pressable && fits<i32>(s().bank + kInsert) &&
-            fits<i32>(static_cast<std::int64_t>(s().amountinvested) + kInsert)) {
+        if (&c == &ui().btncredit && pressable &&
+            std::in_range<i32>(static_cast<std::int64_t>(s().bank) + kInsert) &&
+            std::in_range<i32>(static_cast<std::int64_t>(s().amountinvested) + kInsert)) {
             a.credit += kInsert;
             a.invested += kInsert;
             r_.inserted += kInsert;
@@ -288,7 +289,8 @@ private:
         Account& a = account();
         if (won) {
             const std::int64_t next = gambleStake_ * (on >= 2 ? 4 : 2);
-            if (fits<i32>(a.credit - gambleStake_ + next) && fits<i32>(a.total + next - gambleBase_)) {
+            if (std::in_range<i32>(a.credit - gambleStake_ + next) &&
+                std::in_range<i32>(a.total + next - gambleBase_)) {
                 a.credit += next - gambleStake_;
                 gambleStake_ = next;
             }

@@ -2,23 +2,18 @@
 #pragma once
 // One helper for arithmetic on the machine's fixed-width fields. A statement whose
 // result would leave its field's width is skipped: the field keeps its value, the
-// caller learns that it failed, and nothing has undefined behaviour.
+// caller learns that it failed, and nothing has undefined behaviour. Whether a
+// value fits a width at all is std::in_range.
 #include <concepts>
 #include <cstdint>
-#include <limits>
+#include <utility>
 
 namespace tonvale {
-
-template <std::integral T>
-constexpr bool fits(std::int64_t value) {
-    return value >= static_cast<std::int64_t>(std::numeric_limits<T>::min()) &&
-           value <= static_cast<std::int64_t>(std::numeric_limits<T>::max());
-}
 
 // field = value, when value fits the field.
 template <std::integral T>
 constexpr bool setChecked(T& field, std::int64_t value) {
-    if (!fits<T>(value)) return false;
+    if (!std::in_range<T>(value)) return false;
     field = static_cast<T>(value);
     return true;
 }

@@ -11,9 +11,7 @@ int SeededRandom::draw(int n) {
         if (v >= 1 && v <= n) return v;
         errors.push_back("scripted draw " + std::to_string(v) + " does not fit 1.." + std::to_string(n));
     }
-    // r uniform in [0, 1) as a 32-bit fraction, then Int(r * n) + 1, exactly.
-    const std::uint64_t r = engine_() >> 32;
-    return static_cast<int>((r * static_cast<std::uint64_t>(n)) >> 32) + 1;
+    return drawFrom(engine_, n);
 }
 
 void VirtualTime::timerChanged(TimerId id, bool enabled, int intervalMs) {

@@ -53,7 +53,7 @@ std::int64_t Machine::creditHeld() const {
     return credit;
 }
 
-bool Machine::creditTakes(std::int64_t amount) const { return fits<i32>(creditHeld() + amount); }
+bool Machine::creditTakes(std::int64_t amount) const { return std::in_range<i32>(creditHeld() + amount); }
 
 void Machine::showCreditFull() { ui.LABWIN.caption = "Credit Full"; }
 

@@ -18,6 +18,19 @@ public:
     virtual int draw(int n) = 0;
 };
 
+// The game's one draw, which every random port makes: 1..n from a 64-bit engine.
+// The engine's top 32 bits are r in [0, 1) as a fraction of 2^32, and the draw is
+// Int(r * n) + 1, exactly, in integers, so that each of 1..n comes from
+// floor(2^32 / n) or ceil(2^32 / n) of the fractions. For n < 1 nothing is drawn
+// and the answer is 1.
+template <class Engine>
+int drawFrom(Engine& engine, int n) {
+    static_assert(Engine::min() == 0 && Engine::max() == UINT64_MAX, "a 64-bit engine");
+    if (n < 1) return 1;
+    const std::uint64_t r = static_cast<std::uint64_t>(engine()) >> 32;
+    return static_cast<int>((r * static_cast<std::uint64_t>(n)) >> 32) + 1;
+}
+
 // Monotonic milliseconds.
 class ClockPort {
 public:

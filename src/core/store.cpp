@@ -4,11 +4,11 @@
 #include <array>
 #include <variant>
 
+#include "core/textforms.h"
+
 namespace tonvale {
 
 namespace {
-
-bool blank(char c) { return c == ' ' || c == '\t'; }
 
 enum class Where : std::uint8_t { player, pools };
 
@@ -71,24 +71,13 @@ void writeKey(StorePort& store, const ProgramValues& v, const Key& k, const std:
 
 std::string recordSection(std::string_view slot) { return "player" + std::string(slot); }
 
+int slotNumber(std::string_view slot) {
+    int k = 0;
+    return parseInteger(slot, k) && k >= 1 && k <= 6 ? k : 0;
+}
+
 bool parseStoredNumber(std::string_view text, std::int64_t& out) {
-    std::size_t i = 0, end = text.size();
-    while (i < end && blank(text[i])) ++i;
-    while (end > i && blank(text[end - 1])) --end;
-    bool negative = false;
-    if (i < end && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    if (i == end) return false;
-    std::int64_t value = 0;
-    for (; i < end; ++i) {
-        const char c = text[i];
-        if (c < '0' || c > '9') return false;
-        // Accumulated negatively so that the smallest 64-bit value reads too.
-        if (__builtin_mul_overflow(value, 10, &value) || __builtin_sub_overflow(value, c - '0', &value))
-            return false;
-    }
-    if (!negative && __builtin_mul_overflow(value, -1, &value)) return false;
-    out = value;
-    return true;
+    return static_cast<bool>(parseInteger(text, out, IntegerForm{.plus = true, .blanks = true}));
 }
 
 std::string numberText(std::int64_t value) { return std::to_string(value); }
@@ -148,17 +137,7 @@ std::vector<std::pair<std::string, std::string>> recordTexts(const ProgramValues
 std::string saveReport(std::string_view slot, const ProgramValues& v) {
     std::string line = "save\t" + recordSection(slot);
     for (const auto& [key, text] : recordTexts(v)) {
-        line += "\t" + key + "=";
-        for (char c : text) {
-            if (c == '\t')
-                line += "\\t";
-            else if (c == '\n')
-                line += "\\n";
-            else if (c == '\\')
-                line += "\\\\";
-            else
-                line += c;
-        }
+        line += "\t" + key + "=" + escaped(text, "\t\n\\");
     }
     return line + "\n";
 }

@@ -63,6 +63,8 @@ inline constexpr const char* kNoticeKey = "autoplay";
 
 // "player" followed by the slot text: "player1".
 std::string recordSection(std::string_view slot);
+// The slot 1..6 that a `playerslot` text names, or 0 when it names none.
+int slotNumber(std::string_view slot);
 
 // The stored number form described above; false for anything else or for a value
 // outside 64 bits.

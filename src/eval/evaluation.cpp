@@ -107,8 +107,9 @@ void Evaluation::checkwins() {
 
     // A win the credit (or the total-won statistic) cannot hold is not won at all:
     // the credit and its statistic move together or not at all.
-    const bool creditFull = s.winamount > 0 && (!m.creditTakes(s.winamount) ||
-                                                !fits<i32>(static_cast<std::int64_t>(s.total) + s.winamount));
+    const bool creditFull =
+        s.winamount > 0 && (!m.creditTakes(s.winamount) ||
+                            !std::in_range<i32>(static_cast<std::int64_t>(s.total) + s.winamount));
     if (creditFull) s.winamount = 0;
 
     // Statistics. Each statement that would overflow is skipped, and only what was

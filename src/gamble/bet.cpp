@@ -90,7 +90,8 @@ void Gamble::bet(BetOn on, int suit) {
         // stays as it is; the bet still won.
         const std::int64_t next = static_cast<std::int64_t>(s.gamblestake) * (on == BetOn::suit ? 4 : 2);
         const std::int64_t gain = next - s.gamblestake;
-        if (m.creditTakes(gain) && fits<i32>(static_cast<std::int64_t>(s.total) + next - s.gamblebase))
+        if (m.creditTakes(gain) &&
+            std::in_range<i32>(static_cast<std::int64_t>(s.total) + next - s.gamblebase))
             s.gamblestake = static_cast<i32>(next);
         else
             m.showCreditFull();

@@ -26,8 +26,9 @@ void Gamble::showStake() {
     const std::int64_t stake = s.gamblestake;
     ui.risklab.caption = "At Risk  " + std::to_string(stake);
     // A pay that would not fit the money width leaves its label as it was.
-    if (fits<i32>(2 * stake)) ui.lblblackred.caption = "Black/Red Win = " + std::to_string(2 * stake);
-    if (fits<i32>(4 * stake)) ui.lblsuit.caption = "Suit Win = " + std::to_string(4 * stake);
+    if (std::in_range<i32>(2 * stake))
+        ui.lblblackred.caption = "Black/Red Win = " + std::to_string(2 * stake);
+    if (std::in_range<i32>(4 * stake)) ui.lblsuit.caption = "Suit Win = " + std::to_string(4 * stake);
 }
 
 void Gamble::btndouble_Click() {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "game/fields.h"
 
-#include <charconv>
 #include <functional>
 
 #include "core/checked.h"
+#include "core/textforms.h"
 #include "game/game.h"
 #include "players/options.h"
 #include "windows/auxwindows.h"
@@ -13,12 +13,10 @@ namespace tonvale {
 
 namespace {
 
+// A number as the scenarios write it: a "+" first is dropped, whatever follows it.
 bool parseInt(std::string_view text, std::int64_t& out) {
-    if (text.empty()) return false;
-    const char* first = text.data();
-    if (*first == '+') ++first;
-    auto [p, ec] = std::from_chars(first, text.data() + text.size(), out);
-    return ec == std::errc() && p == text.data() + text.size();
+    if (text.starts_with('+')) text.remove_prefix(1);
+    return static_cast<bool>(parseInteger(text, out));
 }
 
 // Decimal text with up to four places: "11.5", "-3", "22.9".

@@ -99,7 +99,7 @@ void Jackpot::award() {
     const bool poolPrize = isPool(prize);
     if (prize != JackpotPrize::none &&
         (!m.creditTakes(s.jackpotwon) ||
-         (poolPrize && !fits<i32>(static_cast<std::int64_t>(s.jackpotbank) + s.jackpotwon)))) {
+         (poolPrize && !std::in_range<i32>(static_cast<std::int64_t>(s.jackpotbank) + s.jackpotwon)))) {
         if (prize == JackpotPrize::minor) subChecked(s.minorwon, 1);
         if (prize == JackpotPrize::major) subChecked(s.majorwon, 1);
         if (prize == JackpotPrize::grand) subChecked(s.grandwon, 1);

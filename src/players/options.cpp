@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "players/options.h"
 
-#include <charconv>
-
 #include "core/store.h"
 #include "players/session.h"
 #include "players/text.h"
@@ -16,14 +14,6 @@ constexpr const char* kTitle = "Slots_Tonvale";
 constexpr int kEnter = 13;
 constexpr int kBackspace = 8;
 constexpr std::size_t kLongestName = 12;
-
-// The slot number in `playerslot`, or 0 when it names no slot.
-int slotNumber(const std::string& slot) {
-    int k = 0;
-    auto [p, ec] = std::from_chars(slot.data(), slot.data() + slot.size(), k);
-    if (ec != std::errc() || p != slot.data() + slot.size() || k < 1 || k > 6) return 0;
-    return k;
-}
 
 // Selects one option button of a group: the others of the group are cleared.
 template <std::size_t N>

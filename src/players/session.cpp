@@ -81,7 +81,7 @@ void Session::settle() {
     // read without copying the whole record: this runs at every settled point.
     const Machine& m = m_;
     const std::int64_t held = m.creditHeld();
-    const std::int64_t bank = fits<i32>(held) ? held : m.s.bank;
+    const std::int64_t bank = std::in_range<i32>(held) ? held : m.s.bank;
     staked_ = static_cast<std::int64_t>(m.s.wager) - wager0_;
     net_ = (bank - credit0_) - (static_cast<std::int64_t>(m.s.amountinvested) - invested0_);
     showMeter();

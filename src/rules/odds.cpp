@@ -155,6 +155,19 @@ OddsTally tallyOdds(int waysfactor) {
     return tally;
 }
 
+const char* levelName(int level) {
+    switch (level) {
+        case 1:
+            return "Dream Machine";
+        case 2:
+            return "Loose";
+        case 3:
+            return "Realistic";
+        default:
+            return "?";
+    }
+}
+
 Odds oddsFrom(const OddsTally& tally, int level, int bet) {
     checkLevelAndBet(level, bet);
     const int wf = tally.waysfactor;

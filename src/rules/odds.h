@@ -82,6 +82,9 @@ struct Odds {
     double maxPaidWin = 0;          // largest win of a paid spin
 };
 
+// A payout level's name: 1 "Dream Machine", 2 "Loose", 3 "Realistic"; "?" else.
+const char* levelName(int level);
+
 // Figures from a tally; `level` is 1, 2 or 3, `bet` 1, 2, 5, 10 or 20.
 Odds oddsFrom(const OddsTally& tally, int level, int bet);
 

@@ -10,6 +10,7 @@
 
 #include "game/game.h"
 #include "ui/cabinetaccess.h"
+#include "ui/palette.h"
 
 namespace tonvale {
 
@@ -56,7 +57,7 @@ void CabinetWidget::paintEvent(QPaintEvent* e) {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(0, 0, 0, 200), 4));
         p.drawRoundedRect(r, 6, 6);
-        p.setPen(QPen(QColor(0xff, 0xe0, 0x66), 2, Qt::DashLine));
+        p.setPen(QPen(palette::kYellow, 2, Qt::DashLine));
         p.drawRoundedRect(r, 6, 6);
     }
 }

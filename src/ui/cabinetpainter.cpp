@@ -7,22 +7,14 @@
 #include <cmath>
 
 #include "rules/strips.h"
+#include "ui/dialogs_paint.h"
+#include "ui/palette.h"
 
 namespace tonvale {
 
 namespace {
 
-const QColor kIvory(0xfb, 0xf6, 0xe9);
-const QColor kInk(0x1d, 0x1a, 0x16);
-const QColor kGoldHi(0xf5, 0xd7, 0x7a);
-const QColor kGold(0xc9, 0x96, 0x2c);
-const QColor kGoldLo(0x8c, 0x64, 0x18);
-const QColor kWalnut(0x5b, 0x3a, 0x1e);
-const QColor kWalnutHi(0x8a, 0x5a, 0x2b);
-const QColor kVelvetLo(0x2a, 0x06, 0x10);
-const QColor kWarning(0xd8, 0x43, 0x2f);
-const QColor kBlueHi(0x2d, 0x6c, 0xdf);
-const QColor kBlueLo(0x12, 0x3a, 0x8c);
+using namespace palette;
 
 QString tilePath(int reel, int cell) {
     if (reel == 3 && cell == kLogoStripCell) return QStringLiteral(":/pictures/sym_logo.svg");
@@ -274,7 +266,7 @@ void CabinetPainter::paintPanel(QPainter& p, const QRectF& r) {
     QLinearGradient wood(r.topLeft(), r.bottomRight());
     wood.setColorAt(0, kWalnutHi);
     wood.setColorAt(0.35, kWalnut);
-    wood.setColorAt(1, QColor(0x2e, 0x1c, 0x0c));
+    wood.setColorAt(1, kWalnutDeep);
     const qreal edge = std::max<qreal>(1.5, 40 * g_.scale());
     p.setPen(QPen(kGold, edge));
     p.setBrush(wood);
@@ -284,20 +276,7 @@ void CabinetPainter::paintPanel(QPainter& p, const QRectF& r) {
 void CabinetPainter::paintButton3d(QPainter& p, const Control& c, const QString& caption, bool down) {
     const QRectF r = g_.rect(c);
     const qreal edge = std::max<qreal>(1.5, 30 * g_.scale());
-    QLinearGradient gold(r.topLeft(), r.bottomLeft());
-    gold.setColorAt(0, kGoldHi);
-    gold.setColorAt(0.5, kGold);
-    gold.setColorAt(1, kGoldLo);
-    QLinearGradient face(r.topLeft(), r.bottomLeft());
-    face.setColorAt(0, down ? kWalnut : kWalnutHi);
-    face.setColorAt(1, down ? kWalnutHi : QColor(0x3a, 0x24, 0x10));
-    const qreal radius = r.height() / 5;
-    p.setPen(Qt::NoPen);
-    p.setBrush(gold);
-    p.drawRoundedRect(r, radius, radius);
-    p.setBrush(face);
-    const QRectF inner = r.adjusted(edge, edge, -edge, -edge);
-    p.drawRoundedRect(inner, radius * 0.8, radius * 0.8);
+    const QRectF inner = dialogpaint::buttonFace(p, r, edge, r.height() / 5, down);
     if (!caption.isEmpty())
         paintText(p, down ? inner.translated(0, edge / 2) : inner, caption, kGoldHi, true, 0.5);
 }

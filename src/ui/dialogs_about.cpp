@@ -14,7 +14,6 @@ using namespace dialogpaint;
 
 namespace {
 
-const QColor kYellow(0xff, 0xe0, 0x66);
 const QColor kLightYellow(0xff, 0xff, 0xe1);
 
 enum class Glyph : std::uint8_t { none, exit, web, mail };

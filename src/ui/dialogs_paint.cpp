@@ -70,25 +70,30 @@ void focusMark(QPainter& p, const QRectF& r, const QColor& colour) {
     p.restore();
 }
 
-void button3d(QPainter& p, const QRectF& r, const QString& caption, qreal em, bool down, bool enabled,
-              bool focus) {
-    p.save();
-    if (!enabled) p.setOpacity(0.45);
-    const qreal edge = std::max<qreal>(1.5, r.height() * 0.08);
+QRectF buttonFace(QPainter& p, const QRectF& r, qreal edge, qreal radius, bool down) {
     QLinearGradient gold(r.topLeft(), r.bottomLeft());
     gold.setColorAt(0, kGoldHi);
     gold.setColorAt(0.5, kGold);
     gold.setColorAt(1, kGoldLo);
     QLinearGradient face(r.topLeft(), r.bottomLeft());
     face.setColorAt(0, down ? kWalnut : kWalnutHi);
-    face.setColorAt(1, down ? kWalnutHi : QColor(0x3a, 0x24, 0x10));
-    const qreal radius = std::min(r.height(), r.width()) / 5;
+    face.setColorAt(1, down ? kWalnutHi : kWalnutLo);
     p.setPen(Qt::NoPen);
     p.setBrush(gold);
     p.drawRoundedRect(r, radius, radius);
     p.setBrush(face);
     const QRectF inner = r.adjusted(edge, edge, -edge, -edge);
     p.drawRoundedRect(inner, radius * 0.8, radius * 0.8);
+    return inner;
+}
+
+void button3d(QPainter& p, const QRectF& r, const QString& caption, qreal em, bool down, bool enabled,
+              bool focus) {
+    p.save();
+    if (!enabled) p.setOpacity(0.45);
+    const qreal edge = std::max<qreal>(1.5, r.height() * 0.08);
+    const qreal radius = std::min(r.height(), r.width()) / 5;
+    const QRectF inner = buttonFace(p, r, edge, radius, down);
     // The light from above catches the upper half.
     QLinearGradient gloss(inner.topLeft(), inner.bottomLeft());
     gloss.setColorAt(0, QColor(255, 255, 255, down ? 10 : 45));
@@ -214,7 +219,7 @@ void walnutSheet(QPainter& p, const QRectF& frame, qreal scale) {
     QLinearGradient wood(frame.topLeft(), frame.bottomRight());
     wood.setColorAt(0, kWalnutHi);
     wood.setColorAt(0.4, kWalnut);
-    wood.setColorAt(1, QColor(0x2e, 0x1c, 0x0c));
+    wood.setColorAt(1, kWalnutDeep);
     p.setPen(Qt::NoPen);
     p.setBrush(wood);
     p.drawRoundedRect(frame, band, band);

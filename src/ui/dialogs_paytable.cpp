@@ -18,7 +18,6 @@ namespace {
 
 const QColor kRedBorder(0xc0, 0x1a, 0x1a);
 const QColor kTitle(0x7a, 0x14, 0x28);
-const QColor kHeading(0xa8, 0x1c, 0x1c);
 
 // The free-spin awards and stake multiples of three, four and five scatters, as the
 // evaluation decodes the scatter sums.
@@ -140,7 +139,8 @@ void PaytablePicture::paint(QPainter& p, const QRectF& target, SpriteCache& spri
         const QString name = symbolTitle(kPayTable[static_cast<std::size_t>(i)].symbol);
         panel(p, QRectF(x, y, w, h));
         tile(p, sprites, name, QRectF(x + 5, y + 5, 34, 34));
-        text(p, name, QRectF(x + 44, y + 5, w - 48, 34), QStringLiteral("X Bet"), kHeading, 13, true);
+        text(p, name, QRectF(x + 44, y + 5, w - 48, 34), QStringLiteral("X Bet"), palette::kHeading, 13,
+             true);
         const QStringList lines = payLines(i);
         for (int l = 0; l < lines.size(); ++l)
             text(p, name, QRectF(x + 8, y + 41 + l * 13.5, w - 14, 13.5), lines[l], dialogpaint::kInk, 11.5,
@@ -153,18 +153,18 @@ void PaytablePicture::paint(QPainter& p, const QRectF& target, SpriteCache& spri
     panel(p, QRectF(left, y, scatterWidth, h));
     tile(p, sprites, QStringLiteral("scatter"), QRectF(left + 5, y + 5, 36, 36));
     text(p, QStringLiteral("scatter"), QRectF(left + 48, y + 5, scatterWidth - 54, 36),
-         QStringLiteral("Scatter"), kHeading, 13, true);
+         QStringLiteral("Scatter"), palette::kHeading, 13, true);
     const QStringList scatter = scatterLines();
     for (int l = 0; l < scatter.size(); ++l)
         text(p, QStringLiteral("scatter"), QRectF(left + 8, y + 45 + l * 16, scatterWidth - 14, 16),
-             scatter[l], l + 1 == scatter.size() ? kHeading : dialogpaint::kInk, 10.5,
+             scatter[l], l + 1 == scatter.size() ? palette::kHeading : dialogpaint::kInk, 10.5,
              l + 1 == scatter.size());
 
     const qreal wx = left + scatterWidth + gap, ww = width - scatterWidth - gap;
     panel(p, QRectF(wx, y, ww, h));
     tile(p, sprites, QStringLiteral("wild"), QRectF(wx + 5, y + 5, 36, 36));
-    text(p, QStringLiteral("wild"), QRectF(wx + 48, y + 5, ww - 54, 36), QStringLiteral("Wild"), kHeading, 13,
-         true);
+    text(p, QStringLiteral("wild"), QRectF(wx + 48, y + 5, ww - 54, 36), QStringLiteral("Wild"),
+         palette::kHeading, 13, true);
     const QStringList wild = wildLines();
     // The last line is long: it takes two rows.
     text(p, QStringLiteral("wild"), QRectF(wx + 8, y + 45, ww - 14, 16), wild[0], dialogpaint::kInk, 10.5,

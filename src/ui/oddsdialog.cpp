@@ -16,8 +16,6 @@ using namespace dialogpaint;
 
 namespace {
 
-const QColor kHeading(0xa8, 0x1c, 0x1c);
-
 // An ivory panel with a gold rim, as the pay table's.
 void ivoryPanel(QPainter& p, const QRectF& r, qreal scale) {
     p.save();

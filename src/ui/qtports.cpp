@@ -23,11 +23,7 @@ QtRandom::QtRandom() {
     engine_.seed(seed);
 }
 
-int QtRandom::draw(int n) {
-    if (n < 1) return 1;
-    const std::uint64_t bits = engine_() >> 32;  // r = bits / 2^32, in [0, 1)
-    return static_cast<int>((bits * static_cast<std::uint64_t>(n)) >> 32) + 1;
-}
+int QtRandom::draw(int n) { return drawFrom(engine_, n); }
 
 QtTimers::QtTimers() {
     for (int i = 0; i < kTimerCount; ++i) {

@@ -4,7 +4,8 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <charconv>
+
+#include "core/textforms.h"
 
 namespace tonvale {
 
@@ -13,12 +14,6 @@ namespace {
 // Resident pixmaps are dropped all at once past this many bytes (a resize leaves
 // every old size behind).
 constexpr qint64 kByteBudget = 192LL * 1024 * 1024;
-
-bool parseIndex(std::string_view text, int& out) {
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, out);
-    return ec == std::errc() && ptr == end;
-}
 
 QString svg(const QString& name) { return QStringLiteral(":/pictures/%1.svg").arg(name); }
 
@@ -62,7 +57,7 @@ QString picturePath(const std::string& picture) {
     const auto slash = picture.find('/');
     if (slash == std::string::npos) return svg(QString::fromStdString(picture));
     int index = 0;
-    if (!parseIndex(std::string_view(picture).substr(slash + 1), index)) return {};
+    if (!parseInteger(std::string_view(picture).substr(slash + 1), index)) return {};
     return listPicture(std::string_view(picture).substr(0, slash), index);
 }
 

@@ -5,19 +5,10 @@
 #include <charconv>
 
 #include "core/database.h"
+#include "core/store.h"
 #include "windows/storehistory.h"
 
 namespace tonvale {
-
-namespace {
-
-int slotOf(const std::string& slot) {
-    int k = 0;
-    auto [p, ec] = std::from_chars(slot.data(), slot.data() + slot.size(), k);
-    return ec == std::errc() && p == slot.data() + slot.size() && k >= 1 && k <= 6 ? k : 0;
-}
-
-}  // namespace
 
 HistoryWindow::HistoryWindow() {
     using K = ControlKind;
@@ -114,7 +105,7 @@ void History::open() {
     if (isOpen()) return;
     ui.design();
     ui.form.visible = true;
-    player_ = slotOf(m_.s.playerslot);
+    player_ = slotNumber(m_.s.playerslot);
     count_ = source_->count(player_);
     selected_ = 0;
     pageStart_ = -1;

@@ -93,19 +93,6 @@ std::string boardWorth(double stakes, std::int64_t stakeCents, double pStart) {
     return "$ " + fixed(dollars, 2) + " a spin" + each;
 }
 
-std::string levelName(int level) {
-    switch (level) {
-        case 1:
-            return "Dream Machine";
-        case 2:
-            return "Loose";
-        case 3:
-            return "Realistic";
-        default:
-            return "?";
-    }
-}
-
 }  // namespace oddstext
 
 void OddsPage::bind(Bindings& b) {
@@ -144,7 +131,7 @@ void OddsPage::showOdds() {
     const Odds& o = shown_;
     const std::int64_t stake = static_cast<std::int64_t>(o.bet) * o.waysfactor;
     ui.lblsetting.caption = "Bet " + std::to_string(o.bet) + "   " + std::to_string(o.ways) +
-                            " ways   stake " + money(stake) + "   payout " + oddstext::levelName(o.level);
+                            " ways   stake " + money(stake) + "   payout " + levelName(o.level);
     ui.lblpaidspin.caption = oddstext::percentOfStake(o.paidSpin);
     ui.lblfreespins.caption = oddstext::percentOfStake(o.freeSpins);
     ui.lbltotal.caption = oddstext::percentOfStake(o.paidSpin + o.freeSpins);

@@ -52,7 +52,6 @@ std::string boardWorth(double stakes, std::int64_t stakeCents, double pStart);
 std::string chance(double p);
 // "1240 stakes  =  $ 310": a win in stakes and in dollars at the stake in cents.
 std::string win(double stakes, std::int64_t stakeCents);
-std::string levelName(int level);  // "Realistic", "Loose", "Dream Machine"
 }  // namespace oddstext
 
 class OddsPage {

@@ -1,46 +1,20 @@
 // SPDX-License-Identifier: MIT
 // The command-line tool as a player of the game would run it.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "clirun.h"
 #include "tonvale_version.h"
 
 namespace {
 
-struct Result {
-    std::string out;
-    int status = -1;
-};
-
-// Runs the tool through the shell; standard error goes to `errFile`.
-Result run(const std::string& args, const std::string& input = "", const std::string& errFile = "/dev/null") {
-    std::string command = std::string(TONVALE_CLI) + " " + args + " 2>" + errFile;
-    std::string inFile;
-    if (!input.empty()) {
-        // One file per call and process: the tests run side by side.
-        static int calls = 0;
-        inFile = ::testing::TempDir() + "cli_input_" + std::to_string(getpid()) + "_" +
-                 std::to_string(++calls) + ".txt";
-        std::ofstream(inFile) << input;
-        command += " <" + inFile;
-    }
-    Result r;
-    FILE* p = popen(command.c_str(), "r");
-    std::array<char, 4096> buf{};
-    while (std::fgets(buf.data(), buf.size(), p)) r.out += buf.data();
-    const int raw = pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    if (!inFile.empty()) std::remove(inFile.c_str());
-    return r;
-}
+using tonvale::testing::runCli;
+using Result = tonvale::testing::CliResult;
 
 std::string slurp(const std::string& path) {
     std::ifstream in(path);
@@ -50,7 +24,7 @@ std::string slurp(const std::string& path) {
 TEST(CliEval, OneCaseAsJson) {
     // A scatter on reel 1, the wild of reel 2 and a scatter on reel 3 pay 2 x the
     // stake and award 10 free spins; jacks pay three of a kind. Bet 2, 243 ways.
-    const Result r = run("eval --stops 1,1,17,1,1 --ways 243 --bet 2");
+    const Result r = runCli("eval --stops 1,1,17,1,1 --ways 243 --bet 2");
     ASSERT_EQ(r.status, 0);
     const auto j = nlohmann::json::parse(r.out);
     EXPECT_EQ(j["stops"], nlohmann::json({1, 1, 17, 1, 1}));
@@ -67,7 +41,7 @@ TEST(CliEval, OneCaseAsJson) {
 
 TEST(CliEval, LineModeAnswersGoodLinesAndNamesTheBadOne) {
     const std::string err = ::testing::TempDir() + "cli_err.txt";
-    const Result r = run("eval", "1,1,1,1,1 243 1 1\n1,1,23,1,1 243 1 1\n2,2,10,1,1 3 1 2\n", err);
+    const Result r = runCli("eval", "1,1,1,1,1 243 1 1\n1,1,23,1,1 243 1 1\n2,2,10,1,1 3 1 2\n", err);
     EXPECT_EQ(r.status, 2);
     std::istringstream lines(r.out);
     std::string first, second, extra;
@@ -83,17 +57,17 @@ TEST(CliEval, BadValuesExitWithStatus2) {
     for (const char* args :
          {"eval --stops 0,1,1,1,1", "eval --stops 1,1,1,1", "eval --stops 1,1,1,1,1 --ways 10",
           "eval --stops 1,1,1,1,1 --bet 3", "eval --stops 1,1,1,1,1 --bellcoin 3", "eval --stops a,1,1,1,1"})
-        EXPECT_EQ(run(args).status, 2) << args;
+        EXPECT_EQ(runCli(args).status, 2) << args;
 }
 
 TEST(CliPlay, ScriptDrawsStopsThroughSpinreel1) {
     const Result r =
-        run("play -",
-            "set waysfactor 1\n"
-            "draws 1 7 1 18 10 9\n"
-            "call spinreel1\n"
-            "show reelstop2 scattercells(4) scattercell(2) scattercell(3) scattersum wildflags(11)\n"
-            "expect horncells(0) 0\n");
+        runCli("play -",
+               "set waysfactor 1\n"
+               "draws 1 7 1 18 10 9\n"
+               "call spinreel1\n"
+               "show reelstop2 scattercells(4) scattercell(2) scattercell(3) scattersum wildflags(11)\n"
+               "expect horncells(0) 0\n");
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(r.out,
               "reelstop2 = 7\nscattercells(4) = 1\nscattercell(2) = 0\nscattercell(3) = 8\nscattersum = 24\n"
@@ -101,12 +75,12 @@ TEST(CliPlay, ScriptDrawsStopsThroughSpinreel1) {
 }
 
 TEST(CliPlay, FailedExpectationAndUnknownCommand) {
-    const Result failed = run("play -", "set bank 300\nexpect bank 299\nexpect bet 1\n");
+    const Result failed = runCli("play -", "set bank 300\nexpect bank 299\nexpect bet 1\n");
     EXPECT_EQ(failed.status, 1);
     EXPECT_NE(failed.out.find("wanted '299', got '300'"), std::string::npos);
-    EXPECT_EQ(run("play -", "jump 3\n").status, 2);
-    EXPECT_EQ(run("play -", "show nosuchfield\n").status, 2);
-    EXPECT_EQ(run("play -", "call nosuchroutine\n").status, 2);
+    EXPECT_EQ(runCli("play -", "jump 3\n").status, 2);
+    EXPECT_EQ(runCli("play -", "show nosuchfield\n").status, 2);
+    EXPECT_EQ(runCli("play -", "call nosuchroutine\n").status, 2);
 }
 
 // The asserts of sounds, message boxes, links and the store, passing and failing:
@@ -181,7 +155,7 @@ TEST(CliPlay, SoundMessageLinkAndStoreAsserts) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.script);
-        const Result r = run("play -", c.script, err);
+        const Result r = runCli("play -", c.script, err);
         const std::string said = slurp(err);
         EXPECT_EQ(r.status, c.status) << r.out << said;
         EXPECT_NE(r.out.find(c.says), std::string::npos) << r.out;
@@ -190,11 +164,11 @@ TEST(CliPlay, SoundMessageLinkAndStoreAsserts) {
 }
 
 TEST(CliCommandLine, VersionAndHelpOfEverySubcommand) {
-    const Result version = run("--version");
+    const Result version = runCli("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("tonvale-cli ") + TONVALE_VERSION + "\n");
 
-    const Result help = run("--help");
+    const Result help = runCli("--help");
     ASSERT_EQ(help.status, 0);
     // Every subcommand the overview lists answers its own --help.
     std::vector<std::string> names;
@@ -206,7 +180,7 @@ TEST(CliCommandLine, VersionAndHelpOfEverySubcommand) {
     EXPECT_GE(names.size(), 4u) << help.out;
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
-        const Result r = run(name + " --help");
+        const Result r = runCli(name + " --help");
         EXPECT_EQ(r.status, 0);
         EXPECT_NE(r.out.find("Usage: tonvale-cli " + name), std::string::npos) << r.out;
     }
@@ -221,7 +195,7 @@ TEST(CliCommandLine, RefusalsExitWithStatus2AndSayWhy) {
     };
     for (const auto& [args, reason] : cases) {
         SCOPED_TRACE(args);
-        const Result r = run(args, "", err);
+        const Result r = runCli(args, "", err);
         EXPECT_EQ(r.status, 2);
         EXPECT_NE(slurp(err).find(reason), std::string::npos) << slurp(err);
     }
@@ -254,21 +228,21 @@ TEST(CliPlay, BadInputIsRefusedWithAClearErrorNeverACrash) {
         {"play -", std::string(100000, 'x') + "\n", 2, "(100000 bytes)"},
     };
     for (const Case& c : cases) {
-        const Result r = run(c.args, c.input, err);
+        const Result r = runCli(c.args, c.input, err);
         const std::string said = slurp(err);
         EXPECT_EQ(r.status, c.status) << c.args << " / " << said;
         EXPECT_NE(said.find(c.says), std::string::npos) << c.args << ": " << said;
         EXPECT_LT(said.size(), 1000u) << c.args;
     }
     // The largest seed there is still plays.
-    EXPECT_EQ(run("play --seed 18446744073709551615 -", "expect bet 1\n").status, 0);
-    EXPECT_EQ(run("play -", "advance 86400000\n").status, 0);
+    EXPECT_EQ(runCli("play --seed 18446744073709551615 -", "expect bet 1\n").status, 0);
+    EXPECT_EQ(runCli("play -", "advance 86400000\n").status, 0);
 }
 
 TEST(CliEval, AHugeBadLineIsNamedNotEchoed) {
     const std::string err = ::testing::TempDir() + "cli_eval_err.txt";
     const Result r =
-        run("eval", std::string(5 * 1000 * 1000, '7') + " 243 1 1\n\v\n1,1,1,1,1 243 1 1\n", err);
+        runCli("eval", std::string(5 * 1000 * 1000, '7') + " 243 1 1\n\v\n1,1,1,1,1 243 1 1\n", err);
     EXPECT_EQ(r.status, 2);
     const std::string said = slurp(err);
     EXPECT_LT(said.size(), 1000u);

@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "core/database.h"
 #include "savereports.h"
 
 namespace tonvale {
@@ -24,26 +23,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Record;
 using testing::reportedSaves;
+using testing::storedRecord;
 
 std::string slurp(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-// Slot 1's record as the next start reads it (main copy and pools); false when the
-// store does not open cleanly or the options window's copy differs.
-bool storedRecord(const std::string& db, Record& out) {
-    out.clear();
-    SqliteStore store(db);
-    if (!store.problem().empty()) return false;
-    Record options;
-    for (const auto& [k, v] : store.values()) {
-        const auto& [app, section, key] = k;
-        if (section != "player1") continue;
-        if (app == "keys" || app == "allslot") out[key] = v;
-        if (app == "Tonvale" || app == "allslot") options[key] = v;
-    }
-    return out == options;
 }
 
 // How often the run makes each call, counted by strace.

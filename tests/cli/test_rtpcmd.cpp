@@ -2,30 +2,16 @@
 // `tonvale-cli rtp` as a player of the game would run it.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "clirun.h"
 #include "rules/odds.h"
 
 namespace {
 
-struct Result {
-    std::string out;
-    int status = -1;
-};
-
-Result runCli(const std::string& args) {
-    const std::string command = std::string(TONVALE_CLI) + " " + args + " 2>/dev/null";
-    Result r;
-    FILE* p = popen(command.c_str(), "r");
-    std::array<char, 4096> buf{};
-    while (std::fgets(buf.data(), buf.size(), p)) r.out += buf.data();
-    const int raw = pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return r;
-}
+using tonvale::testing::runCli;
+using Result = tonvale::testing::CliResult;
 
 TEST(CliRtp, JsonRowsFollowTheChosenSettings) {
     const Result r = runCli("rtp --ways 243 9 --payout 3 --bet 20 --json");

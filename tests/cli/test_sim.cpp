@@ -3,22 +3,17 @@
 // keeps its books at every settled point, and repeats itself for a seed.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
+
+#include "clirun.h"
 
 namespace {
 
 std::string runSim(const std::string& args, int& status) {
-    const std::string command = std::string(TONVALE_CLI) + " sim --json " + args + " 2>/dev/null";
-    std::string out;
-    FILE* p = popen(command.c_str(), "r");
-    std::array<char, 4096> buf{};
-    while (std::fgets(buf.data(), buf.size(), p)) out += buf.data();
-    const int raw = pclose(p);
-    status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return out;
+    const tonvale::testing::CliResult r = tonvale::testing::runCli("sim --json " + args);
+    status = r.status;
+    return r.out;
 }
 
 TEST(Sim, LongRunAgreesWithTheExactReturn) {

@@ -9,6 +9,7 @@
 
 #include "cli/historycmd.h"
 #include "cli/scenario.h"
+#include "clirun.h"
 #include "core/database.h"
 #include "core/store.h"
 #include "gamble/gamble.h"
@@ -141,13 +142,9 @@ TEST(PlayHistory, TheLineAndTheRecordAreWrittenTogether) {
         EXPECT_EQ(other.read("keys", "player1", "bank"), "4750");
     }
     // The tool prints the same line.
-    const std::string cli = std::string(TONVALE_CLI) + " history --json --player 1 --store " + db;
-    FILE* pipe = ::popen(cli.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string text;
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
-    EXPECT_EQ(::pclose(pipe), 0);
+    const testing::CliResult printed = testing::runCli("history --json --player 1 --store " + db);
+    EXPECT_EQ(printed.status, 0);
+    const std::string& text = printed.out;
     EXPECT_NE(text.find("\"stops\":[1,3,9,7,11]"), std::string::npos) << text;
     EXPECT_NE(text.find("\"gamble\":\"1:won,2:lost\""), std::string::npos) << text;
     EXPECT_NE(text.find("\"credit_after\":4750"), std::string::npos) << text;

@@ -26,18 +26,10 @@
 namespace tonvale {
 namespace {
 
+using testing::afterWin;
 using testing::findSpin;
 using testing::Rig;
 using testing::Trial;
-
-// A paying spin as the evaluation leaves it: the win credited and the gamble offered.
-void afterWin(Rig& r, std::int32_t win, std::int32_t bankAfterWin = 10000) {
-    r.s().winamount = win;
-    r.s().bank = bankAfterWin;
-    r.s().total = 40000;
-    r.ui().btndouble.enabled = true;
-    r.ui().btndouble.visible = true;
-}
 
 // Real stops of a small win at bet 1 and 243 ways (no scatter award, no jackpot).
 const Trial& smallWin() {

@@ -14,16 +14,8 @@
 namespace tonvale {
 namespace {
 
+using testing::afterWin;
 using testing::Rig;
-
-// A paying spin as the evaluation leaves it: the win credited and the gamble offered.
-void afterWin(Rig& r, std::int32_t win, std::int32_t bankAfterWin = 10000) {
-    r.s().winamount = win;
-    r.s().bank = bankAfterWin;
-    r.s().total = 40000;
-    r.ui().btndouble.enabled = true;
-    r.ui().btndouble.visible = true;
-}
 
 void enter(Rig& r) { ASSERT_TRUE(r.game.click(r.ui().btndouble)); }
 

@@ -24,6 +24,7 @@
 #include "ui/dialogs_paytable.h"
 #include "ui/gamewindow.h"
 #include "ui/qtports.h"
+#include "ui/windowrig.h"
 #include "windows/auxwindows.h"
 #include "windows/links.h"
 
@@ -52,24 +53,10 @@ public:
     std::vector<std::string> messages;
 };
 
-struct DialogRig {
-    DialogRig() {
-        timers.setTickHandler([this](TimerId id) {
-            game.timerTick(id);
-            window.cabinet().ticked();
-        });
-        events.setView(&window.cabinet());
-        desktop.setWindow(&window);
-        desktop.setTimers(&timers);
-        window.show();
-        game.startup.Form_Load();
-        window.sync();
-    }
-    ~DialogRig() { timers.stopAll(); }
+struct DialogRig : WindowRig<AnsweringDesktop> {
+    DialogRig() : WindowRig(11) {}
 
-    void click(QWidget& w, QPointF at) { QTest::mouseClick(&w, Qt::LeftButton, {}, at.toPoint()); }
     void clickMain(const Control& c) { click(window.cabinet(), window.cabinet().centreOf(c)); }
-    void clickIn(ModelDialog& d, const Control& c) { click(d, d.centreOf(c)); }
     // Opens the menu panel by moving over its button, then presses one of its buttons.
     void fromMenu(const Control& item) {
         QTest::mouseMove(&window.cabinet(), window.cabinet().centreOf(ui().Picture[3]).toPoint());
@@ -77,17 +64,6 @@ struct DialogRig {
         ASSERT_TRUE(ui().menupic.visible);
         clickMain(item);
     }
-    MainWindow& ui() { return game.m.ui; }
-
-    SeededRandom random{11};
-    QtClock clock;
-    QtTimers timers;
-    QtEvents events;
-    RecordingSound sound;
-    SqliteStore store;
-    AnsweringDesktop desktop;
-    Game game{Ports{random, clock, timers, events, sound, store, desktop}};
-    GameWindow window{game};
 };
 
 TEST(Dialogs, OptionsPickSlotNameAndSpeedThenOkBringsTheGameBack) {

@@ -22,6 +22,7 @@
 #include "ui/gamewindow.h"
 #include "ui/historydialog.h"
 #include "ui/qtports.h"
+#include "ui/windowrig.h"
 #include "windows/history.h"
 
 namespace tonvale::testing {
@@ -43,52 +44,23 @@ RecalledGame played(std::int64_t id, std::array<int, 5> stops, std::int64_t win,
     return g;
 }
 
-struct HistoryUiRig {
-    HistoryUiRig() {
-        timers.setTickHandler([this](TimerId id) {
-            game.timerTick(id);
-            window.cabinet().ticked();
-        });
-        events.setView(&window.cabinet());
-        desktop.setWindow(&window);
-        desktop.setTimers(&timers);
-        game.history.setSource(&history);
-        game.history.figures = [](int, int, int) { return ExactFigures{0.93, 0.013, 0.0055}; };
-        window.show();
-        game.startup.Form_Load();
-        window.sync();
-    }
-    ~HistoryUiRig() { timers.stopAll(); }
+struct HistoryOf {
+    FakeHistory history;
+};
+
+// The history is there before the game is loaded and outlives it.
+struct HistoryUiRig : HistoryOf, WindowRig<> {
+    HistoryUiRig()
+        : WindowRig(5, [this](Game& g) {
+              g.history.setSource(&history);
+              g.history.figures = [](int, int, int) { return ExactFigures{0.93, 0.013, 0.0055}; };
+          }) {}
 
     void shoot(QWidget& w, const char* name) {
         const char* dir = std::getenv("TONVALE_SHOTS");
         if (dir) w.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name)));
     }
-
-    SeededRandom random{5};
-    QtClock clock;
-    QtTimers timers;
-    QtEvents events;
-    RecordingSound sound;
-    SqliteStore store;
-    QtDesktop desktop;
-    FakeHistory history;
-    Game game{Ports{random, clock, timers, events, sound, store, desktop}};
-    GameWindow window{game};
 };
-
-// `band` in the window's logical pixels; the grabs may have more pixels than that.
-double differing(const QImage& a, const QImage& b, const QRect& band) {
-    const qreal d = a.devicePixelRatio();
-    const QRect scaled(QPoint(static_cast<int>(band.left() * d), static_cast<int>(band.top() * d)),
-                       QSize(static_cast<int>(band.width() * d), static_cast<int>(band.height() * d)));
-    const QRect r = scaled & a.rect() & b.rect();
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) ++n;
-    return r.isEmpty() ? 0 : static_cast<double>(n) / (r.width() * r.height());
-}
 
 TEST(HistoryDialog, OpensFromTheCabinetPaintsTheGameAndStepsByKeys) {
     HistoryUiRig rig;

@@ -17,51 +17,15 @@
 #include "ui/gamewindow.h"
 #include "ui/oddsdialog.h"
 #include "ui/qtports.h"
+#include "ui/windowrig.h"
 #include "windows/auxwindows.h"
 
 namespace tonvale::testing {
 namespace {
 
-struct OddsRig {
-    OddsRig() {
-        timers.setTickHandler([this](TimerId id) {
-            game.timerTick(id);
-            window.cabinet().ticked();
-        });
-        events.setView(&window.cabinet());
-        desktop.setWindow(&window);
-        desktop.setTimers(&timers);
-        window.show();
-        game.startup.Form_Load();
-        window.sync();
-    }
-    ~OddsRig() { timers.stopAll(); }
-
-    void click(QWidget& w, QPointF at) { QTest::mouseClick(&w, Qt::LeftButton, {}, at.toPoint()); }
-    void clickIn(ModelDialog& d, const Control& c) { click(d, d.centreOf(c)); }
-    MainWindow& ui() { return game.m.ui; }
-
-    SeededRandom random{5};
-    QtClock clock;
-    QtTimers timers;
-    QtEvents events;
-    RecordingSound sound;
-    SqliteStore store;
-    QtDesktop desktop;
-    Game game{Ports{random, clock, timers, events, sound, store, desktop}};
-    GameWindow window{game};
+struct OddsRig : WindowRig<> {
+    OddsRig() : WindowRig(5) {}
 };
-
-// The share of pixels in a band where two pictures differ.
-double differenceIn(const QImage& a, const QImage& b, const QRect& band) {
-    const QRect r = band & a.rect() & b.rect();
-    if (r.isEmpty()) return 0;
-    int differing = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) ++differing;
-    return static_cast<double>(differing) / (r.width() * r.height());
-}
 
 TEST(OddsDialog, OddsButtonOpensThePageOverThePayTableAndCloseGoesBack) {
     OddsRig rig;
@@ -92,7 +56,7 @@ TEST(OddsDialog, OddsButtonOpensThePageOverThePayTableAndCloseGoesBack) {
     const QImage blank = odds.grab().toImage();
     for (std::size_t i = 0; i < figures.size(); ++i) {
         const QRect band = odds.geometryNow().rect(*figures[i]).toAlignedRect();
-        EXPECT_GT(differenceIn(shot, blank, band), 0.03) << figures[i]->name;
+        EXPECT_GT(differing(shot, blank, band), 0.03) << figures[i]->name;
         figures[i]->caption = words[i];
     }
 

@@ -106,7 +106,7 @@ TEST(OddsPage, FiguresAreTheExactOnesOfTheBetWaysAndPayoutInPlay) {
         const std::int64_t stake = static_cast<std::int64_t>(set.bet) * set.waysfactor;
         EXPECT_EQ(numberAfter(ui.lblsetting.caption, "Bet "), set.bet) << ui.lblsetting.caption;
         EXPECT_NE(ui.lblsetting.caption.find(std::to_string(set.ways) + " ways"), std::string::npos);
-        EXPECT_NE(ui.lblsetting.caption.find(oddstext::levelName(set.level)), std::string::npos);
+        EXPECT_NE(ui.lblsetting.caption.find(levelName(set.level)), std::string::npos);
         expectPercentOfStake(ui.lblpaidspin, want.paidSpin);
         expectPercentOfStake(ui.lblfreespins, want.freeSpins);
         // The return in % is that of the spins; the board is told apart in money.
