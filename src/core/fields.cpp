@@ -225,8 +225,8 @@ std::optional<std::string> readProperty(const Control& c, std::string_view prop)
     if (prop == "visible") return c.visible ? "1" : "0";
     if (prop == "enabled") return c.enabled ? "1" : "0";
     if (prop == "caption") return c.caption;
-    if (prop == "picture") return c.picture;
-    if (prop == "overlay") return c.overlay;
+    if (prop == "picture") return c.picture.text();
+    if (prop == "overlay") return c.overlay.text();
     if (prop == "tooltip") return c.tooltip;
     if (prop == "value") return c.value ? "1" : "0";
     if (prop == "left") return std::to_string(c.left);
@@ -243,8 +243,12 @@ bool writeProperty(Control& c, std::string_view prop, std::string_view v) {
     if (prop == "enabled" && isInt) return c.enabled = x != 0, true;
     if (prop == "value" && isInt) return c.value = x != 0, true;
     if (prop == "caption") return c.caption = std::string(v), true;
-    if (prop == "picture") return c.picture = std::string(v), true;
-    if (prop == "overlay") return c.overlay = std::string(v), true;
+    if (prop == "picture" || prop == "overlay") {
+        const auto picture = parsePicture(v);
+        if (!picture) return false;
+        (prop == "picture" ? c.picture : c.overlay) = *picture;
+        return true;
+    }
     if (prop == "tooltip") return c.tooltip = std::string(v), true;
     if (prop == "left" && isInt) return setChecked(c.left, x);
     if (prop == "top" && isInt) return setChecked(c.top, x);

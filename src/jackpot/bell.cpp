@@ -26,8 +26,8 @@ void Jackpot::tmrbell_Timer() {
         const int first = 3 * (reel - 1) + 1;
         if (cell < first || cell > first + 2) continue;
         Control& f = ui.flasher[cell];
-        f.picture = "morphing/" + std::to_string(s.bellframe);
-        f.overlay = "";
+        f.picture = Picture(Sheet::morphing, s.bellframe);
+        f.overlay.clear();
         f.visible = true;
     }
 

@@ -12,7 +12,7 @@ void Presentation::Timerscatter_Timer() {
     MainWindow& ui = g_.m.ui;
 
     addChecked(s.scatterstep, 1);
-    const std::string frame = "ImageList1/" + std::to_string(s.scatterstep);
+    const Picture frame(Sheet::ImageList1, s.scatterstep);
 
     const auto flagged = [&s](int reels) {
         for (int r = 1; r <= reels; ++r)
@@ -29,11 +29,11 @@ void Presentation::Timerscatter_Timer() {
         if (cell < first || cell > first + 2 || !animate[reel]) continue;
         Control& f = ui.flasher[cell];
         f.picture = frame;
-        f.overlay = "";
+        f.overlay.clear();
         f.visible = true;
     }
 
-    if (s.scatterstep == 17) s.scatterstep = 1;
+    if (s.scatterstep == kScatterFrames) s.scatterstep = 1;
 }
 
 }  // namespace tonvale
