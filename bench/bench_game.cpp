@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "cli/simcmd.h"
-#include "core/game.h"
 #include "core/headless.h"
+#include "game/game.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <random>
 #include <vector>
 
-#include "eval/fastpays.h"
-#include "eval/odds.h"
-#include "eval/paytable.h"
-#include "spin/strips.h"
+#include "rules/fastpays.h"
+#include "rules/odds.h"
+#include "rules/paytable.h"
+#include "rules/strips.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QImage>
 #include <QPainter>
 
-#include "core/game.h"
 #include "core/headless.h"
-#include "spin/strips.h"
+#include "game/game.h"
+#include "rules/strips.h"
 #include "ui/cabinetpainter.h"
 
 namespace {

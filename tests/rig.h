@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/fields.h"
-#include "core/game.h"
 #include "core/headless.h"
+#include "game/fields.h"
+#include "game/game.h"
 
 namespace tonvale::testing {
 

@@ -21,8 +21,8 @@
 #include <string>
 
 #include "app/startoptions.h"
-#include "core/game.h"
 #include "core/store.h"
+#include "game/game.h"
 #include "ui/gamewindow.h"
 #include "ui/identity.h"
 #include "ui/lifecycle.h"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "cli/input.h"
-#include "eval/paytable.h"
-#include "spin/strips.h"
+#include "rules/paytable.h"
+#include "rules/strips.h"
 
 namespace tonvale {
 

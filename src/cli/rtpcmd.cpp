@@ -7,7 +7,7 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "eval/symbols.h"
+#include "rules/symbols.h"
 
 namespace tonvale {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "eval/odds.h"
+#include "rules/odds.h"
 
 namespace tonvale {
 

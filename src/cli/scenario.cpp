@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "cli/input.h"
-#include "core/fields.h"
 #include "core/store.h"
+#include "game/fields.h"
 
 namespace tonvale {
 

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "core/game.h"
 #include "core/headless.h"
+#include "game/game.h"
 
 namespace tonvale {
 

@@ -9,9 +9,9 @@
 #include <ostream>
 #include <sstream>
 
-#include "core/game.h"
 #include "core/headless.h"
-#include "eval/odds.h"
+#include "game/game.h"
+#include "rules/odds.h"
 
 namespace tonvale {
 

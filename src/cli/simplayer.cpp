@@ -18,9 +18,9 @@
 #include "cli/simcmd.h"
 #include "core/checked.h"
 #include "core/database.h"
-#include "core/game.h"
 #include "core/headless.h"
-#include "jackpot/board.h"
+#include "game/game.h"
+#include "rules/board.h"
 
 namespace tonvale {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/controls.h"
 
-#include "eval/symbols.h"
+#include "rules/symbols.h"
 
 namespace tonvale {
 

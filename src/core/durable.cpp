@@ -6,7 +6,7 @@
 #include "core/checked.h"
 #include "core/machine.h"
 #include "core/store.h"
-#include "jackpot/board.h"
+#include "rules/board.h"
 
 namespace tonvale {
 

@@ -2,8 +2,8 @@
 #include "core/machine.h"
 
 #include "core/checked.h"
-#include "core/money.h"
-#include "jackpot/board.h"
+#include "rules/board.h"
+#include "rules/money.h"
 
 namespace tonvale {
 

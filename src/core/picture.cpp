@@ -4,9 +4,9 @@
 #include <array>
 #include <charconv>
 
-#include "eval/paytable.h"
-#include "eval/symbols.h"
-#include "spin/strips.h"
+#include "rules/paytable.h"
+#include "rules/symbols.h"
+#include "rules/strips.h"
 
 namespace tonvale {
 

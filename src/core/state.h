@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "spin/strips.h"
+#include "rules/strips.h"
 
 namespace tonvale {
 

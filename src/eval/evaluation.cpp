@@ -4,9 +4,9 @@
 // again); only then are the reels seen to run, and the result is handed to the
 // presentation, free spins and the jackpot.
 #include "core/checked.h"
-#include "core/game.h"
-#include "core/money.h"
-#include "eval/paytable.h"
+#include "game/game.h"
+#include "rules/money.h"
+#include "rules/paytable.h"
 
 namespace tonvale {
 

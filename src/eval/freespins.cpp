@@ -3,9 +3,9 @@
 // scatters, the bookkeeping after each spin of a series, and the timer that starts
 // the next free spin.
 #include "core/checked.h"
-#include "core/game.h"
-#include "core/money.h"
-#include "eval/paytable.h"
+#include "game/game.h"
+#include "rules/money.h"
+#include "rules/paytable.h"
 
 namespace tonvale {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/checked.h"
-#include "core/game.h"
-#include "core/money.h"
+#include "game/game.h"
+#include "rules/money.h"
 
 namespace tonvale {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/checked.h"
-#include "core/game.h"
+#include "game/game.h"
 
 namespace tonvale {
 

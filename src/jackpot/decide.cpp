@@ -2,8 +2,8 @@
 // tmrdecidejackpot: the ball runs out its lap and one more, then the stop is
 // drawn and the ball slows down, field by field, until it reaches it.
 #include "core/checked.h"
-#include "core/game.h"
-#include "jackpot/board.h"
+#include "game/game.h"
+#include "rules/board.h"
 
 namespace tonvale {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Wiring of the jackpot timers; each lives in its own file.
-#include "core/game.h"
+#include "game/game.h"
 
 namespace tonvale {
 

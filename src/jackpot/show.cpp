@@ -9,9 +9,9 @@
 #include <string>
 
 #include "core/checked.h"
-#include "core/game.h"
-#include "core/money.h"
-#include "jackpot/board.h"
+#include "game/game.h"
+#include "rules/board.h"
+#include "rules/money.h"
 
 namespace tonvale {
 

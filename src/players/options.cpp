@@ -3,10 +3,10 @@
 
 #include <charconv>
 
-#include "core/game.h"
-#include "core/money.h"
 #include "core/store.h"
+#include "game/game.h"
 #include "players/text.h"
+#include "rules/money.h"
 
 namespace tonvale {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The options window's column of the player's limits: the reality check interval
 // and the limits of an autoplay run.
-#include "core/game.h"
+#include "game/game.h"
 #include "players/options.h"
 #include "players/session.h"
 

@@ -3,9 +3,9 @@
 
 #include "core/checked.h"
 #include "core/durable.h"
-#include "core/game.h"
-#include "core/money.h"
 #include "core/store.h"
+#include "game/game.h"
+#include "rules/money.h"
 
 namespace tonvale {
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "core/checked.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "players/text.h"
 
 namespace tonvale {

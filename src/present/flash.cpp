@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/checked.h"
-#include "core/game.h"
-#include "eval/paytable.h"
+#include "game/game.h"
+#include "rules/paytable.h"
 
 namespace tonvale {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/checked.h"
-#include "core/game.h"
+#include "game/game.h"
 
 namespace tonvale {
 

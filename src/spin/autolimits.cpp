@@ -2,7 +2,7 @@
 #include "spin/autolimits.h"
 
 #include "core/durable.h"
-#include "core/game.h"
+#include "game/game.h"
 
 namespace tonvale {
 

@@ -2,8 +2,8 @@
 #include "spin/playercontrols.h"
 
 #include "core/checked.h"
-#include "core/game.h"
 #include "core/store.h"
+#include "game/game.h"
 
 namespace tonvale {
 

@@ -4,7 +4,7 @@
 // stops. Nothing else runs meanwhile: the animation only shows frames and sleeps.
 #include <array>
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace tonvale {
 

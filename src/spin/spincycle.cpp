@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Spin start, bet and ways selection, the insert-credit button.
 #include "core/checked.h"
-#include "core/game.h"
-#include "core/money.h"
+#include "game/game.h"
+#include "rules/money.h"
 #include "spin/playercontrols.h"
 
 namespace tonvale {

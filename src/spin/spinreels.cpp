@@ -2,7 +2,7 @@
 // The five reel routines: spinreel1 prepares the spin, each routine draws its
 // reel's stop, records the visible cells and calls the next; spinreel5 calls the
 // evaluation.
-#include "core/game.h"
+#include "game/game.h"
 
 namespace tonvale {
 

@@ -8,7 +8,7 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/cabinetaccess.h"
 
 namespace tonvale {

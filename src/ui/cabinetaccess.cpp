@@ -4,7 +4,7 @@
 #include <QAccessible>
 #include <map>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/cabinet.h"
 #include "ui/cabinetkeys.h"
 

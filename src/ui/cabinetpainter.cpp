@@ -6,7 +6,7 @@
 #include <QLinearGradient>
 #include <cmath>
 
-#include "spin/strips.h"
+#include "rules/strips.h"
 #include "ui/sprites.h"
 
 namespace tonvale {

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/cabinet.h"
 #include "ui/dialogs_about.h"
 #include "ui/dialogs_options.h"

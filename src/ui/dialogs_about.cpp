@@ -3,7 +3,7 @@
 
 #include <QPainter>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/dialogs_paint.h"
 
 namespace tonvale {

@@ -4,7 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/dialogs_paint.h"
 
 namespace tonvale {

@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <map>
 
-#include "core/game.h"
-#include "eval/paytable.h"
+#include "game/game.h"
+#include "rules/paytable.h"
 #include "ui/dialogs_paint.h"
 
 namespace tonvale {

@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/identity.h"
 #include "ui/qtports.h"
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/dialogs_paint.h"
 
 namespace tonvale {

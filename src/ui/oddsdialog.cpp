@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/dialogs_paint.h"
 
 namespace tonvale {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windows/auxwindows.h"
 
-#include "core/game.h"
+#include "game/game.h"
 #include "windows/links.h"
 
 namespace tonvale {

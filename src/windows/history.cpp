@@ -5,7 +5,7 @@
 #include <charconv>
 
 #include "core/database.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "windows/storehistory.h"
 
 namespace tonvale {

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "core/game.h"
-#include "core/money.h"
-#include "eval/symbols.h"
+#include "game/game.h"
+#include "rules/money.h"
+#include "rules/symbols.h"
 
 namespace tonvale {
 

@@ -14,7 +14,7 @@
 
 #include "core/bindings.h"
 #include "core/controls.h"
-#include "eval/odds.h"
+#include "rules/odds.h"
 
 namespace tonvale {
 

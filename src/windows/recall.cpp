@@ -8,11 +8,11 @@
 #include <mutex>
 #include <tuple>
 
-#include "core/money.h"
-#include "eval/odds.h"
-#include "eval/paytable.h"
-#include "eval/symbols.h"
-#include "spin/strips.h"
+#include "rules/money.h"
+#include "rules/odds.h"
+#include "rules/paytable.h"
+#include "rules/strips.h"
+#include "rules/symbols.h"
 
 namespace tonvale {
 

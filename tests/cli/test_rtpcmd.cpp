@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "eval/odds.h"
+#include "rules/odds.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "core/checked.h"
-#include "core/money.h"
 #include "core/state.h"
+#include "rules/money.h"
 
 namespace tonvale {
 namespace {

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "core/fields.h"
-#include "core/game.h"
 #include "core/headless.h"
 #include "core/store.h"
+#include "game/fields.h"
+#include "game/game.h"
 
 namespace tonvale {
 namespace {

@@ -15,8 +15,8 @@
 #include "core/durable.h"
 #include "core/store.h"
 #include "eval/spinsearch.h"
-#include "jackpot/board.h"
 #include "rig.h"
+#include "rules/board.h"
 
 namespace tonvale {
 namespace {

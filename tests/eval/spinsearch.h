@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "eval/paytable.h"
-#include "spin/strips.h"
+#include "rules/paytable.h"
+#include "rules/strips.h"
 
 namespace tonvale::testing {
 

@@ -3,9 +3,9 @@
 // library and scripted draws.
 #include <gtest/gtest.h>
 
-#include "core/money.h"
 #include "eval/spinsearch.h"
 #include "eval/table.h"
+#include "rules/money.h"
 
 namespace tonvale::testing {
 namespace {

@@ -3,9 +3,9 @@
 // timer, a retrigger, and a free spin withdrawn by the payout level.
 #include <gtest/gtest.h>
 
-#include "core/money.h"
 #include "eval/spinsearch.h"
 #include "eval/table.h"
+#include "rules/money.h"
 
 namespace tonvale::testing {
 namespace {

@@ -9,10 +9,10 @@
 #include <map>
 #include <optional>
 
-#include "eval/fastpays.h"
-#include "eval/odds.h"
-#include "eval/paytable.h"
-#include "spin/strips.h"
+#include "rules/fastpays.h"
+#include "rules/odds.h"
+#include "rules/paytable.h"
+#include "rules/strips.h"
 
 namespace tonvale {
 namespace {

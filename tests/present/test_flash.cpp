@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "eval/paytable.h"
 #include "rig.h"
+#include "rules/paytable.h"
 
 namespace tonvale {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <map>
 
-#include "eval/fastpays.h"
+#include "rules/fastpays.h"
 
 namespace tonvale {
 namespace {

@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "eval/paytable.h"
+#include "rules/paytable.h"
 
 namespace tonvale {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "eval/paytable.h"
-#include "spin/strips.h"
+#include "rules/paytable.h"
+#include "rules/strips.h"
 
 namespace tonvale {
 namespace {

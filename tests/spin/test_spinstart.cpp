@@ -2,9 +2,9 @@
 // Starting a spin, bet and ways selection, and inserting credit.
 #include <gtest/gtest.h>
 
-#include "core/money.h"
 #include "eval/spinsearch.h"
 #include "eval/table.h"
+#include "rules/money.h"
 
 namespace tonvale::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <QSet>
 #include <QTest>
 
-#include "spin/strips.h"
+#include "rules/strips.h"
 #include "ui/uirig.h"
 
 namespace tonvale::testing {

@@ -13,10 +13,10 @@
 #include <QUrl>
 #include <map>
 
-#include "core/game.h"
 #include "core/headless.h"
-#include "eval/paytable.h"
+#include "game/game.h"
 #include "players/text.h"
+#include "rules/paytable.h"
 #include "ui/dialogs_about.h"
 #include "ui/dialogs_options.h"
 #include "ui/dialogs_paytable.h"

@@ -11,10 +11,10 @@
 #include <cstdlib>
 
 #include "core/database.h"
-#include "core/game.h"
 #include "core/headless.h"
 #include "eval/spinsearch.h"
 #include "fakehistory.h"
+#include "game/game.h"
 #include "ui/dialogs_options.h"
 #include "ui/gamewindow.h"
 #include "ui/historydialog.h"

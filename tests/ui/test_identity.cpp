@@ -11,8 +11,8 @@
 #include <QWidget>
 
 #include "core/database.h"
-#include "core/game.h"
 #include "core/headless.h"
+#include "game/game.h"
 #include "tonvale_version.h"
 #include "ui/dialogs.h"
 #include "ui/gamewindow.h"

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/game.h"
 #include "core/headless.h"
+#include "game/game.h"
 #include "ui/dialogs_paytable.h"
 #include "ui/gamewindow.h"
 #include "ui/oddsdialog.h"

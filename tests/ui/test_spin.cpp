@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-#include "spin/strips.h"
+#include "rules/strips.h"
 #include "ui/uirig.h"
 
 namespace tonvale::testing {

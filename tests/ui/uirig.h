@@ -5,8 +5,8 @@
 #include <QEvent>
 #include <QObject>
 
-#include "core/game.h"
 #include "core/headless.h"
+#include "game/game.h"
 #include "ui/cabinet.h"
 #include "ui/qtports.h"
 

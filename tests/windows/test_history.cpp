@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "core/database.h"
-#include "core/money.h"
 #include "eval/spinsearch.h"
 #include "fakehistory.h"
 #include "rig.h"
+#include "rules/money.h"
 #include "windows/history.h"
 
 namespace tonvale {

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "eval/odds.h"
 #include "rig.h"
+#include "rules/odds.h"
 #include "windows/oddswindow.h"
 
 namespace tonvale {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "spin/strips.h"
+#include "rules/strips.h"
 
 namespace tonvale {
 

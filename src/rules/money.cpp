@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/money.h"
+#include "rules/money.h"
 
 namespace tonvale {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/game.h"
+#include "game/game.h"
 
 namespace tonvale {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "eval/fastpays.h"
+#include "rules/fastpays.h"
 
 namespace tonvale {
 

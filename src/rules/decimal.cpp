@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/decimal.h"
+#include "rules/decimal.h"
 
 namespace tonvale {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdint>
 
-#include "core/decimal.h"
-#include "eval/symbols.h"
+#include "rules/decimal.h"
+#include "rules/symbols.h"
 
 namespace tonvale {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "eval/symbols.h"
+#include "rules/symbols.h"
 
 namespace tonvale {
 

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "eval/paytable.h"
-#include "spin/strips.h"
+#include "rules/paytable.h"
+#include "rules/strips.h"
 
 namespace tonvale {
 

@@ -8,9 +8,9 @@
 #include <span>
 #include <vector>
 
-#include "core/decimal.h"
-#include "eval/symbols.h"
-#include "spin/strips.h"
+#include "rules/decimal.h"
+#include "rules/strips.h"
+#include "rules/symbols.h"
 
 namespace tonvale {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "eval/paytable.h"
+#include "rules/paytable.h"
 
 namespace tonvale {
 

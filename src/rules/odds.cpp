@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "eval/odds.h"
+#include "rules/odds.h"
 
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 
-#include "eval/fastpays.h"
-#include "eval/paytable.h"
-#include "eval/symbols.h"
+#include "rules/fastpays.h"
+#include "rules/paytable.h"
+#include "rules/symbols.h"
 
 namespace tonvale {
 

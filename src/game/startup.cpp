@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "core/startup.h"
+#include "game/startup.h"
 
 #include "core/durable.h"
-#include "core/game.h"
-#include "core/money.h"
 #include "core/store.h"
+#include "game/game.h"
+#include "rules/money.h"
 
 namespace tonvale {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "core/fields.h"
+#include "game/fields.h"
 
 #include <charconv>
 #include <functional>
 
 #include "core/checked.h"
-#include "core/game.h"
+#include "game/game.h"
 
 namespace tonvale {
 
