@@ -5,8 +5,8 @@
 #include <charconv>
 
 #include "rules/paytable.h"
-#include "rules/symbols.h"
 #include "rules/strips.h"
+#include "rules/symbols.h"
 
 namespace tonvale {
 
