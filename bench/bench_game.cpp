@@ -7,6 +7,8 @@
 #include "cli/simcmd.h"
 #include "core/headless.h"
 #include "game/game.h"
+#include "game/startup.h"
+#include "spin/spincycle.h"
 
 namespace {
 

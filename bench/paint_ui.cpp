@@ -7,6 +7,7 @@
 
 #include "core/headless.h"
 #include "game/game.h"
+#include "game/startup.h"
 #include "rules/strips.h"
 #include "ui/cabinetpainter.h"
 

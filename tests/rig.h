@@ -9,6 +9,7 @@
 #include "core/headless.h"
 #include "game/fields.h"
 #include "game/game.h"
+#include "game/startup.h"
 
 namespace tonvale::testing {
 

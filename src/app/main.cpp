@@ -23,6 +23,8 @@
 #include "app/startoptions.h"
 #include "core/store.h"
 #include "game/game.h"
+#include "game/startup.h"
+#include "players/options.h"
 #include "ui/gamewindow.h"
 #include "ui/identity.h"
 #include "ui/lifecycle.h"

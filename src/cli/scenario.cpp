@@ -10,6 +10,7 @@
 #include "cli/input.h"
 #include "core/store.h"
 #include "game/fields.h"
+#include "game/startup.h"
 
 namespace tonvale {
 

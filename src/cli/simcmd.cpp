@@ -11,7 +11,10 @@
 
 #include "core/headless.h"
 #include "game/game.h"
+#include "game/startup.h"
 #include "rules/odds.h"
+#include "spin/spincycle.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 

@@ -19,8 +19,13 @@
 #include "core/checked.h"
 #include "core/database.h"
 #include "core/headless.h"
+#include "gamble/gamble.h"
 #include "game/game.h"
+#include "game/startup.h"
+#include "players/options.h"
 #include "rules/board.h"
+#include "spin/spincycle.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 

@@ -3,8 +3,9 @@
 // first (pays, multiplier, statistics, the payout level that may draw the spin
 // again); only then are the reels seen to run, and the result is handed to the
 // presentation, free spins and the jackpot.
+#include "eval/evaluation.h"
+
 #include "core/checked.h"
-#include "game/game.h"
 #include "rules/money.h"
 #include "rules/paytable.h"
 
@@ -49,7 +50,7 @@ void Evaluation::bind(Bindings& b) {
 }
 
 void Evaluation::checkwins() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 
@@ -132,14 +133,14 @@ void Evaluation::checkwins() {
         s.scattersum = 0;
         m.setTimer(TimerId::Timerflash, false);
         m.setTimer(TimerId::Timerwincounter, false);
-        g_.spin.spinreel1();
+        calls.spinreel1();
         return;
     }
 
     if (noSeries) m.showCredit();
 
     m.doEvents();
-    g_.spin.reelrun();
+    calls.reelrun();
 
     // Presentation start.
     m.setTimer(TimerId::Tmrtick, true);
@@ -188,7 +189,7 @@ void Evaluation::checkwins() {
         addChecked(s.nowincount, 1);
         if (s.nowincount >= kAdvertAfter) {
             ui.form.visible = false;
-            g_.windows.showAdvert();
+            calls.showAdvert();
             s.nowincount = 0;
         }
     }
@@ -198,7 +199,7 @@ void Evaluation::checkwins() {
 
 // The size of the win sets the clip and how long autoplay waits before the next spin.
 void Evaluation::winTier() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     if (s.soundonoff == 0) {
         s.autospinwait = 40;
@@ -222,7 +223,7 @@ void Evaluation::winTier() {
 
 // The bell picture over reel 3's bell cell, and the jackpot feature after three bells.
 void Evaluation::bellAndJackpot() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
     const int cell = s.bellcell[3];

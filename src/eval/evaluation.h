@@ -1,17 +1,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The evaluation that ends every spin, and free spins.
+#include <functional>
+
 #include "core/bindings.h"
+#include "core/machine.h"
 #include "core/state.h"
 
 namespace tonvale {
 
-class Game;
-
 class Evaluation {
 public:
-    explicit Evaluation(Game& g) : g_(g) {}
+    explicit Evaluation(Machine& m) : m_(m) {}
     void bind(Bindings& b);
+
+    // What the evaluation asks of the rest of the game: the spin cycle's first reel
+    // (a withdrawn win is drawn again), the reel run, a free spin's start, the
+    // gamble's collect of a finished series under autoplay and the advert.
+    struct Calls {
+        std::function<void()> spinreel1, reelrun, btnstartall_Click, takewin_Click, showAdvert;
+    };
+    Calls calls;
 
     void checkwins();
     void freespinbusiness();  // draws the multiplier of a free spin
@@ -22,7 +31,7 @@ private:
     void freespinbookkeeping();  // after each spin of a running series
     void winTier();              // clip and autoplay wait by the size of the win
     void bellAndJackpot();       // reel 3's bell picture; three bells start the jackpot
-    Game& g_;
+    Machine& m_;
     i32 chargedStake_ = 0;  // the stake this evaluation took from the credit
 };
 

@@ -3,7 +3,7 @@
 // scatters, the bookkeeping after each spin of a series, and the timer that starts
 // the next free spin.
 #include "core/checked.h"
-#include "game/game.h"
+#include "eval/evaluation.h"
 #include "rules/money.h"
 #include "rules/paytable.h"
 
@@ -22,8 +22,8 @@ std::string remainingCaption(const MachineState& s) {
 }  // namespace
 
 void Evaluation::freespinbusiness() {
-    MachineState& s = g_.m.s;
-    const int r = g_.m.draw(25);
+    MachineState& s = m_.s;
+    const int r = m_.draw(25);
     if (r == 1) {
         s.freespinmultiplier = 10;
         s.multiplierpicture = multiplierTopFrame(10);
@@ -40,7 +40,7 @@ void Evaluation::freespinbusiness() {
 }
 
 void Evaluation::freespinaward() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
     // The awarding spin counts as the first spin of the series, so the counter gets
@@ -64,7 +64,7 @@ void Evaluation::freespinaward() {
 }
 
 void Evaluation::freespinbookkeeping() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
     addChecked(s.freespinsplayed, 1);
@@ -91,12 +91,12 @@ void Evaluation::freespinbookkeeping() {
         // Autoplay goes on with paid spins, so the total is collected for the player.
         m.setTimer(TimerId::tmrautospin, true);
         m.setTimer(TimerId::Timerwincounter, true);
-        g_.gamble.takewin_Click();
+        calls.takewin_Click();
     }
 }
 
 void Evaluation::Timerrespin_Timer() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     if (s.respinsounddone < 1) {
         s.respinsoundpick = static_cast<i16>(m.draw(2));
@@ -107,7 +107,7 @@ void Evaluation::Timerrespin_Timer() {
     if (s.idleticks > kIdleBeforeRespin) {
         m.ui.spinsleft.caption = remainingCaption(s);
         s.idleticks = 0;
-        g_.spin.btnstartall_Click();
+        calls.btnstartall_Click();
         m.ui.keypreview = false;
     }
 }

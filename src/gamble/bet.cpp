@@ -4,7 +4,8 @@
 #include <string>
 
 #include "core/checked.h"
-#include "game/game.h"
+#include "core/durable.h"
+#include "gamble/gamble.h"
 
 namespace tonvale {
 
@@ -25,8 +26,8 @@ void Gamble::betblack_Click() { bet(BetOn::black, 0); }
 void Gamble::suitbet_Click(int index) { bet(BetOn::suit, index); }
 
 void Gamble::addToHistory(int card) {
-    MachineState& s = g_.m.s;
-    MainWindow& ui = g_.m.ui;
+    MachineState& s = m_.s;
+    MainWindow& ui = m_.ui;
     if (s.gamblecount > 10) s.gamblecount = 6;
     const int count = s.gamblecount;
     if (count >= 1 && count <= 5) {
@@ -50,7 +51,7 @@ void Gamble::addToHistory(int card) {
 }
 
 void Gamble::reveal(int card) {
-    Machine& m = g_.m;
+    Machine& m = m_;
     Control& holder = m.ui.piccardholder;
     // The back peels away from the lower left corner over the face.
     holder.picture = cardFace(card);
@@ -65,7 +66,7 @@ void Gamble::reveal(int card) {
 
 void Gamble::bet(BetOn on, int suit) {
     if (revealing_) return;
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 
@@ -120,7 +121,7 @@ void Gamble::bet(BetOn on, int suit) {
     // The card has decided: the stake can no longer be collected, and the record
     // saved now holds the loss, so that closing the game in the pause below cannot
     // bring the stake back.
-    g_.saves.settle();
+    saves_.settle();
 
     // The loss stays on view for three seconds; the window paints but takes no input.
     m.doEvents();

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Entering and leaving the gamble, and collecting a free-spin total.
+#include "gamble/gamble.h"
+
 #include <string>
 
 #include "core/checked.h"
-#include "game/game.h"
 #include "rules/money.h"
 
 namespace tonvale {
 
 void Gamble::bind(Bindings& b) {
-    MainWindow& ui = g_.m.ui;
+    MainWindow& ui = m_.ui;
     b.on(ui.btndouble, Ev::Click, [this] { btndouble_Click(); });
     b.on(ui.btndouble, Ev::MouseUp, [this] { btndouble_MouseUp(); });
     b.on(ui.betred, Ev::Click, [this] { betred_Click(); });
@@ -20,8 +21,8 @@ void Gamble::bind(Bindings& b) {
 }
 
 void Gamble::showStake() {
-    MachineState& s = g_.m.s;
-    MainWindow& ui = g_.m.ui;
+    MachineState& s = m_.s;
+    MainWindow& ui = m_.ui;
     const std::int64_t stake = s.gamblestake;
     ui.risklab.caption = "At Risk  " + std::to_string(stake);
     // A pay that would not fit the money width leaves its label as it was.
@@ -30,12 +31,12 @@ void Gamble::showStake() {
 }
 
 void Gamble::btndouble_Click() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 
     // Not during autoplay or a series: the next automatic spin would take the stake.
-    if (g_.refuses(ui.btndouble)) return;
+    if (rule_.refuses(ui.btndouble)) return;
     m.playClip(115);
     ui.piccardholder.picture = Picture(Sheet::imagelistcards, kCardBack);
     ui.piccardholder.overlay.clear();
@@ -74,11 +75,11 @@ void Gamble::btndouble_Click() {
     m.doEvents();
 }
 
-void Gamble::btndouble_MouseUp() { g_.m.ui.btndouble.visible = true; }
+void Gamble::btndouble_MouseUp() { m_.ui.btndouble.visible = true; }
 
 void Gamble::cancelbet_Click() {
     if (revealing_) return;
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 
@@ -99,7 +100,7 @@ void Gamble::cancelbet_Click() {
 }
 
 void Gamble::takewin_Click() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 

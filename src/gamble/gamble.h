@@ -2,14 +2,18 @@
 #pragma once
 // The double-up gamble on a card's colour or suit, and collecting a free-spin total.
 #include "core/bindings.h"
+#include "core/machine.h"
+#include "core/pressrule.h"
 
 namespace tonvale {
 
-class Game;
+class DurableSaves;
 
 class Gamble {
 public:
-    explicit Gamble(Game& g) : g_(g) {}
+    // A lost bet is saved at once (saves), so a close during the loss pause cannot
+    // bring the stake back.
+    Gamble(Machine& m, const PressRule& rule, DurableSaves& saves) : m_(m), rule_(rule), saves_(saves) {}
     void bind(Bindings& b);
 
     void btndouble_Click();
@@ -30,7 +34,9 @@ private:
     void showStake();  // risklab, lblblackred and lblsuit for the stake
     void addToHistory(int card);
     void reveal(int card);
-    Game& g_;
+    Machine& m_;
+    const PressRule& rule_;
+    DurableSaves& saves_;
     bool revealing_ = false;
 };
 

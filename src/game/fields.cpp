@@ -6,6 +6,8 @@
 
 #include "core/checked.h"
 #include "game/game.h"
+#include "players/options.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 

@@ -1,9 +1,92 @@
 // SPDX-License-Identifier: MIT
 #include "game/game.h"
 
+#include "eval/evaluation.h"
+#include "gamble/gamble.h"
+#include "game/startup.h"
+#include "jackpot/jackpot.h"
+#include "players/options.h"
+#include "players/session.h"
+#include "present/presentation.h"
+#include "spin/autolimits.h"
+#include "spin/playercontrols.h"
+#include "spin/spincycle.h"
+#include "windows/auxwindows.h"
+#include "windows/history.h"
+
 namespace tonvale {
 
-Game::Game(Ports ports) : m(ports) {
+struct Game::Parts {
+    explicit Parts(Game& g)
+        : startup{g},
+          spin{g.m, g},
+          controls{g.m, g, spin, autolimits},
+          eval{g.m},
+          present{g.m},
+          jackpot{g.m},
+          gamble{g.m, g, g.saves},
+          options{g.m, session},
+          windows{g.m},
+          session{g.m},
+          autolimits{g.m, session.limits, controls},
+          history{g.m} {}
+
+    Startup startup;
+    SpinCycle spin;
+    PlayerControls controls;
+    Evaluation eval;
+    Presentation present;
+    Jackpot jackpot;
+    Gamble gamble;
+    Options options;
+    AuxWindows windows;
+    Session session;
+    AutoplayLimits autolimits;
+    History history;
+};
+
+Game::Game(Ports ports)
+    : m(ports),
+      parts_(std::make_unique<Parts>(*this)),
+      startup(parts_->startup),
+      spin(parts_->spin),
+      controls(parts_->controls),
+      eval(parts_->eval),
+      present(parts_->present),
+      jackpot(parts_->jackpot),
+      gamble(parts_->gamble),
+      options(parts_->options),
+      windows(parts_->windows),
+      session(parts_->session),
+      autolimits(parts_->autolimits),
+      history(parts_->history) {
+    // The few calls a subsystem makes to a sibling.
+    spin.calls = {
+        .spinMayStart = [this] { return session.spinMayStart(); },
+        .checkwins = [this] { eval.checkwins(); },
+    };
+    controls.calls = {
+        .openOptions = [this] { options.open(); },
+        .showAbout = [this] { windows.showAbout(); },
+        .showPaytable = [this] { windows.showPaytable(); },
+    };
+    eval.calls = {
+        .spinreel1 = [this] { spin.spinreel1(); },
+        .reelrun = [this] { spin.reelrun(); },
+        .btnstartall_Click = [this] { spin.btnstartall_Click(); },
+        .takewin_Click = [this] { gamble.takewin_Click(); },
+        .showAdvert = [this] { windows.showAdvert(); },
+    };
+    session.calls = {
+        .switchAutoplay =
+            [this] {
+                controls.autoplayon_MouseDown();
+                controls.autoplayon_MouseUp();
+            },
+    };
+    windows.calls = {.xit_Click = [this] { startup.xit_Click(); }};
+    history.calls = {.spinning = [this] { return spin.spinning(); }};
+
     startup.bind(bindings);
     spin.bind(bindings);
     controls.bind(bindings);
@@ -15,6 +98,15 @@ Game::Game(Ports ports) : m(ports) {
     windows.bind(bindings);
     session.bind(bindings);
     history.bind(bindings);
+}
+
+Game::~Game() = default;
+
+Game::Entry::~Entry() {
+    if (--g_.depth_ != 0) return;
+    g_.saves.settle();
+    g_.session.settle();
+    g_.history.settle();
 }
 
 bool Game::accepts(const Control& c) const { return !m.ended && c.live(); }

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The main window's game object: it owns the machine and every subsystem, wires
-// their handlers, and routes input and timer ticks to them.
+// The main window's game object, at the top of the model: it owns the machine and
+// every subsystem, wires each subsystem's few calls to its siblings, registers
+// their handlers, and routes input and timer ticks to them. No subsystem sees
+// another's header or this one; and this one names the subsystems without their
+// headers, so a file sees only the subsystems it includes.
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,40 +13,49 @@
 #include "core/bindings.h"
 #include "core/durable.h"
 #include "core/machine.h"
-#include "eval/evaluation.h"
-#include "gamble/gamble.h"
-#include "game/startup.h"
-#include "jackpot/jackpot.h"
-#include "players/options.h"
-#include "players/session.h"
-#include "present/presentation.h"
-#include "spin/autolimits.h"
-#include "spin/playercontrols.h"
-#include "spin/spincycle.h"
-#include "windows/auxwindows.h"
-#include "windows/history.h"
+#include "core/pressrule.h"
 
 namespace tonvale {
 
-class Game {
+class AutoplayLimits;
+class AuxWindows;
+class Evaluation;
+class Gamble;
+class History;
+class Jackpot;
+class Options;
+class PlayerControls;
+class Presentation;
+class Session;
+class SpinCycle;
+class Startup;
+
+class Game : public PressRule {
 public:
     explicit Game(Ports ports);
+    ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     Machine m;
-    Startup startup{*this};
-    SpinCycle spin{*this};
-    PlayerControls controls{*this};
-    Evaluation eval{*this};
-    Presentation present{*this};
-    Jackpot jackpot{*this};
-    Gamble gamble{*this};
-    Options options{*this};
-    AuxWindows windows{*this};
-    Session session{*this};
-    AutoplayLimits autolimits{*this};
-    History history{*this};
+
+private:
+    struct Parts;  // the subsystems themselves
+    std::unique_ptr<Parts> parts_;
+
+public:
+    Startup& startup;
+    SpinCycle& spin;
+    PlayerControls& controls;
+    Evaluation& eval;
+    Presentation& present;
+    Jackpot& jackpot;
+    Gamble& gamble;
+    Options& options;
+    AuxWindows& windows;
+    Session& session;
+    AutoplayLimits& autolimits;
+    History& history;
 
     Bindings bindings;
 
@@ -70,7 +83,7 @@ public:
     // the gamble panel is open the gamble is the only play (no spin, bet, ways,
     // credit or autoplay); the gamble is offered only outside autoplay and series.
     bool pressable(const Control& c) const;
-    bool refuses(const Control& c) const;
+    bool refuses(const Control& c) const override;
 
     // A tick of a timer; a timer never re-enters its own handler.
     void timerTick(TimerId id);
@@ -87,12 +100,7 @@ private:
     class Entry {
     public:
         explicit Entry(Game& g) : g_(g) { ++g_.depth_; }
-        ~Entry() {
-            if (--g_.depth_ != 0) return;
-            g_.saves.settle();
-            g_.session.settle();
-            g_.history.settle();
-        }
+        ~Entry();
         Entry(const Entry&) = delete;
         Entry& operator=(const Entry&) = delete;
 

@@ -4,6 +4,7 @@
 #include "core/durable.h"
 #include "core/store.h"
 #include "game/game.h"
+#include "players/session.h"
 #include "rules/money.h"
 
 namespace tonvale {

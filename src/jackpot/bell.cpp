@@ -4,12 +4,12 @@
 #include <string>
 
 #include "core/checked.h"
-#include "game/game.h"
+#include "jackpot/jackpot.h"
 
 namespace tonvale {
 
 void Jackpot::tmrbell_Timer() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 

@@ -2,25 +2,25 @@
 // tmrdecidejackpot: the ball runs out its lap and one more, then the stop is
 // drawn and the ball slows down, field by field, until it reaches it.
 #include "core/checked.h"
-#include "game/game.h"
+#include "jackpot/jackpot.h"
 #include "rules/board.h"
 
 namespace tonvale {
 
 void Jackpot::moveBall(int step) {
-    MachineState& s = g_.m.s;
+    MachineState& s = m_.s;
     if (isBoardField(step)) {
         const BoardField& f = kBoardFields[static_cast<std::size_t>(step)];
         s.ballx = f.left;
         s.bally = f.top;
     }
     // Past the last field the ball stays where it is.
-    g_.m.ui.jackpotball11.left = s.ballx;
-    g_.m.ui.jackpotball11.top = s.bally;
+    m_.ui.jackpotball11.left = s.ballx;
+    m_.ui.jackpotball11.top = s.bally;
 }
 
 void Jackpot::tmrdecidejackpot_Timer() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 
@@ -54,7 +54,7 @@ void Jackpot::tmrdecidejackpot_Timer() {
 }
 
 void Jackpot::award() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
 
     m.ui.lbljackpotwon.visible = false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Wiring of the jackpot timers; each lives in its own file.
-#include "game/game.h"
+
+#include "jackpot/jackpot.h"
 
 namespace tonvale {
 

@@ -2,14 +2,13 @@
 #pragma once
 // The jackpot feature: the bell introduction, the ball run and draw, the award.
 #include "core/bindings.h"
+#include "core/machine.h"
 
 namespace tonvale {
 
-class Game;
-
 class Jackpot {
 public:
-    explicit Jackpot(Game& g) : g_(g) {}
+    explicit Jackpot(Machine& m) : m_(m) {}
     void bind(Bindings& b);
 
     void tmrbell_Timer();
@@ -20,7 +19,7 @@ private:
     void moveBall(int step);  // to the field's place when step is a field
     void award();             // the ball has stopped on the drawn field
     void finishShow();        // end of the award display: pay and release
-    Game& g_;
+    Machine& m_;
 };
 
 }  // namespace tonvale

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core/checked.h"
-#include "game/game.h"
+#include "jackpot/jackpot.h"
 #include "rules/board.h"
 #include "rules/money.h"
 
@@ -25,7 +25,7 @@ void bannerWithin(i16& frame, int first) {
 }  // namespace
 
 void Jackpot::tmrshowjackpot_Timer() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 
@@ -87,7 +87,7 @@ void Jackpot::tmrshowjackpot_Timer() {
 }
 
 void Jackpot::finishShow() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 

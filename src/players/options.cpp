@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "core/store.h"
-#include "game/game.h"
+#include "players/session.h"
 #include "players/text.h"
 #include "rules/money.h"
 
@@ -62,17 +62,17 @@ void Options::close() {
 }
 
 void Options::saveSlot(bool withName) {
-    saveRecord(g_.m.ports.store, g_.m.s, g_.m.s.playerslot, SaveOrder::keys, withName);
+    saveRecord(m_.ports.store, m_.s, m_.s.playerslot, SaveOrder::keys, withName);
 }
 
 void Options::showPlayerOnMain() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     m.showCredit();
     m.ui.form.caption = "Current Player       " + upperCase(m.s.currentplayer);
 }
 
 void Options::Form_Load() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     ui.design();
     ui.form.visible = true;
     saveSlot(true);
@@ -92,7 +92,7 @@ void Options::Form_Activate() {}
 
 void Options::machine_Click(int k) {
     if (k < 1 || k > 6) return;
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     Control& slot = ui.machine[static_cast<std::size_t>(k)];
     choose(ui.machine, slot);
@@ -122,7 +122,7 @@ void Options::machine_Click(int k) {
     showPayout();
     showReelSpeed();
     showSound();
-    g_.session.slotChosen(before);
+    session_.slotChosen(before);
     showLimits();
 }
 
@@ -138,7 +138,7 @@ void Options::player1_KeyPress(int& keyCode) {
     }
     keyCode = 0;
 
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     const std::size_t length = characterCount(box);
     if (length == 0 || length > kLongestName) {
@@ -158,7 +158,7 @@ void Options::player1_KeyPress(int& keyCode) {
 }
 
 void Options::Btndeletedetails_Click() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     const Answer a =
         m.ports.desktop.message(kTitle, "Are you sure you want to Delete Current Player's Details ?",
@@ -173,7 +173,7 @@ void Options::Btndeletedetails_Click() {
     s.grandwon = s.majorwon = s.minorwon = 0;
     saveSlot(true);
     // The player's details are gone: their session starts again from nothing.
-    g_.session.start();
+    session_.start();
     showStatistics(Stats::deleted);
     m.ui.Lblcredit.caption.clear();
     m.ui.PANELBANK.caption.clear();
@@ -181,7 +181,7 @@ void Options::Btndeletedetails_Click() {
 }
 
 void Options::btnokplayer_Click() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     saveSlot(true);
     ui.player1.caption.clear();
     m.ui.form.enabled = true;
@@ -192,7 +192,7 @@ void Options::btnokplayer_Click() {
 }
 
 void Options::Form_QueryUnload() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     m.ui.form.enabled = true;
     m.hideFlashers();
@@ -213,20 +213,20 @@ void Options::setspeed_Click(int index) {
     static constexpr i16 kSpeeds[5] = {1, 2, 4, 8, 10};
     if (index < 0 || index > 4) return;
     choose(ui.setspeed, ui.setspeed[static_cast<std::size_t>(index)]);
-    g_.m.s.reelspeed = kSpeeds[index];
+    m_.s.reelspeed = kSpeeds[index];
     ui.speedlab.caption = "Current Speed =   " + std::to_string(index + 1);
 }
 
 void Options::sounds_Click(int index) {
     if (index < 1 || index > 2) return;
     choose(ui.sounds, ui.sounds[static_cast<std::size_t>(index)]);
-    g_.m.s.soundonoff = index == 1 ? -1 : 0;
+    m_.s.soundonoff = index == 1 ? -1 : 0;
 }
 
 void Options::wincounter_Click(int index) {
     if (index < 1 || index > 2) return;
     choose(ui.wincounter, ui.wincounter[static_cast<std::size_t>(index)]);
-    g_.m.s.winroll = index == 1 ? 1 : 0;
+    m_.s.winroll = index == 1 ? 1 : 0;
     ui.wincounter[1].caption = index == 1 ? " ON" : "";
     ui.wincounter[2].caption = index == 2 ? " OFF" : "";
 }
@@ -234,14 +234,14 @@ void Options::wincounter_Click(int index) {
 void Options::Amtpayout_Click(int index) {
     if (index < 0 || index > 2) return;
     choose(ui.Amtpayout, ui.Amtpayout[static_cast<std::size_t>(index)]);
-    g_.m.s.machinepay = static_cast<i16>(3 - index);
+    m_.s.machinepay = static_cast<i16>(3 - index);
 }
 
 // Showing the settings selects the matching buttons; each selection runs the
 // button's click as a click does.
 
 void Options::showWinCounter() {
-    if (g_.m.s.winroll == 1) {
+    if (m_.s.winroll == 1) {
         ui.wincounter[1].caption = " ON ";
         wincounter_Click(1);
     } else {
@@ -251,7 +251,7 @@ void Options::showWinCounter() {
 }
 
 void Options::showReelSpeed() {
-    switch (g_.m.s.reelspeed) {
+    switch (m_.s.reelspeed) {
         case 1:
             setspeed_Click(0);
             break;
@@ -273,14 +273,14 @@ void Options::showReelSpeed() {
 }
 
 void Options::showPayout() {
-    const i16 level = g_.m.s.machinepay;
+    const i16 level = m_.s.machinepay;
     if (level >= 1 && level <= 3) Amtpayout_Click(3 - level);
 }
 
 void Options::showSound() {
-    if (g_.m.s.soundonoff == -1)
+    if (m_.s.soundonoff == -1)
         sounds_Click(1);
-    else if (g_.m.s.soundonoff == 0)
+    else if (m_.s.soundonoff == 0)
         sounds_Click(2);
 }
 

@@ -8,15 +8,17 @@
 // of the four groups), keys of the name box through Game::keyPress(ui.player1,
 // code), and the dialog's close box to close().
 #include "core/bindings.h"
+#include "core/machine.h"
 #include "players/optionswindow.h"
 
 namespace tonvale {
 
-class Game;
+class Session;
 
 class Options {
 public:
-    explicit Options(Game& g) : g_(g) {}
+    // A slot switch starts the player's session again with their limits.
+    Options(Machine& m, Session& session) : m_(m), session_(session) {}
     void bind(Bindings& b);
 
     OptionsWindow ui;
@@ -59,7 +61,8 @@ private:
     void keepLimits();
     void saveSlot(bool withName);
     void showPlayerOnMain();
-    Game& g_;
+    Machine& m_;
+    Session& session_;
 };
 
 }  // namespace tonvale

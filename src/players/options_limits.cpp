@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The options window's column of the player's limits: the reality check interval
 // and the limits of an autoplay run.
-#include "game/game.h"
 #include "players/options.h"
 #include "players/session.h"
 
@@ -33,13 +32,13 @@ void Options::bindLimits(Bindings& b) {
     }
 }
 
-void Options::keepLimits() { savePlayLimits(g_.m.ports.store, g_.m.s.playerslot, g_.session.limits); }
+void Options::keepLimits() { savePlayLimits(m_.ports.store, m_.s.playerslot, session_.limits); }
 
 void Options::realitycheck_Click(int index) {
     if (index < 0 || index >= static_cast<int>(kRealityMinutes.size())) return;
     const auto i = static_cast<std::size_t>(index);
     choose(ui.realitycheck, i);
-    g_.session.limits.realitycheck = kRealityMinutes[i];
+    session_.limits.realitycheck = kRealityMinutes[i];
     keepLimits();
 }
 
@@ -47,7 +46,7 @@ void Options::autospins_Click(int index) {
     if (index < 0 || index >= static_cast<int>(kAutoplaySpins.size())) return;
     const auto i = static_cast<std::size_t>(index);
     choose(ui.autospins, i);
-    g_.session.limits.autoplayspins = kAutoplaySpins[i];
+    session_.limits.autoplayspins = kAutoplaySpins[i];
     keepLimits();
 }
 
@@ -55,14 +54,14 @@ void Options::autoloss_Click(int index) {
     if (index < 0 || index >= static_cast<int>(kAutoplayLosses.size())) return;
     const auto i = static_cast<std::size_t>(index);
     choose(ui.autoloss, i);
-    g_.session.limits.autoplayloss = kAutoplayLosses[i];
+    session_.limits.autoplayloss = kAutoplayLosses[i];
     keepLimits();
 }
 
 // Selects the buttons of the player's limits; a stored value that no button
 // offers selects none.
 void Options::showLimits() {
-    const PlayLimits& l = g_.session.limits;
+    const PlayLimits& l = session_.limits;
     choose(ui.realitycheck, indexOf(kRealityMinutes, l.realitycheck));
     choose(ui.autospins, indexOf(kAutoplaySpins, l.autoplayspins));
     choose(ui.autoloss, indexOf(kAutoplayLosses, l.autoplayloss));

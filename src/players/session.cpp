@@ -4,7 +4,6 @@
 #include "core/checked.h"
 #include "core/durable.h"
 #include "core/store.h"
-#include "game/game.h"
 #include "rules/money.h"
 
 namespace tonvale {
@@ -57,7 +56,7 @@ void Session::bind(Bindings& b) {
 }
 
 void Session::start() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     const ProgramValues v = durableValues(m);
     startMs_ = m.ports.clock.nowMs();
     lastCheckMs_ = 0;
@@ -71,7 +70,7 @@ void Session::start() {
 }
 
 void Session::slotChosen(const std::string& before) {
-    Machine& m = g_.m;
+    Machine& m = m_;
     limits = readPlayLimits(m.ports.store, kOptionsApp, m.s.playerslot);
     if (m.s.playerslot != before) start();
 }
@@ -80,7 +79,7 @@ void Session::settle() {
     if (!started_) return;
     // The credit as saved (what is the player's but not yet in the bank counts),
     // read without copying the whole record: this runs at every settled point.
-    const Machine& m = g_.m;
+    const Machine& m = m_;
     const std::int64_t held = m.creditHeld();
     const std::int64_t bank = fits<i32>(held) ? held : m.s.bank;
     staked_ = static_cast<std::int64_t>(m.s.wager) - wager0_;
@@ -91,12 +90,12 @@ void Session::settle() {
 // The meter follows the credit meter while a spin runs, too.
 void Session::tmrsession_Timer() { settle(); }
 
-std::int64_t Session::elapsedMs() const { return started_ ? g_.m.ports.clock.nowMs() - startMs_ : 0; }
+std::int64_t Session::elapsedMs() const { return started_ ? m_.ports.clock.nowMs() - startMs_ : 0; }
 
 void Session::showMeter() {
     // The meter shows whole seconds: its text is made again only when it changes.
     const std::int64_t seconds = elapsedMs() / 1000;
-    std::string& caption = g_.m.ui.lblsession.caption;
+    std::string& caption = m_.ui.lblsession.caption;
     if (seconds == shownSeconds_ && net_ == shownNet_ && caption == shownText_) return;
     shownSeconds_ = seconds;
     shownNet_ = net_;
@@ -120,7 +119,7 @@ std::string Session::realityText() const {
 }
 
 bool Session::spinMayStart() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     if (holding_) return false;
     if (!started_ || limits.realitycheck <= 0 || m.s.freespinsawarded > 0) return true;
     const std::int64_t elapsed = elapsedMs();
@@ -142,8 +141,7 @@ bool Session::spinMayStart() {
     // "Stop autoplay": the AUTO button is pressed for the player; a spin the
     // player pressed for is not started either.
     if (m.s.autoplaytoggle == 1) {
-        g_.controls.autoplayon_MouseDown();
-        g_.controls.autoplayon_MouseUp();
+        calls.switchAutoplay();
     }
     return false;
 }

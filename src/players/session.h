@@ -12,26 +12,21 @@
 // (ways wins, series totals, the gamble, jackpots) counts without each having
 // to report it.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "core/bindings.h"
+#include "core/limits.h"
+#include "core/machine.h"
 
 namespace tonvale {
 
-class Game;
 class StorePort;
 
-// The player's own limits, kept with the player's record under new keys:
-// "realitycheck" (minutes), "autoplayspins" (spins, 0 for unlimited) and
-// "autoplayloss" (cents, 0 for none). Missing keys leave the game as it always
-// was: no reality check, autoplay without limits.
-struct PlayLimits {
-    std::int16_t realitycheck = 0;
-    std::int16_t autoplayspins = 0;
-    std::int32_t autoplayloss = 0;
-    bool operator==(const PlayLimits&) const = default;
-};
+// The player's own limits (core/limits.h) are kept with the player's record
+// under new keys. Missing keys leave the game as it always was: no reality
+// check, autoplay without limits.
 inline constexpr const char* kRealityCheckKey = "realitycheck";
 inline constexpr const char* kAutoplaySpinsKey = "autoplayspins";
 inline constexpr const char* kAutoplayLossKey = "autoplayloss";
@@ -52,8 +47,14 @@ std::string signedMoney(std::int64_t cents);
 
 class Session {
 public:
-    explicit Session(Game& g) : g_(g) {}
+    explicit Session(Machine& m) : m_(m) {}
     void bind(Bindings& b);
+
+    // "Stop autoplay" switches autoplay off as the AUTO button's handlers do.
+    struct Calls {
+        std::function<void()> switchAutoplay;
+    };
+    Calls calls;
 
     PlayLimits limits;
 
@@ -81,7 +82,7 @@ public:
 
 private:
     void showMeter();
-    Game& g_;
+    Machine& m_;
     std::int64_t startMs_ = 0;
     std::int64_t lastCheckMs_ = 0;  // session time of the last check answered
     std::int64_t wager0_ = 0, credit0_ = 0, invested0_ = 0;

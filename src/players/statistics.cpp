@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "core/checked.h"
-#include "game/game.h"
+#include "players/options.h"
 #include "players/text.h"
 
 namespace tonvale {
@@ -99,7 +99,7 @@ const Line kLines[] = {
 }  // namespace
 
 void Options::showStatistics(Stats variant) {
-    const MachineState& s = g_.m.s;
+    const MachineState& s = m_.s;
     const auto v = static_cast<std::size_t>(variant);
     const std::string name = upperCase(s.currentplayer);
     // The delete variant is written whatever `games` was: it has just been set to 0.

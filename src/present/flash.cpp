@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/checked.h"
-#include "game/game.h"
+#include "present/presentation.h"
 #include "rules/paytable.h"
 
 namespace tonvale {
@@ -30,8 +30,8 @@ void advanceWildStep(MachineState& s) {
 }  // namespace
 
 void Presentation::Timerflash_Timer() {
-    MachineState& s = g_.m.s;
-    MainWindow& ui = g_.m.ui;
+    MachineState& s = m_.s;
+    MainWindow& ui = m_.ui;
 
     addChecked(s.idleticks, 1);
     if (s.flashposition > 36) s.flashposition = 1;
@@ -69,8 +69,8 @@ void Presentation::Timerflash_Timer() {
 }
 
 void Presentation::timerballflash_Timer() {
-    MachineState& s = g_.m.s;
-    MainWindow& ui = g_.m.ui;
+    MachineState& s = m_.s;
+    MainWindow& ui = m_.ui;
 
     if (s.winamount < 1) return;
 

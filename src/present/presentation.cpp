@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Wiring of the presentation timers; each timer lives in its own file.
-#include "game/game.h"
+
+#include "present/presentation.h"
 
 namespace tonvale {
 

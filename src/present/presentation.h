@@ -3,14 +3,13 @@
 // The win presentation: winning-symbol flash, wild animation, win counter, idle
 // heartbeat and scatter animation.
 #include "core/bindings.h"
+#include "core/machine.h"
 
 namespace tonvale {
 
-class Game;
-
 class Presentation {
 public:
-    explicit Presentation(Game& g) : g_(g) {}
+    explicit Presentation(Machine& m) : m_(m) {}
     void bind(Bindings& b);
 
     void Timerflash_Timer();
@@ -20,7 +19,7 @@ public:
     void Timerscatter_Timer();
 
 private:
-    Game& g_;
+    Machine& m_;
 };
 
 }  // namespace tonvale

@@ -3,13 +3,13 @@
 #include <string>
 
 #include "core/checked.h"
-#include "game/game.h"
+#include "present/presentation.h"
 
 namespace tonvale {
 
 void Presentation::Timerscatter_Timer() {
-    MachineState& s = g_.m.s;
-    MainWindow& ui = g_.m.ui;
+    MachineState& s = m_.s;
+    MainWindow& ui = m_.ui;
 
     addChecked(s.scatterstep, 1);
     const Picture frame(Sheet::ImageList1, s.scatterstep);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/checked.h"
-#include "game/game.h"
+#include "present/presentation.h"
 #include "rules/money.h"
 
 namespace tonvale {
@@ -29,7 +29,7 @@ std::int16_t rollStepFor(std::int32_t counted) {
 }  // namespace
 
 void Presentation::Timerwincounter_Timer() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 
@@ -65,7 +65,7 @@ void Presentation::Timerwincounter_Timer() {
 }
 
 void Presentation::Tmrtick_Timer() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 

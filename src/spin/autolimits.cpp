@@ -2,33 +2,34 @@
 #include "spin/autolimits.h"
 
 #include "core/durable.h"
-#include "game/game.h"
+#include "core/machine.h"
+#include "spin/playercontrols.h"
 
 namespace tonvale {
 
 void AutoplayLimits::runStarted() {
-    const ProgramValues v = durableValues(g_.m);
+    const ProgramValues v = durableValues(m_);
     credit0_ = v.bank;
     invested0_ = v.amountinvested;
     spins_ = 1;
 }
 
 std::int64_t AutoplayLimits::loss() const {
-    const ProgramValues v = durableValues(g_.m);
+    const ProgramValues v = durableValues(m_);
     return (credit0_ - v.bank) + (static_cast<std::int64_t>(v.amountinvested) - invested0_);
 }
 
 bool AutoplayLimits::nextSpin() {
-    const PlayLimits& l = g_.session.limits;
+    const PlayLimits& l = limits_;
     // A free spin belongs to the paid spin that won its series.
-    if (g_.m.s.freespinsawarded > 0) return true;
+    if (m_.s.freespinsawarded > 0) return true;
     if (l.autoplayspins > 0 && spins_ >= l.autoplayspins) {
         stop(kSpinLimitMessage);
         return false;
     }
     // The run never loses more than the limit: a spin whose stake could take it
     // past the limit is not started.
-    if (l.autoplayloss > 0 && loss() + g_.m.s.stake() > l.autoplayloss) {
+    if (l.autoplayloss > 0 && loss() + m_.s.stake() > l.autoplayloss) {
         stop(kLossLimitMessage);
         return false;
     }
@@ -37,10 +38,10 @@ bool AutoplayLimits::nextSpin() {
 }
 
 void AutoplayLimits::stop(const char* why) {
-    Machine& m = g_.m;
+    Machine& m = m_;
     if (m.s.autoplaytoggle == 1) {
-        g_.controls.autoplayon_MouseDown();
-        g_.controls.autoplayon_MouseUp();
+        controls_.autoplayon_MouseDown();
+        controls_.autoplayon_MouseUp();
     }
     m.ui.LABWIN.caption = why;
 }

@@ -6,16 +6,22 @@
 // it always did.
 #include <cstdint>
 
+#include "core/limits.h"
+
 namespace tonvale {
 
-class Game;
+class Machine;
+class PlayerControls;
 
 inline constexpr const char* kSpinLimitMessage = "Spin Limit";
 inline constexpr const char* kLossLimitMessage = "Loss Limit";
 
 class AutoplayLimits {
 public:
-    explicit AutoplayLimits(Game& g) : g_(g) {}
+    // The limits are the player's (kept with the record); autoplay is switched off
+    // by its button's handlers.
+    AutoplayLimits(Machine& m, const PlayLimits& limits, PlayerControls& controls)
+        : m_(m), limits_(limits), controls_(controls) {}
 
     // Autoplay was switched on and starts its first spin now.
     void runStarted();
@@ -29,7 +35,9 @@ public:
 
 private:
     void stop(const char* why);
-    Game& g_;
+    Machine& m_;
+    const PlayLimits& limits_;
+    PlayerControls& controls_;
     int spins_ = 0;
     std::int64_t credit0_ = 0, invested0_ = 0;
 };

@@ -3,12 +3,13 @@
 
 #include "core/checked.h"
 #include "core/store.h"
-#include "game/game.h"
+#include "spin/autolimits.h"
+#include "spin/spincycle.h"
 
 namespace tonvale {
 
 void PlayerControls::bind(Bindings& b) {
-    MainWindow& ui = g_.m.ui;
+    MainWindow& ui = m_.ui;
     b.on(ui.autoplayon, Ev::MouseDown, [this] { autoplayon_MouseDown(); });
     b.on(ui.autoplayon, Ev::MouseUp, [this] { autoplayon_MouseUp(); });
     b.onTimer(TimerId::tmrautospin, [this] { tmrautospin_Timer(); });
@@ -22,11 +23,11 @@ void PlayerControls::bind(Bindings& b) {
 }
 
 void PlayerControls::autoplayon_MouseDown() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 
-    if (g_.refuses(ui.autoplayon)) return;
+    if (rule_.refuses(ui.autoplayon)) return;
     ui.autoplayon.visible = false;
     m.doEvents();
     if (!addChecked(s.autoplaytoggle, 1) || s.autoplaytoggle > 1) s.autoplaytoggle = 0;
@@ -53,25 +54,25 @@ void PlayerControls::autoplayon_MouseDown() {
     for (Control* c : {&ui.btnspin, &ui.btnbet, &ui.btnlines, &ui.btndouble, &ui.btnoptions, &ui.btncredit,
                        &ui.btnopenmenu})
         c->enabled = false;
-    g_.autolimits.runStarted();
-    g_.spin.btnstartall_Click();
+    autolimits_.runStarted();
+    spin_.btnstartall_Click();
     m.doEvents();
 }
 
-void PlayerControls::autoplayon_MouseUp() { g_.m.ui.autoplayon.visible = true; }
+void PlayerControls::autoplayon_MouseUp() { m_.ui.autoplayon.visible = true; }
 
 void PlayerControls::tmrautospin_Timer() {
-    MachineState& s = g_.m.s;
+    MachineState& s = m_.s;
     // Behind the advert or another window autoplay waits for the window to return.
-    if (g_.refuses(g_.m.ui.btnstartall)) return;
+    if (rule_.refuses(m_.ui.btnstartall)) return;
     if (s.autoplaymode > 0 && s.idleticks >= s.autospinwait) {
         s.idleticks = 0;
-        if (g_.autolimits.nextSpin()) g_.spin.btnstartall_Click();
+        if (autolimits_.nextSpin()) spin_.btnstartall_Click();
     }
 }
 
 void PlayerControls::Form_KeyPress(int& keyCode) {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     MainWindow& ui = m.ui;
 
@@ -87,7 +88,7 @@ void PlayerControls::Form_KeyPress(int& keyCode) {
     addChecked(s.keycount, 1);
     if (s.keycount <= 1) {
         if (keyCode == 32) {
-            g_.spin.btnstartall_Click();
+            spin_.btnstartall_Click();
             s.keycount = 0;
         }
         ui.autoplayon.enabled = true;
@@ -95,39 +96,39 @@ void PlayerControls::Form_KeyPress(int& keyCode) {
 }
 
 void PlayerControls::btnopenmenu_MouseMove() {
-    if (!g_.refuses(g_.m.ui.btnopenmenu)) g_.m.ui.menupic.visible = true;
+    if (!rule_.refuses(m_.ui.btnopenmenu)) m_.ui.menupic.visible = true;
 }
 
-void PlayerControls::btnopenmenu_MouseUp() { g_.m.ui.menupic.visible = false; }
+void PlayerControls::btnopenmenu_MouseUp() { m_.ui.menupic.visible = false; }
 
-void PlayerControls::Form_MouseMove() { g_.m.ui.menupic.visible = false; }
+void PlayerControls::Form_MouseMove() { m_.ui.menupic.visible = false; }
 
 void PlayerControls::btnoptions_Click() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     m.ui.menupic.visible = false;
-    if (g_.refuses(m.ui.btnoptions)) return;
+    if (rule_.refuses(m.ui.btnoptions)) return;
     m.playClip(115);
     m.ui.btndouble.enabled = false;
     m.ui.form.enabled = false;
-    g_.options.open();
+    calls.openOptions();
 }
 
 void PlayerControls::about_Click() {
-    Machine& m = g_.m;
-    if (g_.refuses(m.ui.about)) return;
+    Machine& m = m_;
+    if (rule_.refuses(m.ui.about)) return;
     m.playClip(115);
     m.ui.form.enabled = false;
-    g_.windows.showAbout();
+    calls.showAbout();
     m.ui.menupic.visible = false;
 }
 
 void PlayerControls::mnuviewpaytable_Click() {
-    Machine& m = g_.m;
-    if (g_.refuses(m.ui.mnuviewpaytable)) return;
+    Machine& m = m_;
+    if (rule_.refuses(m.ui.mnuviewpaytable)) return;
     m.playClip(115);
     m.ui.pannomoney.visible = false;
     m.ui.form.enabled = false;
-    g_.windows.showPaytable();
+    calls.showPaytable();
 }
 
 }  // namespace tonvale

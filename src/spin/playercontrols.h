@@ -2,11 +2,16 @@
 #pragma once
 // The remaining player controls of the main window: autoplay, the space bar, the
 // menu panel and the buttons that open the other windows.
+#include <functional>
+
 #include "core/bindings.h"
+#include "core/machine.h"
+#include "core/pressrule.h"
 
 namespace tonvale {
 
-class Game;
+class AutoplayLimits;
+class SpinCycle;
 
 // The autoplay notice, shown once per stored flag.
 inline constexpr const char* kNoticeTitle = "Slots_Tonvale";
@@ -20,8 +25,15 @@ inline constexpr const char* kNoticeText =
 
 class PlayerControls {
 public:
-    explicit PlayerControls(Game& g) : g_(g) {}
+    PlayerControls(Machine& m, const PressRule& rule, SpinCycle& spin, AutoplayLimits& autolimits)
+        : m_(m), rule_(rule), spin_(spin), autolimits_(autolimits) {}
     void bind(Bindings& b);
+
+    // The other windows the menu opens: the options, the about window and the pay table.
+    struct Calls {
+        std::function<void()> openOptions, showAbout, showPaytable;
+    };
+    Calls calls;
 
     void autoplayon_MouseDown();
     void autoplayon_MouseUp();
@@ -35,7 +47,10 @@ public:
     void mnuviewpaytable_Click();
 
 private:
-    Game& g_;
+    Machine& m_;
+    const PressRule& rule_;
+    SpinCycle& spin_;
+    AutoplayLimits& autolimits_;
 };
 
 }  // namespace tonvale

@@ -4,7 +4,7 @@
 // stops. Nothing else runs meanwhile: the animation only shows frames and sleeps.
 #include <array>
 
-#include "game/game.h"
+#include "spin/spincycle.h"
 
 namespace tonvale {
 
@@ -41,7 +41,7 @@ constexpr int kSpinUpPasses = 6;
 }  // namespace
 
 void SpinCycle::reelrun() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     moves = 0;
     pauses = 0;

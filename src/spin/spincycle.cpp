@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Spin start, bet and ways selection, the insert-credit button.
+#include "spin/spincycle.h"
+
 #include "core/checked.h"
-#include "game/game.h"
 #include "rules/money.h"
 #include "spin/playercontrols.h"
 
@@ -50,7 +51,7 @@ void clearScatterCells(MachineState& s) {
 }  // namespace
 
 void SpinCycle::bind(Bindings& b) {
-    MainWindow& ui = g_.m.ui;
+    MainWindow& ui = m_.ui;
     b.on(ui.btnspin, Ev::MouseDown, [this] { btnspin_MouseDown(); });
     b.on(ui.btnspin, Ev::MouseUp, [this] { btnspin_MouseUp(); });
     b.on(ui.btnstartall, Ev::Click, [this] { btnstartall_Click(); });
@@ -81,8 +82,8 @@ void SpinCycle::runSpin() {
 }
 
 void SpinCycle::btnspin_MouseDown() {
-    if (g_.refuses(g_.m.ui.btnspin) || !g_.session.spinMayStart()) return;
-    Machine& m = g_.m;
+    if (rule_.refuses(m_.ui.btnspin) || !calls.spinMayStart()) return;
+    Machine& m = m_;
     MachineState& s = m.s;
     m.ui.btnspin.visible = false;
     m.doEvents();
@@ -114,13 +115,13 @@ void SpinCycle::btnspin_MouseDown() {
     m.ui.autoplayon.enabled = true;
 }
 
-void SpinCycle::btnspin_MouseUp() { g_.m.ui.btnspin.visible = true; }
+void SpinCycle::btnspin_MouseUp() { m_.ui.btnspin.visible = true; }
 
 // Pressed from code: by the space bar, by autoplay and by the free-spin timer. A
 // free spin skips the credit check and leaves the series' meters alone.
 void SpinCycle::btnstartall_Click() {
-    if (g_.refuses(g_.m.ui.btnstartall) || !g_.session.spinMayStart()) return;
-    Machine& m = g_.m;
+    if (rule_.refuses(m_.ui.btnstartall) || !calls.spinMayStart()) return;
+    Machine& m = m_;
     MachineState& s = m.s;
     if (s.freespinsawarded <= 0) {
         seriesReset(m);
@@ -143,16 +144,16 @@ void SpinCycle::btnstartall_Click() {
 }
 
 void SpinCycle::shapeRefresh() {
-    MainWindow& ui = g_.m.ui;
+    MainWindow& ui = m_.ui;
     // A shape hatches a top or bottom cell that the ways setting does not count;
     // the shapes carry the numbers of those cells.
     for (int i : MainWindow::kShapeIndexes)
-        ui.Shape[static_cast<std::size_t>(i)].visible = !cellCounts(i, g_.m.s.waysfactor);
+        ui.Shape[static_cast<std::size_t>(i)].visible = !cellCounts(i, m_.s.waysfactor);
 }
 
 void SpinCycle::btnlines_MouseDown() {
-    if (g_.refuses(g_.m.ui.btnlines)) return;
-    Machine& m = g_.m;
+    if (rule_.refuses(m_.ui.btnlines)) return;
+    Machine& m = m_;
     MachineState& s = m.s;
     m.ui.btnlines.visible = false;
     m.playClip(115);
@@ -165,11 +166,11 @@ void SpinCycle::btnlines_MouseDown() {
     m.hideFlashers();
 }
 
-void SpinCycle::btnlines_MouseUp() { g_.m.ui.btnlines.visible = true; }
+void SpinCycle::btnlines_MouseUp() { m_.ui.btnlines.visible = true; }
 
 void SpinCycle::btnbet_MouseDown() {
-    if (g_.refuses(g_.m.ui.btnbet)) return;
-    Machine& m = g_.m;
+    if (rule_.refuses(m_.ui.btnbet)) return;
+    Machine& m = m_;
     MachineState& s = m.s;
     m.ui.btnbet.visible = false;
     // During a free-spin series the bet stays; the press only stops the win flash.
@@ -217,12 +218,12 @@ void SpinCycle::btnbet_MouseDown() {
     }
 }
 
-void SpinCycle::btnbet_MouseUp() { g_.m.ui.btnbet.visible = true; }
+void SpinCycle::btnbet_MouseUp() { m_.ui.btnbet.visible = true; }
 
 void SpinCycle::btncredit_MouseDown() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
-    if (g_.refuses(m.ui.btncredit)) return;
+    if (rule_.refuses(m.ui.btncredit)) return;
     // A credit that cannot take the insert takes nothing and counts nothing.
     if (!m.creditTakes(kCreditInsert) ||
         !fits<i32>(static_cast<std::int64_t>(s.amountinvested) + kCreditInsert)) {
@@ -241,6 +242,6 @@ void SpinCycle::btncredit_MouseDown() {
     m.ui.autoplayon.enabled = true;
 }
 
-void SpinCycle::btncredit_MouseUp() { g_.m.ui.btncredit.visible = true; }
+void SpinCycle::btncredit_MouseUp() { m_.ui.btncredit.visible = true; }
 
 }  // namespace tonvale

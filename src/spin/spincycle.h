@@ -5,14 +5,14 @@
 #include <functional>
 
 #include "core/bindings.h"
+#include "core/machine.h"
+#include "core/pressrule.h"
 
 namespace tonvale {
 
-class Game;
-
 class SpinCycle {
 public:
-    explicit SpinCycle(Game& g) : g_(g) {}
+    SpinCycle(Machine& m, const PressRule& rule) : m_(m), rule_(rule) {}
     void bind(Bindings& b);
 
     void spinreel1();
@@ -43,6 +43,14 @@ public:
     int moves = 0;
     int pauses = 0;
 
+    // What a spin asks of the rest of the game: whether a paid spin may start now
+    // (the session's reality check), and the evaluation that ends it.
+    struct Calls {
+        std::function<bool()> spinMayStart;
+        std::function<void()> checkwins;
+    };
+    Calls calls;
+
     // Told before and after every spin that runs (an observer for the simulator's
     // books; the game itself sets none).
     std::function<void()> onSpinStart, onSpinEnd;
@@ -51,7 +59,8 @@ public:
 
 private:
     void runSpin();  // spinreel1 with the spin controls held off
-    Game& g_;
+    Machine& m_;
+    const PressRule& rule_;
     bool spinning_ = false;
 };
 

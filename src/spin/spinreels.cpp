@@ -2,7 +2,8 @@
 // The five reel routines: spinreel1 prepares the spin, each routine draws its
 // reel's stop, records the visible cells and calls the next; spinreel5 calls the
 // evaluation.
-#include "game/game.h"
+
+#include "spin/spincycle.h"
 
 namespace tonvale {
 
@@ -19,7 +20,7 @@ void drawReel(Machine& m, int reel) {
 }  // namespace
 
 void SpinCycle::spinreel1() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     MachineState& s = m.s;
     m.ui.pannomoney.visible = false;
     m.ui.btndouble.enabled = false;
@@ -36,25 +37,25 @@ void SpinCycle::spinreel1() {
 }
 
 void SpinCycle::spinreel2() {
-    drawReel(g_.m, 2);
+    drawReel(m_, 2);
     spinreel3();
 }
 
 void SpinCycle::spinreel3() {
     // Whether a bell on reel 3 counts is drawn before the stop.
-    g_.m.s.bellcoin = static_cast<i16>(g_.m.draw(2));
-    drawReel(g_.m, 3);
+    m_.s.bellcoin = static_cast<i16>(m_.draw(2));
+    drawReel(m_, 3);
     spinreel4();
 }
 
 void SpinCycle::spinreel4() {
-    drawReel(g_.m, 4);
+    drawReel(m_, 4);
     spinreel5();
 }
 
 void SpinCycle::spinreel5() {
-    drawReel(g_.m, 5);
-    g_.eval.checkwins();
+    drawReel(m_, 5);
+    calls.checkwins();
 }
 
 }  // namespace tonvale

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "game/game.h"
+#include "players/options.h"
 #include "ui/dialogs_paint.h"
 
 namespace tonvale {

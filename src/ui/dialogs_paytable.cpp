@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "rules/paytable.h"
 #include "ui/dialogs_paint.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "game/game.h"
+#include "game/startup.h"
 #include "ui/identity.h"
 #include "ui/qtports.h"
 

@@ -10,6 +10,7 @@
 
 #include "game/game.h"
 #include "ui/dialogs_paint.h"
+#include "windows/history.h"
 
 namespace tonvale {
 

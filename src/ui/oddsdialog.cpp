@@ -8,6 +8,7 @@
 
 #include "game/game.h"
 #include "ui/dialogs_paint.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 

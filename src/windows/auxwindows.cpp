@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "windows/auxwindows.h"
 
-#include "game/game.h"
 #include "windows/links.h"
 
 namespace tonvale {
@@ -22,7 +21,7 @@ std::string partnerNotice() {
 }
 
 void AuxWindows::bind(Bindings& b) {
-    b.on(g_.m.ui.btnhelp, Ev::Click, [this] { btnhelp_Click(); });
+    b.on(m_.ui.btnhelp, Ev::Click, [this] { btnhelp_Click(); });
     b.on(pays.Command1, Ev::Click, [this] { Command1_Click(); });
     b.on(pays.cmdodds, Ev::Click, [this] { odds.cmdodds_Click(); });
     odds.bind(b);
@@ -39,22 +38,22 @@ void AuxWindows::bind(Bindings& b) {
 }
 
 void AuxWindows::btnhelp_Click() {
-    g_.m.ports.desktop.message(kHelpTitle, std::string(kHelpText) + "\r" + kKeysHelp + "\r",
-                               MsgIcon::information, MsgButtons::ok);
+    m_.ports.desktop.message(kHelpTitle, std::string(kHelpText) + "\r" + kKeysHelp + "\r",
+                             MsgIcon::information, MsgButtons::ok);
 }
 
-bool AuxWindows::IsWebConnected() { return g_.m.ports.desktop.isConnected(); }
+bool AuxWindows::IsWebConnected() { return m_.ports.desktop.isConnected(); }
 
 void AuxWindows::notConnected() {
-    g_.m.ui.form.visible = true;
-    g_.m.ports.desktop.message("Internet Connection Status",
-                               "You need to connect your computer to the internet.", MsgIcon::critical,
-                               MsgButtons::ok);
+    m_.ui.form.visible = true;
+    m_.ports.desktop.message("Internet Connection Status",
+                             "You need to connect your computer to the internet.", MsgIcon::critical,
+                             MsgButtons::ok);
 }
 
 void AuxWindows::openlink(const std::string& link) {
     // The message ends with the desktop's own reason for the failure.
-    DesktopPort& desktop = g_.m.ports.desktop;
+    DesktopPort& desktop = m_.ports.desktop;
     if (!desktop.openLink(link))
         desktop.message("ExecuteLink", "error Opening Link to " + link + "\r\n\r\n" + desktop.linkFailure(),
                         MsgIcon::none, MsgButtons::ok);
@@ -65,13 +64,13 @@ void AuxWindows::openlink(const std::string& link) {
 void AuxWindows::showPaytable() { pays.form.visible = true; }
 
 void AuxWindows::Command1_Click() {
-    g_.m.ui.form.enabled = true;
+    m_.ui.form.enabled = true;
     closePaytable();
 }
 
 void AuxWindows::paytable_QueryUnload() {
     odds.closeOdds();
-    g_.m.ui.form.enabled = true;
+    m_.ui.form.enabled = true;
     pays.form.visible = false;
 }
 
@@ -85,7 +84,7 @@ void AuxWindows::showAbout() { about.form.visible = true; }
 
 void AuxWindows::cmdvimble_Click() {
     if (IsWebConnected())
-        g_.m.ports.desktop.openLink(links::kMakerSite);
+        m_.ports.desktop.openLink(links::kMakerSite);
     else
         notConnected();
 }
@@ -93,28 +92,28 @@ void AuxWindows::cmdvimble_Click() {
 void AuxWindows::cmdfeedback_Click() {
     const std::string link = feedbackLink();
     if (IsWebConnected())
-        g_.m.ports.desktop.openLink(link);
+        m_.ports.desktop.openLink(link);
     else
         notConnected();
 }
 
 void AuxWindows::Picture2_Click() {
     closeAbout();
-    g_.m.ui.form.enabled = true;
-    g_.m.ui.form.visible = true;
+    m_.ui.form.enabled = true;
+    m_.ui.form.visible = true;
 }
 
 // Ends the program the way the main window's exit does, saving the current
 // player's record first: leaving by this button must not lose the credit.
 void AuxWindows::Btnxit_Click() {
     about.form.visible = false;
-    g_.startup.xit_Click();
+    calls.xit_Click();
 }
 
 void AuxWindows::about_QueryUnload() {
     about.form.visible = false;
-    g_.m.ui.form.enabled = true;
-    g_.m.ui.form.visible = true;
+    m_.ui.form.enabled = true;
+    m_.ui.form.visible = true;
 }
 
 void AuxWindows::closeAbout() {
@@ -129,11 +128,11 @@ void AuxWindows::showAdvert() {
     advert.form.visible = true;
 }
 
-void AuxWindows::advert_Load() { g_.m.s.nowincount = 0; }
+void AuxWindows::advert_Load() { m_.s.nowincount = 0; }
 
 void AuxWindows::Picture1_Click() {
     if (IsWebConnected()) {
-        g_.m.ports.desktop.message("", partnerNotice(), MsgIcon::information, MsgButtons::ok);
+        m_.ports.desktop.message("", partnerNotice(), MsgIcon::information, MsgButtons::ok);
         openlink(links::kPartnerLink);
     } else {
         notConnected();
@@ -142,12 +141,12 @@ void AuxWindows::Picture1_Click() {
 
 void AuxWindows::SSCommand2_Click() {
     closeAdvert();
-    g_.m.ui.form.visible = true;
+    m_.ui.form.visible = true;
 }
 
 void AuxWindows::advert_QueryUnload() {
     advert.form.visible = false;
-    g_.m.ui.form.visible = true;
+    m_.ui.form.visible = true;
 }
 
 void AuxWindows::closeAdvert() {

@@ -9,13 +9,14 @@
 // their controls (Command1; Btnxit, cmdvimble, cmdfeedback, Picture2; Picture1,
 // SSCommand2), and a dialog's close box to closePaytable(), closeAbout() or
 // closeAdvert().
+#include <functional>
+
 #include "core/bindings.h"
+#include "core/machine.h"
 #include "windows/oddswindow.h"
 #include "windows/windowmodels.h"
 
 namespace tonvale {
-
-class Game;
 
 // The help box: eleven lines, each ended by a carriage return.
 inline constexpr const char* kHelpTitle = "               Tonvale Help";
@@ -47,8 +48,14 @@ std::string partnerNotice();
 
 class AuxWindows {
 public:
-    explicit AuxWindows(Game& g) : odds(g), g_(g) {}
+    explicit AuxWindows(Machine& m) : odds(m), m_(m) {}
     void bind(Bindings& b);
+
+    // "Exit Game" in the about window leaves through the main window's exit.
+    struct Calls {
+        std::function<void()> xit_Click;
+    };
+    Calls calls;
 
     PaytableWindow pays;
     AboutWindow about;
@@ -89,7 +96,7 @@ public:
 private:
     bool IsWebConnected();
     void notConnected();
-    Game& g_;
+    Machine& m_;
 };
 
 }  // namespace tonvale

@@ -5,7 +5,6 @@
 #include <charconv>
 
 #include "core/database.h"
-#include "game/game.h"
 #include "windows/storehistory.h"
 
 namespace tonvale {
@@ -70,15 +69,15 @@ void HistoryWindow::design() {
     btnclose.caption = "Close";
 }
 
-History::History(Game& g) : figures(exactFigures()), g_(g) {
-    if (auto* db = dynamic_cast<SqliteStore*>(&g.m.ports.store)) {
+History::History(Machine& m) : figures(exactFigures()), m_(m) {
+    if (auto* db = dynamic_cast<SqliteStore*>(&m.ports.store)) {
         stored_ = std::make_unique<StoreHistory>(*db);
         source_ = stored_.get();
     }
 }
 
 void History::bind(Bindings& b) {
-    MainWindow& main = g_.m.ui;
+    MainWindow& main = m_.ui;
     b.on(main.btnhistory, Ev::Click, [this] { btnhistory_Click(); });
     b.on(ui.btnnewer, Ev::Click, [this] { btnnewer_Click(); });
     b.on(ui.btnolder, Ev::Click, [this] { btnolder_Click(); });
@@ -91,19 +90,19 @@ void History::bind(Bindings& b) {
 // Games are recalled between games only: not while a spin, a series, autoplay,
 // the gamble or the jackpot board is under way.
 bool History::mayOpen() const {
-    const Machine& m = g_.m;
+    const Machine& m = m_;
     const MachineState& s = m.s;
-    return !g_.spin.spinning() && s.freespinsawarded <= 0 && s.autoplaymode != 10 &&
-           !m.ui.pandouble.visible && !m.ui.jackpotframe.visible && !m.timerEnabled(TimerId::tmrbell) &&
+    return !calls.spinning() && s.freespinsawarded <= 0 && s.autoplaymode != 10 && !m.ui.pandouble.visible &&
+           !m.ui.jackpotframe.visible && !m.timerEnabled(TimerId::tmrbell) &&
            !m.timerEnabled(TimerId::tmrdecidejackpot) && !m.timerEnabled(TimerId::tmrshowjackpot);
 }
 
-void History::settle() { g_.m.ui.btnhistory.enabled = mayOpen(); }
+void History::settle() { m_.ui.btnhistory.enabled = mayOpen(); }
 
 // Acts on the click, as the options button does: the window opens once the
 // button is released.
 void History::btnhistory_Click() {
-    Machine& m = g_.m;
+    Machine& m = m_;
     m.ui.menupic.visible = false;
     if (!mayOpen()) return;
     m.playClip(115);
@@ -115,7 +114,7 @@ void History::open() {
     if (isOpen()) return;
     ui.design();
     ui.form.visible = true;
-    player_ = slotOf(g_.m.s.playerslot);
+    player_ = slotOf(m_.s.playerslot);
     count_ = source_->count(player_);
     selected_ = 0;
     pageStart_ = -1;
@@ -125,7 +124,7 @@ void History::open() {
     std::reverse(all.begin(), all.end());
     // A line that does not say its payout level was played at the player's own.
     for (RecalledGame& g : all)
-        if (g.machinepay == 0) g.machinepay = g_.m.s.machinepay;
+        if (g.machinepay == 0) g.machinepay = m_.s.machinepay;
     plot_ = resultsPlot(all, figures);
     show();
 }
@@ -134,7 +133,7 @@ void History::close() {
     if (!isOpen()) return;
     ui.form.visible = false;
     page_.clear();
-    g_.m.ui.form.enabled = true;
+    m_.ui.form.enabled = true;
 }
 
 void History::btnnewer_Click() {

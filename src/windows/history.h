@@ -9,16 +9,16 @@
 // "Newer" and "Older" (the arrow keys in the view) step through every stored
 // game, a row of the list shows that game, and "Close" or Esc closes it.
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "core/bindings.h"
 #include "core/controls.h"
+#include "core/machine.h"
 #include "windows/recall.h"
 
 namespace tonvale {
-
-class Game;
 
 struct HistoryWindow : ControlSet {
     static constexpr int kWidth = 12000;
@@ -44,8 +44,14 @@ struct HistoryWindow : ControlSet {
 
 class History {
 public:
-    explicit History(Game& g);
+    explicit History(Machine& m);
     void bind(Bindings& b);
+
+    // Whether a spin is running: games are recalled between games only.
+    struct Calls {
+        std::function<bool()> spinning;
+    };
+    Calls calls;
 
     HistoryWindow ui;
 
@@ -75,7 +81,7 @@ public:
 
 private:
     void show();
-    Game& g_;
+    Machine& m_;
     NoHistory none_;
     std::unique_ptr<GameHistory> stored_;  // the store's own play history, when it keeps one
     GameHistory* source_ = &none_;

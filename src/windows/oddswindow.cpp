@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "game/game.h"
 #include "rules/money.h"
 #include "rules/symbols.h"
 
@@ -129,7 +128,7 @@ void OddsPage::cmdodds_Click() {
 }
 
 void OddsPage::showOdds() {
-    const MachineState& s = g_.m.s;
+    const MachineState& s = m_.s;
     std::array<Control*, 9> figures = {&ui.lblpaidspin, &ui.lblfreespins, &ui.lbljackpot,
                                        &ui.lbltotal,    &ui.lblhit,       &ui.lblpfree,
                                        &ui.lblpjackpot, &ui.lblmaxwin,    &ui.lblmaxpaid};

@@ -14,11 +14,10 @@
 
 #include "core/bindings.h"
 #include "core/controls.h"
+#include "core/machine.h"
 #include "rules/odds.h"
 
 namespace tonvale {
-
-class Game;
 
 struct OddsWindow : ControlSet {
     static constexpr int kWidth = 7485;
@@ -58,7 +57,7 @@ std::string levelName(int level);  // "Realistic", "Loose", "Dream Machine"
 
 class OddsPage {
 public:
-    explicit OddsPage(Game& g) : g_(g) {}
+    explicit OddsPage(Machine& m) : m_(m) {}
     void bind(Bindings& b);
 
     OddsWindow ui;
@@ -77,7 +76,7 @@ public:
     const OddsTally& tally(int waysfactor);
 
 private:
-    Game& g_;
+    Machine& m_;
     std::array<std::optional<OddsTally>, 5> tallies_;
     Odds shown_;
 };

@@ -12,6 +12,7 @@
 
 #include "core/durable.h"
 #include "core/store.h"
+#include "game/startup.h"
 #include "rig.h"
 
 namespace tonvale {

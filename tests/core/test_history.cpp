@@ -11,7 +11,10 @@
 #include "cli/scenario.h"
 #include "core/database.h"
 #include "core/store.h"
+#include "gamble/gamble.h"
 #include "rig.h"
+#include "spin/spincycle.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 namespace {

@@ -19,6 +19,7 @@
 #include "core/store.h"
 #include "game/fields.h"
 #include "game/game.h"
+#include "game/startup.h"
 
 namespace tonvale {
 namespace {

@@ -15,8 +15,13 @@
 #include "core/durable.h"
 #include "core/store.h"
 #include "eval/spinsearch.h"
+#include "gamble/gamble.h"
+#include "game/startup.h"
+#include "players/options.h"
+#include "present/presentation.h"
 #include "rig.h"
 #include "rules/board.h"
+#include "spin/spincycle.h"
 
 namespace tonvale {
 namespace {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/store.h"
+#include "players/options.h"
 #include "rig.h"
 
 namespace tonvale {

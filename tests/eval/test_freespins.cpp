@@ -6,6 +6,7 @@
 #include "eval/spinsearch.h"
 #include "eval/table.h"
 #include "rules/money.h"
+#include "spin/spincycle.h"
 
 namespace tonvale::testing {
 namespace {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "gamble/gamble.h"
 #include "rig.h"
 
 namespace tonvale {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/store.h"
+#include "players/options.h"
 #include "rig.h"
 
 namespace tonvale {

@@ -7,9 +7,12 @@
 
 #include "core/headless.h"
 #include "eval/spinsearch.h"
+#include "game/startup.h"
+#include "players/options.h"
 #include "players/session.h"
 #include "rig.h"
 #include "spin/autolimits.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 namespace {

@@ -5,8 +5,11 @@
 
 #include <memory>
 
+#include "game/startup.h"
+#include "players/options.h"
 #include "rig.h"
 #include "spin/playercontrols.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale {
 namespace {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "eval/table.h"
+#include "spin/spincycle.h"
 
 namespace tonvale::testing {
 namespace {

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QTest>
 
+#include "players/options.h"
 #include "rules/strips.h"
 #include "ui/uirig.h"
 

@@ -17,6 +17,8 @@
 
 #include "core/headless.h"
 #include "game/game.h"
+#include "game/startup.h"
+#include "players/options.h"
 #include "players/text.h"
 #include "rules/paytable.h"
 #include "ui/dialogs_about.h"
@@ -24,6 +26,7 @@
 #include "ui/dialogs_paytable.h"
 #include "ui/gamewindow.h"
 #include "ui/qtports.h"
+#include "windows/auxwindows.h"
 #include "windows/links.h"
 
 // Collects the web addresses the desktop is asked to open while it lives.

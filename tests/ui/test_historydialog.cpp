@@ -15,10 +15,14 @@
 #include "eval/spinsearch.h"
 #include "fakehistory.h"
 #include "game/game.h"
+#include "game/startup.h"
+#include "players/options.h"
+#include "players/session.h"
 #include "ui/dialogs_options.h"
 #include "ui/gamewindow.h"
 #include "ui/historydialog.h"
 #include "ui/qtports.h"
+#include "windows/history.h"
 
 namespace tonvale::testing {
 namespace {

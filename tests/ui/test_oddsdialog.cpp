@@ -12,10 +12,12 @@
 
 #include "core/headless.h"
 #include "game/game.h"
+#include "game/startup.h"
 #include "ui/dialogs_paytable.h"
 #include "ui/gamewindow.h"
 #include "ui/oddsdialog.h"
 #include "ui/qtports.h"
+#include "windows/auxwindows.h"
 
 namespace tonvale::testing {
 namespace {

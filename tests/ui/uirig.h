@@ -7,6 +7,7 @@
 
 #include "core/headless.h"
 #include "game/game.h"
+#include "game/startup.h"
 #include "ui/cabinet.h"
 #include "ui/qtports.h"
 

@@ -11,8 +11,11 @@
 #include "core/database.h"
 #include "eval/spinsearch.h"
 #include "fakehistory.h"
+#include "gamble/gamble.h"
 #include "rig.h"
 #include "rules/money.h"
+#include "spin/spincycle.h"
+#include "windows/auxwindows.h"
 #include "windows/history.h"
 
 namespace tonvale {

@@ -10,6 +10,7 @@
 
 #include "rig.h"
 #include "rules/odds.h"
+#include "windows/auxwindows.h"
 #include "windows/oddswindow.h"
 
 namespace tonvale {

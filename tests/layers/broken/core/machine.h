@@ -1,0 +1,4 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "game/game.h"
+#include "rules/paytable.h"

@@ -1,0 +1,3 @@
+// SPDX-License-Identifier: MIT
+#include "game/game.h"
+#include "tonvale_version.h"
