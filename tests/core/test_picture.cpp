@@ -10,7 +10,11 @@
 #include <string>
 
 #include "core/picture.h"
+#include "players/options.h"
 #include "rig.h"
+#include "spin/spincycle.h"
+#include "windows/auxwindows.h"
+#include "windows/history.h"
 
 namespace tonvale {
 namespace {
