@@ -62,21 +62,21 @@ MainWindow::MainWindow() {
     for (int r = 1; r <= 5; ++r) {
         add(Picture[r], "Picture" + std::to_string(r), K::picture, &form, windowLeft[r], 730, 1875, 5625);
         add(reel[r], "reel" + std::to_string(r), K::image, &Picture[r], 0, 0, 1875, 1875 * 29).picture =
-            "reel" + std::to_string(r);
+            static_cast<Sheet>(static_cast<int>(Sheet::reel1) + r - 1);
     }
     for (int s : kShapeIndexes) {
         const int r = (s - 1) / 3 + 1;
         const bool topRow = (s - 1) % 3 == 0;
         Control& shape = add(Shape[s], "Shape", K::shape, &Picture[r], 0, topRow ? 0 : 3750, 1875, 1875, s);
         shape.visible = false;
-        shape.picture = "hatch";
+        shape.picture = Sheet::hatch;
     }
     for (int cell = 1; cell <= 15; ++cell) {
         const int r = reelOfCell(cell);
         const int row = static_cast<int>(rowOfCell(cell));
         Control& f = add(flasher[cell], "flasher", K::picture, &Picture[r], 0, row * 1875, 1875, 1875, cell);
         f.visible = false;
-        f.picture = "ImageList3/27";
+        f.picture = {Sheet::ImageList3, kCellFrame};
     }
 
     // Meters.
@@ -93,19 +93,19 @@ MainWindow::MainWindow() {
 
     // The button bar.
     add(panfreespin, "panfreespin", K::picture, &form, 0, 7780, 12075, 1290);
-    add(btncredit, "btncredit", K::picbutton, &panfreespin, 750, 30, 1635, 810).picture = "btn_credit";
-    add(btnlines, "btnlines", K::picbutton, &panfreespin, 2520, 30, 1545, 810).picture = "btn_ways";
-    add(btnbet, "btnbet", K::picbutton, &panfreespin, 4220, 30, 1590, 810).picture = "btn_bet";
-    add(btnspin, "btnspin", K::picbutton, &panfreespin, 5910, 30, 1590, 810).picture = "btn_spin";
+    add(btncredit, "btncredit", K::picbutton, &panfreespin, 750, 30, 1635, 810).picture = Sheet::btn_credit;
+    add(btnlines, "btnlines", K::picbutton, &panfreespin, 2520, 30, 1545, 810).picture = Sheet::btn_ways;
+    add(btnbet, "btnbet", K::picbutton, &panfreespin, 4220, 30, 1590, 810).picture = Sheet::btn_bet;
+    add(btnspin, "btnspin", K::picbutton, &panfreespin, 5910, 30, 1590, 810).picture = Sheet::btn_spin;
     Control& dbl = add(btndouble, "btndouble", K::picbutton, &panfreespin, 7455, 30, 1560, 810);
-    dbl.picture = "btn_gamble";
+    dbl.picture = Sheet::btn_gamble;
     dbl.enabled = false;
-    add(autoplayon, "autoplayon", K::picbutton, &panfreespin, 9200, 30, 1740, 810).picture = "btn_auto";
+    add(autoplayon, "autoplayon", K::picbutton, &panfreespin, 9200, 30, 1740, 810).picture = Sheet::btn_auto;
 
     Control& opt = add(btnoptions, "btnoptions", K::picbutton, &form, 9135, 7035, 1230, 570);
-    opt.picture = "btn_options";
+    opt.picture = Sheet::btn_options;
     opt.tooltip = "Options, CLICK to VIEW";
-    add(btnopenmenu, "btnopenmenu", K::picbutton, &form, 10290, 7035, 1185, 555).picture = "btn_menu";
+    add(btnopenmenu, "btnopenmenu", K::picbutton, &form, 10290, 7035, 1185, 555).picture = Sheet::btn_menu;
     Control& starter = add(btnstartall, "btnstartall", K::button, &form, 0, 0, 0, 0);
     starter.visible = false;
     starter.caption = "Command1";
@@ -113,47 +113,48 @@ MainWindow::MainWindow() {
     // Free-spin messages and the take-win button.
     Control& left = add(spinsleft, "spinsleft", K::label, &form, 900, 7900, 6600, 600);
     left.visible = false;
-    left.picture = "spinsleft";
+    left.picture = Sheet::spinsleft;
     Control& take = add(takewin, "takewin", K::button, &form, 7880, 7970, 2565, 480);
     take.visible = false;
-    take.picture = "takewin";
+    take.picture = Sheet::takewin;
 
     Control& nomoney = add(pannomoney, "pannomoney", K::panel, &form, 3900, 3150, 4500, 900);
     nomoney.visible = false;
-    nomoney.picture = "nomoney";
+    nomoney.picture = Sheet::nomoney;
 
     // The gamble panel.
     Control& panel = add(pandouble, "pandouble", K::picture, &form, 3600, 750, 3840, 5655);
     panel.visible = false;
-    panel.picture = "gamble_panel";
+    panel.picture = Sheet::gamble_panel;
     add(risklab, "risklab", K::label, &pandouble, 480, 50, 2895, 450);
     add(lblsuit, "lblsuit", K::label, &pandouble, 240, 500, 3255, 255);
     add(lblblackred, "lblblackred", K::label, &pandouble, 240, 720, 2055, 255);
     add(piccardholder, "piccardholder", K::image, &pandouble, 1080, 1080, 1560, 2355).picture =
-        "imagelistcards/5";
+        tonvale::Picture(Sheet::imagelistcards, kCardBack);
     constexpr int suitLeft[5] = {0, 240, 2680, 240, 2680};
     constexpr int suitTop[5] = {0, 1080, 1080, 2640, 2640};
     for (int i = 1; i <= 4; ++i)
         add(suitbet[i], "suitbet", K::button, &pandouble, suitLeft[i], suitTop[i], 810, 810, i).picture =
-            "imagelistcards/" + std::to_string(5 + i);
-    add(betred, "betred", K::button, &pandouble, 60, 3480, 1020, 450).picture = "btn_red";
-    add(cancelbet, "cancelbet", K::button, &pandouble, 1100, 3480, 1560, 450).picture = "btn_takewin_small";
-    add(betblack, "betblack", K::button, &pandouble, 2680, 3480, 1020, 450).picture = "btn_black";
+            tonvale::Picture(Sheet::imagelistcards, kFirstSuit - 1 + i);
+    add(betred, "betred", K::button, &pandouble, 60, 3480, 1020, 450).picture = Sheet::btn_red;
+    add(cancelbet, "cancelbet", K::button, &pandouble, 1100, 3480, 1560, 450).picture =
+        Sheet::btn_takewin_small;
+    add(betblack, "betblack", K::button, &pandouble, 2680, 3480, 1020, 450).picture = Sheet::btn_black;
     for (int i = 1; i <= 5; ++i)
         add(historypic[i], "historypic", K::button, &pandouble, 360 + 600 * (i - 1), 3960, 495, 495, i)
             .visible = false;
     add(Label1, "Label1", K::label, &pandouble, 600, 4440, 2535, 300).caption = "past history";
     Control& win = add(gamblewin, "gamblewin", K::image, &pandouble, 700, 5000, 2250, 450);
-    win.picture = "gamble_win";
+    win.picture = Sheet::gamble_win;
     win.visible = false;
     Control& lose = add(gamblelose, "gamblelose", K::image, &pandouble, 700, 5000, 2250, 450);
-    lose.picture = "gamble_lose";
+    lose.picture = Sheet::gamble_lose;
     lose.visible = false;
 
     // The jackpot board.
     Control& board = add(jackpotframe, "jackpotframe", K::picture, &form, 945, -1810, 10125, 5700);
     board.visible = false;
-    board.picture = "jackpot_board";
+    board.picture = Sheet::jackpot_board;
     Control& banner = add(jackpotpicture, "jackpotpicture", K::image, &jackpotframe, 1840, 1650, 6420, 2430);
     banner.visible = false;
     Control& won = add(lbljackpotwon, "lbljackpotwon", K::label, &jackpotframe, 1840, 2400, 6420, 900);
@@ -163,15 +164,15 @@ MainWindow::MainWindow() {
     for (int i = 0; i < 3; ++i) {
         Control& b = add(*balls[i], ballNames[i], K::picture, &jackpotframe, 0, 0, 1590, 1800);
         b.visible = false;
-        b.picture = "sun_" + std::to_string(i + 1);
+        b.picture = static_cast<Sheet>(static_cast<int>(Sheet::sun_1) + i);
     }
 
     // The session: time played and the net result since the game started or the
     // player changed. The history button recalls the games played.
-    add(imgsession, "imgsession", K::image, &form, 9135, 6420, 2340, 585).picture = "session_meter";
+    add(imgsession, "imgsession", K::image, &form, 9135, 6420, 2340, 585).picture = Sheet::session_meter;
     add(lblsession, "lblsession", K::label, &form, 9135, 6600, 2340, 405);
     Control& hist = add(btnhistory, "btnhistory", K::picbutton, &panfreespin, 11025, 30, 990, 810);
-    hist.picture = "btn_history";
+    hist.picture = Sheet::btn_history;
     hist.tooltip = "History, CLICK to VIEW";
 
     // The menu panel, on top of everything.

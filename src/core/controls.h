@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/picture.h"
+
 namespace tonvale {
 
 enum class ControlKind : std::uint8_t {
@@ -35,8 +37,8 @@ struct Control {
     bool enabled = true;
     int left = 0, top = 0, width = 0, height = 0;  // twips
     std::string caption;
-    std::string picture;  // picture name, e.g. "ImageList3/27"; empty for none
-    std::string overlay;  // a second picture drawn over the first, mask transparent
+    Picture picture;  // e.g. ImageList3/27; empty for none
+    Picture overlay;  // a second picture drawn over the first, mask transparent
     std::string tooltip;
     bool value = false;  // option buttons: selected
 

@@ -3,11 +3,14 @@
 // The whole state of the machine: the program-wide values (settings, statistics,
 // pools and a few shared flags) and the main window's record of the spin in
 // progress, the presentation, the jackpot feature and the gamble. Fields carry the
-// game's own names and their real widths; every field starts at 0 or empty.
+// game's own names and their real widths; every field starts at 0 or empty. The
+// fields are given once, as lists, from which the records and the access by name
+// (game/fields.cpp) are made.
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "rules/fieldlist.h"
 #include "rules/strips.h"
 
 namespace tonvale {
@@ -15,29 +18,37 @@ namespace tonvale {
 using i16 = std::int16_t;
 using i32 = std::int32_t;
 
+// The program-wide values.
+#define TONVALE_PROGRAM_FIELDS(N, T, A)                              \
+    /* Stored per player (settings store keys of the same names). */ \
+    N(i32, bank)                                                     \
+    N(i32, games)                                                    \
+    N(i32, wager)                                                    \
+    N(i32, total)                                                    \
+    N(i32, amountinvested)                                           \
+    N(i16, howmanyspins)                                             \
+    N(i32, grandwon)                                                 \
+    N(i32, majorwon)                                                 \
+    N(i32, minorwon)                                                 \
+    N(i32, jackpotbank)                                              \
+    N(i32, grand) /* the pools, stored under "allslot" */            \
+    N(i32, major)                                                    \
+    N(i32, minor)                                                    \
+    N(i16, reelspeed)                                                \
+    N(i16, soundonoff)                                               \
+    N(i16, winroll)                                                  \
+    N(i16, machinepay)                                               \
+    T(currentplayer)                                                 \
+    T(sizescreen)                                                    \
+    /* Not stored. */                                                \
+    T(playerslot)                                                    \
+    N(i32, jackpotwon)                                               \
+    N(i16, nowincount)                                               \
+    A(i16, scatterreels, 5, 1) /* by reel */                         \
+    N(i16, fivescatters)
+
 struct ProgramValues {
-    // Stored per player (settings store keys of the same names).
-    i32 bank = 0;
-    i32 games = 0;
-    i32 wager = 0;
-    i32 total = 0;
-    i32 amountinvested = 0;
-    i16 howmanyspins = 0;
-    i32 grandwon = 0, majorwon = 0, minorwon = 0;
-    i32 jackpotbank = 0;
-    i32 grand = 0, major = 0, minor = 0;  // stored under "allslot"
-    i16 reelspeed = 0;
-    i16 soundonoff = 0;
-    i16 winroll = 0;
-    i16 machinepay = 0;
-    std::string currentplayer;
-    std::string sizescreen;
-    // Not stored.
-    std::string playerslot;
-    i32 jackpotwon = 0;
-    i16 nowincount = 0;
-    std::array<i16, 5> scatterreels{};  // used 1..4 by reel
-    i16 fivescatters = 0;
+    TONVALE_FIELD_MEMBERS(TONVALE_PROGRAM_FIELDS)
 };
 
 // Stored settings outside what the game offers are taken as a sane choice, so that
@@ -51,58 +62,80 @@ void correctSettings(ProgramValues& v);
 
 // The main window's record. The reel record (cell arrays, scatter and bell fields)
 // comes from the reel routines' own record type.
+#define TONVALE_MAIN_RECORD_FIELDS(N, T, A)                                                     \
+    /* Spin and reels. */                                                                       \
+    N(i16, bet)                                                                                 \
+    N(i16, waysfactor)                                                                          \
+    N(i16, reelstop1)                                                                           \
+    N(i16, reelstop2)                                                                           \
+    N(i16, reelstop3)                                                                           \
+    N(i16, reelstop4)                                                                           \
+    N(i16, reelstop5)                                                                           \
+    N(i32, reeltop1)                                                                            \
+    N(i32, reeltop2)                                                                            \
+    N(i32, reeltop3)                                                                            \
+    N(i32, reeltop4)                                                                            \
+    N(i32, reeltop5)                                                                            \
+    N(i16, autoplaymode)                                                                        \
+    N(i16, keycount)                                                                            \
+    N(i16, idleticks)                                                                           \
+    N(i16, introticks)                                                                          \
+    N(i16, bellframe)                                                                           \
+    N(i16, wildflashstep)                                                                       \
+    /* Evaluation and free spins. */                                                            \
+    N(i32, winamount)                                                                           \
+    N(i32, scatterwin)                                                                          \
+    N(i16, freespinsawarded)                                                                    \
+    N(i16, freespinsplayed)                                                                     \
+    N(i16, freespinmultiplier)                                                                  \
+    N(i16, multiplierpicture)                                                                   \
+    N(i32, freespintotal)                                                                       \
+    N(i16, freespinsover)                                                                       \
+    N(i16, autospinwait)                                                                        \
+    N(i16, respinsoundpick)                                                                     \
+    N(i16, respinsounddone)                                                                     \
+    N(i16, reelpause)                                                                           \
+    A(i16, scattersound, 5, 1) /* by reel, one evaluation */                                    \
+    N(i16, fivescattersound)                                                                    \
+    /* Presentation, jackpot and gamble. */                                                     \
+    N(i16, rollstep)                                                                            \
+    N(i32, wincounted)                                                                          \
+    N(i16, betx10)                                                                              \
+    N(i16, betx20)                                                                              \
+    N(i16, betx30)                                                                              \
+    N(i16, ballx)                                                                               \
+    N(i16, bally)                                                                               \
+    N(i16, ballrounds)                                                                          \
+    N(i16, ballstep)                                                                            \
+    N(i16, ballinterval)                                                                        \
+    N(i16, ballstop)                                                                            \
+    N(i16, balldrawn)                                                                           \
+    N(i32, gamblestake)                                                                         \
+    N(i32, gamblecarry)                                                                         \
+    N(i32, gamblebase) /* what the gamble was entered with: the spin's win or a series total */ \
+    N(i16, gamblecount)                                                                         \
+    /* Counters that the handlers keep for the life of the window. */                           \
+    N(i16, betstep)        /* btnbet: 1..5 after a press */                                     \
+    N(i16, waysstep)       /* btnlines: 1..5 after a press */                                   \
+    N(i16, autoplaytoggle) /* autoplayon: 1 switch on, 0 switch off */                          \
+    N(i16, autoplaynotice) /* -1 once the autoplay notice was shown or found stored */          \
+    N(i16, flashphase)     /* Timerflash: 0..2 */                                               \
+    N(i16, flashposition)  /* Timerflash: 1..36 */                                              \
+    N(i16, scatterstep)    /* Timerscatter: 1..17 */                                            \
+    N(i16, showticks)      /* tmrshowjackpot */                                                 \
+    N(i16, ballblink)      /* tmrshowjackpot: 1..4 */                                           \
+    N(i16, bannerframe)    /* tmrshowjackpot */                                                 \
+    N(i16, gamblecard)     /* the card drawn by the last bet, 1..4 */                           \
+    N(i16, jackpotfield)   /* the board field the ball stopped on, 1..16 */
+
 struct MainRecord : SpinRecord {
-    // Spin and reels.
-    i16 bet = 0;
-    i16 waysfactor = 0;
-    i16 reelstop1 = 0, reelstop2 = 0, reelstop3 = 0, reelstop4 = 0, reelstop5 = 0;
-    i32 reeltop1 = 0, reeltop2 = 0, reeltop3 = 0, reeltop4 = 0, reeltop5 = 0;
-    i16 autoplaymode = 0;
-    i16 keycount = 0;
-    i16 idleticks = 0;
-    i16 introticks = 0;
-    i16 bellframe = 0;
-    i16 wildflashstep = 0;
-
-    // Evaluation and free spins.
-    i32 winamount = 0;
-    i32 scatterwin = 0;
-    i16 freespinsawarded = 0;
-    i16 freespinsplayed = 0;
-    i16 freespinmultiplier = 0;
-    i16 multiplierpicture = 0;
-    i32 freespintotal = 0;
-    i16 freespinsover = 0;
-    i16 autospinwait = 0;
-    i16 respinsoundpick = 0, respinsounddone = 0;
-    i16 reelpause = 0;
-    std::array<i16, 5> scattersound{};  // used 1..4 by reel, one evaluation
-    i16 fivescattersound = 0;
-
-    // Presentation, jackpot and gamble.
-    i16 rollstep = 0;
-    i32 wincounted = 0;
-    i16 betx10 = 0, betx20 = 0, betx30 = 0;
-    i16 ballx = 0, bally = 0, ballrounds = 0, ballstep = 0, ballinterval = 0, ballstop = 0, balldrawn = 0;
-    i32 gamblestake = 0;
-    i32 gamblecarry = 0;
-    i32 gamblebase = 0;  // what the gamble was entered with: the spin's win or a series total
-    i16 gamblecount = 0;
-
-    // Counters that the handlers keep for the life of the window.
-    i16 betstep = 0;         // btnbet: 1..5 after a press
-    i16 waysstep = 0;        // btnlines: 1..5 after a press
-    i16 autoplaytoggle = 0;  // autoplayon: 1 switch on, 0 switch off
-    i16 autoplaynotice = 0;  // -1 once the autoplay notice was shown or found stored
-    i16 flashphase = 0;      // Timerflash: 0..2
-    i16 flashposition = 0;   // Timerflash: 1..36
-    i16 scatterstep = 0;     // Timerscatter: 1..17
-    i16 showticks = 0;       // tmrshowjackpot
-    i16 ballblink = 0;       // tmrshowjackpot: 1..4
-    i16 bannerframe = 0;     // tmrshowjackpot
-    i16 gamblecard = 0;      // the card drawn by the last bet, 1..4
-    i16 jackpotfield = 0;    // the board field the ball stopped on, 1..16
+    TONVALE_FIELD_MEMBERS(TONVALE_MAIN_RECORD_FIELDS)
 };
+
+// Every field of the machine state, in one list: a field added to one of the lists
+// above is a member of the state and reachable by name from the scenarios.
+#define TONVALE_STATE_FIELDS(N, T, A) \
+    TONVALE_PROGRAM_FIELDS(N, T, A) TONVALE_SPIN_RECORD_FIELDS(N, T, A) TONVALE_MAIN_RECORD_FIELDS(N, T, A)
 
 struct MachineState : ProgramValues, MainRecord {
     i32 stake() const { return static_cast<i32>(bet) * static_cast<i32>(waysfactor); }

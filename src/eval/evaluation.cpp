@@ -13,9 +13,8 @@ namespace tonvale {
 
 namespace {
 
-constexpr int kFlasherNeutral = 27;  // ImageList3 picture shown over every cell at the start
-constexpr int kAdvertAfter = 25;     // losing spins before the advert window
-constexpr i16 kIdleAtOnce = 80;      // idle ticks that let the next automatic spin follow at once
+constexpr int kAdvertAfter = 25;  // losing spins before the advert window
+constexpr i16 kIdleAtOnce = 80;   // idle ticks that let the next automatic spin follow at once
 
 // Scatter sums that start only sounds: reels 1 and 2 show a scatter but reel 3 none,
 // or reel 1 shows one and reel 2 none.
@@ -66,7 +65,7 @@ void Evaluation::checkwins() {
     m.setTimer(TimerId::timerballflash, false);
     for (int cell = 1; cell <= 15; ++cell) {
         Control& f = ui.flasher[static_cast<std::size_t>(cell)];
-        f.picture = "ImageList3/" + std::to_string(kFlasherNeutral);
+        f.picture = Picture(Sheet::ImageList3, kCellFrame);
         // A multiplier drawn over a wild of an earlier spin must not ride on the
         // frame of whatever symbol lands in this cell next.
         f.overlay.clear();
@@ -231,7 +230,7 @@ void Evaluation::bellAndJackpot() {
     const int cell = s.bellcell[3];
     if (cell >= 7 && cell <= 9) {
         Control& f = ui.flasher[static_cast<std::size_t>(cell)];
-        f.picture = s.bellcoin == 1 ? "morphing/1" : "morphing/8";
+        f.picture = Picture(Sheet::morphing, s.bellcoin == 1 ? kBellCoinUp : kBellCoinDown);
         f.visible = true;
         if (cell == 9) m.doEvents();
     }

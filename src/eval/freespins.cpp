@@ -26,16 +26,16 @@ void Evaluation::freespinbusiness() {
     const int r = m_.draw(25);
     if (r == 1) {
         s.freespinmultiplier = 10;
-        s.multiplierpicture = 26;
+        s.multiplierpicture = multiplierTopFrame(10);
     } else if (r <= 5) {
         s.freespinmultiplier = 5;
-        s.multiplierpicture = 22;
+        s.multiplierpicture = multiplierTopFrame(5);
     } else if (r <= 14) {
         s.freespinmultiplier = 3;
-        s.multiplierpicture = 18;
+        s.multiplierpicture = multiplierTopFrame(3);
     } else {
         s.freespinmultiplier = 2;
-        s.multiplierpicture = 14;
+        s.multiplierpicture = multiplierTopFrame(2);
     }
 }
 

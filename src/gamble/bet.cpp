@@ -12,8 +12,8 @@ namespace tonvale {
 namespace {
 
 // Cards are numbered by suit: 1 hearts, 2 clubs, 3 diamonds, 4 spades.
-std::string cardFace(int card) { return "imagelistcards/" + std::to_string(card); }
-std::string suitIcon(int card) { return "imagelistcards/" + std::to_string(card + 5); }
+Picture cardFace(int card) { return {Sheet::imagelistcards, card}; }
+Picture suitIcon(int card) { return {Sheet::imagelistcards, kFirstSuit - 1 + card}; }
 constexpr bool isRed(int card) { return card == 1 || card == 3; }
 
 constexpr int kHistoryLeft[5] = {360, 960, 1560, 2160, 2760};
@@ -55,12 +55,12 @@ void Gamble::reveal(int card) {
     Control& holder = m.ui.piccardholder;
     // The back peels away from the lower left corner over the face.
     holder.picture = cardFace(card);
-    for (int frame = 10; frame <= 24; ++frame) {
-        holder.overlay = "imagelistcards/" + std::to_string(frame);
+    for (int frame = kFirstPeel; frame <= kLastPeel; ++frame) {
+        holder.overlay = Picture(Sheet::imagelistcards, frame);
         m.doEvents();
         m.sleep(50);
     }
-    holder.overlay = "";
+    holder.overlay.clear();
     m.doEvents();
 }
 

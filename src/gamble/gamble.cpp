@@ -39,9 +39,9 @@ void Gamble::btndouble_Click() {
     // Not during autoplay or a series: the next automatic spin would take the stake.
     if (rule_.refuses(ui.btndouble)) return;
     m.playClip(115);
-    ui.piccardholder.picture = "imagelistcards/5";
-    ui.piccardholder.overlay = "";
-    for (int i = 1; i <= 4; ++i) ui.suitbet[i].picture = "imagelistcards/" + std::to_string(5 + i);
+    ui.piccardholder.picture = Picture(Sheet::imagelistcards, kCardBack);
+    ui.piccardholder.overlay.clear();
+    for (int i = 1; i <= 4; ++i) ui.suitbet[i].picture = Picture(Sheet::imagelistcards, kFirstSuit - 1 + i);
 
     m.hideFlashers();
     ui.btndouble.visible = false;

@@ -84,113 +84,17 @@ Field array(std::string name, A C::*member, int first, int last) {
             first, last};
 }
 
+// One entry per field of the state's list, named as the field.
 const std::vector<Field>& fields() {
     using M = MachineState;
+#define TONVALE_NUMBER_FIELD(type, name) scalar(#name, &M::name),
+#define TONVALE_TEXT_FIELD(name) text(#name, &M::name),
+#define TONVALE_ARRAY_FIELD(type, name, size, first) array(#name, &M::name, first, (size)-1),
     static const std::vector<Field> table = {
-        scalar("bank", &M::bank),
-        scalar("games", &M::games),
-        scalar("wager", &M::wager),
-        scalar("total", &M::total),
-        scalar("amountinvested", &M::amountinvested),
-        scalar("howmanyspins", &M::howmanyspins),
-        scalar("grandwon", &M::grandwon),
-        scalar("majorwon", &M::majorwon),
-        scalar("minorwon", &M::minorwon),
-        scalar("jackpotbank", &M::jackpotbank),
-        scalar("grand", &M::grand),
-        scalar("major", &M::major),
-        scalar("minor", &M::minor),
-        scalar("reelspeed", &M::reelspeed),
-        scalar("soundonoff", &M::soundonoff),
-        scalar("winroll", &M::winroll),
-        scalar("machinepay", &M::machinepay),
-        text("currentplayer", &M::currentplayer),
-        text("sizescreen", &M::sizescreen),
-        text("playerslot", &M::playerslot),
-        scalar("jackpotwon", &M::jackpotwon),
-        scalar("nowincount", &M::nowincount),
-        array("scatterreels", &M::scatterreels, 1, 4),
-        scalar("fivescatters", &M::fivescatters),
-        // Spin and reels.
-        scalar("bet", &M::bet),
-        scalar("waysfactor", &M::waysfactor),
-        scalar("reelstop1", &M::reelstop1),
-        scalar("reelstop2", &M::reelstop2),
-        scalar("reelstop3", &M::reelstop3),
-        scalar("reelstop4", &M::reelstop4),
-        scalar("reelstop5", &M::reelstop5),
-        scalar("reeltop1", &M::reeltop1),
-        scalar("reeltop2", &M::reeltop2),
-        scalar("reeltop3", &M::reeltop3),
-        scalar("reeltop4", &M::reeltop4),
-        scalar("reeltop5", &M::reeltop5),
-        array("composercells", &M::composercells, 0, 17),
-        array("pianocells", &M::pianocells, 0, 17),
-        array("horncells", &M::horncells, 0, 17),
-        array("violincells", &M::violincells, 0, 17),
-        array("harpcells", &M::harpcells, 0, 17),
-        array("drumcells", &M::drumcells, 0, 17),
-        array("kingcells", &M::kingcells, 0, 17),
-        array("queencells", &M::queencells, 0, 17),
-        array("jackcells", &M::jackcells, 0, 17),
-        array("scattercells", &M::scattercells, 0, 17),
-        array("scattercell", &M::scattercell, 0, 15),
-        scalar("scattersum", &M::scattersum),
-        array("wildflags", &M::wildflags, 0, 15),
-        array("bellcell", &M::bellcell, 0, 5),
-        scalar("bellcount", &M::bellcount),
-        scalar("bellcoin", &M::bellcoin),
-        scalar("autoplaymode", &M::autoplaymode),
-        scalar("keycount", &M::keycount),
-        scalar("idleticks", &M::idleticks),
-        scalar("introticks", &M::introticks),
-        scalar("bellframe", &M::bellframe),
-        scalar("wildflashstep", &M::wildflashstep),
-        // Evaluation and free spins.
-        scalar("winamount", &M::winamount),
-        scalar("scatterwin", &M::scatterwin),
-        scalar("freespinsawarded", &M::freespinsawarded),
-        scalar("freespinsplayed", &M::freespinsplayed),
-        scalar("freespinmultiplier", &M::freespinmultiplier),
-        scalar("multiplierpicture", &M::multiplierpicture),
-        scalar("freespintotal", &M::freespintotal),
-        scalar("freespinsover", &M::freespinsover),
-        scalar("autospinwait", &M::autospinwait),
-        scalar("respinsoundpick", &M::respinsoundpick),
-        scalar("respinsounddone", &M::respinsounddone),
-        scalar("reelpause", &M::reelpause),
-        array("scattersound", &M::scattersound, 1, 4),
-        scalar("fivescattersound", &M::fivescattersound),
-        // Presentation, jackpot and gamble.
-        scalar("rollstep", &M::rollstep),
-        scalar("wincounted", &M::wincounted),
-        scalar("betx10", &M::betx10),
-        scalar("betx20", &M::betx20),
-        scalar("betx30", &M::betx30),
-        scalar("ballx", &M::ballx),
-        scalar("bally", &M::bally),
-        scalar("ballrounds", &M::ballrounds),
-        scalar("ballstep", &M::ballstep),
-        scalar("ballinterval", &M::ballinterval),
-        scalar("ballstop", &M::ballstop),
-        scalar("balldrawn", &M::balldrawn),
-        scalar("gamblestake", &M::gamblestake),
-        scalar("gamblecarry", &M::gamblecarry),
-        scalar("gamblebase", &M::gamblebase),
-        scalar("gamblecount", &M::gamblecount),
-        scalar("betstep", &M::betstep),
-        scalar("waysstep", &M::waysstep),
-        scalar("autoplaytoggle", &M::autoplaytoggle),
-        scalar("autoplaynotice", &M::autoplaynotice),
-        scalar("flashphase", &M::flashphase),
-        scalar("flashposition", &M::flashposition),
-        scalar("scatterstep", &M::scatterstep),
-        scalar("showticks", &M::showticks),
-        scalar("ballblink", &M::ballblink),
-        scalar("bannerframe", &M::bannerframe),
-        scalar("gamblecard", &M::gamblecard),
-        scalar("jackpotfield", &M::jackpotfield),
-    };
+        TONVALE_STATE_FIELDS(TONVALE_NUMBER_FIELD, TONVALE_TEXT_FIELD, TONVALE_ARRAY_FIELD)};
+#undef TONVALE_NUMBER_FIELD
+#undef TONVALE_TEXT_FIELD
+#undef TONVALE_ARRAY_FIELD
     return table;
 }
 
@@ -225,8 +129,8 @@ std::optional<std::string> readProperty(const Control& c, std::string_view prop)
     if (prop == "visible") return c.visible ? "1" : "0";
     if (prop == "enabled") return c.enabled ? "1" : "0";
     if (prop == "caption") return c.caption;
-    if (prop == "picture") return c.picture;
-    if (prop == "overlay") return c.overlay;
+    if (prop == "picture") return c.picture.text();
+    if (prop == "overlay") return c.overlay.text();
     if (prop == "tooltip") return c.tooltip;
     if (prop == "value") return c.value ? "1" : "0";
     if (prop == "left") return std::to_string(c.left);
@@ -243,8 +147,12 @@ bool writeProperty(Control& c, std::string_view prop, std::string_view v) {
     if (prop == "enabled" && isInt) return c.enabled = x != 0, true;
     if (prop == "value" && isInt) return c.value = x != 0, true;
     if (prop == "caption") return c.caption = std::string(v), true;
-    if (prop == "picture") return c.picture = std::string(v), true;
-    if (prop == "overlay") return c.overlay = std::string(v), true;
+    if (prop == "picture" || prop == "overlay") {
+        const auto picture = parsePicture(v);
+        if (!picture) return false;
+        (prop == "picture" ? c.picture : c.overlay) = *picture;
+        return true;
+    }
     if (prop == "tooltip") return c.tooltip = std::string(v), true;
     if (prop == "left" && isInt) return setChecked(c.left, x);
     if (prop == "top" && isInt) return setChecked(c.top, x);

@@ -21,7 +21,7 @@ Control* findControl(Game& g, std::string_view name, int index);
 std::optional<std::string> readName(Game& g, std::string_view name);
 // Sets a value from text; false when the name is unknown or the text does not fit.
 bool writeName(Game& g, std::string_view name, std::string_view value);
-// The names of all scalar state fields (for listings).
+// The names of all state fields, in the order of the state's list (for listings).
 std::vector<std::string> stateFieldNames();
 
 }  // namespace tonvale

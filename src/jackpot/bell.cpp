@@ -27,8 +27,8 @@ void Jackpot::tmrbell_Timer() {
         if (cell < first || cell > first + 2) continue;
         Control& f = ui.flasher[cell];
         // With reduced motion the bell holds one picture while it rings.
-        f.picture = "morphing/" + std::to_string(m.reducedMotion ? 1 : s.bellframe);
-        f.overlay = "";
+        f.picture = Picture(Sheet::morphing, m.reducedMotion ? 1 : s.bellframe);
+        f.overlay.clear();
         f.visible = true;
     }
 

@@ -52,7 +52,7 @@ void Jackpot::tmrshowjackpot_Timer() {
     const JackpotPrize prize = prizeOfField(s.jackpotfield);
     const auto banner = [&](int first) {
         bannerWithin(s.bannerframe, first);
-        ui.jackpotpicture.picture = "jackpotwin/" + std::to_string(still ? first : s.bannerframe);
+        ui.jackpotpicture.picture = Picture(Sheet::jackpotwin, still ? first : s.bannerframe);
         ui.jackpotpicture.visible = true;
     };
     const auto label = [&](const char* text, i16 amount) {

@@ -20,27 +20,11 @@ constexpr std::array<Symbol, kPayingSymbols> kFlashOrder = {Symbol::jack,   Symb
 // Slot of a position in kFlashOrder; the very first position (0) is the jack's.
 int flashSlot(int position) { return position < 1 ? 0 : (position - 1) / 4; }
 
-std::string imageList3(int n) { return "ImageList3/" + std::to_string(n); }
-
-// Top picture of the four that show a multiplier; 0 for no known multiplier.
-int multiplierTop(int multiplier) {
-    switch (multiplier) {
-        case 2:
-            return 14;
-        case 3:
-            return 18;
-        case 5:
-            return 22;
-        case 10:
-            return 26;
-        default:
-            return 0;
-    }
-}
+Picture imageList3(int n) { return {Sheet::ImageList3, n}; }
 
 void advanceWildStep(MachineState& s) {
     addChecked(s.wildflashstep, 1);
-    if (s.wildflashstep > 10) s.wildflashstep = 1;
+    if (s.wildflashstep > kWildFrames) s.wildflashstep = 1;
 }
 
 }  // namespace
@@ -101,7 +85,7 @@ void Presentation::timerballflash_Timer() {
             Control& f = ui.flasher[cell];
             f.visible = true;
             f.picture = imageList3(still ? 1 : s.wildflashstep);
-            f.overlay = "";
+            f.overlay.clear();
         }
         return;
     }
@@ -110,7 +94,7 @@ void Presentation::timerballflash_Timer() {
     // awards the first series since start-up no multiplier has been drawn yet (0),
     // and the picture index settles on 3.
     if (s.freespinmultiplier == 1) return;
-    const int top = multiplierTop(s.freespinmultiplier);
+    const int top = multiplierTopFrame(s.freespinmultiplier);
     addChecked(s.multiplierpicture, 1);
     if (s.multiplierpicture > top) s.multiplierpicture = static_cast<i16>(top - 3);
     advanceWildStep(s);

@@ -13,7 +13,7 @@ void Presentation::Timerscatter_Timer() {
 
     addChecked(s.scatterstep, 1);
     // With reduced motion the scatter holds its first picture.
-    const std::string frame = "ImageList1/" + std::to_string(m_.reducedMotion ? 1 : s.scatterstep);
+    const Picture frame(Sheet::ImageList1, m_.reducedMotion ? 1 : s.scatterstep);
 
     const auto flagged = [&s](int reels) {
         for (int r = 1; r <= reels; ++r)
@@ -30,11 +30,11 @@ void Presentation::Timerscatter_Timer() {
         if (cell < first || cell > first + 2 || !animate[reel]) continue;
         Control& f = ui.flasher[cell];
         f.picture = frame;
-        f.overlay = "";
+        f.overlay.clear();
         f.visible = true;
     }
 
-    if (s.scatterstep == 17) s.scatterstep = 1;
+    if (s.scatterstep == kScatterFrames) s.scatterstep = 1;
 }
 
 }  // namespace tonvale

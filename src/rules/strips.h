@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "rules/decimal.h"
+#include "rules/fieldlist.h"
 #include "rules/symbols.h"
 
 namespace tonvale {
@@ -43,16 +44,27 @@ constexpr std::int16_t scatterWeight(int reel) {
 using CellArray = std::array<Decimal, 18>;  // indexes 0..17; 1..15 cells, 16 total, 17 paid
 
 // What the reel routines record for a spin; the machine state carries these fields.
+// The cell arrays are CellArrays (18 decimals).
+#define TONVALE_SPIN_RECORD_FIELDS(N, T, A)                     \
+    A(Decimal, composercells, 18, 0)                            \
+    A(Decimal, pianocells, 18, 0)                               \
+    A(Decimal, horncells, 18, 0)                                \
+    A(Decimal, violincells, 18, 0)                              \
+    A(Decimal, harpcells, 18, 0)                                \
+    A(Decimal, drumcells, 18, 0)                                \
+    A(Decimal, kingcells, 18, 0)                                \
+    A(Decimal, queencells, 18, 0)                               \
+    A(Decimal, jackcells, 18, 0)                                \
+    A(Decimal, scattercells, 18, 0)                             \
+    A(std::int16_t, scattercell, 16, 0) /* used 1..5 by reel */ \
+    N(std::int16_t, scattersum)                                 \
+    A(std::int16_t, wildflags, 16, 0) /* used 1..15 by cell */  \
+    A(std::int16_t, bellcell, 6, 0)   /* used 1..5 by reel */   \
+    N(std::int16_t, bellcount)                                  \
+    N(std::int16_t, bellcoin)
+
 struct SpinRecord {
-    CellArray composercells{}, pianocells{}, horncells{}, violincells{}, harpcells{}, drumcells{},
-        kingcells{}, queencells{}, jackcells{};
-    CellArray scattercells{};
-    std::array<std::int16_t, 16> scattercell{};  // used 1..5 by reel
-    std::int16_t scattersum = 0;
-    std::array<std::int16_t, 16> wildflags{};  // used 1..15 by cell
-    std::array<std::int16_t, 6> bellcell{};    // used 1..5 by reel
-    std::int16_t bellcount = 0;
-    std::int16_t bellcoin = 0;
+    TONVALE_FIELD_MEMBERS(TONVALE_SPIN_RECORD_FIELDS)
 
     CellArray& cells(Symbol s);
     const CellArray& cells(Symbol s) const;

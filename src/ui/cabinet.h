@@ -81,7 +81,8 @@ private:
         bool shown = false, enabled = false, available = false, value = false, pressed = false,
              focused = false;
         int left = 0, top = 0, width = 0, height = 0;
-        std::string caption, picture, overlay;
+        std::string caption;
+        Picture picture, overlay;
         bool operator==(const Look&) const = default;
     };
     Look lookOf(const Control& c) const;

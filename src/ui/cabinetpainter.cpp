@@ -9,6 +9,7 @@
 #include "rules/strips.h"
 #include "ui/dialogs_paint.h"
 #include "ui/palette.h"
+#include "ui/sprites.h"
 
 namespace tonvale {
 
@@ -16,23 +17,9 @@ namespace {
 
 using namespace palette;
 
-QString tilePath(int reel, int cell) {
-    if (reel == 3 && cell == kLogoStripCell) return QStringLiteral(":/pictures/sym_logo.svg");
-    const Symbol s = kStrips[static_cast<std::size_t>(reel - 1)][static_cast<std::size_t>(cell)];
-    return QStringLiteral(":/pictures/sym_%1.svg")
-        .arg(QLatin1String(symbolName(s).data(), static_cast<int>(symbolName(s).size())));
-}
-
-// The reel number of a strip picture "reel1".."reel5", else 0.
-int stripReel(const std::string& picture) {
-    if (picture.size() == 5 && picture.compare(0, 4, "reel") == 0 && picture[4] >= '1' && picture[4] <= '5')
-        return picture[4] - '0';
-    return 0;
-}
-
 // A readable fallback for a picture button whose picture is missing: "btn_spin" -> "SPIN".
-QString placeholderCaption(const std::string& picture) {
-    QString s = QString::fromStdString(picture);
+QString placeholderCaption(Picture picture) {
+    QString s = QString::fromStdString(picture.text());
     if (s.startsWith(QLatin1String("btn_"))) s = s.mid(4);
     return s.replace(QLatin1Char('_'), QLatin1Char(' ')).toUpper();
 }
@@ -97,7 +84,7 @@ bool CabinetPainter::drawPicture(QPainter& p, const QString& path, const QRectF&
     return true;
 }
 
-bool CabinetPainter::drawPicture(QPainter& p, const std::string& picture, const Control& c) {
+bool CabinetPainter::drawPicture(QPainter& p, Picture picture, const Control& c) {
     return drawPicture(p, picturePath(picture), g_.rect(c));
 }
 
@@ -135,7 +122,7 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
     const QRectF r = g_.rect(c);
     switch (c.kind) {
         case ControlKind::window:
-            if (!drawPicture(p, QStringLiteral(":/pictures/cabinet.svg"), r)) p.fillRect(r, kVelvetLo);
+            if (!drawPicture(p, picturePath(Sheet::cabinet), r)) p.fillRect(r, kVelvetLo);
             return;
         case ControlKind::image:
             if (const int reel = stripReel(c.picture)) {
@@ -159,7 +146,7 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
             const bool dim = !down && dimmed(c);
             if (dim) p.setOpacity(0.45);
             bool drawn = false;
-            if (down) drawn = drawPicture(p, c.picture + "_down", c);
+            if (down) drawn = drawPicture(p, resourcePath(pressedFile(c.picture)), g_.rect(c));
             if (!drawn) drawn = drawPicture(p, c.picture, c);
             if (!drawn) paintButton3d(p, c, placeholderCaption(c.picture), down);
             p.setOpacity(1);
@@ -212,7 +199,7 @@ void CabinetPainter::paintStrip(QPainter& p, const Control& strip, int reel) {
     for (int cell = 0; cell < kStripCells; ++cell) {
         const QRectF tile = g_.rect(left, top + cell * kCellTwips, kCellTwips, kCellTwips);
         if (!clip.isEmpty() && !tile.intersects(clip)) continue;
-        drawPicture(p, tilePath(reel, cell), tile);
+        drawPicture(p, resourcePath(tileFile(reel, cell)), tile);
     }
 }
 

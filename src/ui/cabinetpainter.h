@@ -70,7 +70,7 @@ private:
                    qreal fill = 0.62);
     // Draws a picture over the control's rectangle; false when it does not exist.
     bool drawPicture(QPainter& p, const QString& path, const QRectF& viewRect);
-    bool drawPicture(QPainter& p, const std::string& picture, const Control& c);
+    bool drawPicture(QPainter& p, Picture picture, const Control& c);
 
     SpriteCache& sprites_;
     ViewGeometry g_;

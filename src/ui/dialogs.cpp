@@ -27,13 +27,6 @@ namespace tonvale {
 
 namespace {
 
-// Pictures the windows name that are drawn from another file of ours.
-QString standIn(const std::string& picture) {
-    if (picture == "partner_advert") return picturePath("advert");
-    if (picture == "return_to_free_game") return picturePath("return_to_game");
-    return {};
-}
-
 bool inside(const Control& c, QPointF twips) {
     return twips.x() >= c.absLeft() && twips.x() < c.absLeft() + c.width && twips.y() >= c.absTop() &&
            twips.y() < c.absTop() + c.height;
@@ -103,10 +96,8 @@ Control* ModelDialog::firstFocus() {
 
 void ModelDialog::clicked(Control&) {}
 
-bool ModelDialog::drawPicture(QPainter& p, const std::string& picture, const QRectF& r,
-                              const ViewGeometry& g) {
-    QString path = picturePath(picture);
-    if (!sprites_.exists(path)) path = standIn(picture);
+bool ModelDialog::drawPicture(QPainter& p, Picture picture, const QRectF& r, const ViewGeometry& g) {
+    const QString path = picturePath(picture);
     if (path.isEmpty() || !sprites_.exists(path)) return false;
     const QRectF s = g.snapped(r);
     const QPixmap pm = sprites_.get(path, g.devicePixels(s), g.dpr());

@@ -70,8 +70,8 @@ protected:
     bool focusable(const Control& c) const;
     bool focusOn(const Control& c) const { return focusedControl() == &c; }
     bool isPressed(const Control& c) const { return pressed_ == &c; }
-    // Draws a picture of the model (or its stand-in) over `r`; false when there is none.
-    bool drawPicture(QPainter& p, const std::string& picture, const QRectF& r, const ViewGeometry& g);
+    // Draws a picture over `r`; false when it has no file of its own.
+    bool drawPicture(QPainter& p, Picture picture, const QRectF& r, const ViewGeometry& g);
     // 8-point text of the window's design, in view pixels.
     static qreal em(const ViewGeometry& g) { return 165 * g.scale(); }
 

@@ -20,6 +20,7 @@ protected:
     Control* firstFocus() override;
 
 private:
+    void iconButton(QPainter& p, const QRectF& r, const Control& c, const ViewGeometry& g);
     AboutWindow& ui_;
 };
 

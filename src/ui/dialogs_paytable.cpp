@@ -95,11 +95,11 @@ void PaytablePicture::panel(QPainter& p, const QRectF& box) {
     p.drawRoundedRect(r, 5 * scale_, 5 * scale_);
 }
 
-void PaytablePicture::tile(QPainter& p, SpriteCache& sprites, const QString& symbol, const QRectF& box) {
+void PaytablePicture::tile(QPainter& p, SpriteCache& sprites, Symbol symbol, const QRectF& box) {
     const QRectF r = map(box.x(), box.y(), box.width(), box.height());
     const QSize px(static_cast<int>(std::lround(r.width() * dpr_)),
                    static_cast<int>(std::lround(r.height() * dpr_)));
-    const QPixmap pm = sprites.get(QStringLiteral(":/pictures/sym_%1.svg").arg(symbol), px, dpr_);
+    const QPixmap pm = sprites.get(resourcePath(symbolTile(symbol)), px, dpr_);
     if (!pm.isNull())
         p.drawPixmap(QPointF(std::round(r.left() * dpr_) / dpr_, std::round(r.top() * dpr_) / dpr_), pm);
 }
@@ -136,9 +136,10 @@ void PaytablePicture::paint(QPainter& p, const QRectF& target, SpriteCache& spri
         const qreal x = left + column * (w + gap);
         const qreal y = first ? 48 : 151;
         const qreal h = 97;
-        const QString name = symbolTitle(kPayTable[static_cast<std::size_t>(i)].symbol);
+        const Symbol symbol = kPayTable[static_cast<std::size_t>(i)].symbol;
+        const QString name = symbolTitle(symbol);
         panel(p, QRectF(x, y, w, h));
-        tile(p, sprites, name, QRectF(x + 5, y + 5, 34, 34));
+        tile(p, sprites, symbol, QRectF(x + 5, y + 5, 34, 34));
         text(p, name, QRectF(x + 44, y + 5, w - 48, 34), QStringLiteral("X Bet"), palette::kHeading, 13,
              true);
         const QStringList lines = payLines(i);
@@ -151,7 +152,7 @@ void PaytablePicture::paint(QPainter& p, const QRectF& target, SpriteCache& spri
     const qreal y = 254, h = 114;
     const qreal scatterWidth = 262;
     panel(p, QRectF(left, y, scatterWidth, h));
-    tile(p, sprites, QStringLiteral("scatter"), QRectF(left + 5, y + 5, 36, 36));
+    tile(p, sprites, Symbol::scatter, QRectF(left + 5, y + 5, 36, 36));
     text(p, QStringLiteral("scatter"), QRectF(left + 48, y + 5, scatterWidth - 54, 36),
          QStringLiteral("Scatter"), palette::kHeading, 13, true);
     const QStringList scatter = scatterLines();
@@ -162,7 +163,7 @@ void PaytablePicture::paint(QPainter& p, const QRectF& target, SpriteCache& spri
 
     const qreal wx = left + scatterWidth + gap, ww = width - scatterWidth - gap;
     panel(p, QRectF(wx, y, ww, h));
-    tile(p, sprites, QStringLiteral("wild"), QRectF(wx + 5, y + 5, 36, 36));
+    tile(p, sprites, Symbol::wild, QRectF(wx + 5, y + 5, 36, 36));
     text(p, QStringLiteral("wild"), QRectF(wx + 48, y + 5, ww - 54, 36), QStringLiteral("Wild"),
          palette::kHeading, 13, true);
     const QStringList wild = wildLines();

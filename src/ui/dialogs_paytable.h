@@ -40,7 +40,7 @@ private:
     void text(QPainter& p, const QString& panel, const QRectF& box, const QString& words,
               const QColor& colour, qreal size, bool bold, bool centred = false);
     void panel(QPainter& p, const QRectF& box);
-    void tile(QPainter& p, SpriteCache& sprites, const QString& symbol, const QRectF& box);
+    void tile(QPainter& p, SpriteCache& sprites, Symbol symbol, const QRectF& box);
 
     QRectF target_;
     qreal scale_ = 1;

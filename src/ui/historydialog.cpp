@@ -21,14 +21,6 @@ namespace {
 const QColor kBand(0xc9, 0x96, 0x2c, 70);
 const QColor kWell(0x2a, 0x06, 0x10);
 
-// The tile of a strip cell, as the cabinet draws the reels.
-QString tileOf(int reel, int cell) {
-    if (reel == 3 && cell == kLogoStripCell) return QStringLiteral(":/pictures/sym_logo.svg");
-    const Symbol s = kStrips[static_cast<std::size_t>(reel - 1)][static_cast<std::size_t>(cell)];
-    return QStringLiteral(":/pictures/sym_%1.svg")
-        .arg(QLatin1String(symbolName(s).data(), static_cast<int>(symbolName(s).size())));
-}
-
 QString countText(double n) {
     if (n >= 1e6) return QString::number(n / 1e6, 'g', 3) + QStringLiteral("M");
     if (n >= 1e4) return QString::number(n / 1e3, 'g', 3) + QStringLiteral("k");
@@ -121,11 +113,11 @@ void HistoryDialog::paintReels(QPainter& p, const QRectF& r, const ViewGeometry&
         for (int row = 0; row < 3; ++row) {
             const QRectF cell =
                 g.snapped(QRectF(r.left() + (reel - 1) * tile, r.top() + row * tile, tile, tile));
-            const QPixmap pm = sprites_.get(tileOf(reel, stop + row), g.devicePixels(cell), g.dpr());
+            const QPixmap pm =
+                sprites_.get(resourcePath(tileFile(reel, stop + row)), g.devicePixels(cell), g.dpr());
             if (!pm.isNull()) p.drawPixmap(cell.topLeft(), pm);
             if (!cellCounts(cellOf(reel, static_cast<Row>(row)), shown->waysfactor)) {
-                const QPixmap h =
-                    sprites_.get(QStringLiteral(":/pictures/hatch.svg"), g.devicePixels(cell), g.dpr());
+                const QPixmap h = sprites_.get(picturePath(Sheet::hatch), g.devicePixels(cell), g.dpr());
                 if (!h.isNull()) p.drawPixmap(cell.topLeft(), h);
             }
         }

@@ -9,13 +9,17 @@
 #include <memory>
 #include <string>
 
+#include "core/picture.h"
+
 class QSvgRenderer;
 
 namespace tonvale {
 
-// The resource path of a picture named by the control model ("ImageList3/27",
-// "morphing/4", "btn_spin"), or "" for a name that maps to nothing.
-QString picturePath(const std::string& picture);
+// The resource path of a file of assets/pictures ("btn_spin" -> ":/pictures/btn_spin.svg");
+// "" for "".
+QString resourcePath(const std::string& file);
+// The resource path of a picture's own file, or "" when it has none.
+QString picturePath(Picture picture);
 
 class SpriteCache {
 public:
@@ -27,7 +31,7 @@ public:
     // The picture rendered to `devicePixels` with the given device pixel ratio; a null
     // pixmap when the picture does not exist.
     QPixmap get(const QString& path, QSize devicePixels, qreal dpr);
-    QPixmap picture(const std::string& picture, QSize devicePixels, qreal dpr) {
+    QPixmap picture(Picture picture, QSize devicePixels, qreal dpr) {
         return get(picturePath(picture), devicePixels, dpr);
     }
     bool exists(const QString& path);

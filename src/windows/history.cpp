@@ -183,7 +183,7 @@ void History::show() {
     for (std::size_t i = 1; i < ui.piccard.size(); ++i) {
         Control& c = ui.piccard[i];
         c.visible = i - 1 < cards.size();
-        c.picture = c.visible ? "imagelistcards/" + std::to_string(cards[i - 1]) : "";
+        c.picture = c.visible ? Picture(Sheet::imagelistcards, cards[i - 1]) : Picture();
     }
     ui.picreels.visible = g != nullptr;
     ui.btnnewer.enabled = selected_ > 0;

@@ -257,7 +257,7 @@ TEST(Checkwins, BellOnReelThreeAndThreeBellsStartTheJackpot) {
     spin(r);
     const int cell = r.s().bellcell[3];
     ASSERT_GE(cell, 7);
-    EXPECT_EQ(r.ui().flasher[static_cast<std::size_t>(cell)].picture, "morphing/1");
+    EXPECT_EQ(r.ui().flasher[static_cast<std::size_t>(cell)].picture.text(), "morphing/1");
     EXPECT_TRUE(r.ui().flasher[static_cast<std::size_t>(cell)].visible);
     EXPECT_EQ(r.s().bellcount, 0);
     EXPECT_EQ(r.s().ballstep, 11);
@@ -271,7 +271,7 @@ TEST(Checkwins, BellOnReelThreeAndThreeBellsStartTheJackpot) {
     seat(other, {});
     scriptSpin(other, bells->stops, 2, 1);
     spin(other);
-    EXPECT_EQ(other.ui().flasher[static_cast<std::size_t>(cell)].picture, "morphing/8");
+    EXPECT_EQ(other.ui().flasher[static_cast<std::size_t>(cell)].picture.text(), "morphing/8");
     EXPECT_EQ(other.s().bellcount, 2);
     EXPECT_FALSE(other.game.m.timerEnabled(TimerId::tmrbell));
 }

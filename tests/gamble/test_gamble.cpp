@@ -45,9 +45,9 @@ TEST(Gamble, EnteringShowsTheStakeAndTakesItFromTheCredit) {
     EXPECT_EQ(r.ui().LABWIN.caption, "250");
     EXPECT_EQ(r.ui().lblwin.caption, "$ 2.5");
     EXPECT_TRUE(r.ui().pandouble.visible);
-    EXPECT_EQ(r.ui().piccardholder.picture, "imagelistcards/5");
+    EXPECT_EQ(r.ui().piccardholder.picture.text(), "imagelistcards/5");
     for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(r.ui().suitbet[i].picture, "imagelistcards/" + std::to_string(5 + i));
+        EXPECT_EQ(r.ui().suitbet[i].picture.text(), "imagelistcards/" + std::to_string(5 + i));
     EXPECT_FALSE(r.ui().flasher[4].visible);
     EXPECT_FALSE(r.ui().btndouble.visible);
     EXPECT_FALSE(r.ui().btndouble.enabled);
@@ -71,8 +71,8 @@ TEST(Gamble, RedWinDoublesTheStakeAndCollectingCreditsIt) {
     EXPECT_EQ(r.s().gamblestake, 500);
     EXPECT_EQ(stakeLabels(r),
               (std::vector<std::string>{"At Risk  500", "Black/Red Win = 1000", "Suit Win = 2000"}));
-    EXPECT_EQ(r.ui().piccardholder.picture, "imagelistcards/3");
-    EXPECT_EQ(r.ui().piccardholder.overlay, "");
+    EXPECT_EQ(r.ui().piccardholder.picture.text(), "imagelistcards/3");
+    EXPECT_EQ(r.ui().piccardholder.overlay.text(), "");
     EXPECT_TRUE(r.ui().gamblewin.visible);
     EXPECT_EQ(r.ui().gamblewin.top, 4800);
     EXPECT_EQ(r.ui().gamblewin.left, 700);
@@ -157,7 +157,7 @@ TEST(Gamble, ColourAndSuitDecisionsOverAllFourCards) {
             Control* button = suit ? r.ui().find("suitbet", name[8] - '0') : r.ui().find(name);
             ASSERT_NE(button, nullptr);
             ASSERT_TRUE(r.game.click(*button));
-            EXPECT_EQ(r.ui().piccardholder.picture, "imagelistcards/" + std::to_string(card));
+            EXPECT_EQ(r.ui().piccardholder.picture.text(), "imagelistcards/" + std::to_string(card));
             const bool wins = c.winsOn[static_cast<std::size_t>(card)];
             EXPECT_EQ(r.ui().pandouble.visible, wins);
             EXPECT_EQ(r.s().gamblestake, wins ? 100 * c.multiple : 100);
@@ -173,7 +173,7 @@ std::vector<std::string> strip(Rig& r) {
     std::vector<std::pair<int, std::string>> slots;
     for (int i = 1; i <= 5; ++i) {
         const Control& h = r.ui().historypic[i];
-        if (h.visible) slots.emplace_back(h.left, h.picture);
+        if (h.visible) slots.emplace_back(h.left, h.picture.text());
     }
     std::sort(slots.begin(), slots.end());
     std::vector<std::string> out;

@@ -44,9 +44,9 @@ TEST(JackpotIntro, BellsRingAndTheBoardSlidesDownOverFiveSeconds) {
     std::vector<std::string> frames;
     for (int i = 0; i < 12; ++i) {
         r.advance(100);
-        frames.push_back(r.ui().flasher[5].picture);
-        EXPECT_EQ(r.ui().flasher[2].picture, r.ui().flasher[5].picture);
-        EXPECT_EQ(r.ui().flasher[8].picture, r.ui().flasher[5].picture);
+        frames.push_back(r.ui().flasher[5].picture.text());
+        EXPECT_EQ(r.ui().flasher[2].picture.text(), r.ui().flasher[5].picture.text());
+        EXPECT_EQ(r.ui().flasher[8].picture.text(), r.ui().flasher[5].picture.text());
     }
     EXPECT_EQ(frames, (std::vector<std::string>{"morphing/2", "morphing/3", "morphing/4", "morphing/5",
                                                 "morphing/6", "morphing/7", "morphing/2", "morphing/3",
@@ -76,11 +76,11 @@ TEST(JackpotIntro, BellOutsideItsReelIsNotAnimated) {
     Rig r;
     triggerIntro(r);
     r.s().bellcell[3] = 2;  // not a cell of reel 3
-    r.ui().flasher[2].picture = "ImageList3/27";
+    r.ui().flasher[2].picture = Picture(Sheet::ImageList3, kCellFrame);
     r.s().bellcell[1] = 0;
     r.advance(300);
     EXPECT_FALSE(r.ui().flasher[2].visible);
-    EXPECT_EQ(r.ui().flasher[2].picture, "ImageList3/27");
+    EXPECT_EQ(r.ui().flasher[2].picture.text(), "ImageList3/27");
     EXPECT_TRUE(r.ui().flasher[5].visible);
 }
 
@@ -211,7 +211,7 @@ TEST(JackpotAward, MinorPrizeShowsItsBannerForSixSecondsThenPays) {
     std::vector<std::string> balls;
     for (int i = 0; i < 8; ++i) {
         r.advance(100);
-        banners.push_back(r.ui().jackpotpicture.picture);
+        banners.push_back(r.ui().jackpotpicture.picture.text());
         std::string shown;
         for (const Control* b : {&r.ui().jackpotball11, &r.ui().jackpotball21, &r.ui().jackpotball31}) {
             if (!b->visible) continue;
@@ -284,7 +284,7 @@ TEST(JackpotAward, PaidPoolStartsAgainAndBetMultiplesPayWithoutStatistics) {
         r.advance(100);
         EXPECT_EQ(r.ui().jackpotpicture.visible, *c.banner != '\0');
         if (*c.banner) {
-            EXPECT_EQ(r.ui().jackpotpicture.picture, c.banner);
+            EXPECT_EQ(r.ui().jackpotpicture.picture.text(), c.banner);
         }
         EXPECT_EQ(r.ui().lbljackpotwon.visible, *c.label != '\0');
         if (*c.label) {
@@ -345,7 +345,7 @@ TEST(JackpotAward, PoolThatGrewDuringTheDisplayPaysTheDrawnAmountAndStartsAgain)
     r.s().major += 30;
     r.s().grand += 50;
     r.advance(1000);
-    EXPECT_EQ(r.ui().jackpotpicture.picture.substr(0, 11), "jackpotwin/");
+    EXPECT_EQ(r.ui().jackpotpicture.picture.sheet, Sheet::jackpotwin);
     EXPECT_TRUE(r.ui().jackpotpicture.visible);
     r.advance(3000);
     EXPECT_FALSE(stopped(r));

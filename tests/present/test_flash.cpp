@@ -124,8 +124,8 @@ TEST(Flash, WildCellAnimatesWhileTheSymbolCellsBlink) {
         r.advance(100);
         const Control& wild = r.ui().flasher[5];
         EXPECT_TRUE(wild.visible);
-        EXPECT_EQ(wild.overlay, "");
-        wildFrames.push_back(wild.picture);
+        EXPECT_EQ(wild.overlay.text(), "");
+        wildFrames.push_back(wild.picture.text());
         if (!r.ui().flasher[2].visible && !r.ui().flasher[8].visible) symbolCellsWentDark = true;
         EXPECT_EQ(r.ui().flasher[2].visible, r.ui().flasher[8].visible);
     }
@@ -149,7 +149,7 @@ TEST(WildFlash, OnlyWildsOfTheMiddleReelsAnimateAndOnlyAfterAWin) {
     r.s().winamount = 40;
     r.advance(100);
     EXPECT_EQ(framed(r), Cells{11});
-    EXPECT_EQ(r.ui().flasher[11].picture, "ImageList3/1");
+    EXPECT_EQ(r.ui().flasher[11].picture.text(), "ImageList3/1");
 }
 
 TEST(WildFlash, DuringASeriesTheMultiplierIsDrawnOverTheWild) {
@@ -177,8 +177,8 @@ TEST(WildFlash, DuringASeriesTheMultiplierIsDrawnOverTheWild) {
         for (int i = 0; i < 5; ++i) {
             r.advance(100);
             EXPECT_TRUE(r.ui().flasher[8].visible);
-            overlays.push_back(r.ui().flasher[8].overlay);
-            pictures.push_back(r.ui().flasher[8].picture);
+            overlays.push_back(r.ui().flasher[8].overlay.text());
+            pictures.push_back(r.ui().flasher[8].picture.text());
         }
         EXPECT_EQ(overlays, c.overlays);
         EXPECT_EQ(pictures, (std::vector<std::string>{"ImageList3/1", "ImageList3/2", "ImageList3/3",

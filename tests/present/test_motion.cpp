@@ -42,7 +42,8 @@ Look lookOf(Rig& r) {
     Look l;
     const auto take = [&l](const std::string& name, const Control& c) {
         l.controls[name] =
-            c.visible ? "on|" + c.picture + "|" + c.overlay + "|" + std::to_string(c.top) : "off";
+            c.visible ? "on|" + c.picture.text() + "|" + c.overlay.text() + "|" + std::to_string(c.top)
+                      : "off";
     };
     for (int cell = 1; cell <= 15; ++cell) take("flasher" + std::to_string(cell), r.ui().flasher[cell]);
     take("jackpotframe", r.ui().jackpotframe);

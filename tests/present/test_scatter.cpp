@@ -44,7 +44,7 @@ TEST(ScatterDisplay, AnimatesTheCellsOfThePayingGroup) {
             r.s().scatterreels[static_cast<std::size_t>(reel)] =
                 static_cast<std::int16_t>(c.scatterreels[reel]);
         r.s().fivescatters = static_cast<std::int16_t>(c.fivescatters);
-        r.ui().flasher[3].overlay = "ImageList3/19";  // left over from an earlier wild
+        r.ui().flasher[3].overlay = Picture(Sheet::ImageList3, 19);  // left over from an earlier wild
         r.game.m.setTimer(TimerId::Timerscatter, true);
         r.advance(300);
         Cells shown;
@@ -52,8 +52,8 @@ TEST(ScatterDisplay, AnimatesTheCellsOfThePayingGroup) {
             const Control& f = r.ui().flasher[cell];
             if (!f.visible) continue;
             shown.insert(cell);
-            EXPECT_EQ(f.picture, "ImageList1/3") << cell;
-            EXPECT_EQ(f.overlay, "") << cell;
+            EXPECT_EQ(f.picture.text(), "ImageList1/3") << cell;
+            EXPECT_EQ(f.overlay.text(), "") << cell;
         }
         EXPECT_EQ(shown, c.animated);
     }
@@ -69,7 +69,7 @@ TEST(ScatterDisplay, FramesRunOneToSeventeenThenTwoToSeventeen) {
     std::vector<std::string> frames;
     for (int i = 0; i < 34; ++i) {
         r.advance(100);
-        frames.push_back(r.ui().flasher[8].picture);
+        frames.push_back(r.ui().flasher[8].picture.text());
     }
     std::vector<std::string> wanted;
     for (int f = 1; f <= 17; ++f) wanted.push_back("ImageList1/" + std::to_string(f));

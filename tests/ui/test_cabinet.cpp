@@ -131,8 +131,8 @@ TEST(Cabinet, GrabbedFrameShowsTheReelsAtTheirStrips) {
     ui.reel[1].top = restTop(1);
     EXPECT_EQ(reelWindow(rig, 1), atStop1);
 
-    // A cell overlay with a picture that does not exist draws nothing and breaks nothing.
-    ui.flasher[2].picture = "no_such_picture";
+    // A cell overlay with a frame past the end of its list draws nothing and breaks nothing.
+    ui.flasher[2].picture = Picture(Sheet::ImageList3, 99);
     ui.flasher[2].visible = true;
     EXPECT_EQ(reelWindow(rig, 1), atStop1);
 }

@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QTest>
 #include <QUrl>
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 
 #include "core/headless.h"
@@ -267,6 +269,35 @@ TEST(Dialogs, AboutOpensTheSiteAndReturnToGameLeavesTheGamePlayable) {
     const std::int32_t bank = rig.game.m.s.bank;
     rig.clickMain(rig.ui().btncredit);
     EXPECT_EQ(rig.game.m.s.bank, bank + 5000);
+}
+
+// The exit, site and mail buttons carry their icons at their left, drawn from the
+// pictures the about window's model names.
+TEST(Dialogs, AboutButtonsCarryTheirIcons) {
+    DialogRig rig;
+    AboutDialog& dialog = rig.window.dialogs().about();
+    AboutWindow& ui = rig.game.windows.about;
+    rig.fromMenu(rig.ui().about);
+    ASSERT_TRUE(dialog.isVisible());
+    const QImage withIcons = dialog.grab().toImage();
+    if (const char* shot = std::getenv("TONVALE_ABOUT_SHOT")) withIcons.save(QString::fromLocal8Bit(shot));
+    for (Control* button : {&ui.Btnxit, &ui.cmdvimble, &ui.cmdfeedback}) {
+        SCOPED_TRACE(button->name);
+        const Picture icon = button->picture;
+        ASSERT_FALSE(icon.empty());
+        // The icon's square at the left of the button, in view pixels.
+        const QPointF centre = dialog.centreOf(*button);
+        const qreal scale =
+            std::min(dialog.width() / qreal(ui.form.width), dialog.height() / qreal(ui.form.height));
+        const QRect square(
+            QPoint(static_cast<int>(centre.x() - button->width * scale / 2),
+                   static_cast<int>(centre.y() - button->height * scale / 2)),
+            QSize(static_cast<int>(button->height * scale), static_cast<int>(button->height * scale)));
+        button->picture.clear();
+        const QImage without = dialog.grab().toImage();
+        button->picture = icon;
+        EXPECT_NE(withIcons.copy(square), without.copy(square)) << "no icon drawn";
+    }
 }
 
 TEST(Dialogs, AdvertLeadsToThePartnerAndItsButtonBringsTheGameBack) {

@@ -11,7 +11,11 @@ namespace tonvale {
 namespace {
 
 TEST(Sprites, ImageListPicturesMapToTheirFiles) {
-    const auto path = [](const char* name) { return picturePath(name).toStdString(); };
+    // A text the scenarios use, as the control model holds it, to the file drawn.
+    const auto path = [](const char* name) {
+        const auto picture = parsePicture(name);
+        return picture ? picturePath(*picture).toStdString() : std::string();
+    };
     EXPECT_EQ(path("ImageList3/27"), ":/pictures/cellframe.svg");
     EXPECT_EQ(path("ImageList3/1"), ":/pictures/wild_01.svg");
     EXPECT_EQ(path("ImageList3/10"), ":/pictures/wild_10.svg");
@@ -32,12 +36,15 @@ TEST(Sprites, ImageListPicturesMapToTheirFiles) {
     EXPECT_EQ(path("imagelistcards/10"), ":/pictures/peel_10.svg");
     EXPECT_EQ(path("imagelistcards/24"), ":/pictures/peel_24.svg");
     EXPECT_EQ(path("hatch"), ":/pictures/hatch.svg");
-    EXPECT_EQ(path("btn_spin_down"), ":/pictures/btn_spin_down.svg");
+    EXPECT_EQ(path("partner_advert"), ":/pictures/advert.svg");
+    EXPECT_EQ(path("return_to_free_game"), ":/pictures/return_to_game.svg");
+    EXPECT_EQ(resourcePath(pressedFile(Sheet::btn_spin)).toStdString(), ":/pictures/btn_spin_down.svg");
     // Indexes outside a list and malformed names draw nothing.
     EXPECT_EQ(path("ImageList3/0"), "");
     EXPECT_EQ(path("ImageList3/28"), "");
     EXPECT_EQ(path("jackpotwin/10"), "");
     EXPECT_EQ(path("ImageList1/x"), "");
+    EXPECT_EQ(path("btn_spin_down"), "");
     EXPECT_EQ(path(""), "");
 }
 
@@ -62,7 +69,8 @@ TEST(Sprites, PicturesThatReplaceATileAreOpaque) {
     SpriteCache cache;
     for (const char* name : {"morphing/1", "morphing/8", "morphing/2", "morphing/5"}) {
         for (const qreal dpr : {1.0, 2.0}) {
-            const QImage img = cache.get(picturePath(name), QSize(82, 82) * dpr, dpr).toImage();
+            const QImage img =
+                cache.get(picturePath(*parsePicture(name)), QSize(82, 82) * dpr, dpr).toImage();
             ASSERT_FALSE(img.isNull()) << name;
             int seeThrough = 0;
             for (int y = 0; y < img.height(); ++y)

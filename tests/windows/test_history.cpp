@@ -305,8 +305,8 @@ TEST(HistoryWindow, ShowsTheGamesThePlayerPlayedAsPlayed) {
             EXPECT_TRUE(shows("Win   $ 2"));
             EXPECT_TRUE(shows("Gamble   card 1 won card 2 lost"));
             EXPECT_TRUE(shows("Gamble result   $ 0"));
-            EXPECT_EQ(h.ui.piccard[1].picture, "imagelistcards/1");
-            EXPECT_EQ(h.ui.piccard[2].picture, "imagelistcards/2");
+            EXPECT_EQ(h.ui.piccard[1].picture.text(), "imagelistcards/1");
+            EXPECT_EQ(h.ui.piccard[2].picture.text(), "imagelistcards/2");
             EXPECT_FALSE(h.ui.piccard[3].visible);
             ++checked[3];
         } else if (p.freespins > 0) {

@@ -14,7 +14,7 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from pic import (BLUE_HI, BLUE_LO, GOLD, GOLD_HI, GOLD_LO, INK, IVORY, SANS, SERIF,  # noqa: E402
-                 VELVET_HI, VELVET_LO, f, gold_grad, lin, rad, svg, write)
+                 VELVET_HI, VELVET_LO, WALNUT, f, gold_grad, lin, rad, svg, write)
 
 LINKS = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
                                       "..", "..", "..", "src", "windows", "links.h"))
@@ -171,8 +171,43 @@ def advert():
     write("advert.svg", svg(w, h, body, defs))
 
 
+def button_icon(name, shapes):
+    """A small gold icon for a button of the about window, 32 x 32: `shapes` is a list
+    of (svg element with {stroke} and {fill} left open, fill) drawn first as a soft
+    shadow, then in gold."""
+    defs = (lin("gold", [(0, GOLD_HI), (0.55, GOLD), (1, GOLD_LO)], x1=0, y1=2, x2=0, y2=30, user=True)
+            + lin("hl", [(0, "#ffffff", 0.5), (1, "#ffffff", 0)]))
+    shadow = "".join(e.format(stroke="#1a0308", fill="none") for e, _ in shapes)
+    body = ('<g transform="translate(1 1.2)" stroke-opacity="0.55" fill="none" stroke-width="3" '
+            'stroke-linecap="round" stroke-linejoin="round">%s</g>'
+            '<g stroke-width="3" stroke-linecap="round" stroke-linejoin="round">%s</g>'
+            % (shadow, "".join(e.format(stroke="url(#gold)", fill=fill) for e, fill in shapes)))
+    write(name + ".svg", svg(32, 32, body, defs))
+
+
+def button_icons():
+    # An open door with an arrow leaving it.
+    button_icon("icon_exit", [
+        ('<rect x="4" y="4" width="12" height="24" rx="1.5" stroke="{stroke}" fill="{fill}"/>', WALNUT),
+        ('<circle cx="13" cy="16.5" r="0.6" stroke="{stroke}" fill="{fill}"/>', "none"),
+        ('<path d="M10 16 H28 M22.4 10.4 L28 16 L22.4 21.6" stroke="{stroke}" fill="{fill}"/>', "none"),
+    ])
+    # A globe with its meridian and equator.
+    button_icon("icon_web", [
+        ('<circle cx="16" cy="16" r="12" stroke="{stroke}" fill="{fill}"/>', BLUE_LO),
+        ('<ellipse cx="16" cy="16" rx="5.3" ry="12" stroke="{stroke}" fill="{fill}"/>', "none"),
+        ('<path d="M4 16 H28 M6 10 H26 M6 22 H26" stroke="{stroke}" fill="{fill}" stroke-width="2"/>', "none"),
+    ])
+    # A sealed envelope.
+    button_icon("icon_mail", [
+        ('<rect x="4" y="8" width="24" height="16" rx="1.5" stroke="{stroke}" fill="{fill}"/>', IVORY),
+        ('<path d="M4.5 8.5 L16 18 L27.5 8.5" stroke="{stroke}" fill="{fill}"/>', "none"),
+    ])
+
+
 def build():
     icon()
+    button_icons()
     return_to_game()
     about_banner()
     advert()
