@@ -35,8 +35,8 @@ void Jackpot::tmrbell_Timer() {
     if (s.introticks >= 30) {
         // From Top -1810 at 30 to 650 at 50.
         ui.jackpotframe.left = 945;
-        // With reduced motion the board stands where it comes to rest.
-        ui.jackpotframe.top = m.reducedMotion ? 650 : s.introticks * 123 - 5500;
+        // With reduced motion the board stands where it comes to rest, at 50.
+        ui.jackpotframe.top = (m.reducedMotion ? 50 : s.introticks) * 123 - 5500;
         ui.jackpotframe.visible = true;
     }
     if (s.introticks >= 50) {

@@ -22,12 +22,12 @@ bool saveReducedMotion(StorePort& store, std::string_view slot, bool reduced) {
 
 void Options::motion_Click(int index) {
     if (index < 1 || index > 2) return;
-    for (int i = 1; i <= 2; ++i) ui.motion[static_cast<std::size_t>(i)].value = i == index;
-    Machine& m = m_;
     const bool reduced = index == 1;
-    if (reduced == m.reducedMotion) return;
-    m.reducedMotion = reduced;
-    saveReducedMotion(m.ports.store, m.s.playerslot, reduced);
+    if (reduced != m_.reducedMotion) {
+        m_.reducedMotion = reduced;
+        saveReducedMotion(m_.ports.store, m_.s.playerslot, reduced);
+    }
+    showMotion();
 }
 
 void Options::showMotion() {
