@@ -10,7 +10,12 @@
 //                   "save<TAB>player<N>" then "<TAB>key=value" for the nineteen
 //                   keys in reading order (tab, line break and backslash in a
 //                   value written as \t, \n and \\).
+//   --report-sounds prints "sound<TAB>play<TAB>115<TAB>ms" (or loop, or stop with
+//                   clip 0) for every sound the game asks for, ms the time of day
+//                   in milliseconds since 1970; scripts/sound-check.sh finds each
+//                   in a recording.
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -91,6 +96,13 @@ int main(int argc, char* argv[]) {
     tonvale::QtPlatform platform;
     platform.store = tonvale::SqliteStore((dataFolder + QStringLiteral("/tonvale.db")).toStdString());
     tonvale::importOldSettings(platform.store, configFolder);
+    if (commandLine.options.reportSounds) {
+        platform.sound.onRequest = [](const char* what, int clip) {
+            std::printf("sound\t%s\t%d\t%lld\n", what, clip,
+                        static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+            std::fflush(stdout);
+        };
+    }
     platform.sound.preload();
     tonvale::Game game(platform.ports());
     if (reportSaves) game.saves.onSave = reportSave;
