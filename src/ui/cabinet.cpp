@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <memory>
 
 #include "game/game.h"
 #include "ui/cabinetaccess.h"
@@ -77,8 +78,31 @@ void CabinetWidget::setFocusedControl(Control* c) {
 
 bool CabinetWidget::pressFromKeyboard(Control& c) {
     if (pressed_ || !game_.pressable(c)) return false;
-    const bool handled = game_.press(c);
-    emit routed(QString::fromStdString(c.fullName()), Ev::Click, handled);
+    const QString name = QString::fromStdString(c.fullName());
+    if (!game_.bindings.find(c, Ev::MouseDown)) {
+        const bool clicked = game_.click(c);
+        emit routed(name, Ev::Click, clicked);
+        after();
+        return clicked;
+    }
+    // A key is a whole click, down and up. The release reaches the button at the
+    // first moment its press lets events in, as a mouse's quick release does, not
+    // after the press's handler, which may run a whole spin (or show the autoplay
+    // notice and run autoplay's first spin) with the button hidden as pressed.
+    auto due = std::make_shared<bool>(true);
+    const auto release = [this, &c, name, due] {
+        if (!*due) return;
+        *due = false;
+        emit routed(name, Ev::MouseUp, game_.mouseUp(c));
+        after();
+    };
+    QMetaObject::invokeMethod(this, release, Qt::QueuedConnection);
+    const bool handled = game_.mouseDown(c);
+    emit routed(name, Ev::MouseDown, handled);
+    if (handled)
+        release();
+    else
+        *due = false;
     after();
     return handled;
 }

@@ -43,8 +43,9 @@ public:
     bool pressable(const Control& c) const;
     Control* focusedControl() const;
     void setFocusedControl(Control* c);
-    // A press of a control from the keyboard, as a click of the mouse would make it;
-    // false when the control cannot be pressed now.
+    // A press of a control from the keyboard, as a quick click of the mouse would
+    // make it (its release reaches the game at the first moment the press lets
+    // events in); false when the control cannot be pressed now.
     bool pressFromKeyboard(Control& c);
     SpriteCache& sprites() { return sprites_; }
     Game& game() const { return game_; }
