@@ -167,6 +167,8 @@ QRect CabinetWidget::paintedArea(const Control& c, const Look& look) const {
     if (!look.shown || look.width <= 0 || look.height <= 0) return {};
     const ViewGeometry g = geometryNow();
     QRectF r = g.rect(look.left, look.top, look.width, look.height);
+    // A label's text may reach beyond its place (a meter's box, the gamble panel).
+    if (c.kind == ControlKind::label) r |= CabinetPainter::reach(g, game_.m.ui, c);
     for (const Control* a = c.parent; a && a->parent; a = a->parent) r &= g.rect(*a);
     if (r.isEmpty()) return {};
     return r.toAlignedRect().adjusted(-3, -3, 3, 3) & rect();
