@@ -27,9 +27,11 @@
 #include "players/options.h"
 #include "ui/gamewindow.h"
 #include "ui/identity.h"
+#include "ui/language.h"
 #include "ui/lifecycle.h"
 #include "ui/qtports.h"
 #include "ui/settingsimport.h"
+#include "ui/uitext.h"
 
 namespace {
 
@@ -55,6 +57,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     tonvale::identifyApplication();
+    // The game speaks the desktop's language when it has it.
+    tonvale::setLanguage(tonvale::chooseLanguage({}));
 
     // The store lives in the per-user data folder; the settings files of earlier
     // versions in the config folder are brought in once.
@@ -66,7 +70,7 @@ int main(int argc, char* argv[]) {
     // One game per user: the lock lives beside the store it protects.
     const tonvale::SingleInstance instance(dataFolder);
     if (!instance.acquired()) {
-        const QString text = QStringLiteral("Tonvale is already running.");
+        const QString text = QCoreApplication::translate("Messages", "Tonvale is already running.");
         std::fprintf(stderr, "%s\n", qPrintable(text));
         if (showsWindows()) QMessageBox::information(nullptr, QStringLiteral("Tonvale"), text);
         return 1;
@@ -95,17 +99,18 @@ int main(int argc, char* argv[]) {
     // save that could not be written. The box waits for the event loop, never
     // opening inside a handler.
     bool told = false;
-    const auto tell = [&](const std::string& text) {
+    const auto tell = [&](const QString& text) {
         if (told) return;
         told = true;
-        std::fprintf(stderr, "Tonvale: %s\n", text.c_str());
+        std::fprintf(stderr, "Tonvale: %s\n", qPrintable(text));
         if (!showsWindows()) return;
-        QTimer::singleShot(0, [text] {
-            QMessageBox::warning(nullptr, QStringLiteral("Tonvale"), QString::fromStdString(text));
-        });
+        QTimer::singleShot(0, [text] { QMessageBox::warning(nullptr, QStringLiteral("Tonvale"), text); });
     };
-    if (!platform.store.problem().empty()) tell(platform.store.problem());
-    game.saves.onFailure = [&] { tell("Progress cannot be saved: the store cannot be written."); };
+    if (!platform.store.problem().empty()) tell(tonvale::ui::modelText(platform.store.problem()));
+    game.saves.onFailure = [&] {
+        tell(QCoreApplication::translate("Messages",
+                                         "Progress cannot be saved: the store cannot be written."));
+    };
 
     tonvale::GameWindow window(game);
     window.attach(platform);

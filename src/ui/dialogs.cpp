@@ -336,6 +336,17 @@ void ModelDialog::closeEvent(QCloseEvent* e) {
     touched();
 }
 
+void ModelDialog::changeEvent(QEvent* e) {
+    // Another language: the window's own words and the model's texts anew.
+    if (e->type() == QEvent::LanguageChange) {
+        retranslate();
+        const QString title = ui::modelText(form_.caption);
+        if (windowTitle() != title) setWindowTitle(title);
+        if (isVisible()) sync();
+    }
+    QWidget::changeEvent(e);
+}
+
 void ModelDialog::centreOnScreen() {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!s) return;

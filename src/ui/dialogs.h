@@ -67,6 +67,8 @@ protected:
     virtual void showControl(const Control& c, QWidget* w);
     // Shows what the window holds beyond its controls' own widgets.
     virtual void showMore() {}
+    // Sets the window's own words (those not from its model) in the player's language.
+    virtual void retranslate() {}
     // The window's ground, under every widget.
     virtual void paintBackground(QPainter& p, const ViewGeometry& g);
     // Runs after a click on `c` reached its handler.
@@ -87,6 +89,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
     Game& game_;
     ControlSet& set_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs_about.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 
@@ -28,8 +29,14 @@ AboutDialog::AboutDialog(Game& game, SpriteCache& sprites, TheatreStyle& style)
     : ModelDialog(game, game.windows.about, game.windows.about.form, sprites, style),
       ui_(game.windows.about) {
     build();
-    if (QWidget* back = widgetOf(ui_.Picture2)) back->setAccessibleName(tr("Return to game"));
-    if (QWidget* icon = widgetOf(ui_.picIcon)) icon->setAccessibleName(tr("Tonvale"));
+    retranslate();
+}
+
+void AboutDialog::retranslate() {
+    if (QWidget* back = widgetOf(ui_.Picture2))
+        back->setAccessibleName(QCoreApplication::translate("About", "Return to game"));
+    if (QWidget* icon = widgetOf(ui_.picIcon))
+        icon->setAccessibleName(QCoreApplication::translate("About", "Tonvale"));
 }
 
 QWidget* AboutDialog::make(Control& c, QWidget* parent) {
@@ -75,8 +82,14 @@ AdvertDialog::AdvertDialog(Game& game, SpriteCache& sprites, TheatreStyle& style
     : ModelDialog(game, game.windows.advert, game.windows.advert.form, sprites, style),
       ui_(game.windows.advert) {
     build();
-    if (QWidget* poster = widgetOf(ui_.Picture1)) poster->setAccessibleName(tr("Visit the partner casino"));
-    if (QWidget* back = widgetOf(ui_.SSCommand2)) back->setAccessibleName(tr("Return to game"));
+    retranslate();
+}
+
+void AdvertDialog::retranslate() {
+    if (QWidget* poster = widgetOf(ui_.Picture1))
+        poster->setAccessibleName(QCoreApplication::translate("Advert", "Visit the partner casino"));
+    if (QWidget* back = widgetOf(ui_.SSCommand2))
+        back->setAccessibleName(QCoreApplication::translate("Advert", "Return to game"));
 }
 
 QWidget* AdvertDialog::firstFocus() {

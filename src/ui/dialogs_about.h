@@ -19,6 +19,7 @@ protected:
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
     void resizeEvent(QResizeEvent* e) override;
     QWidget* firstFocus() override;
+    void retranslate() override;
 
 private:
     AboutWindow& ui_;
@@ -32,6 +33,7 @@ public:
 protected:
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
     QWidget* firstFocus() override;
+    void retranslate() override;
 
 private:
     AdvertWindow& ui_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs_options.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,10 +21,16 @@ using namespace dialogpaint;
 OptionsDialog::OptionsDialog(Game& game, SpriteCache& sprites, TheatreStyle& style)
     : ModelDialog(game, game.options.ui, game.options.ui.form, sprites, style), ui_(game.options.ui) {
     build();
+    if (auto* label = qobject_cast<QLabel*>(widgetOf(ui_.lblplayername)))
+        label->setBuddy(widgetOf(ui_.player1));
+    retranslate();
+}
+
+void OptionsDialog::retranslate() {
     if (QWidget* name = widgetOf(ui_.player1)) {
-        name->setAccessibleName(tr("Player name"));
-        name->setAccessibleDescription(tr("Type a name of up to 12 characters, then press Enter"));
-        if (auto* label = qobject_cast<QLabel*>(widgetOf(ui_.lblplayername))) label->setBuddy(name);
+        name->setAccessibleName(QCoreApplication::translate("Options", "Player name"));
+        name->setAccessibleDescription(
+            QCoreApplication::translate("Options", "Type a name of up to 12 characters, then press Enter"));
     }
 }
 
@@ -74,7 +81,9 @@ void OptionsDialog::showControl(const Control& c, QWidget* w) {
     ModelDialog::showControl(c, w);
     // A slot button is read out with its number and the player on it.
     if (c.name == "machine") {
-        const QString name = tr("Slot %1: %2").arg(c.index).arg(ui::modelText(c.caption).trimmed());
+        const QString name = QCoreApplication::translate("Options", "Slot %1: %2")
+                                 .arg(c.index)
+                                 .arg(ui::modelText(c.caption).trimmed());
         if (w->accessibleName() != name) w->setAccessibleName(name);
     }
 }

@@ -19,6 +19,7 @@ protected:
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
     void clicked(Control& c) override;
     QWidget* firstFocus() override;
+    void retranslate() override;
 
 private:
     QColor textColour(const Control& c) const;

@@ -32,8 +32,6 @@ std::map<int, ScatterDecode> scatterAwards() {
     return out;
 }
 
-QString tr(const char* text) { return QCoreApplication::translate("PaytablePicture", text); }
-
 constexpr qreal kLeft = 12, kInnerWidth = PaytablePicture::kWidth - 24, kGap = 6;
 constexpr qreal kSpecialTop = 254, kSpecialHeight = 114, kScatterWidth = 262;
 
@@ -44,7 +42,7 @@ QStringList PaytablePicture::payLines(int payingIndex) {
     const PayRow& row = kPayTable[static_cast<std::size_t>(payingIndex)];
     for (int kind = 5; kind >= 2; --kind) {
         const int pay = row.pays[static_cast<std::size_t>(kind - 2)];
-        if (pay > 0) out << tr("%1 pays %2").arg(kind).arg(pay);
+        if (pay > 0) out << QCoreApplication::translate("Paytable", "%1 pays %2").arg(kind).arg(pay);
     }
     return out;
 }
@@ -52,14 +50,19 @@ QStringList PaytablePicture::payLines(int payingIndex) {
 QStringList PaytablePicture::scatterLines() {
     QStringList out;
     for (const auto& [count, d] : scatterAwards())
-        out << tr("%1 scatters pay %2 X Bet + %3 free spins").arg(count).arg(d.multiple).arg(d.freeSpins);
-    out << tr("Scatters pay from left to right only");
+        out << QCoreApplication::translate("Paytable", "%1 scatters pay %2 X Bet + %3 free spins")
+                   .arg(count)
+                   .arg(d.multiple)
+                   .arg(d.freeSpins);
+    out << QCoreApplication::translate("Paytable", "Scatters pay from left to right only");
     return out;
 }
 
 QStringList PaytablePicture::wildLines() {
-    return {tr("Found on reels 2 and 4 only."), tr("Stands in for all other symbols."),
-            tr("Can multiply a win by a random amount during free spins.")};
+    return {
+        QCoreApplication::translate("Paytable", "Found on reels 2 and 4 only."),
+        QCoreApplication::translate("Paytable", "Stands in for all other symbols."),
+        QCoreApplication::translate("Paytable", "Can multiply a win by a random amount during free spins.")};
 }
 
 std::vector<PaytablePicture::Panel> PaytablePicture::panels() {
@@ -91,15 +94,20 @@ std::vector<PaytablePicture::Line> PaytablePicture::lines() {
     using palette::kInk;
     std::vector<Line> out;
     // The title leaves the top right corner to the buttons.
-    Line title{QStringLiteral("title"), tr("TonVale Pays"), QRectF(12, 8, 400, 36), kTitle, 26, true};
+    Line title{QStringLiteral("title"),
+               QCoreApplication::translate("Paytable", "TonVale Pays"),
+               QRectF(12, 8, 400, 36),
+               kTitle,
+               26,
+               true};
     title.title = true;
     out.push_back(title);
     const std::vector<Panel> all = panels();
     for (int i = 0; i < kPayingSymbols; ++i) {
         const Panel& panel = all[static_cast<std::size_t>(i)];
         const QRectF& b = panel.box;
-        out.push_back(
-            {panel.name, tr("X Bet"), QRectF(b.x() + 44, b.y() + 5, b.width() - 48, 34), kHeading, 13, true});
+        out.push_back({panel.name, QCoreApplication::translate("Paytable", "X Bet"),
+                       QRectF(b.x() + 44, b.y() + 5, b.width() - 48, 34), kHeading, 13, true});
         const QStringList pays = payLines(i);
         for (int l = 0; l < pays.size(); ++l)
             out.push_back({panel.name, pays[l],
@@ -107,8 +115,8 @@ std::vector<PaytablePicture::Line> PaytablePicture::lines() {
     }
     const Panel& scatter = all[kPayingSymbols];
     const QRectF& s = scatter.box;
-    out.push_back(
-        {scatter.name, tr("Scatter"), QRectF(s.x() + 48, s.y() + 5, s.width() - 54, 36), kHeading, 13, true});
+    out.push_back({scatter.name, QCoreApplication::translate("Paytable", "Scatter"),
+                   QRectF(s.x() + 48, s.y() + 5, s.width() - 54, 36), kHeading, 13, true});
     const QStringList scatterText = scatterLines();
     for (int l = 0; l < scatterText.size(); ++l) {
         const bool last = l + 1 == scatterText.size();
@@ -118,8 +126,8 @@ std::vector<PaytablePicture::Line> PaytablePicture::lines() {
     }
     const Panel& wild = all[kPayingSymbols + 1];
     const QRectF& w = wild.box;
-    out.push_back(
-        {wild.name, tr("Wild"), QRectF(w.x() + 48, w.y() + 5, w.width() - 54, 36), kHeading, 13, true});
+    out.push_back({wild.name, QCoreApplication::translate("Paytable", "Wild"),
+                   QRectF(w.x() + 48, w.y() + 5, w.width() - 54, 36), kHeading, 13, true});
     const QStringList wildText = wildLines();
     out.push_back({wild.name, wildText[0], QRectF(w.x() + 8, w.y() + 45, w.width() - 14, 16), kInk, 10.5});
     out.push_back({wild.name, wildText[1], QRectF(w.x() + 8, w.y() + 61, w.width() - 14, 16), kInk, 10.5});
@@ -192,6 +200,17 @@ PaytableDialog::PaytableDialog(Game& game, SpriteCache& sprites, TheatreStyle& s
         labels_.push_back({line, label});
     }
     placeLines();
+}
+
+void PaytableDialog::retranslate() {
+    // The lines come in the same order in every language.
+    const std::vector<PaytablePicture::Line> lines = PaytablePicture::lines();
+    for (std::size_t i = 0; i < lines.size() && i < labels_.size(); ++i) {
+        labels_[i].line = lines[i];
+        labels_[i].label->setText(lines[i].text);
+    }
+    for (auto& [panel, group] : panels_)
+        static_cast<QGroupBox*>(group)->setTitle(ui::symbolHeading(panel.symbol));
 }
 
 std::vector<PaytableDialog::Shown> PaytableDialog::shownLines() const {

@@ -73,6 +73,7 @@ public:
 protected:
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
     void resizeEvent(QResizeEvent* e) override;
+    void retranslate() override;
 
 private:
     void placeLines();

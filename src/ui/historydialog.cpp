@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/historydialog.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -57,6 +58,13 @@ HistoryDialog::HistoryDialog(Game& game, SpriteCache& sprites, TheatreStyle& sty
     shortcut(QKeySequence(Qt::Key_Up), false);
     shortcut(QKeySequence(Qt::Key_Right), true);
     shortcut(QKeySequence(Qt::Key_Down), true);
+    retranslate();
+}
+
+void HistoryDialog::retranslate() {
+    if (list_) list_->setAccessibleName(QCoreApplication::translate("History", "Last games"));
+    if (QWidget* reels = widgetOf(ui_.picreels))
+        reels->setAccessibleName(QCoreApplication::translate("History", "Reels"));
 }
 
 void HistoryDialog::step(bool older) { route(older ? ui_.btnolder : ui_.btnnewer); }
@@ -68,7 +76,6 @@ QWidget* HistoryDialog::make(Control& c, QWidget* parent) {
         list_ = new QListWidget(parent);
         list_->setObjectName(QStringLiteral("lstgame"));
         list_->setStyle(&style_);
-        list_->setAccessibleName(tr("Last games"));
         list_->setFrameShape(QFrame::NoFrame);
         list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -156,7 +163,6 @@ void HistoryDialog::showMore() {
     if (QWidget* reels = widgetOf(ui_.picreels)) {
         const RecalledGame* shown = game_.history.shown();
         const QString words = shown ? reelsInWords(shown->stops) : QString();
-        reels->setAccessibleName(tr("Reels"));
         if (reels->accessibleDescription() != words) reels->setAccessibleDescription(words);
     }
     for (int i = 1; i <= 3; ++i) {

@@ -22,6 +22,7 @@ public:
 protected:
     QWidget* make(Control& c, QWidget* parent) override;
     void showMore() override;
+    void retranslate() override;
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;

@@ -27,8 +27,6 @@ QString countText(double n) {
     return QString::number(static_cast<qint64>(std::llround(n)));
 }
 
-QString tr(const char* text) { return QCoreApplication::translate("HistoryDialog", text); }
-
 // The 8-point text of the window at this widget's scale.
 qreal emOf(const QWidget& w) { return w.font().pixelSize() > 0 ? w.font().pixelSize() : 11; }
 
@@ -45,7 +43,9 @@ QString reelsInWords(const int (&stops)[5]) {
             words << (reel == 3 && stop + row == kLogoStripCell
                           ? ui::logoWords()
                           : ui::symbolWords(shown[static_cast<std::size_t>(row)]));
-        reels << tr("Reel %1: %2").arg(reel).arg(words.join(QStringLiteral(", ")));
+        reels << QCoreApplication::translate("History", "Reel %1: %2")
+                     .arg(reel)
+                     .arg(words.join(QStringLiteral(", ")));
     }
     return reels.join(QStringLiteral(". "));
 }
@@ -100,10 +100,10 @@ const ResultCurve& PlotView::curve() const {
 
 QString PlotView::reading() const {
     const auto& pts = curve().points;
-    if (pts.empty()) return tr("No games played yet");
+    if (pts.empty()) return QCoreApplication::translate("History", "No games played yet");
     const int digits = index_ > 1 ? 4 : 2;
     const PlotPoint& last = pts.back();
-    return tr("%1 games: yours %2, odds %3")
+    return QCoreApplication::translate("History", "%1 games: yours %2, odds %3")
         .arg(countText(static_cast<double>(last.n)))
         .arg(last.mean, 0, 'f', digits)
         .arg(last.expected, 0, 'f', digits);
