@@ -28,9 +28,11 @@
 #include "players/options.h"
 #include "ui/gamewindow.h"
 #include "ui/identity.h"
+#include "ui/language.h"
 #include "ui/lifecycle.h"
 #include "ui/qtports.h"
 #include "ui/settingsimport.h"
+#include "ui/uitext.h"
 
 namespace {
 
@@ -57,6 +59,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     tonvale::identifyApplication();
+    // The game speaks the desktop's language when it has it.
+    tonvale::setLanguage(tonvale::chooseLanguage({}));
 
     // The store lives in the per-user data folder; the settings files of earlier
     // versions in the config folder are brought in once.
@@ -96,17 +100,19 @@ int main(int argc, char* argv[]) {
     // What went wrong with the store is told at the start; then when saving stops
     // working and when it works again. A box waits for the event loop, never
     // opening inside a handler.
-    const auto tell = [&](const std::string& text, QMessageBox::Icon icon) {
-        std::fprintf(stderr, "Tonvale: %s\n", text.c_str());
+    const auto tell = [&](const QString& text, QMessageBox::Icon icon) {
+        std::fprintf(stderr, "Tonvale: %s\n", qPrintable(text));
         if (!showsWindows()) return;
         QTimer::singleShot(0, [text, icon] {
-            QMessageBox box(icon, QStringLiteral("Tonvale"), QString::fromStdString(text));
+            QMessageBox box(icon, QStringLiteral("Tonvale"), text);
             box.exec();
         });
     };
-    if (!platform.store.problem().empty()) tell(platform.store.problem(), QMessageBox::Warning);
+    if (!platform.store.problem().empty())
+        tell(tonvale::ui::modelText(platform.store.problem()), QMessageBox::Warning);
     game.saves.onNotice = [&](const std::string& text) {
-        tell(text, platform.store.failure().empty() ? QMessageBox::Information : QMessageBox::Warning);
+        tell(tonvale::ui::modelText(text),
+             platform.store.failure().empty() ? QMessageBox::Information : QMessageBox::Warning);
     };
 
     tonvale::GameWindow window(game);

@@ -299,7 +299,7 @@ bool SqliteStore::reopen() {
         }
     }
     if (foreign) {
-        failure_ = "something that is not Tonvale's saved games lies at " + path_ + " now";
+        failure_ = "something that is not Tonvale's saved games lies there now";
         refuse("Something that is not Tonvale's saved games lies at " + path_ +
                " now. It is left as it is, and this game is not saved.");
         return false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/cabinet.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -11,6 +12,7 @@
 #include "game/game.h"
 #include "ui/cabinetaccess.h"
 #include "ui/palette.h"
+#include "ui/uitext.h"
 
 namespace tonvale {
 
@@ -101,6 +103,12 @@ bool CabinetWidget::focusNextPrevChild(bool next) {
 void CabinetWidget::focusInEvent(QFocusEvent* e) {
     refresh();
     QWidget::focusInEvent(e);
+}
+
+void CabinetWidget::changeEvent(QEvent* e) {
+    // Every caption and every picture's words are drawn anew in the new language.
+    if (e->type() == QEvent::LanguageChange) update();
+    QWidget::changeEvent(e);
 }
 
 void CabinetWidget::focusOutEvent(QFocusEvent* e) {
@@ -285,7 +293,7 @@ void CabinetWidget::keyPressEvent(QKeyEvent* e) {
 
 void showControlToolTip(QWidget* widget, const QHelpEvent& help, const Control* control) {
     if (control && !control->tooltip.empty())
-        QToolTip::showText(help.globalPos(), QString::fromStdString(control->tooltip), widget);
+        QToolTip::showText(help.globalPos(), ui::modelText(control->tooltip), widget);
     else
         QToolTip::hideText();
 }
@@ -297,11 +305,11 @@ bool CabinetWidget::event(QEvent* e) {
         // The tooltip names the button and its key.
         for (const CabinetControl& k : cabinetControls(game_.m.ui)) {
             if (k.control != c || k.keyName.isEmpty()) continue;
-            const QString own = QString::fromStdString(c->tooltip);
-            QToolTip::showText(
-                help->globalPos(),
-                (own.isEmpty() ? k.name : own) + QStringLiteral("  (key ") + k.keyName + QLatin1Char(')'),
-                this);
+            const QString own = ui::modelText(c->tooltip);
+            QToolTip::showText(help->globalPos(),
+                               QCoreApplication::translate("Cabinet", "%1  (key %2)")
+                                   .arg(own.isEmpty() ? k.name : own, k.keyName),
+                               this);
             return true;
         }
         showControlToolTip(this, *help, c);

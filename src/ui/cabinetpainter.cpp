@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/cabinetpainter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -10,6 +11,7 @@
 #include "ui/dialogs_paint.h"
 #include "ui/palette.h"
 #include "ui/sprites.h"
+#include "ui/uitext.h"
 
 namespace tonvale {
 
@@ -155,7 +157,7 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
         case ControlKind::button: {
             if (!pressedLook && dimmed(c)) p.setOpacity(0.45);
             const bool drawn = !c.picture.empty() && drawPicture(p, c.picture, c);
-            if (!drawn) paintButton3d(p, c, QString::fromStdString(c.caption), pressedLook);
+            if (!drawn) paintButton3d(p, c, ui::modelText(c.caption), pressedLook);
             p.setOpacity(1);
             if (!drawn) return;
             break;
@@ -174,10 +176,10 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
                 p.setPen(QPen(kGoldHi, std::max<qreal>(1, 30 * g_.scale())));
                 p.setBrush(kWarning);
                 p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 6, 6);
-                paintText(
-                    p, r,
-                    c.caption.empty() ? QStringLiteral("Credit too low") : QString::fromStdString(c.caption),
-                    kIvory, true, 0.4);
+                paintText(p, r,
+                          c.caption.empty() ? QCoreApplication::translate("Cabinet", "Credit too low")
+                                            : ui::modelText(c.caption),
+                          kIvory, true, 0.4);
                 return;
             }
             break;
@@ -185,7 +187,7 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
         case ControlKind::option:
         case ControlKind::textbox:
             if (!c.picture.empty()) drawPicture(p, c.picture, c);
-            if (!c.caption.empty()) paintText(p, r, QString::fromStdString(c.caption), kIvory, false);
+            if (!c.caption.empty()) paintText(p, r, ui::modelText(c.caption), kIvory, false);
             break;
     }
     if (!c.overlay.empty()) drawPicture(p, c.overlay, c);
@@ -220,8 +222,7 @@ void CabinetPainter::paintLabel(QPainter& p, const MainWindow& ui, const Control
     // The gamble panel is light parchment: its labels are written in ink.
     const bool onParchment = c.parent == &ui.pandouble;
     const QColor colour = onParchment ? kInk : (jackpotMeter || big) ? kGoldHi : kIvory;
-    paintText(p, r, QString::fromStdString(c.caption), colour, jackpotMeter || big || onParchment,
-              big ? 0.7 : 0.62);
+    paintText(p, r, ui::modelText(c.caption), colour, jackpotMeter || big || onParchment, big ? 0.7 : 0.62);
 }
 
 void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour,

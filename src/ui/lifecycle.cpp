@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <cerrno>
 #include <csignal>
@@ -23,47 +24,58 @@ QString systemText(int error) { return QString::fromLocal8Bit(std::strerror(erro
 
 SingleInstance::SingleInstance(const QString& folder) {
     const QString path = folder + QStringLiteral("/tonvale.lock");
-    const QString cannot = QStringLiteral("Tonvale cannot start: ");
-    const QString without =
-        QStringLiteral(" Without its lock a second game could overwrite the saved games of this one.");
+    // The texts are the "Messages" of the translations.
+    const auto say = [](const char* text) { return QCoreApplication::translate("Messages", text); };
     if (!QDir().mkpath(folder)) {
-        refusal_ = cannot + QStringLiteral("its folder %1 cannot be made.").arg(folder) + without;
+        refusal_ = say(QT_TRANSLATE_NOOP("Messages",
+                                         "Tonvale cannot start: its folder %1 cannot be made. Without its "
+                                         "lock a second game could "
+                                         "overwrite the saved games of this one."))
+                       .arg(folder);
         return;
     }
     const QByteArray name = path.toLocal8Bit();
     // O_NONBLOCK: a pipe put there cannot hang the start; O_NOFOLLOW: a link is not followed.
     const int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
     fd_ = ::open(name.constData(), O_RDWR | O_CREAT | flags, 0644);
-    bool writable = fd_ >= 0;
+    const bool writable = fd_ >= 0;
     // A read-only folder: a lock file made there earlier is locked just as well for reading.
     if (fd_ < 0 && (errno == EROFS || errno == EACCES)) fd_ = ::open(name.constData(), O_RDONLY | flags);
     if (fd_ < 0) {
         const int error = errno;
         if (error == EISDIR)
-            refusal_ = cannot + QStringLiteral(
-                                    "%1 is a folder, not the game's lock file. Remove it, then start "
-                                    "the game again.")
-                                    .arg(path);
+            refusal_ =
+                say(QT_TRANSLATE_NOOP("Messages",
+                                      "Tonvale cannot start: %1 is a folder, not the game's lock file. "
+                                      "Remove it, then start "
+                                      "the game again."))
+                    .arg(path);
         else if (error == ELOOP)
-            refusal_ = cannot + QStringLiteral(
-                                    "%1 is a link, not the game's lock file. Remove it, then start "
-                                    "the game again.")
-                                    .arg(path);
+            refusal_ =
+                say(QT_TRANSLATE_NOOP(
+                        "Messages",
+                        "Tonvale cannot start: %1 is a link, not the game's lock file. Remove it, then start "
+                        "the game again."))
+                    .arg(path);
         else
-            refusal_ = cannot +
-                       QStringLiteral("its lock file %1 cannot be made or opened (%2).")
-                           .arg(path, systemText(error)) +
-                       without;
+            refusal_ =
+                say(QT_TRANSLATE_NOOP("Messages",
+                                      "Tonvale cannot start: its lock file %1 cannot be made or opened "
+                                      "(%2). Without its lock "
+                                      "a second game could overwrite the saved games of this one."))
+                    .arg(path, systemText(error));
         return;
     }
     struct stat st = {};
     if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd_);
         fd_ = -1;
-        refusal_ = cannot + QStringLiteral(
-                                "%1 is not a plain file (a pipe, a device or a socket), not the game's "
-                                "lock file. Remove it, then start the game again.")
-                                .arg(path);
+        refusal_ =
+            say(QT_TRANSLATE_NOOP("Messages",
+                                  "Tonvale cannot start: %1 is not a plain file (a pipe, a device or a "
+                                  "socket), not the game's "
+                                  "lock file. Remove it, then start the game again."))
+                .arg(path);
         return;
     }
     int rc = 0;
@@ -75,10 +87,12 @@ SingleInstance::SingleInstance(const QString& folder) {
         fd_ = -1;
         refusal_ =
             error == EWOULDBLOCK
-                ? QStringLiteral("Tonvale is already running.")
-                : cannot +
-                      QStringLiteral("its lock file %1 cannot be locked (%2).").arg(path, systemText(error)) +
-                      without;
+                ? say(QT_TRANSLATE_NOOP("Messages", "Tonvale is already running."))
+                : say(QT_TRANSLATE_NOOP("Messages",
+                                        "Tonvale cannot start: its lock file %1 cannot be locked (%2). "
+                                        "Without its lock a second "
+                                        "game could overwrite the saved games of this one."))
+                      .arg(path, systemText(error));
         return;
     }
     if (!writable) return;

@@ -14,6 +14,8 @@
 #include <QUrl>
 
 #include "core/machine.h"
+#include "ui/dialogs.h"
+#include "ui/uitext.h"
 
 namespace tonvale {
 
@@ -121,10 +123,12 @@ void QtSound::stop() {
 
 Answer QtDesktop::message(const std::string& title, const std::string& text, MsgIcon icon,
                           MsgButtons buttons) {
-    QMessageBox box(window_);
-    box.setWindowTitle(QString::fromStdString(title));
+    // A box belongs to the window whose input raised it and stays above that window.
+    QWidget* owner = ModelDialog::handlingInput();
+    QMessageBox box(owner && owner->isVisible() ? owner : window_.data());
+    box.setWindowTitle(ui::modelText(title));
     // The texts break their lines with a carriage return alone.
-    QString body = QString::fromStdString(text);
+    QString body = ui::modelText(text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     box.setText(body);
     switch (icon) {
@@ -148,8 +152,10 @@ Answer QtDesktop::message(const std::string& title, const std::string& text, Msg
         return box.exec() == QMessageBox::Yes ? Answer::yes : Answer::no;
     }
     if (buttons == MsgButtons::continueStop) {
-        QPushButton* go = box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
-        QPushButton* stop = box.addButton(QStringLiteral("Stop autoplay"), QMessageBox::RejectRole);
+        QPushButton* go =
+            box.addButton(QCoreApplication::translate("Messages", "Continue"), QMessageBox::AcceptRole);
+        QPushButton* stop =
+            box.addButton(QCoreApplication::translate("Messages", "Stop autoplay"), QMessageBox::RejectRole);
         box.setDefaultButton(go);
         box.setEscapeButton(go);
         box.exec();

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <ctime>
 #include <map>
 #include <mutex>
@@ -39,8 +40,13 @@ std::string recallTime(std::int64_t ms) {
     const std::time_t t = static_cast<std::time_t>(ms / 1000);
     std::tm tm{};
     gmtime_r(&t, &tm);
-    char text[32];
-    std::strftime(text, sizeof text, "%d %b %Y %H:%M:%S", &tm);
+    // The month by its English name whatever the desktop's locale (which the view's
+    // toolkit sets for the whole program): the rows cut the time from a fixed place.
+    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char text[48];
+    std::snprintf(text, sizeof text, "%02d %s %d %02d:%02d:%02d", tm.tm_mday, kMonths[tm.tm_mon % 12],
+                  tm.tm_year + 1900, tm.tm_hour, tm.tm_min, tm.tm_sec);
     return text;
 }
 
