@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>About</name>
+    <message>
+        <source>Return to game</source>
+        <translation>Zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>Tonvale</source>
+        <translation>Tonvale</translation>
+    </message>
+</context>
+<context>
+    <name>Advert</name>
+    <message>
+        <source>Visit the partner casino</source>
+        <translation>Zum Partnercasino</translation>
+    </message>
+    <message>
+        <source>Return to game</source>
+        <translation>Zurück zum Spiel</translation>
+    </message>
+</context>
+<context>
     <name>Cabinet</name>
     <message>
         <source>%1  (key %2)</source>
@@ -774,12 +796,111 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>Die gespeicherten Spiele konnten nicht gelesen werden. Sie werden als %1 aufbewahrt, und ein neuer Speicher wurde angelegt.</translation>
     </message>
     <message>
-        <source>The saved games could not be read, nor a new store be made at %1. This game is not saved.</source>
-        <translation>Die gespeicherten Spiele konnten nicht gelesen und unter %1 kein neuer Speicher angelegt werden. Dieses Spiel wird nicht gespeichert.</translation>
+        <source>The saved games at %1 are a folder, not a file of saved games. It is left as it is, and this game is not saved.</source>
+        <translation>Die gespeicherten Spiele unter %1 sind ein Ordner, keine Datei mit gespeicherten Spielen. Er bleibt unverändert, und dieses Spiel wird nicht gespeichert.</translation>
     </message>
     <message>
-        <source>The saved games at %1 cannot be written (the folder is read-only or the disk is full). This game is not saved.</source>
-        <translation>Die gespeicherten Spiele unter %1 können nicht geschrieben werden (der Ordner ist schreibgeschützt oder der Datenträger voll). Dieses Spiel wird nicht gespeichert.</translation>
+        <source>The file at %1 is not Tonvale&apos;s saved games. It is left as it is, and this game is not saved.</source>
+        <translation>Die Datei unter %1 enthält keine gespeicherten Spiele von Tonvale. Sie bleibt unverändert, und dieses Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be read (%2). They are left as they are, and this game is not saved.</source>
+        <translation>Die gespeicherten Spiele unter %1 können nicht gelesen werden (%2). Sie bleiben unverändert, und dieses Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Beside the saved games at %1, %2 is not a plain file (a link, a pipe, a device or a folder). Both are left as they are; the saved games were read, and this game is not saved.</source>
+        <translation>Neben den gespeicherten Spielen unter %1 ist %2 keine gewöhnliche Datei (ein Link, eine Pipe, ein Gerät oder ein Ordner). Beides bleibt unverändert; die gespeicherten Spiele wurden gelesen, und dieses Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Beside the saved games at %1, %2 is not a plain file (a link, a pipe, a device or a folder). Both are left as they are, and this game is not saved.</source>
+        <translation>Neben den gespeicherten Spielen unter %1 ist %2 keine gewöhnliche Datei (ein Link, eine Pipe, ein Gerät oder ein Ordner). Beides bleibt unverändert, und dieses Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be looked at now (%2). The game plays on and saves as soon as it can.</source>
+        <translation>Die gespeicherten Spiele unter %1 sind gerade nicht zugänglich (%2). Das Spiel läuft weiter und speichert, sobald es kann.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 were written by a newer version of Tonvale. They are left as they are, and this game is not saved.</source>
+        <translation>Die gespeicherten Spiele unter %1 stammen von einer neueren Version von Tonvale. Sie bleiben unverändert, und dieses Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be written now: %2. The game plays on and saves as soon as it can.</source>
+        <translation>Die gespeicherten Spiele unter %1 können gerade nicht geschrieben werden: %2. Das Spiel läuft weiter und speichert, sobald es kann.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 could not be read, nor be moved aside (%2). They are left as they are, and this game is not saved.</source>
+        <translation>Die gespeicherten Spiele unter %1 konnten weder gelesen noch beiseitegelegt werden (%2). Sie bleiben unverändert, und dieses Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The saved games could not be read. They are kept as %1, and a new store was started. It cannot be written now (%2); the game plays on and saves as soon as it can.</source>
+        <translation>Die gespeicherten Spiele konnten nicht gelesen werden. Sie werden als %1 aufbewahrt, und ein neuer Speicher wurde angelegt. Er kann gerade nicht geschrieben werden (%2); das Spiel läuft weiter und speichert, sobald es kann.</translation>
+    </message>
+    <message>
+        <source>Progress cannot be saved now: %1. The game plays on and saves as soon as it can.</source>
+        <translation>Der Spielstand kann gerade nicht gespeichert werden: %1. Das Spiel läuft weiter und speichert, sobald es kann.</translation>
+    </message>
+    <message>
+        <source>Progress is saved again: the whole game up to now is in the saved games.</source>
+        <translation>Der Spielstand wird wieder gespeichert: Das ganze bisherige Spiel ist in den gespeicherten Spielen.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>another program is using them</source>
+        <translation>ein anderes Programm benutzt sie</translation>
+    </message>
+    <message>
+        <source>the file or its folder is read-only</source>
+        <translation>die Datei oder ihr Ordner ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>ein Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>one of their files could not be opened</source>
+        <translation>eine ihrer Dateien ließ sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the memory ran out</source>
+        <translation>der Arbeitsspeicher reichte nicht</translation>
+    </message>
+    <message>
+        <source>an error the system did not name</source>
+        <translation>ein Fehler, den das System nicht benannt hat</translation>
+    </message>
+    <message>
+        <source>the saved games are left as they are</source>
+        <translation>die gespeicherten Spiele bleiben unverändert</translation>
+    </message>
+    <message>
+        <source>something that is not Tonvale&apos;s saved games lies there now</source>
+        <translation>dort liegt jetzt etwas, das keine gespeicherten Spiele von Tonvale sind</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Last games</source>
+        <translation>Letzte Spiele</translation>
+    </message>
+    <message>
+        <source>Reels</source>
+        <translation>Walzen</translation>
+    </message>
+    <message>
+        <source>Reel %1: %2</source>
+        <translation>Walze %1: %2</translation>
+    </message>
+    <message>
+        <source>No games played yet</source>
+        <translation>Noch keine Spiele gespielt</translation>
+    </message>
+    <message>
+        <source>%1 games: yours %2, odds %3</source>
+        <translation>%1 Spiele: Ihr Wert %2, Chancen %3</translation>
     </message>
 </context>
 <context>
@@ -797,8 +918,86 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>Tonvale läuft bereits.</translation>
     </message>
     <message>
-        <source>Progress cannot be saved: the store cannot be written.</source>
-        <translation>Der Spielstand kann nicht gespeichert werden: Der Speicher ist nicht beschreibbar.</translation>
+        <source>Tonvale cannot start: its folder %1 cannot be made. Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale kann nicht starten: Sein Ordner %1 lässt sich nicht anlegen. Ohne seine Sperre könnte ein zweites Spiel die gespeicherten Spiele dieses Spiels überschreiben.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is a folder, not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale kann nicht starten: %1 ist ein Ordner, nicht die Sperrdatei des Spiels. Entfernen Sie ihn und starten Sie das Spiel erneut.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is a link, not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale kann nicht starten: %1 ist ein Link, nicht die Sperrdatei des Spiels. Entfernen Sie ihn und starten Sie das Spiel erneut.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is not a plain file (a pipe, a device or a socket), not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale kann nicht starten: %1 ist keine gewöhnliche Datei (eine Pipe, ein Gerät oder ein Socket) und nicht die Sperrdatei des Spiels. Entfernen Sie sie und starten Sie das Spiel erneut.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: its lock file %1 cannot be made or opened (%2). Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale kann nicht starten: Seine Sperrdatei %1 lässt sich weder anlegen noch öffnen (%2). Ohne seine Sperre könnte ein zweites Spiel die gespeicherten Spiele dieses Spiels überschreiben.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale kann nicht starten: Seine Sperrdatei %1 lässt sich nicht sperren (%2). Ohne seine Sperre könnte ein zweites Spiel die gespeicherten Spiele dieses Spiels überschreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>Player name</source>
+        <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Type a name of up to 12 characters, then press Enter</source>
+        <translation>Geben Sie einen Namen mit bis zu 12 Zeichen ein und drücken Sie die Eingabetaste</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2</source>
+        <translation>Platz %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Paytable</name>
+    <message>
+        <source>%1 pays %2</source>
+        <translation>%1 zahlen %2</translation>
+    </message>
+    <message>
+        <source>%1 scatters pay %2 X Bet + %3 free spins</source>
+        <translation>%1 Scatter zahlen %2 x Einsatz + %3 Freispiele</translation>
+    </message>
+    <message>
+        <source>Scatters pay from left to right only</source>
+        <translation>Scatter zahlen nur von links nach rechts</translation>
+    </message>
+    <message>
+        <source>Found on reels 2 and 4 only.</source>
+        <translation>Nur auf den Walzen 2 und 4.</translation>
+    </message>
+    <message>
+        <source>Stands in for all other symbols.</source>
+        <translation>Ersetzt alle anderen Symbole.</translation>
+    </message>
+    <message>
+        <source>Can multiply a win by a random amount during free spins.</source>
+        <translation>Kann in Freispielen einen Gewinn mit einem zufälligen Faktor vervielfachen.</translation>
+    </message>
+    <message>
+        <source>TonVale Pays</source>
+        <translation>TonVale zahlt</translation>
+    </message>
+    <message>
+        <source>X Bet</source>
+        <translation>x Einsatz</translation>
+    </message>
+    <message>
+        <source>Scatter</source>
+        <translation>Scatter</translation>
+    </message>
+    <message>
+        <source>Wild</source>
+        <translation>Wild</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1185,77 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     <message>
         <source>WILD</source>
         <translation>WILD</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>composer</source>
+        <translation>Komponist</translation>
+    </message>
+    <message>
+        <source>piano</source>
+        <translation>Flügel</translation>
+    </message>
+    <message>
+        <source>horn</source>
+        <translation>Horn</translation>
+    </message>
+    <message>
+        <source>violin</source>
+        <translation>Geige</translation>
+    </message>
+    <message>
+        <source>harp</source>
+        <translation>Harfe</translation>
+    </message>
+    <message>
+        <source>drum</source>
+        <translation>Trommel</translation>
+    </message>
+    <message>
+        <source>king</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>scatter</source>
+        <translation>Scatter</translation>
+    </message>
+    <message>
+        <source>wild</source>
+        <translation>Wild</translation>
+    </message>
+    <message>
+        <source>bell</source>
+        <translation>Glocke</translation>
+    </message>
+    <message>
+        <source>Tonvale logo</source>
+        <translation>Tonvale-Logo</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>Pik</translation>
     </message>
 </context>
 </TS>

@@ -18,7 +18,7 @@ GameWindow::GameWindow(Game& game, QWidget* parent)
     : QWidget(parent),
       game_(game),
       cabinet_(new CabinetWidget(game, this)),
-      dialogs_(new Dialogs(game, this)) {
+      dialogs_(new Dialogs(game, this, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cabinet_);

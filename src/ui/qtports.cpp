@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "core/machine.h"
+#include "ui/dialogs.h"
 #include "ui/uitext.h"
 
 namespace tonvale {
@@ -84,7 +85,9 @@ void QtEvents::wait(int ms) {
 
 Answer QtDesktop::message(const std::string& title, const std::string& text, MsgIcon icon,
                           MsgButtons buttons) {
-    QMessageBox box(window_);
+    // A box belongs to the window whose input raised it and stays above that window.
+    QWidget* owner = ModelDialog::handlingInput();
+    QMessageBox box(owner && owner->isVisible() ? owner : window_.data());
     box.setWindowTitle(ui::modelText(title));
     // The texts break their lines with a carriage return alone.
     QString body = ui::modelText(text);
