@@ -14,7 +14,7 @@ packages=(
   libsqlite3-dev sqlite3 strace
   fonts-dejavu-core locales
   xvfb xauth x11-utils imagemagick
-  at-spi2-core python3-pyatspi dbus-x11
+  at-spi2-core python3-pyatspi dbus-x11 openbox
   clang clang-format libclang-rt-14-dev
   ccache
   desktop-file-utils appstream help2man
