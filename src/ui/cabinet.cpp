@@ -11,18 +11,48 @@
 #include <memory>
 
 #include "game/game.h"
+#include "spin/spincycle.h"
 #include "ui/cabinetaccess.h"
+#include "ui/menupanel.h"
 #include "ui/palette.h"
+#include "ui/theatrestyle.h"
 #include "ui/uitext.h"
 
 namespace tonvale {
 
-CabinetWidget::CabinetWidget(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+CabinetWidget::CabinetWidget(Game& game, QWidget* parent)
+    : QWidget(parent),
+      game_(game),
+      style_(std::make_unique<TheatreStyle>()),
+      menu_(new MenuPanel(*this, *style_)) {
     installCabinetAccessibility();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(minimumSizeHint());
+    // The end of every spin is told, for the screen readers.
+    spinEndBefore_ = game_.spin.onSpinEnd;
+    game_.spin.onSpinEnd = [this] {
+        if (spinEndBefore_) spinEndBefore_();
+        narrator_.spinEnded();
+    };
+}
+
+CabinetWidget::~CabinetWidget() {
+    game_.spin.onSpinEnd = spinEndBefore_;
+    forgetCabinetAccessibility(this);
+}
+
+void CabinetWidget::resizeEvent(QResizeEvent* e) {
+    menu_->place(geometryNow());
+    QWidget::resizeEvent(e);
+}
+
+void CabinetWidget::closeMenu() {
+    if (!game_.m.ui.menupic.visible) return;
+    game_.mouseMove(game_.m.ui.form);  // moving off the menu closes it
+    after();
+    setFocus(Qt::OtherFocusReason);
 }
 
 QSize CabinetWidget::sizeHint() const { return QSize(MainWindow::kWidth / 15, MainWindow::kHeight / 15); }
@@ -72,8 +102,10 @@ Control* CabinetWidget::focusedControl() const {
 }
 
 void CabinetWidget::setFocusedControl(Control* c) {
+    const bool moved = focus_ != c;
     focus_ = c;
     refresh();
+    if (moved) narrator_.focusMoved();
 }
 
 bool CabinetWidget::pressFromKeyboard(Control& c) {
@@ -108,10 +140,12 @@ bool CabinetWidget::pressFromKeyboard(Control& c) {
 }
 
 bool CabinetWidget::focusNextPrevChild(bool next) {
-    // Tab moves over the buttons that can be pressed now, in the order of the panel.
+    // Tab moves over the buttons that can be pressed now, in the order of the panel;
+    // the menu's buttons have the keyboard of their own while the menu is open.
     std::vector<Control*> ring;
     for (const CabinetControl& k : cabinetControls(game_.m.ui))
-        if (!k.meter && game_.pressable(*k.control)) ring.push_back(k.control);
+        if (!k.meter && k.control->parent != &game_.m.ui.menupic && game_.pressable(*k.control))
+            ring.push_back(k.control);
     if (ring.empty()) {
         setFocusedControl(nullptr);
         return true;
@@ -194,6 +228,8 @@ QRegion CabinetWidget::changedArea() {
 void CabinetWidget::refresh() {
     const QRegion dirty = changedArea();
     if (!dirty.isEmpty()) update(dirty);
+    menu_->sync();
+    narrator_.update();
 }
 
 void CabinetWidget::presentNow() {
@@ -285,14 +321,14 @@ void CabinetWidget::keyPressEvent(QKeyEvent* e) {
             return;
         }
         if (key == Qt::Key_Escape && ui.menupic.visible) {
-            game_.mouseMove(ui.form);  // moving off the menu closes it
-            after();
+            closeMenu();
             return;
         }
         if (key == Qt::Key_M) {
-            // The menu opens as the mouse over its button opens it.
+            // The menu opens as the mouse over its button opens it, and takes the keyboard.
             game_.mouseMove(ui.btnopenmenu);
             after();
+            menu_->takeKeyboard();
             return;
         }
         for (const CabinetControl& k : cabinetControls(ui)) {

@@ -101,6 +101,8 @@ void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry
     p.setClipRect(area);
     for (const Control* c : ui.all()) {
         if (c->width <= 0 || c->height <= 0) continue;
+        // The menu panel is a widget of its own over the cabinet.
+        if (c == &ui.menupic || c->parent == &ui.menupic) continue;
         const bool parentShown = !c->parent || c->parent->shown();
         // A picture button hides itself while held down; it is drawn pressed meanwhile.
         const bool pressedLook = c == pressed && c->kind == ControlKind::picbutton && parentShown;
@@ -134,9 +136,7 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
             drawPicture(p, c.picture, c);
             break;
         case ControlKind::picture:
-            if (&c == &ui.menupic) {
-                paintPanel(p, r);
-            } else if (!c.picture.empty()) {
+            if (!c.picture.empty()) {
                 drawPicture(p, c.picture, c);
             } else if (c.parent == &ui.form && c.name.rfind("Picture", 0) == 0) {
                 // A reel window: the ivory well behind its strip.
@@ -286,17 +286,6 @@ void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& te
     }
     p.setPen(colour);
     p.drawText(box, Qt::AlignCenter, text);
-}
-
-void CabinetPainter::paintPanel(QPainter& p, const QRectF& r) {
-    QLinearGradient wood(r.topLeft(), r.bottomRight());
-    wood.setColorAt(0, kWalnutHi);
-    wood.setColorAt(0.35, kWalnut);
-    wood.setColorAt(1, kWalnutDeep);
-    const qreal edge = std::max<qreal>(1.5, 40 * g_.scale());
-    p.setPen(QPen(kGold, edge));
-    p.setBrush(wood);
-    p.drawRoundedRect(r.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2), 3 * edge, 3 * edge);
 }
 
 void CabinetPainter::paintButton3d(QPainter& p, const Control& c, const QString& caption, bool down) {

@@ -73,7 +73,6 @@ private:
     void paintStrip(QPainter& p, const Control& strip, int reel);
     void paintLabel(QPainter& p, const MainWindow& ui, const Control& c);
     void paintButton3d(QPainter& p, const Control& c, const QString& caption, bool down);
-    void paintPanel(QPainter& p, const QRectF& r);
     void paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, bool bold,
                    qreal fill = 0.62);
     // Draws a picture over the control's rectangle; false when it does not exist.
