@@ -81,9 +81,11 @@ QPalette theatrePalette() {
 
 ModelDialog::ModelDialog(Game& game, ControlSet& set, Control& form, SpriteCache& sprites,
                          TheatreStyle& style)
-    : QWidget(nullptr, Qt::Window), game_(game), set_(set), form_(form), sprites_(sprites), style_(style) {
+    : QWidget(nullptr, Qt::Dialog), game_(game), set_(set), form_(form), sprites_(sprites), style_(style) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Closing one of these windows never ends the game; the model decides what shows next.
+    // A window of the game's own (not modal) that the window manager keeps above the
+    // window it stands over. Closing it never ends the game; the model decides what
+    // shows next.
     setAttribute(Qt::WA_QuitOnClose, false);
     setStyle(&style_);
     setPalette(theatrePalette());
