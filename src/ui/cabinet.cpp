@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <memory>
 
 #include "game/game.h"
 #include "spin/spincycle.h"
@@ -109,8 +110,31 @@ void CabinetWidget::setFocusedControl(Control* c) {
 
 bool CabinetWidget::pressFromKeyboard(Control& c) {
     if (pressed_ || !game_.pressable(c)) return false;
-    const bool handled = game_.press(c);
-    emit routed(QString::fromStdString(c.fullName()), Ev::Click, handled);
+    const QString name = QString::fromStdString(c.fullName());
+    if (!game_.bindings.find(c, Ev::MouseDown)) {
+        const bool clicked = game_.click(c);
+        emit routed(name, Ev::Click, clicked);
+        after();
+        return clicked;
+    }
+    // A key is a whole click, down and up. The release reaches the button at the
+    // first moment its press lets events in, as a mouse's quick release does, not
+    // after the press's handler, which may run a whole spin (or show the autoplay
+    // notice and run autoplay's first spin) with the button hidden as pressed.
+    auto due = std::make_shared<bool>(true);
+    const auto release = [this, &c, name, due] {
+        if (!*due) return;
+        *due = false;
+        emit routed(name, Ev::MouseUp, game_.mouseUp(c));
+        after();
+    };
+    QMetaObject::invokeMethod(this, release, Qt::QueuedConnection);
+    const bool handled = game_.mouseDown(c);
+    emit routed(name, Ev::MouseDown, handled);
+    if (handled)
+        release();
+    else
+        *due = false;
     after();
     return handled;
 }
@@ -177,6 +201,8 @@ QRect CabinetWidget::paintedArea(const Control& c, const Look& look) const {
     if (!look.shown || look.width <= 0 || look.height <= 0) return {};
     const ViewGeometry g = geometryNow();
     QRectF r = g.rect(look.left, look.top, look.width, look.height);
+    // A label's text may reach beyond its place (a meter's box, the gamble panel).
+    if (c.kind == ControlKind::label) r |= CabinetPainter::reach(g, game_.m.ui, c);
     for (const Control* a = c.parent; a && a->parent; a = a->parent) r &= g.rect(*a);
     if (r.isEmpty()) return {};
     return r.toAlignedRect().adjusted(-3, -3, 3, 3) & rect();

@@ -50,8 +50,9 @@ public:
     Control* focusedControl() const;
     void setFocusedControl(Control* c);
     // A press of a control from the keyboard (or a screen reader, or the menu's
-    // push buttons), as a click of the mouse would make it; false when the control
-    // cannot be pressed now.
+    // push buttons), as a quick click of the mouse would make it: its release
+    // reaches the game at the first moment the press lets events in. False when
+    // the control cannot be pressed now.
     bool pressFromKeyboard(Control& c);
     // Closes the menu panel as moving the mouse off it does; the cabinet takes the keyboard.
     void closeMenu();

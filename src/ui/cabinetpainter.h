@@ -59,6 +59,14 @@ public:
     void paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed = nullptr,
                const Availability& available = {}, const QRectF& dirty = QRectF());
 
+    // Where a label's text is written: its own place, but the credit and win meters'
+    // text in the box the cabinet picture draws, a message of the win meter with no
+    // amount beside it across the whole meter, and the gamble panel's lines centred
+    // on the panel.
+    static QRectF textBox(const ViewGeometry& g, const MainWindow& ui, const Control& c);
+    // All a control may paint over: its place and, for a label, where its text goes.
+    static QRectF reach(const ViewGeometry& g, const MainWindow& ui, const Control& c);
+
 private:
     bool dimmed(const Control& c) const { return available_ ? !available_(c) : !c.enabled; }
     void paintControl(QPainter& p, const MainWindow& ui, const Control& c, bool pressedLook);

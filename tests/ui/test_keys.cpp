@@ -10,6 +10,7 @@
 
 #include "eval/spinsearch.h"
 #include "rules/money.h"
+#include "spin/spincycle.h"
 #include "ui/menupanel.h"
 #include "ui/symbolnames.h"
 #include "ui/uirig.h"
@@ -82,6 +83,41 @@ TEST(Keys, TheSpaceBarKeepsTheGamesOwnRule) {
     QTest::keyClick(&rig.cabinet, Qt::Key_Space);
     EXPECT_EQ(s.games, 1);
     EXPECT_EQ(s.keycount, 0);
+}
+
+// A key is a whole click: the button shows again (pressable or dimmed) at the first
+// moment its press lets events in, as after a quick click of the mouse, not only
+// once the press's handler is over, which for SPIN is the whole spin and for AUTO
+// ON/OFF the notice and autoplay's first spin.
+TEST(Keys, AKeyIsAWholeClickSoTheButtonShowsWhileItsPressRuns) {
+    UiRig rig;
+    MachineState& s = rig.game.m.s;
+    s.soundonoff = 0;
+    s.bank = 5000;
+    std::vector<std::pair<bool, bool>> atSpinStart;  // SPIN shown, AUTO ON/OFF shown
+    rig.game.spin.onSpinStart = [&] {
+        atSpinStart.emplace_back(rig.ui().btnspin.visible, rig.ui().autoplayon.visible);
+    };
+    QTest::keyClick(&rig.cabinet, Qt::Key_S);
+    QTest::keyClick(&rig.cabinet, Qt::Key_Return);
+    ASSERT_EQ(atSpinStart.size(), 2u);
+    EXPECT_TRUE(atSpinStart[0].first);
+    EXPECT_TRUE(atSpinStart[1].first);
+    EXPECT_FALSE(rig.ui().btnspin.enabled && rig.game.spin.spinning());
+
+    // A with the one-time notice: AUTO ON/OFF, the button that stops autoplay, stays
+    // in sight through the notice and the run.
+    QTest::keyClick(&rig.cabinet, Qt::Key_A);
+    ASSERT_EQ(rig.desktop.messages.size(), 1u);
+    EXPECT_EQ(rig.desktop.messages[0].title, "Slots_Tonvale");
+    ASSERT_GE(atSpinStart.size(), 3u);  // autoplay may have spun again meanwhile
+    for (std::size_t i = 2; i < atSpinStart.size(); ++i) EXPECT_TRUE(atSpinStart[i].second) << i;
+    EXPECT_EQ(s.autoplaymode, 10);
+    EXPECT_TRUE(rig.ui().autoplayon.visible);
+    EXPECT_TRUE(rig.cabinet.pressable(rig.ui().autoplayon));
+    QTest::keyClick(&rig.cabinet, Qt::Key_A);
+    EXPECT_EQ(s.autoplaymode, 0);
+    EXPECT_TRUE(rig.ui().autoplayon.visible);
 }
 
 TEST(Keys, TabMovesAFocusRingOverThePressableButtonsAndEnterPressesIt) {
