@@ -1059,6 +1059,11 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
         <translation>Tasten: S oder Eingabe Start, die Leertaste wie immer, I $50 einwerfen, W Gewinnwege, B Einsatz, A Autostart, G Risiko, T Gewinn nehmen, H Verlauf, O Optionen, M Menü, P Gewinntabelle, F1 Hilfe, F11 Vollbild. Im Risikospiel: R Rot, K Schwarz, 1 bis 4 Herz, Kreuz, Karo, Pik, C Gewinn nehmen. Tab und Umschalt+Tab bewegen den Fokusrahmen über die Tasten; Eingabe drückt die Taste, auf der er steht.</translation>
     </message>
+    <message>
+        <source>Safer Play</source>
+        <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
+        <translation>Sicherer spielen</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

@@ -1059,6 +1059,11 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
         <translation>Teclas: S o Intro girar, la barra espaciadora como siempre, I insertar $50, W formas, B apuesta, A juego automático, G arriesgar, T cobrar, H historial, O opciones, M menú, P tabla de premios, F1 ayuda, F11 pantalla completa. En el juego de riesgo: R rojo, K negro, 1 a 4 corazones, tréboles, diamantes, picas, C cobrar. Tab y Mayús+Tab mueven el marco de foco por los botones; Intro pulsa aquel en el que está.</translation>
     </message>
+    <message>
+        <source>Safer Play</source>
+        <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
+        <translation>Juego más seguro</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

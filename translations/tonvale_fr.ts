@@ -1059,6 +1059,11 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
         <translation>Touches : S ou Entrée lancer, la barre d&apos;espace comme toujours, I insérer $50, W voies, B mise, A jeu automatique, G risquer, T encaisser, H historique, O options, M menu, P table des gains, F1 aide, F11 plein écran. Au jeu de risque : R rouge, K noir, 1 à 4 cœur, trèfle, carreau, pique, C encaisser. Tab et Maj+Tab déplacent le cadre de focus sur les boutons ; Entrée appuie sur celui où il se trouve.</translation>
     </message>
+    <message>
+        <source>Safer Play</source>
+        <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
+        <translation>Jeu plus sûr</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

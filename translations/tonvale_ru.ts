@@ -1062,6 +1062,11 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
         <translation>Клавиши: S или Enter — старт, пробел — как всегда, I — внести $50, W — способы, B — ставка, A — автоигра, G — риск, T — забрать выигрыш, H — история, O — настройки, M — меню, P — таблица выплат, F1 — справка, F11 — весь экран. В игре на риск: R — красная, K — чёрная, 1–4 — черви, трефы, бубны, пики, C — забрать выигрыш. Tab и Shift+Tab переводят рамку фокуса по кнопкам; Enter нажимает ту, на которой она стоит.</translation>
     </message>
+    <message>
+        <source>Safer Play</source>
+        <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
+        <translation>Безопасная игра</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
