@@ -104,10 +104,11 @@ TEST(SaferPlay, EveryGameCycleLastsAtLeastTwoAndAHalfSeconds) {
             const std::int64_t result = r.platform.time.nowMs();
             EXPECT_EQ(r.s().games, 1);
             EXPECT_EQ(r.s().winamount, found->pays.win);  // the same spin, the same pay
-            if (safer)
+            if (safer) {
                 EXPECT_GE(result - pressed, Machine::kSaferCycleMs);
-            else if (speed == 1)
+            } else if (speed == 1) {
                 EXPECT_LT(result - pressed, 1000);  // the game's own pace is much quicker
+            }
         }
     }
 }
@@ -183,6 +184,72 @@ TEST(SaferPlay, TheRealityCheckComesAtSixtyMinutesUnlessAnotherIntervalWasChosen
         EXPECT_EQ(r.platform.desktop.messages[0].buttons, MsgButtons::continueStop);
         EXPECT_EQ(r.s().games, 2);
     }
+}
+
+// Where a control sits on the cabinet, in twips from the window's corner, and
+// whether it is drawn at all (a hidden container hides what it holds).
+struct Place {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool shown = true;
+};
+
+Place placeOf(const Control& c) {
+    Place p{c.left, c.top, c.left + c.width, c.top + c.height, c.visible};
+    for (const Control* up = c.parent; up != nullptr; up = up->parent) {
+        if (up->parent == nullptr) break;  // the window itself
+        p.left += up->left;
+        p.right += up->left;
+        p.top += up->top;
+        p.bottom += up->top;
+        p.shown = p.shown && up->visible;
+    }
+    return p;
+}
+
+// The shown controls painted over the session meter, by name.
+std::string coveringTheMeter(const MainWindow& ui) {
+    const Place meter = placeOf(ui.lblsession);
+    std::string over = meter.shown ? "" : "(hidden) ";
+    const auto& all = ui.all();
+    const auto at = std::find(all.begin(), all.end(), &ui.lblsession);
+    for (auto it = at + 1; it != all.end(); ++it) {
+        const Place p = placeOf(**it);
+        if (p.shown && p.left < meter.right && meter.left < p.right && p.top < meter.bottom &&
+            meter.top < p.bottom)
+            over += (*it)->name + " ";
+    }
+    return over;
+}
+
+TEST(SaferPlay, TheSessionMeterIsInSightThroughoutAndShowsTimeAndNetResult) {
+    const auto win =
+        testing::findSpin(25, 1, [](const testing::Trial& t) { return t.pays.win > 50 && !t.pays.scatter; });
+    ASSERT_TRUE(win);
+    Rig r;
+    seated(r, true);
+    // Looked at on every timer tick: while the reels run, the win flashes and counts.
+    std::string covered;
+    int looked = 0;
+    r.platform.time.setTickHandler([&](TimerId id) {
+        r.game.timerTick(id);
+        ++looked;
+        const std::string over = coveringTheMeter(r.ui());
+        if (!over.empty() && covered.empty()) covered = over;
+    });
+    r.advance(65 * 1000);
+    script(r, *win);
+    ASSERT_TRUE(r.game.press(r.ui().btnspin));
+    r.advance(5000);
+    r.stops(1, 1, 1, 1, 1);
+    ASSERT_TRUE(r.game.press(r.ui().btnspin));
+    r.advance(5000);
+    EXPECT_GT(looked, 100);
+    EXPECT_EQ(covered, "");
+    EXPECT_EQ(coveringTheMeter(r.ui()), "");
+    // Its text: the time of play and the net result of the two games.
+    const std::string& shown = r.ui().lblsession.caption;
+    EXPECT_EQ(shown.substr(0, 5), "0:01:") << shown;
+    EXPECT_EQ(shown.substr(shown.find("   ") + 3), "+" + money(win->pays.win - 50));
 }
 
 }  // namespace
