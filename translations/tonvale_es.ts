@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Pay Table</source>
-        <translation>Tabla de premios</translation>
+        <translation>Premios</translation>
     </message>
     <message>
         <source>Help</source>
@@ -211,10 +211,6 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <translation>Opciones de Tonvale</translation>
     </message>
     <message>
-        <source>Input Players Name Then Enter</source>
-        <translation>Escribe el nombre y pulsa Intro</translation>
-    </message>
-    <message>
         <source>Total won does not include any funds from jackpots.</source>
         <translation>El total ganado no incluye ningún premio de jackpot.</translation>
     </message>
@@ -256,10 +252,6 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <translation>Velocidad de rodillos</translation>
     </message>
     <message>
-        <source>&lt;&lt;&lt;Faster Slower&gt;&gt;&gt;</source>
-        <translation>&lt;&lt;&lt;Más rápido            Más lento&gt;&gt;&gt;</translation>
-    </message>
-    <message>
         <source>Current Speed = %1</source>
         <translation>Velocidad actual = %1</translation>
     </message>
@@ -275,7 +267,7 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     <message>
         <source>Loose</source>
         <extracomment>A payout level.</extracomment>
-        <translation>Generosa</translation>
+        <translation>Suelta</translation>
     </message>
     <message>
         <source>Dream Machine !!</source>
@@ -424,7 +416,7 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     </message>
     <message>
         <source>ODDS</source>
-        <translation>PROBABILIDADES</translation>
+        <translation>PROBAB.</translation>
     </message>
     <message>
         <source>TonVale Odds</source>
@@ -803,6 +795,58 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <source>The saved games at %1 cannot be written (the folder is read-only or the disk is full). This game is not saved.</source>
         <translation>No se pueden escribir las partidas guardadas en %1 (la carpeta es de solo lectura o el disco está lleno). Esta partida no se guarda.</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice of language that follows the desktop&apos;s.</extracomment>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Input Players Name</source>
+        <extracomment>Left of the name box; &quot;Then Enter&quot; stands right of it.</extracomment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Then Enter</source>
+        <translation>y pulsa Intro</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt;Faster</source>
+        <extracomment>Under the left end of the reel speeds; &quot;Slower&gt;&gt;&gt;&quot; stands under the right end.</extracomment>
+        <translation>&lt;&lt;&lt;Más rápido</translation>
+    </message>
+    <message>
+        <source>Slower&gt;&gt;&gt;</source>
+        <translation>Más lento&gt;&gt;&gt;</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -893,7 +937,7 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     </message>
     <message>
         <source>X Bet</source>
-        <translation>x Apuesta</translation>
+        <translation>×apuesta</translation>
     </message>
     <message>
         <source>Scatter</source>

@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Pay Table</source>
-        <translation>Table des gains</translation>
+        <translation>Gains</translation>
     </message>
     <message>
         <source>Help</source>
@@ -211,10 +211,6 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <translation>Options de Tonvale</translation>
     </message>
     <message>
-        <source>Input Players Name Then Enter</source>
-        <translation>Nom du joueur, puis Entrée</translation>
-    </message>
-    <message>
         <source>Total won does not include any funds from jackpots.</source>
         <translation>Le total gagné ne comprend aucun gain de jackpot.</translation>
     </message>
@@ -256,10 +252,6 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <translation>Vitesse des rouleaux</translation>
     </message>
     <message>
-        <source>&lt;&lt;&lt;Faster Slower&gt;&gt;&gt;</source>
-        <translation>&lt;&lt;&lt;Plus vite            Plus lent&gt;&gt;&gt;</translation>
-    </message>
-    <message>
         <source>Current Speed = %1</source>
         <translation>Vitesse actuelle = %1</translation>
     </message>
@@ -275,7 +267,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     <message>
         <source>Loose</source>
         <extracomment>A payout level.</extracomment>
-        <translation>Généreuse</translation>
+        <translation>Souple</translation>
     </message>
     <message>
         <source>Dream Machine !!</source>
@@ -803,6 +795,58 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <source>The saved games at %1 cannot be written (the folder is read-only or the disk is full). This game is not saved.</source>
         <translation>Les parties enregistrées dans %1 ne peuvent pas être écrites (le dossier est en lecture seule ou le disque est plein). Cette partie n&apos;est pas enregistrée.</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice of language that follows the desktop&apos;s.</extracomment>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Input Players Name</source>
+        <extracomment>Left of the name box; &quot;Then Enter&quot; stands right of it.</extracomment>
+        <translation>Nom du joueur</translation>
+    </message>
+    <message>
+        <source>Then Enter</source>
+        <translation>puis Entrée</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt;Faster</source>
+        <extracomment>Under the left end of the reel speeds; &quot;Slower&gt;&gt;&gt;&quot; stands under the right end.</extracomment>
+        <translation>&lt;&lt;&lt;Plus vite</translation>
+    </message>
+    <message>
+        <source>Slower&gt;&gt;&gt;</source>
+        <translation>Plus lent&gt;&gt;&gt;</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -816,7 +860,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     </message>
     <message>
         <source>Reel %1: %2</source>
-        <translation>Rouleau %1 : %2</translation>
+        <translation>Rouleau %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No games played yet</source>
@@ -824,7 +868,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     </message>
     <message>
         <source>%1 games: yours %2, odds %3</source>
-        <translation>%1 parties : vous %2, chances %3</translation>
+        <translation>%1 parties&#xa0;: vous %2, chances %3</translation>
     </message>
 </context>
 <context>
@@ -858,7 +902,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     </message>
     <message>
         <source>Slot %1: %2</source>
-        <translation>Place %1 : %2</translation>
+        <translation>Place %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
