@@ -127,10 +127,12 @@ CabinetWidget::Look CabinetWidget::lookOf(const Control& c) const {
     // than the control's own fields: a change of it must repaint the control.
     l.available = game_.pressable(c);
     l.value = c.value;
-    l.left = c.absLeft();
-    l.top = c.absTop();
-    l.width = c.width;
-    l.height = c.height;
+    // A text that may reach past its control repaints all it may cover.
+    const QRect reached = CabinetPainter::reach(game_.m.ui, c);
+    l.left = reached.x();
+    l.top = reached.y();
+    l.width = reached.width();
+    l.height = reached.height();
     // The window's caption is its title bar, not part of the picture.
     if (c.kind != ControlKind::window) l.caption = c.caption;
     l.picture = c.picture;

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "rules/strips.h"
@@ -109,7 +111,9 @@ void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry
         // Containers clip what they hold.
         QRectF clip = area;
         for (const Control* a = c->parent; a && a->parent; a = a->parent) clip &= g_.snapped(g_.rect(*a));
-        if (!dirty.isEmpty() && !(clip & g_.rect(*c).adjusted(-3, -3, 3, 3)).intersects(dirty)) {
+        const QRect reached = reach(ui, *c);
+        const QRectF where = g_.rect(reached.x(), reached.y(), reached.width(), reached.height());
+        if (!dirty.isEmpty() && !(clip & where.adjusted(-3, -3, 3, 3)).intersects(dirty)) {
             p.restore();
             continue;
         }
@@ -122,6 +126,7 @@ void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry
 
 void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Control& c, bool pressedLook) {
     const QRectF r = g_.rect(c);
+    painting_ = &c;
     switch (c.kind) {
         case ControlKind::window:
             if (!drawPicture(p, picturePath(Sheet::cabinet), r)) p.fillRect(r, kVelvetLo);
@@ -222,23 +227,61 @@ void CabinetPainter::paintLabel(QPainter& p, const MainWindow& ui, const Control
     // The gamble panel is light parchment: its labels are written in ink.
     const bool onParchment = c.parent == &ui.pandouble;
     const QColor colour = onParchment ? kInk : (jackpotMeter || big) ? kGoldHi : kIvory;
-    paintText(p, r, ui::modelText(c.caption), colour, jackpotMeter || big || onParchment, big ? 0.7 : 0.62);
+    const bool bold = jackpotMeter || big || onParchment;
+    const qreal fill = big ? 0.7 : 0.62;
+    const QString text = ui::modelText(c.caption);
+    paintText(p, labelBox(ui, c, text, bold, fill), text, colour, bold, fill);
+}
+
+QRect CabinetPainter::reach(const MainWindow& ui, const Control& c) {
+    const QRect own(c.absLeft(), c.absTop(), c.width, c.height);
+    const auto blank = [](const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; };
+    const auto letters = [](const std::string& s) {
+        return std::any_of(s.begin(), s.end(),
+                           [](char ch) { return std::isalpha(static_cast<unsigned char>(ch)); });
+    };
+    if (&c != &ui.LABWIN || !letters(c.caption) || !blank(ui.lblwin.caption)) return own;
+    return own.united(QRect(ui.lblwin.absLeft(), ui.lblwin.absTop(), ui.lblwin.width, ui.lblwin.height));
+}
+
+QRectF CabinetPainter::labelBox(const MainWindow& ui, const Control& c, const QString& text, bool bold,
+                                qreal fill) const {
+    const QRectF own = g_.rect(c);
+    const QRect reached = reach(ui, c);
+    if (reached == QRect(c.absLeft(), c.absTop(), c.width, c.height)) return own;
+    // In English the text keeps its own box, as it always had.
+    if (fit(text, own, bold, fill).pixels >= fit(QString::fromStdString(c.caption), own, bold, fill).pixels)
+        return own;
+    return g_.rect(reached.x(), reached.y(), reached.width(), reached.height());
+}
+
+CabinetPainter::Fit CabinetPainter::fit(const QString& text, const QRectF& box, bool bold, qreal fill) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(bold);
+    Fit f;
+    f.boxPixels = std::max<qreal>(1, box.height() * fill);
+    f.pixels = f.boxPixels;
+    font.setPixelSize(static_cast<int>(f.pixels));
+    // Shrink until the line fits the box.
+    f.room = box.width() * 0.94;
+    f.width = QFontMetricsF(font).horizontalAdvance(text);
+    for (int i = 0; i < 8; ++i) {
+        if (f.width <= f.room || f.pixels <= 4) break;
+        f.pixels = std::max<qreal>(4, std::floor(f.pixels * f.room / f.width));
+        font.setPixelSize(static_cast<int>(f.pixels));
+        f.width = QFontMetricsF(font).horizontalAdvance(text);
+    }
+    return f;
 }
 
 void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour,
                                bool bold, qreal fill) {
+    const Fit f = fit(text, box, bold, fill);
+    if (written) written({text, painting_, painting_ ? g_.rect(*painting_) : box, box, bold, fill, f});
+    const qreal px = f.pixels;
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(bold);
-    qreal px = std::max<qreal>(1, box.height() * fill);
     font.setPixelSize(static_cast<int>(px));
-    // Shrink until the line fits the box.
-    const qreal room = box.width() * 0.94;
-    for (int i = 0; i < 8; ++i) {
-        const qreal w = QFontMetricsF(font).horizontalAdvance(text);
-        if (w <= room || px <= 4) break;
-        px = std::max<qreal>(4, std::floor(px * room / w));
-        font.setPixelSize(static_cast<int>(px));
-    }
     p.setFont(font);
     // A drop shadow keeps light text legible on any picture.
     if (colour.lightness() > 128) {

@@ -4,6 +4,7 @@
 // symbol tiles, the meters, the buttons and the panels, scaled to any view size.
 #include <QPainter>
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
@@ -59,11 +60,37 @@ public:
     void paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed = nullptr,
                const Availability& available = {}, const QRectF& dirty = QRectF());
 
+    // How a line of text fits a box: the box gives it a size (`fill` of its height),
+    // which shrinks until the line fits the room across (view pixels).
+    struct Fit {
+        qreal boxPixels = 0, pixels = 0;  // the size the box gives, the size drawn
+        qreal room = 0, width = 0;
+    };
+    static Fit fit(const QString& text, const QRectF& box, bool bold, qreal fill);
+    // A text as the painter wrote it, the control it belongs to and the box it was
+    // fitted to (the test of the languages reads these).
+    struct Written {
+        QString text;
+        const Control* control = nullptr;
+        QRectF own, box;  // the control's rectangle, the box the text was fitted to
+        bool bold = false;
+        qreal fill = 0;
+        Fit fit;
+    };
+    // Where a control may paint, in twips: its own rectangle, but a word of the win
+    // meter's first label (Good Luck, Credit Full) may take the whole meter while no
+    // amount stands beside it, when a language runs longer than English.
+    static QRect reach(const MainWindow& ui, const Control& c);
+    std::function<void(const Written&)> written;
+
 private:
     bool dimmed(const Control& c) const { return available_ ? !available_(c) : !c.enabled; }
     void paintControl(QPainter& p, const MainWindow& ui, const Control& c, bool pressedLook);
     void paintStrip(QPainter& p, const Control& strip, int reel);
     void paintLabel(QPainter& p, const MainWindow& ui, const Control& c);
+    // The box a label's text is fitted to: its own, or the wider reach when its
+    // translation would be drawn smaller than the English text in its own.
+    QRectF labelBox(const MainWindow& ui, const Control& c, const QString& text, bool bold, qreal fill) const;
     void paintButton3d(QPainter& p, const Control& c, const QString& caption, bool down);
     void paintPanel(QPainter& p, const QRectF& r);
     void paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, bool bold,
@@ -74,6 +101,7 @@ private:
 
     SpriteCache& sprites_;
     ViewGeometry g_;
+    const Control* painting_ = nullptr;
     Availability available_;
 };
 
