@@ -788,12 +788,88 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>Die gespeicherten Spiele konnten nicht gelesen werden. Sie werden als %1 aufbewahrt, und ein neuer Speicher wurde angelegt.</translation>
     </message>
     <message>
-        <source>The saved games could not be read, nor a new store be made at %1. This game is not saved.</source>
-        <translation>Die gespeicherten Spiele konnten nicht gelesen und unter %1 kein neuer Speicher angelegt werden. Dieses Spiel wird nicht gespeichert.</translation>
+        <source>The saved games at %1 are a folder, not a file of saved games. It is left as it is, and this game is not saved.</source>
+        <translation>Die gespeicherten Spiele unter %1 sind ein Ordner, keine Datei mit gespeicherten Spielen. Er bleibt unverändert, und dieses Spiel wird nicht gespeichert.</translation>
     </message>
     <message>
-        <source>The saved games at %1 cannot be written (the folder is read-only or the disk is full). This game is not saved.</source>
-        <translation>Die gespeicherten Spiele unter %1 können nicht geschrieben werden (der Ordner ist schreibgeschützt oder der Datenträger voll). Dieses Spiel wird nicht gespeichert.</translation>
+        <source>The file at %1 is not Tonvale&apos;s saved games. It is left as it is, and this game is not saved.</source>
+        <translation>Die Datei unter %1 enthält keine gespeicherten Spiele von Tonvale. Sie bleibt unverändert, und dieses Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be read (%2). They are left as they are, and this game is not saved.</source>
+        <translation>Die gespeicherten Spiele unter %1 können nicht gelesen werden (%2). Sie bleiben unverändert, und dieses Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Beside the saved games at %1, %2 is not a plain file (a link, a pipe, a device or a folder). Both are left as they are; the saved games were read, and this game is not saved.</source>
+        <translation>Neben den gespeicherten Spielen unter %1 ist %2 keine gewöhnliche Datei (ein Link, eine Pipe, ein Gerät oder ein Ordner). Beides bleibt unverändert; die gespeicherten Spiele wurden gelesen, und dieses Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Beside the saved games at %1, %2 is not a plain file (a link, a pipe, a device or a folder). Both are left as they are, and this game is not saved.</source>
+        <translation>Neben den gespeicherten Spielen unter %1 ist %2 keine gewöhnliche Datei (ein Link, eine Pipe, ein Gerät oder ein Ordner). Beides bleibt unverändert, und dieses Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be looked at now (%2). The game plays on and saves as soon as it can.</source>
+        <translation>Die gespeicherten Spiele unter %1 sind gerade nicht zugänglich (%2). Das Spiel läuft weiter und speichert, sobald es kann.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 were written by a newer version of Tonvale. They are left as they are, and this game is not saved.</source>
+        <translation>Die gespeicherten Spiele unter %1 stammen von einer neueren Version von Tonvale. Sie bleiben unverändert, und dieses Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be written now: %2. The game plays on and saves as soon as it can.</source>
+        <translation>Die gespeicherten Spiele unter %1 können gerade nicht geschrieben werden: %2. Das Spiel läuft weiter und speichert, sobald es kann.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 could not be read, nor be moved aside (%2). They are left as they are, and this game is not saved.</source>
+        <translation>Die gespeicherten Spiele unter %1 konnten weder gelesen noch beiseitegelegt werden (%2). Sie bleiben unverändert, und dieses Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The saved games could not be read. They are kept as %1, and a new store was started. It cannot be written now (%2); the game plays on and saves as soon as it can.</source>
+        <translation>Die gespeicherten Spiele konnten nicht gelesen werden. Sie werden als %1 aufbewahrt, und ein neuer Speicher wurde angelegt. Er kann gerade nicht geschrieben werden (%2); das Spiel läuft weiter und speichert, sobald es kann.</translation>
+    </message>
+    <message>
+        <source>Progress cannot be saved now: %1. The game plays on and saves as soon as it can.</source>
+        <translation>Der Spielstand kann gerade nicht gespeichert werden: %1. Das Spiel läuft weiter und speichert, sobald es kann.</translation>
+    </message>
+    <message>
+        <source>Progress is saved again: the whole game up to now is in the saved games.</source>
+        <translation>Der Spielstand wird wieder gespeichert: Das ganze bisherige Spiel ist in den gespeicherten Spielen.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>another program is using them</source>
+        <translation>ein anderes Programm benutzt sie</translation>
+    </message>
+    <message>
+        <source>the file or its folder is read-only</source>
+        <translation>die Datei oder ihr Ordner ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>ein Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>one of their files could not be opened</source>
+        <translation>eine ihrer Dateien ließ sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the memory ran out</source>
+        <translation>der Arbeitsspeicher reichte nicht</translation>
+    </message>
+    <message>
+        <source>an error the system did not name</source>
+        <translation>ein Fehler, den das System nicht benannt hat</translation>
+    </message>
+    <message>
+        <source>the saved games are left as they are</source>
+        <translation>die gespeicherten Spiele bleiben unverändert</translation>
+    </message>
+    <message>
+        <source>something that is not Tonvale&apos;s saved games lies there now</source>
+        <translation>dort liegt jetzt etwas, das keine gespeicherten Spiele von Tonvale sind</translation>
     </message>
     <message>
         <source>Language</source>
@@ -886,8 +962,28 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>Tonvale läuft bereits.</translation>
     </message>
     <message>
-        <source>Progress cannot be saved: the store cannot be written.</source>
-        <translation>Der Spielstand kann nicht gespeichert werden: Der Speicher ist nicht beschreibbar.</translation>
+        <source>Tonvale cannot start: its folder %1 cannot be made. Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale kann nicht starten: Sein Ordner %1 lässt sich nicht anlegen. Ohne seine Sperre könnte ein zweites Spiel die gespeicherten Spiele dieses Spiels überschreiben.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is a folder, not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale kann nicht starten: %1 ist ein Ordner, nicht die Sperrdatei des Spiels. Entfernen Sie ihn und starten Sie das Spiel erneut.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is a link, not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale kann nicht starten: %1 ist ein Link, nicht die Sperrdatei des Spiels. Entfernen Sie ihn und starten Sie das Spiel erneut.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is not a plain file (a pipe, a device or a socket), not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale kann nicht starten: %1 ist keine gewöhnliche Datei (eine Pipe, ein Gerät oder ein Socket) und nicht die Sperrdatei des Spiels. Entfernen Sie sie und starten Sie das Spiel erneut.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: its lock file %1 cannot be made or opened (%2). Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale kann nicht starten: Seine Sperrdatei %1 lässt sich weder anlegen noch öffnen (%2). Ohne seine Sperre könnte ein zweites Spiel die gespeicherten Spiele dieses Spiels überschreiben.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale kann nicht starten: Seine Sperrdatei %1 lässt sich nicht sperren (%2). Ohne seine Sperre könnte ein zweites Spiel die gespeicherten Spiele dieses Spiels überschreiben.</translation>
     </message>
 </context>
 <context>

@@ -788,12 +788,88 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <translation>No se pudieron leer las partidas guardadas. Se conservan como %1 y se ha empezado un almacén nuevo.</translation>
     </message>
     <message>
-        <source>The saved games could not be read, nor a new store be made at %1. This game is not saved.</source>
-        <translation>No se pudieron leer las partidas guardadas ni crear un almacén nuevo en %1. Esta partida no se guarda.</translation>
+        <source>The saved games at %1 are a folder, not a file of saved games. It is left as it is, and this game is not saved.</source>
+        <translation>Las partidas guardadas en %1 son una carpeta, no un archivo de partidas guardadas. Se deja como está, y esta partida no se guarda.</translation>
     </message>
     <message>
-        <source>The saved games at %1 cannot be written (the folder is read-only or the disk is full). This game is not saved.</source>
-        <translation>No se pueden escribir las partidas guardadas en %1 (la carpeta es de solo lectura o el disco está lleno). Esta partida no se guarda.</translation>
+        <source>The file at %1 is not Tonvale&apos;s saved games. It is left as it is, and this game is not saved.</source>
+        <translation>El archivo %1 no contiene las partidas guardadas de Tonvale. Se deja como está, y esta partida no se guarda.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be read (%2). They are left as they are, and this game is not saved.</source>
+        <translation>No se pueden leer las partidas guardadas en %1 (%2). Se dejan como están, y esta partida no se guarda.</translation>
+    </message>
+    <message>
+        <source>Beside the saved games at %1, %2 is not a plain file (a link, a pipe, a device or a folder). Both are left as they are; the saved games were read, and this game is not saved.</source>
+        <translation>Junto a las partidas guardadas en %1, %2 no es un archivo normal (un enlace, una tubería, un dispositivo o una carpeta). Ambos se dejan como están; las partidas guardadas se han leído, y esta partida no se guarda.</translation>
+    </message>
+    <message>
+        <source>Beside the saved games at %1, %2 is not a plain file (a link, a pipe, a device or a folder). Both are left as they are, and this game is not saved.</source>
+        <translation>Junto a las partidas guardadas en %1, %2 no es un archivo normal (un enlace, una tubería, un dispositivo o una carpeta). Ambos se dejan como están, y esta partida no se guarda.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be looked at now (%2). The game plays on and saves as soon as it can.</source>
+        <translation>Ahora no se puede acceder a las partidas guardadas en %1 (%2). El juego continúa y guarda en cuanto puede.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 were written by a newer version of Tonvale. They are left as they are, and this game is not saved.</source>
+        <translation>Las partidas guardadas en %1 las escribió una versión más reciente de Tonvale. Se dejan como están, y esta partida no se guarda.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be written now: %2. The game plays on and saves as soon as it can.</source>
+        <translation>Ahora no se pueden escribir las partidas guardadas en %1: %2. El juego continúa y guarda en cuanto puede.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 could not be read, nor be moved aside (%2). They are left as they are, and this game is not saved.</source>
+        <translation>No se pudieron leer ni apartar las partidas guardadas en %1 (%2). Se dejan como están, y esta partida no se guarda.</translation>
+    </message>
+    <message>
+        <source>The saved games could not be read. They are kept as %1, and a new store was started. It cannot be written now (%2); the game plays on and saves as soon as it can.</source>
+        <translation>No se pudieron leer las partidas guardadas. Se conservan como %1 y se ha empezado un almacén nuevo. Ahora no se puede escribir (%2); el juego continúa y guarda en cuanto puede.</translation>
+    </message>
+    <message>
+        <source>Progress cannot be saved now: %1. The game plays on and saves as soon as it can.</source>
+        <translation>Ahora no se puede guardar el progreso: %1. El juego continúa y guarda en cuanto puede.</translation>
+    </message>
+    <message>
+        <source>Progress is saved again: the whole game up to now is in the saved games.</source>
+        <translation>El progreso vuelve a guardarse: toda la partida hasta ahora está en las partidas guardadas.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>another program is using them</source>
+        <translation>otro programa las está usando</translation>
+    </message>
+    <message>
+        <source>the file or its folder is read-only</source>
+        <translation>el archivo o su carpeta es de solo lectura</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>un error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>one of their files could not be opened</source>
+        <translation>no se pudo abrir uno de sus archivos</translation>
+    </message>
+    <message>
+        <source>the memory ran out</source>
+        <translation>se agotó la memoria</translation>
+    </message>
+    <message>
+        <source>an error the system did not name</source>
+        <translation>un error que el sistema no nombró</translation>
+    </message>
+    <message>
+        <source>the saved games are left as they are</source>
+        <translation>las partidas guardadas se dejan como están</translation>
+    </message>
+    <message>
+        <source>something that is not Tonvale&apos;s saved games lies there now</source>
+        <translation>ahora hay allí algo que no son las partidas guardadas de Tonvale</translation>
     </message>
     <message>
         <source>Language</source>
@@ -886,8 +962,28 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <translation>Tonvale ya está en marcha.</translation>
     </message>
     <message>
-        <source>Progress cannot be saved: the store cannot be written.</source>
-        <translation>No se puede guardar el progreso: no se puede escribir en el almacén.</translation>
+        <source>Tonvale cannot start: its folder %1 cannot be made. Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale no puede arrancar: no se puede crear su carpeta %1. Sin su bloqueo, una segunda partida podría sobrescribir las partidas guardadas de esta.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is a folder, not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale no puede arrancar: %1 es una carpeta, no el archivo de bloqueo del juego. Elimínela y vuelva a iniciar el juego.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is a link, not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale no puede arrancar: %1 es un enlace, no el archivo de bloqueo del juego. Elimínelo y vuelva a iniciar el juego.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is not a plain file (a pipe, a device or a socket), not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale no puede arrancar: %1 no es un archivo normal (una tubería, un dispositivo o un socket) ni el archivo de bloqueo del juego. Elimínelo y vuelva a iniciar el juego.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: its lock file %1 cannot be made or opened (%2). Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale no puede arrancar: no se puede crear ni abrir su archivo de bloqueo %1 (%2). Sin su bloqueo, una segunda partida podría sobrescribir las partidas guardadas de esta.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale no puede arrancar: no se puede bloquear su archivo de bloqueo %1 (%2). Sin su bloqueo, una segunda partida podría sobrescribir las partidas guardadas de esta.</translation>
     </message>
 </context>
 <context>

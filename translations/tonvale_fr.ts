@@ -788,12 +788,88 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <translation>Les parties enregistrées n&apos;ont pas pu être lues. Elles sont conservées sous %1, et une nouvelle sauvegarde a été créée.</translation>
     </message>
     <message>
-        <source>The saved games could not be read, nor a new store be made at %1. This game is not saved.</source>
-        <translation>Les parties enregistrées n&apos;ont pas pu être lues, ni une nouvelle sauvegarde créée dans %1. Cette partie n&apos;est pas enregistrée.</translation>
+        <source>The saved games at %1 are a folder, not a file of saved games. It is left as it is, and this game is not saved.</source>
+        <translation>Les parties enregistrées dans %1 sont un dossier, pas un fichier de parties enregistrées. Il reste tel quel, et cette partie n&apos;est pas enregistrée.</translation>
     </message>
     <message>
-        <source>The saved games at %1 cannot be written (the folder is read-only or the disk is full). This game is not saved.</source>
-        <translation>Les parties enregistrées dans %1 ne peuvent pas être écrites (le dossier est en lecture seule ou le disque est plein). Cette partie n&apos;est pas enregistrée.</translation>
+        <source>The file at %1 is not Tonvale&apos;s saved games. It is left as it is, and this game is not saved.</source>
+        <translation>Le fichier %1 ne contient pas les parties enregistrées de Tonvale. Il reste tel quel, et cette partie n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be read (%2). They are left as they are, and this game is not saved.</source>
+        <translation>Les parties enregistrées dans %1 ne peuvent pas être lues (%2). Elles restent telles quelles, et cette partie n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>Beside the saved games at %1, %2 is not a plain file (a link, a pipe, a device or a folder). Both are left as they are; the saved games were read, and this game is not saved.</source>
+        <translation>À côté des parties enregistrées dans %1, %2 n&apos;est pas un fichier ordinaire (un lien, un tube, un périphérique ou un dossier). Les deux restent tels quels ; les parties enregistrées ont été lues, et cette partie n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>Beside the saved games at %1, %2 is not a plain file (a link, a pipe, a device or a folder). Both are left as they are, and this game is not saved.</source>
+        <translation>À côté des parties enregistrées dans %1, %2 n&apos;est pas un fichier ordinaire (un lien, un tube, un périphérique ou un dossier). Les deux restent tels quels, et cette partie n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be looked at now (%2). The game plays on and saves as soon as it can.</source>
+        <translation>Les parties enregistrées dans %1 sont inaccessibles pour l&apos;instant (%2). Le jeu continue et enregistre dès qu&apos;il le peut.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 were written by a newer version of Tonvale. They are left as they are, and this game is not saved.</source>
+        <translation>Les parties enregistrées dans %1 ont été écrites par une version plus récente de Tonvale. Elles restent telles quelles, et cette partie n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be written now: %2. The game plays on and saves as soon as it can.</source>
+        <translation>Les parties enregistrées dans %1 ne peuvent pas être écrites pour l&apos;instant : %2. Le jeu continue et enregistre dès qu&apos;il le peut.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 could not be read, nor be moved aside (%2). They are left as they are, and this game is not saved.</source>
+        <translation>Les parties enregistrées dans %1 n&apos;ont pu être ni lues ni mises de côté (%2). Elles restent telles quelles, et cette partie n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>The saved games could not be read. They are kept as %1, and a new store was started. It cannot be written now (%2); the game plays on and saves as soon as it can.</source>
+        <translation>Les parties enregistrées n&apos;ont pas pu être lues. Elles sont conservées sous %1, et une nouvelle sauvegarde a été créée. Elle ne peut pas être écrite pour l&apos;instant (%2) ; le jeu continue et enregistre dès qu&apos;il le peut.</translation>
+    </message>
+    <message>
+        <source>Progress cannot be saved now: %1. The game plays on and saves as soon as it can.</source>
+        <translation>La progression ne peut pas être enregistrée pour l&apos;instant : %1. Le jeu continue et enregistre dès qu&apos;il le peut.</translation>
+    </message>
+    <message>
+        <source>Progress is saved again: the whole game up to now is in the saved games.</source>
+        <translation>La progression est de nouveau enregistrée : toute la partie jusqu&apos;ici figure dans les parties enregistrées.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>another program is using them</source>
+        <translation>un autre programme les utilise</translation>
+    </message>
+    <message>
+        <source>the file or its folder is read-only</source>
+        <translation>le fichier ou son dossier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>une erreur d&apos;entrée/sortie</translation>
+    </message>
+    <message>
+        <source>one of their files could not be opened</source>
+        <translation>un de leurs fichiers n&apos;a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>the memory ran out</source>
+        <translation>la mémoire a manqué</translation>
+    </message>
+    <message>
+        <source>an error the system did not name</source>
+        <translation>une erreur que le système n&apos;a pas nommée</translation>
+    </message>
+    <message>
+        <source>the saved games are left as they are</source>
+        <translation>les parties enregistrées restent telles quelles</translation>
+    </message>
+    <message>
+        <source>something that is not Tonvale&apos;s saved games lies there now</source>
+        <translation>quelque chose qui n&apos;est pas les parties enregistrées de Tonvale s&apos;y trouve maintenant</translation>
     </message>
     <message>
         <source>Language</source>
@@ -886,8 +962,28 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <translation>Tonvale est déjà lancé.</translation>
     </message>
     <message>
-        <source>Progress cannot be saved: the store cannot be written.</source>
-        <translation>La progression ne peut pas être enregistrée&#xa0;: la sauvegarde n&apos;est pas accessible en écriture.</translation>
+        <source>Tonvale cannot start: its folder %1 cannot be made. Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale ne peut pas démarrer : son dossier %1 ne peut pas être créé. Sans son verrou, une seconde partie pourrait écraser les parties enregistrées de celle-ci.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is a folder, not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale ne peut pas démarrer : %1 est un dossier, pas le fichier de verrou du jeu. Supprimez-le, puis relancez le jeu.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is a link, not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale ne peut pas démarrer : %1 est un lien, pas le fichier de verrou du jeu. Supprimez-le, puis relancez le jeu.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is not a plain file (a pipe, a device or a socket), not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale ne peut pas démarrer : %1 n&apos;est pas un fichier ordinaire (un tube, un périphérique ou une socket) ni le fichier de verrou du jeu. Supprimez-le, puis relancez le jeu.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: its lock file %1 cannot be made or opened (%2). Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale ne peut pas démarrer : son fichier de verrou %1 ne peut être ni créé ni ouvert (%2). Sans son verrou, une seconde partie pourrait écraser les parties enregistrées de celle-ci.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale ne peut pas démarrer : son fichier de verrou %1 ne peut pas être verrouillé (%2). Sans son verrou, une seconde partie pourrait écraser les parties enregistrées de celle-ci.</translation>
     </message>
 </context>
 <context>

@@ -791,12 +791,88 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <translation>Не удалось прочитать сохранённые игры. Они оставлены как %1, и начато новое хранилище.</translation>
     </message>
     <message>
-        <source>The saved games could not be read, nor a new store be made at %1. This game is not saved.</source>
-        <translation>Не удалось ни прочитать сохранённые игры, ни создать новое хранилище в %1. Эта игра не сохраняется.</translation>
+        <source>The saved games at %1 are a folder, not a file of saved games. It is left as it is, and this game is not saved.</source>
+        <translation>Сохранённые игры в %1 — это папка, а не файл сохранённых игр. Она оставлена как есть, и эта игра не сохраняется.</translation>
     </message>
     <message>
-        <source>The saved games at %1 cannot be written (the folder is read-only or the disk is full). This game is not saved.</source>
-        <translation>Сохранённые игры в %1 нельзя записать (папка только для чтения или диск заполнен). Эта игра не сохраняется.</translation>
+        <source>The file at %1 is not Tonvale&apos;s saved games. It is left as it is, and this game is not saved.</source>
+        <translation>Файл %1 — не сохранённые игры Tonvale. Он оставлен как есть, и эта игра не сохраняется.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be read (%2). They are left as they are, and this game is not saved.</source>
+        <translation>Сохранённые игры в %1 нельзя прочитать (%2). Они оставлены как есть, и эта игра не сохраняется.</translation>
+    </message>
+    <message>
+        <source>Beside the saved games at %1, %2 is not a plain file (a link, a pipe, a device or a folder). Both are left as they are; the saved games were read, and this game is not saved.</source>
+        <translation>Рядом с сохранёнными играми в %1 %2 — не обычный файл (ссылка, канал, устройство или папка). Оба оставлены как есть; сохранённые игры прочитаны, и эта игра не сохраняется.</translation>
+    </message>
+    <message>
+        <source>Beside the saved games at %1, %2 is not a plain file (a link, a pipe, a device or a folder). Both are left as they are, and this game is not saved.</source>
+        <translation>Рядом с сохранёнными играми в %1 %2 — не обычный файл (ссылка, канал, устройство или папка). Оба оставлены как есть, и эта игра не сохраняется.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be looked at now (%2). The game plays on and saves as soon as it can.</source>
+        <translation>Сохранённые игры в %1 сейчас недоступны (%2). Игра продолжается и сохранит, как только сможет.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 were written by a newer version of Tonvale. They are left as they are, and this game is not saved.</source>
+        <translation>Сохранённые игры в %1 записаны более новой версией Tonvale. Они оставлены как есть, и эта игра не сохраняется.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 cannot be written now: %2. The game plays on and saves as soon as it can.</source>
+        <translation>Сохранённые игры в %1 сейчас нельзя записать: %2. Игра продолжается и сохранит, как только сможет.</translation>
+    </message>
+    <message>
+        <source>The saved games at %1 could not be read, nor be moved aside (%2). They are left as they are, and this game is not saved.</source>
+        <translation>Сохранённые игры в %1 не удалось ни прочитать, ни отложить в сторону (%2). Они оставлены как есть, и эта игра не сохраняется.</translation>
+    </message>
+    <message>
+        <source>The saved games could not be read. They are kept as %1, and a new store was started. It cannot be written now (%2); the game plays on and saves as soon as it can.</source>
+        <translation>Не удалось прочитать сохранённые игры. Они оставлены как %1, и начато новое хранилище. Его сейчас нельзя записать (%2); игра продолжается и сохранит, как только сможет.</translation>
+    </message>
+    <message>
+        <source>Progress cannot be saved now: %1. The game plays on and saves as soon as it can.</source>
+        <translation>Сейчас прогресс нельзя сохранить: %1. Игра продолжается и сохранит, как только сможет.</translation>
+    </message>
+    <message>
+        <source>Progress is saved again: the whole game up to now is in the saved games.</source>
+        <translation>Прогресс снова сохраняется: вся игра до этого момента записана в сохранённые игры.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>диск заполнен</translation>
+    </message>
+    <message>
+        <source>another program is using them</source>
+        <translation>их использует другая программа</translation>
+    </message>
+    <message>
+        <source>the file or its folder is read-only</source>
+        <translation>файл или его папка доступны только для чтения</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>ошибка ввода-вывода</translation>
+    </message>
+    <message>
+        <source>one of their files could not be opened</source>
+        <translation>один из их файлов не удалось открыть</translation>
+    </message>
+    <message>
+        <source>the memory ran out</source>
+        <translation>не хватило памяти</translation>
+    </message>
+    <message>
+        <source>an error the system did not name</source>
+        <translation>ошибка, которую система не назвала</translation>
+    </message>
+    <message>
+        <source>the saved games are left as they are</source>
+        <translation>сохранённые игры оставлены как есть</translation>
+    </message>
+    <message>
+        <source>something that is not Tonvale&apos;s saved games lies there now</source>
+        <translation>там теперь лежит то, что не является сохранёнными играми Tonvale</translation>
     </message>
     <message>
         <source>Language</source>
@@ -889,8 +965,28 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <translation>Tonvale уже запущена.</translation>
     </message>
     <message>
-        <source>Progress cannot be saved: the store cannot be written.</source>
-        <translation>Не удаётся сохранить прогресс: хранилище недоступно для записи.</translation>
+        <source>Tonvale cannot start: its folder %1 cannot be made. Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale не может запуститься: не удаётся создать её папку %1. Без блокировки вторая игра могла бы перезаписать сохранённые игры этой.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is a folder, not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale не может запуститься: %1 — папка, а не файл блокировки игры. Удалите её и запустите игру снова.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is a link, not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale не может запуститься: %1 — ссылка, а не файл блокировки игры. Удалите её и запустите игру снова.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: %1 is not a plain file (a pipe, a device or a socket), not the game&apos;s lock file. Remove it, then start the game again.</source>
+        <translation>Tonvale не может запуститься: %1 — не обычный файл (канал, устройство или сокет) и не файл блокировки игры. Удалите его и запустите игру снова.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: its lock file %1 cannot be made or opened (%2). Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale не может запуститься: её файл блокировки %1 не удаётся ни создать, ни открыть (%2). Без блокировки вторая игра могла бы перезаписать сохранённые игры этой.</translation>
+    </message>
+    <message>
+        <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
+        <translation>Tonvale не может запуститься: её файл блокировки %1 не удаётся заблокировать (%2). Без блокировки вторая игра могла бы перезаписать сохранённые игры этой.</translation>
     </message>
 </context>
 <context>

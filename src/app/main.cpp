@@ -8,8 +8,9 @@
 //   --report-saves  prints one line to standard output for every save made at a
 //                   settled point, before its writes start:
 //                   "save<TAB>player<N>" then "<TAB>key=value" for the nineteen
-//                   keys in reading order (tab, line break and backslash in a
-//                   value written as \t, \n and \\).
+//                   keys in reading order (a value's control characters
+//                   escaped: \t, \n, \r, \\ and \xHH for the others, NUL
+//                   included), written whole.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -36,7 +37,8 @@
 namespace {
 
 void reportSave(const std::string& slot, const tonvale::ProgramValues& v) {
-    std::fputs(tonvale::saveReport(slot, v).c_str(), stdout);
+    const std::string line = tonvale::saveReport(slot, v);
+    std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);
 }
 
@@ -70,7 +72,7 @@ int main(int argc, char* argv[]) {
     // One game per user: the lock lives beside the store it protects.
     const tonvale::SingleInstance instance(dataFolder);
     if (!instance.acquired()) {
-        const QString text = QCoreApplication::translate("Messages", "Tonvale is already running.");
+        const QString& text = instance.refusal();
         std::fprintf(stderr, "%s\n", qPrintable(text));
         if (showsWindows()) QMessageBox::information(nullptr, QStringLiteral("Tonvale"), text);
         return 1;
@@ -95,21 +97,22 @@ int main(int argc, char* argv[]) {
     tonvale::Game game(platform.ports());
     if (reportSaves) game.saves.onSave = reportSave;
 
-    // What went wrong with the store is told once: at the start, or at the first
-    // save that could not be written. The box waits for the event loop, never
+    // What went wrong with the store is told at the start; then when saving stops
+    // working and when it works again. A box waits for the event loop, never
     // opening inside a handler.
-    bool told = false;
-    const auto tell = [&](const QString& text) {
-        if (told) return;
-        told = true;
+    const auto tell = [&](const QString& text, QMessageBox::Icon icon) {
         std::fprintf(stderr, "Tonvale: %s\n", qPrintable(text));
         if (!showsWindows()) return;
-        QTimer::singleShot(0, [text] { QMessageBox::warning(nullptr, QStringLiteral("Tonvale"), text); });
+        QTimer::singleShot(0, [text, icon] {
+            QMessageBox box(icon, QStringLiteral("Tonvale"), text);
+            box.exec();
+        });
     };
-    if (!platform.store.problem().empty()) tell(tonvale::ui::modelText(platform.store.problem()));
-    game.saves.onFailure = [&] {
-        tell(QCoreApplication::translate("Messages",
-                                         "Progress cannot be saved: the store cannot be written."));
+    if (!platform.store.problem().empty())
+        tell(tonvale::ui::modelText(platform.store.problem()), QMessageBox::Warning);
+    game.saves.onNotice = [&](const std::string& text) {
+        tell(tonvale::ui::modelText(text),
+             platform.store.failure().empty() ? QMessageBox::Information : QMessageBox::Warning);
     };
 
     tonvale::GameWindow window(game);

@@ -2,148 +2,25 @@
 #include "core/database.h"
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <ctime>
-#include <filesystem>
+#include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <tuple>
 #include <utility>
 
+#include "core/dbschema.h"
+#include "core/sqlitehelp.h"
+#include "core/storefile.h"
+
 namespace tonvale {
+
+using namespace sqlitehelp;
 
 namespace {
 
-namespace fs = std::filesystem;
-
-const char* const kSchema = R"sql(
-CREATE TABLE IF NOT EXISTS settings(
-  app TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL, value BLOB NOT NULL,
-  PRIMARY KEY(app, section, key)) WITHOUT ROWID;
-CREATE TABLE IF NOT EXISTS plays(
-  id INTEGER PRIMARY KEY, player INTEGER NOT NULL, time INTEGER NOT NULL,
-  bet INTEGER NOT NULL, waysfactor INTEGER NOT NULL, ways INTEGER NOT NULL, stake INTEGER NOT NULL,
-  stop1 INTEGER NOT NULL, stop2 INTEGER NOT NULL, stop3 INTEGER NOT NULL, stop4 INTEGER NOT NULL,
-  stop5 INTEGER NOT NULL, bellcoin INTEGER NOT NULL, win INTEGER NOT NULL,
-  freespins INTEGER NOT NULL, freespinwin INTEGER NOT NULL,
-  jackpotfield INTEGER NOT NULL, jackpotwin INTEGER NOT NULL,
-  gamble TEXT NOT NULL, gamblewin INTEGER NOT NULL,
-  credit_before INTEGER NOT NULL, credit_after INTEGER NOT NULL);
-CREATE INDEX IF NOT EXISTS plays_by_player ON plays(player, id);
-CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID;
-INSERT OR IGNORE INTO meta(key, value) VALUES('schema', '1');
-)sql";
-
-const char* const kPlayColumns =
-    "id, player, time, bet, waysfactor, ways, stake, stop1, stop2, stop3, stop4, stop5, bellcoin, win, "
-    "freespins, freespinwin, jackpotfield, jackpotwin, gamble, gamblewin, credit_before, credit_after";
-
-// What lies at a path, looked at without following a link.
-enum class Kind : std::uint8_t { none, file, emptyFile, folder, other, unknown };
-
-Kind kindAt(const std::string& path) {
-    struct stat st = {};
-    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT ? Kind::none : Kind::unknown;
-    if (S_ISREG(st.st_mode)) return st.st_size == 0 ? Kind::emptyFile : Kind::file;
-    if (S_ISDIR(st.st_mode)) return Kind::folder;
-    return Kind::other;
-}
-
-const char* const kCompanions[] = {"-wal", "-shm", "-journal"};
-
-// A statement that finalizes itself.
-class Statement {
-public:
-    Statement(sqlite3* db, const char* sql) {
-        if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) stmt_ = nullptr;
-    }
-    ~Statement() { sqlite3_finalize(stmt_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-    explicit operator bool() const { return stmt_ != nullptr; }
-    sqlite3_stmt* get() const { return stmt_; }
-
-private:
-    sqlite3_stmt* stmt_ = nullptr;
-};
-
-std::string columnText(sqlite3_stmt* st, int column) {
-    const void* bytes = sqlite3_column_blob(st, column);
-    const int size = sqlite3_column_bytes(st, column);
-    return bytes ? std::string(static_cast<const char*>(bytes), static_cast<std::size_t>(size))
-                 : std::string();
-}
-
-void bindText(sqlite3_stmt* st, int index, const std::string& text) {
-    sqlite3_bind_blob(st, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-}
-
-Play playFromRow(sqlite3_stmt* st) {
-    Play p;
-    int c = 0;
-    p.id = sqlite3_column_int64(st, c++);
-    p.player = sqlite3_column_int(st, c++);
-    p.timeMs = sqlite3_column_int64(st, c++);
-    p.bet = sqlite3_column_int(st, c++);
-    p.waysfactor = sqlite3_column_int(st, c++);
-    p.ways = sqlite3_column_int(st, c++);
-    p.stake = sqlite3_column_int64(st, c++);
-    for (int& stop : p.stops) stop = sqlite3_column_int(st, c++);
-    p.bellcoin = sqlite3_column_int(st, c++);
-    p.win = sqlite3_column_int64(st, c++);
-    p.freespins = sqlite3_column_int(st, c++);
-    p.freespinwin = sqlite3_column_int64(st, c++);
-    p.jackpotfield = sqlite3_column_int(st, c++);
-    p.jackpotwin = sqlite3_column_int64(st, c++);
-    const unsigned char* gamble = sqlite3_column_text(st, c++);
-    p.gamble = gamble ? reinterpret_cast<const char*>(gamble) : "";
-    p.gamblewin = sqlite3_column_int64(st, c++);
-    p.creditBefore = sqlite3_column_int64(st, c++);
-    p.creditAfter = sqlite3_column_int64(st, c++);
-    return p;
-}
-
-std::vector<Play> queryPlays(sqlite3* db, std::optional<int> player, std::size_t limit) {
-    std::vector<Play> out;
-    const std::string sql = std::string("SELECT ") + kPlayColumns + " FROM (SELECT * FROM plays" +
-                            (player ? " WHERE player = ?1" : "") + " ORDER BY id DESC LIMIT ?2) ORDER BY id";
-    Statement st(db, sql.c_str());
-    if (!st) return out;
-    if (player) sqlite3_bind_int(st.get(), 1, *player);
-    sqlite3_bind_int64(st.get(), 2, static_cast<sqlite3_int64>(limit));
-    while (sqlite3_step(st.get()) == SQLITE_ROW) out.push_back(playFromRow(st.get()));
-    return out;
-}
-
-using Ready = SqliteStore::Ready;
-
-Ready readyFrom(int rc) {
-    switch (rc & 0xff) {
-        case SQLITE_OK:
-        case SQLITE_DONE:
-        case SQLITE_ROW:
-            return Ready::ok;
-        case SQLITE_NOTADB:
-        case SQLITE_CORRUPT:
-        case SQLITE_FORMAT:
-        case SQLITE_SCHEMA:
-        case SQLITE_ERROR:  // tables of another shape
-            return Ready::broken;
-        default:  // read-only, cannot open, full, I/O errors, busy
-            return Ready::unwritable;
-    }
-}
-
-std::string stamp() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local = {};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
-}
+// The history is trimmed with every line whose number is a multiple of this.
+constexpr std::int64_t kTrimEvery = 50;
 
 }  // namespace
 
@@ -171,7 +48,7 @@ SqliteStore::SqliteStore() {
     }
 }
 
-SqliteStore::SqliteStore(std::string path) : path_(std::move(path)) {
+SqliteStore::SqliteStore(std::string path, std::string vfs) : path_(std::move(path)), vfs_(std::move(vfs)) {
     state_ = State::file;
     openFile();
 }
@@ -195,18 +72,25 @@ SqliteStore& SqliteStore::operator=(SqliteStore&& o) noexcept {
     upsert_ = std::exchange(o.upsert_, nullptr);
     insert_ = std::exchange(o.insert_, nullptr);
     path_ = std::move(o.path_);
+    vfs_ = std::move(o.vfs_);
     state_ = o.state_;
     problem_ = std::move(o.problem_);
+    failure_ = std::move(o.failure_);
+    upToDate_ = o.upToDate_;
+    unwritableSinceOpening_ = o.unwritableSinceOpening_;
+    trims_ = o.trims_;
     movedAside_ = std::move(o.movedAside_);
     needsImport_ = o.needsImport_;
     lastPlayId_ = o.lastPlayId_;
     values_ = std::move(o.values_);
     pending_ = std::move(o.pending_);
     pendingPlays_ = std::move(o.pendingPlays_);
-    playsSinceTrim_ = o.playsSinceTrim_;
     writes = o.writes;
     commitEvery = o.commitEvery;
     flushes_ = o.flushes_;
+    // What is left behind has nothing to write.
+    o.pending_.clear();
+    o.pendingPlays_.clear();
     return *this;
 }
 
@@ -239,124 +123,25 @@ bool SqliteStore::exec(const char* sql) {
     return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
-bool SqliteStore::openFile() {
-    std::error_code ec;
-    const fs::path folder = fs::path(path_).parent_path();
-    if (!folder.empty()) fs::create_directories(folder, ec);
-
-    // Never follow or open what is not a plain file: a link would write elsewhere,
-    // a pipe would hang the start, a device is nobody's store. (The folders on the
-    // way may be links: many homes are. SQLite's own no-follow flag refuses those
-    // too, so the file and its companions are looked at here instead.)
-    for (const std::string& p :
-         {path_, path_ + kCompanions[0], path_ + kCompanions[1], path_ + kCompanions[2]}) {
-        if (kindAt(p) != Kind::other) continue;
-        state_ = State::refused;
-        problem_ =
-            "The saved games at " + p +
-            " are not a plain file (a link, a pipe or a device). They are left as they are, and this game "
-            "is not saved.";
-        return false;
-    }
-
-    const Kind main = kindAt(path_);
-    Ready ready = Ready::broken;
-    if (main != Kind::folder) {
-        const int rc =
-            sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-        ready = rc == SQLITE_OK ? Ready::ok : readyFrom(rc);
-        if (ready == Ready::ok) {
-            sqlite3_busy_timeout(db_, 2000);
-            // Journal mode first: it reads the header, so a file that is no database
-            // shows here.
-            Statement wal(db_, "PRAGMA journal_mode=WAL");
-            int step = wal ? sqlite3_step(wal.get()) : sqlite3_errcode(db_);
-            if (step == SQLITE_ROW && std::string(columnText(wal.get(), 0)) != "wal") step = SQLITE_READONLY;
-            ready = readyFrom(step);
+void SqliteStore::failed(int code) {
+    int error = db_ ? sqlite3_system_errno(db_) : 0;
+    // What could not be opened or written in a folder that cannot be written at all
+    // is told as that.
+    const int primary = code & 0xff;
+    if (!path_.empty() &&
+        (primary == SQLITE_CANTOPEN || primary == SQLITE_READONLY || primary == SQLITE_IOERR))
+        if (const int barrier = writeBarrier(path_)) {
+            code = SQLITE_CANTOPEN;
+            error = barrier;
         }
-        if (ready == Ready::ok) ready = prepare();
-        if (ready == Ready::ok) return true;
-        close();
-    }
-
-    if (ready == Ready::broken) {
-        // Kept for whoever wants to look at it; the game starts on a new store.
-        const std::string aside = path_ + ".broken-" + stamp();
-        std::error_code moved;
-        fs::rename(path_, aside, moved);
-        for (const char* c : kCompanions)
-            if (kindAt(path_ + c) != Kind::none) fs::rename(path_ + c, aside + c, ec);
-        values_.clear();
-        if (!moved) {
-            movedAside_ = aside;
-            state_ = State::replaced;
-            problem_ = "The saved games could not be read. They are kept as " + aside +
-                       ", and a new store was started.";
-            if (sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) ==
-                    SQLITE_OK &&
-                exec("PRAGMA journal_mode=WAL") && prepare() == Ready::ok) {
-                // A store after a broken one is not an upgrade: the old settings files
-                // are not brought in again.
-                needsImport_ = false;
-                exec(
-                    "INSERT OR REPLACE INTO meta(key, value) VALUES('imported', 'no: replaced a broken "
-                    "store')");
-                return true;
-            }
-            close();
-        }
-        state_ = State::unwritable;
-        problem_ = "The saved games could not be read, nor a new store be made at " + path_ +
-                   ". This game is not saved.";
-        return false;
-    }
-
-    // Not writable: read what can be read, and play on without saving.
-    state_ = State::unwritable;
-    problem_ = "The saved games at " + path_ +
-               " cannot be written (the folder is read-only or the disk is full). "
-               "This game is not saved.";
-    if (main == Kind::none) return false;
-    const std::string uri = "file:" + path_;
-    for (const std::string& name : {uri + "?mode=ro", uri + "?immutable=1"}) {
-        if (sqlite3_open_v2(name.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) ==
-                SQLITE_OK &&
-            loadValues()) {
-            close();
-            return false;
-        }
-        close();
-    }
-    return false;
+    failure_ = failureReason(code, error);
 }
 
-SqliteStore::Ready SqliteStore::prepare() {
-    const auto failed = [this] { return readyFrom(sqlite3_errcode(db_)); };
-    if (path_.empty()) {
-        exec("PRAGMA journal_mode=MEMORY");
-    } else {
-        if (!exec("PRAGMA synchronous=FULL")) return failed();
-        Statement check(db_, "PRAGMA quick_check");
-        if (!check) return failed();
-        const int rc = sqlite3_step(check.get());
-        if (rc != SQLITE_ROW) return readyFrom(rc);
-        if (columnText(check.get(), 0) != "ok") return Ready::broken;
-    }
-    if (!exec(kSchema)) return failed();
-    // Tables of the same names but another shape are not ours.
-    for (const std::string& probe : {std::string("SELECT ") + kPlayColumns + " FROM plays LIMIT 0",
-                                     std::string("SELECT app, section, key, value FROM settings LIMIT 0"),
-                                     std::string("SELECT key, value FROM meta LIMIT 0")}) {
-        Statement shape(db_, probe.c_str());
-        if (!shape) return Ready::broken;
-        const int rc = sqlite3_step(shape.get());
-        if (rc != SQLITE_DONE) return readyFrom(rc);
-    }
-    if (!loadValues()) return failed();
-    Statement imported(db_, "SELECT 1 FROM meta WHERE key = 'imported'");
-    if (!imported) return failed();
-    needsImport_ = !path_.empty() && sqlite3_step(imported.get()) != SQLITE_ROW;
-    return Ready::ok;
+void SqliteStore::refuse(std::string problem) {
+    close();
+    state_ = State::refused;
+    problem_ = std::move(problem);
+    if (failure_.empty()) failure_ = "the saved games are left as they are";
 }
 
 bool SqliteStore::loadValues() {
@@ -419,8 +204,20 @@ std::int64_t SqliteStore::recordPlay(const Play& play) {
 }
 
 bool SqliteStore::commitPending(const char* extra) {
-    if (!run(begin_, "BEGIN IMMEDIATE")) return false;
-    bool ok = !extra || exec(extra);
+    if (!run(begin_, "BEGIN IMMEDIATE")) {
+        failed(sqlite3_extended_errcode(db_));
+        return false;
+    }
+    bool ok = true;
+    if (!upToDate_) {
+        // A store made while the game played is no first start: the old settings
+        // files are not brought in over what it holds.
+        const bool fresh = schemaVersion(db_) == 0;
+        ok = bringUpToDate(db_) && checkShape(db_) == SQLITE_DONE &&
+             (!fresh ||
+              exec("INSERT OR IGNORE INTO meta(key, value) VALUES('imported', 'no: made during a game')"));
+    }
+    ok = ok && (!extra || exec(extra));
     if (ok && !pending_.empty()) {
         sqlite3_stmt* up = cached(upsert_,
                                   "INSERT INTO settings(app, section, key, value) VALUES(?1, ?2, ?3, ?4) "
@@ -437,6 +234,7 @@ bool SqliteStore::commitPending(const char* extra) {
         }
     }
     std::map<int, bool> grown;
+    bool trimDue = false;
     if (ok && !pendingPlays_.empty()) {
         const std::string sql = std::string("INSERT OR REPLACE INTO plays(") + kPlayColumns +
                                 ") VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, "
@@ -460,19 +258,21 @@ bool SqliteStore::commitPending(const char* extra) {
             sqlite3_bind_int64(st, c++, p.freespinwin);
             sqlite3_bind_int(st, c++, p.jackpotfield);
             sqlite3_bind_int64(st, c++, p.jackpotwin);
-            sqlite3_bind_text(st, c++, p.gamble.c_str(), static_cast<int>(p.gamble.size()), SQLITE_TRANSIENT);
+            bindText(st, c++, p.gamble);
             sqlite3_bind_int64(st, c++, p.gamblewin);
             sqlite3_bind_int64(st, c++, p.creditBefore);
             sqlite3_bind_int64(st, c++, p.creditAfter);
             ok = sqlite3_step(st) == SQLITE_DONE;
             sqlite3_reset(st);
             grown[p.player] = true;
+            trimDue = trimDue || p.id % kTrimEvery == 0;
         }
-        playsSinceTrim_ += static_cast<int>(pendingPlays_.size());
     }
-    // The history is trimmed now and then, not at every line: at least the last
-    // kPlaysKept of each player stay.
-    if (ok && playsSinceTrim_ >= 50) {
+    // The history is trimmed now and then, not at every line: with every 50th line
+    // (by its number, so that short games trim as well as long ones). At least the
+    // last kPlaysKept of each player stay.
+    bool trimmed = false;
+    if (ok && trimDue) {
         Statement trim(
             db_,
             "DELETE FROM plays WHERE player = ?1 AND id < (SELECT MIN(id) FROM (SELECT id FROM plays "
@@ -484,24 +284,32 @@ bool SqliteStore::commitPending(const char* extra) {
             ok = sqlite3_step(trim.get()) == SQLITE_DONE;
             sqlite3_reset(trim.get());
         }
-        if (ok) playsSinceTrim_ = 0;
+        trimmed = ok;
     }
-    if (ok && run(commit_, "COMMIT")) return true;
+    if (ok && run(commit_, "COMMIT")) {
+        upToDate_ = true;
+        if (trimmed) ++trims_;
+        return true;
+    }
+    failed(sqlite3_extended_errcode(db_));
     exec("ROLLBACK");
     return false;
 }
 
 bool SqliteStore::flush() {
     if (pending_.empty() && pendingPlays_.empty()) return true;
-    if (!db_) {
+    if (state_ == State::refused || (!db_ && state_ != State::unwritable)) {
+        // Nothing of this session reaches this path.
         pending_.clear();
         pendingPlays_.clear();
         return false;
     }
     if (commitEvery > 1 && ++flushes_ % commitEvery != 0) return true;
-    if (commitPending()) {
+    if ((db_ || reopen()) && commitPending()) {
         pending_.clear();
         pendingPlays_.clear();
+        failure_.clear();
+        unwritableSinceOpening_ = false;
         return true;
     }
     // Due still, with the next flush; the history waiting is not let grow without end.
@@ -521,40 +329,6 @@ bool SqliteStore::importValues(
     pending_.clear();
     needsImport_ = false;
     return true;
-}
-
-std::vector<Play> SqliteStore::plays(std::optional<int> player, std::size_t limit) const {
-    if (!db_) return {};
-    return queryPlays(db_, player, limit);
-}
-
-std::optional<std::vector<Play>> readPlays(const std::string& path, std::optional<int> player,
-                                           std::size_t limit, std::string& error) {
-    const Kind kind = kindAt(path);
-    if (kind == Kind::none) {
-        error = path + ": no such store";
-        return std::nullopt;
-    }
-    if (kind != Kind::file) {
-        error = path + ": not a store (not a plain file with a database in it)";
-        return std::nullopt;
-    }
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        error = path + ": " + (db ? sqlite3_errmsg(db) : "cannot be opened");
-        sqlite3_close_v2(db);
-        return std::nullopt;
-    }
-    sqlite3_busy_timeout(db, 2000);
-    Statement probe(db, "SELECT 1 FROM plays LIMIT 0");
-    if (!probe) {
-        error = path + ": " + sqlite3_errmsg(db);
-        sqlite3_close_v2(db);
-        return std::nullopt;
-    }
-    auto out = queryPlays(db, player, limit);
-    sqlite3_close_v2(db);
-    return out;
 }
 
 }  // namespace tonvale

@@ -302,7 +302,7 @@ const Entry kEntries[] = {
     //: The credit before and after the game.
     {QT_TRANSLATE_NOOP("Game", "Credit %1 > %2"), "mm"},
 
-    // The store.
+    // The store: what lies at its path, why it cannot be written, and saving again.
     {QT_TRANSLATE_NOOP(
          "Game",
          "The saved games at %1 are not a plain file (a link, a pipe or a device). They are left "
@@ -312,13 +312,68 @@ const Entry kEntries[] = {
          "Game", "The saved games could not be read. They are kept as %1, and a new store was started."),
      "t"},
     {QT_TRANSLATE_NOOP(
-         "Game", "The saved games could not be read, nor a new store be made at %1. This game is not saved."),
+         "Game",
+         "The saved games at %1 are a folder, not a file of saved games. It is left as it is, and "
+         "this game is not saved."),
      "t"},
     {QT_TRANSLATE_NOOP(
          "Game",
-         "The saved games at %1 cannot be written (the folder is read-only or the disk is full). "
-         "This game is not saved."),
+         "The file at %1 is not Tonvale's saved games. It is left as it is, and this game is not "
+         "saved."),
      "t"},
+    {QT_TRANSLATE_NOOP(
+         "Game",
+         "The saved games at %1 cannot be read (%2). They are left as they are, and this game is "
+         "not saved."),
+     "tx"},
+    {QT_TRANSLATE_NOOP(
+         "Game",
+         "Beside the saved games at %1, %2 is not a plain file (a link, a pipe, a device or a "
+         "folder). Both are left as they are; the saved games were read, and this game is not saved."),
+     "tt"},
+    {QT_TRANSLATE_NOOP("Game",
+                       "Beside the saved games at %1, %2 is not a plain file (a link, a pipe, a device or a "
+                       "folder). Both are left as they are, and this game is not saved."),
+     "tt"},
+    {QT_TRANSLATE_NOOP(
+         "Game",
+         "The saved games at %1 cannot be looked at now (%2). The game plays on and saves as soon "
+         "as it can."),
+     "tx"},
+    {QT_TRANSLATE_NOOP(
+         "Game",
+         "The saved games at %1 were written by a newer version of Tonvale. They are left as they "
+         "are, and this game is not saved."),
+     "t"},
+    {QT_TRANSLATE_NOOP(
+         "Game",
+         "The saved games at %1 cannot be written now: %2. The game plays on and saves as soon as "
+         "it can."),
+     "tx"},
+    {QT_TRANSLATE_NOOP(
+         "Game",
+         "The saved games at %1 could not be read, nor be moved aside (%2). They are left as they "
+         "are, and this game is not saved."),
+     "tx"},
+    {QT_TRANSLATE_NOOP(
+         "Game",
+         "The saved games could not be read. They are kept as %1, and a new store was started. It "
+         "cannot be written now (%2); the game plays on and saves as soon as it can."),
+     "tx"},
+    {QT_TRANSLATE_NOOP("Game",
+                       "Progress cannot be saved now: %1. The game plays on and saves as soon as it can."),
+     "x"},
+    {QT_TRANSLATE_NOOP("Game", "Progress is saved again: the whole game up to now is in the saved games.")},
+    // Why the store cannot be written, as the texts above name it.
+    {QT_TRANSLATE_NOOP("Game", "the disk is full")},
+    {QT_TRANSLATE_NOOP("Game", "another program is using them")},
+    {QT_TRANSLATE_NOOP("Game", "the file or its folder is read-only")},
+    {QT_TRANSLATE_NOOP("Game", "an input/output error")},
+    {QT_TRANSLATE_NOOP("Game", "one of their files could not be opened")},
+    {QT_TRANSLATE_NOOP("Game", "the memory ran out")},
+    {QT_TRANSLATE_NOOP("Game", "an error the system did not name")},
+    {QT_TRANSLATE_NOOP("Game", "the saved games are left as they are")},
+    {QT_TRANSLATE_NOOP("Game", "something that is not Tonvale's saved games lies there now")},
 };
 
 const char* const kContext = "Game";

@@ -180,23 +180,63 @@ TEST(ModelTexts, EveryTextOfTheOtherWindowsAndMessagesIsInTheCatalogue) {
 }
 
 TEST(ModelTexts, TheStoreTellsItsTroublesInCatalogueTexts) {
-    for (const std::string problem :
-         {"The saved games at /home/a/tonvale.db are not a plain file (a link, a pipe or a device). They are "
-          "left as they are, and this game is not saved.",
-          "The saved games could not be read. They are kept as /x/tonvale.db.broken-20260101-000000, and a "
-          "new "
-          "store was started.",
-          "The saved games could not be read, nor a new store be made at /x/tonvale.db. This game is not "
-          "saved.",
-          "The saved games at /x/tonvale.db cannot be written (the folder is read-only or the disk is full). "
-          "This game is not saved."})
+    for (
+        const std::string problem : {
+            "The saved games at /home/a/tonvale.db are not a plain file (a link, a pipe or a device). They "
+            "are "
+            "left as they are, and this game is not saved.",
+            "The saved games at /x/tonvale.db are a folder, not a file of saved games. It is left as it is, "
+            "and "
+            "this game is not saved.",
+            "The file at /x/tonvale.db is not Tonvale's saved games. It is left as it is, and this game is "
+            "not "
+            "saved.",
+            "The saved games at /x/tonvale.db cannot be read (an input/output error). They are left as they "
+            "are, and this game is not saved.",
+            "Beside the saved games at /x/tonvale.db, /x/tonvale.db-wal is not a plain file (a link, a pipe, "
+            "a "
+            "device or a folder). Both are left as they are; the saved games were read, and this game is not "
+            "saved.",
+            "Beside the saved games at /x/tonvale.db, /x/tonvale.db-shm is not a plain file (a link, a pipe, "
+            "a "
+            "device or a folder). Both are left as they are, and this game is not saved.",
+            "The saved games at /x/tonvale.db cannot be looked at now (the file or its folder is read-only). "
+            "The game plays on and saves as soon as it can.",
+            "The saved games at /x/tonvale.db were written by a newer version of Tonvale. They are left as "
+            "they are, and this game is not saved.",
+            "The saved games at /x/tonvale.db cannot be written now: another program is using them. The game "
+            "plays on and saves as soon as it can.",
+            "The saved games at /x/tonvale.db could not be read, nor be moved aside (the memory ran out). "
+            "They "
+            "are left as they are, and this game is not saved.",
+            "The saved games could not be read. They are kept as /x/tonvale.db.broken-20260101-000000, and a "
+            "new store was started.",
+            "The saved games could not be read. They are kept as /x/tonvale.db.broken-20260101-000000, and a "
+            "new store was started. It cannot be written now (the disk is full); the game plays on and saves "
+            "as soon as it can.",
+            "Progress cannot be saved now: one of their files could not be opened. The game plays on and "
+            "saves "
+            "as soon as it can.",
+            "Progress cannot be saved now: something that is not Tonvale's saved games lies there now. The "
+            "game plays on and saves as soon as it can.",
+            "Progress cannot be saved now: the saved games are left as they are. The game plays on and saves "
+            "as soon as it can.",
+            "Progress cannot be saved now: an error the system did not name. The game plays on and saves as "
+            "soon as it can.",
+            "Progress is saved again: the whole game up to now is in the saved games.",
+        })
         EXPECT_TRUE(modelTextKnown(problem)) << problem;
-    // And the store says it in those words: a folder where the file should be.
+    // And the store says it in those words: a folder where the file should be, a
+    // file of another program's, a read-only folder.
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tonvale-texts-store";
+    std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "tonvale.db");
-    const SqliteStore store((dir / "tonvale.db").string());
-    EXPECT_FALSE(store.problem().empty());
-    EXPECT_TRUE(modelTextKnown(store.problem())) << store.problem();
+    std::ofstream(dir / "other.db") << "someone else's";
+    for (const char* name : {"tonvale.db", "other.db"}) {
+        const SqliteStore store((dir / name).string());
+        EXPECT_FALSE(store.problem().empty());
+        EXPECT_TRUE(modelTextKnown(store.problem())) << store.problem();
+    }
     std::filesystem::remove_all(dir);
 }
 
