@@ -576,6 +576,10 @@ std::optional<QString> columns(const QString& raw, bool translating) {
         const std::optional<QString> one = line(p.simplified(), translating);
         if (!one) return false;
         out += *one;
+        // A shorter part keeps the next column where it stands: a blank is about half
+        // as wide as a letter.
+        if (translating && one->size() < p.size())
+            out += QString(2 * (p.size() - one->size()), QLatin1Char(' '));
         return true;
     };
     auto it = gap.globalMatch(t);
