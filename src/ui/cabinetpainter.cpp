@@ -5,8 +5,6 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include "rules/strips.h"
@@ -103,6 +101,8 @@ void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry
     p.setClipRect(area);
     for (const Control* c : ui.all()) {
         if (c->width <= 0 || c->height <= 0) continue;
+        // The menu panel is a widget of its own over the cabinet.
+        if (c == &ui.menupic || c->parent == &ui.menupic) continue;
         const bool parentShown = !c->parent || c->parent->shown();
         // A picture button hides itself while held down; it is drawn pressed meanwhile.
         const bool pressedLook = c == pressed && c->kind == ControlKind::picbutton && parentShown;
@@ -111,9 +111,7 @@ void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry
         // Containers clip what they hold.
         QRectF clip = area;
         for (const Control* a = c->parent; a && a->parent; a = a->parent) clip &= g_.snapped(g_.rect(*a));
-        const QRect reached = reach(ui, *c);
-        const QRectF where = g_.rect(reached.x(), reached.y(), reached.width(), reached.height());
-        if (!dirty.isEmpty() && !(clip & where.adjusted(-3, -3, 3, 3)).intersects(dirty)) {
+        if (!dirty.isEmpty() && !(clip & reach(g_, ui, *c).adjusted(-3, -3, 3, 3)).intersects(dirty)) {
             p.restore();
             continue;
         }
@@ -139,9 +137,7 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
             drawPicture(p, c.picture, c);
             break;
         case ControlKind::picture:
-            if (&c == &ui.menupic) {
-                paintPanel(p, r);
-            } else if (!c.picture.empty()) {
+            if (!c.picture.empty()) {
                 drawPicture(p, c.picture, c);
             } else if (c.parent == &ui.form && c.name.rfind("Picture", 0) == 0) {
                 // A reel window: the ivory well behind its strip.
@@ -210,6 +206,41 @@ void CabinetPainter::paintStrip(QPainter& p, const Control& strip, int reel) {
     }
 }
 
+namespace {
+
+// The boxes of the credit and win meters as the cabinet picture draws them (twips);
+// the labels' own places reach below them, and their text is written in the box.
+constexpr int kMeterTop = 7245, kMeterBottom = 7650, kWinLeft = 6975, kWinRight = 9000;
+constexpr int kPanelMargin = 240;
+
+bool blank(const std::string& t) { return t.find_first_not_of(' ') == std::string::npos; }
+
+}  // namespace
+
+QRectF CabinetPainter::textBox(const ViewGeometry& g, const MainWindow& ui, const Control& c) {
+    if (&c == &ui.PANELBANK || &c == &ui.Lblcredit || &c == &ui.lblwin)
+        return g.rect(c.absLeft(), kMeterTop, c.width, kMeterBottom - kMeterTop);
+    if (&c == &ui.LABWIN) {
+        // A message with no amount beside it ("No Win", "Good Luck", a limit) is
+        // written across the whole meter, so every message has the meter's size.
+        const int right = blank(ui.lblwin.caption) ? kWinRight : ui.lblwin.absLeft();
+        return g.rect(kWinLeft, kMeterTop, right - kWinLeft, kMeterBottom - kMeterTop);
+    }
+    if (c.parent == &ui.pandouble && c.kind == ControlKind::label)
+        // The gamble panel's lines are centred on the panel, one under the other.
+        return g.rect(ui.pandouble.absLeft() + kPanelMargin, c.absTop(),
+                      ui.pandouble.width - 2 * kPanelMargin, c.height);
+    return g.rect(c);
+}
+
+QRectF CabinetPainter::reach(const ViewGeometry& g, const MainWindow& ui, const Control& c) {
+    QRectF r = g.rect(c);
+    if (c.kind != ControlKind::label) return r;
+    // The win meter's message may take the whole meter, whatever its neighbour says.
+    if (&c == &ui.LABWIN) r |= g.rect(kWinLeft, kMeterTop, kWinRight - kWinLeft, kMeterBottom - kMeterTop);
+    return r | textBox(g, ui, c);
+}
+
 void CabinetPainter::paintLabel(QPainter& p, const MainWindow& ui, const Control& c) {
     const QRectF r = g_.rect(c);
     if (!c.picture.empty() && !drawPicture(p, c.picture, c) && &c == &ui.spinsleft) {
@@ -221,38 +252,16 @@ void CabinetPainter::paintLabel(QPainter& p, const MainWindow& ui, const Control
         p.setBrush(band);
         p.drawRoundedRect(r.adjusted(1, 1, -1, -1), r.height() / 4, r.height() / 4);
     }
-    if (c.caption.empty()) return;
+    // The blanks around a caption placed it in a label whose text starts at its left
+    // edge; centred, they would only shrink and shift it.
+    const QString text = ui::modelText(c.caption).trimmed();
+    if (text.isEmpty()) return;
     const bool jackpotMeter = &c == &ui.lblgrand || &c == &ui.lblmajor || &c == &ui.lblminor;
     const bool big = &c == &ui.lbljackpotwon;
     // The gamble panel is light parchment: its labels are written in ink.
     const bool onParchment = c.parent == &ui.pandouble;
     const QColor colour = onParchment ? kInk : (jackpotMeter || big) ? kGoldHi : kIvory;
-    const bool bold = jackpotMeter || big || onParchment;
-    const qreal fill = big ? 0.7 : 0.62;
-    const QString text = ui::modelText(c.caption);
-    paintText(p, labelBox(ui, c, text, bold, fill), text, colour, bold, fill);
-}
-
-QRect CabinetPainter::reach(const MainWindow& ui, const Control& c) {
-    const QRect own(c.absLeft(), c.absTop(), c.width, c.height);
-    const auto blank = [](const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; };
-    const auto letters = [](const std::string& s) {
-        return std::any_of(s.begin(), s.end(),
-                           [](char ch) { return std::isalpha(static_cast<unsigned char>(ch)); });
-    };
-    if (&c != &ui.LABWIN || !letters(c.caption) || !blank(ui.lblwin.caption)) return own;
-    return own.united(QRect(ui.lblwin.absLeft(), ui.lblwin.absTop(), ui.lblwin.width, ui.lblwin.height));
-}
-
-QRectF CabinetPainter::labelBox(const MainWindow& ui, const Control& c, const QString& text, bool bold,
-                                qreal fill) const {
-    const QRectF own = g_.rect(c);
-    const QRect reached = reach(ui, c);
-    if (reached == QRect(c.absLeft(), c.absTop(), c.width, c.height)) return own;
-    // In English the text keeps its own box, as it always had.
-    if (fit(text, own, bold, fill).pixels >= fit(QString::fromStdString(c.caption), own, bold, fill).pixels)
-        return own;
-    return g_.rect(reached.x(), reached.y(), reached.width(), reached.height());
+    paintText(p, textBox(g_, ui, c), text, colour, jackpotMeter || big || onParchment, big ? 0.7 : 0.62);
 }
 
 CabinetPainter::Fit CabinetPainter::fit(const QString& text, const QRectF& box, bool bold, qreal fill) {
@@ -277,7 +286,7 @@ CabinetPainter::Fit CabinetPainter::fit(const QString& text, const QRectF& box, 
 void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour,
                                bool bold, qreal fill) {
     const Fit f = fit(text, box, bold, fill);
-    if (written) written({text, painting_, painting_ ? g_.rect(*painting_) : box, box, bold, fill, f});
+    if (written) written({text, painting_, box, bold, fill, f});
     const qreal px = f.pixels;
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(bold);
@@ -291,17 +300,6 @@ void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& te
     }
     p.setPen(colour);
     p.drawText(box, Qt::AlignCenter, text);
-}
-
-void CabinetPainter::paintPanel(QPainter& p, const QRectF& r) {
-    QLinearGradient wood(r.topLeft(), r.bottomRight());
-    wood.setColorAt(0, kWalnutHi);
-    wood.setColorAt(0.35, kWalnut);
-    wood.setColorAt(1, kWalnutDeep);
-    const qreal edge = std::max<qreal>(1.5, 40 * g_.scale());
-    p.setPen(QPen(kGold, edge));
-    p.setBrush(wood);
-    p.drawRoundedRect(r.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2), 3 * edge, 3 * edge);
 }
 
 void CabinetPainter::paintButton3d(QPainter& p, const Control& c, const QString& caption, bool down) {

@@ -4,7 +4,6 @@
 // symbol tiles, the meters, the buttons and the panels, scaled to any view size.
 #include <QPainter>
 #include <QPointF>
-#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
@@ -60,6 +59,14 @@ public:
     void paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed = nullptr,
                const Availability& available = {}, const QRectF& dirty = QRectF());
 
+    // Where a label's text is written: its own place, but the credit and win meters'
+    // text in the box the cabinet picture draws, a message of the win meter with no
+    // amount beside it across the whole meter, and the gamble panel's lines centred
+    // on the panel.
+    static QRectF textBox(const ViewGeometry& g, const MainWindow& ui, const Control& c);
+    // All a control may paint over: its place and, for a label, where its text goes.
+    static QRectF reach(const ViewGeometry& g, const MainWindow& ui, const Control& c);
+
     // How a line of text fits a box: the box gives it a size (`fill` of its height),
     // which shrinks until the line fits the room across (view pixels).
     struct Fit {
@@ -72,15 +79,11 @@ public:
     struct Written {
         QString text;
         const Control* control = nullptr;
-        QRectF own, box;  // the control's rectangle, the box the text was fitted to
+        QRectF box;
         bool bold = false;
         qreal fill = 0;
         Fit fit;
     };
-    // Where a control may paint, in twips: its own rectangle, but a word of the win
-    // meter's first label (Good Luck, Credit Full) may take the whole meter while no
-    // amount stands beside it, when a language runs longer than English.
-    static QRect reach(const MainWindow& ui, const Control& c);
     std::function<void(const Written&)> written;
 
 private:
@@ -88,11 +91,7 @@ private:
     void paintControl(QPainter& p, const MainWindow& ui, const Control& c, bool pressedLook);
     void paintStrip(QPainter& p, const Control& strip, int reel);
     void paintLabel(QPainter& p, const MainWindow& ui, const Control& c);
-    // The box a label's text is fitted to: its own, or the wider reach when its
-    // translation would be drawn smaller than the English text in its own.
-    QRectF labelBox(const MainWindow& ui, const Control& c, const QString& text, bool bold, qreal fill) const;
     void paintButton3d(QPainter& p, const Control& c, const QString& caption, bool down);
-    void paintPanel(QPainter& p, const QRectF& r);
     void paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, bool bold,
                    qreal fill = 0.62);
     // Draws a picture over the control's rectangle; false when it does not exist.

@@ -106,8 +106,8 @@ private:
         const std::string text = w.text.toStdString();
         seen_.insert(text);
         // The English text the model wrote, as it is drawn in its control.
-        const QString english = w.control ? QString::fromStdString(w.control->caption) : w.text;
-        const double share = w.fit.pixels / CabinetPainter::fit(english, w.own, w.bold, w.fill).pixels;
+        const QString english = w.control ? QString::fromStdString(w.control->caption).trimmed() : w.text;
+        const double share = w.fit.pixels / CabinetPainter::fit(english, w.box, w.bold, w.fill).pixels;
         smallest_ = std::min(smallest_, share);
         if (testLanguage_ && !untranslated(w.text).isEmpty())
             problems_.emplace(text, "not translated (" + where_ + ")");
