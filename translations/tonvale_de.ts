@@ -1165,6 +1165,10 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
         <translation>Tonvale kann nicht starten: Seine Sperrdatei %1 lässt sich nicht sperren (%2). Ohne seine Sperre könnte ein zweites Spiel die gespeicherten Spiele dieses Spiels überschreiben.</translation>
     </message>
+    <message>
+        <source>Tonvale is already running: its window was brought to the front.</source>
+        <translation>Tonvale läuft bereits: Sein Fenster wurde nach vorn geholt.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -1165,6 +1165,10 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
         <translation>Tonvale no puede arrancar: no se puede bloquear su archivo de bloqueo %1 (%2). Sin su bloqueo, una segunda partida podría sobrescribir las partidas guardadas de esta.</translation>
     </message>
+    <message>
+        <source>Tonvale is already running: its window was brought to the front.</source>
+        <translation>Tonvale ya está en marcha: su ventana se ha traído al frente.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -1165,6 +1165,10 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
         <translation>Tonvale ne peut pas démarrer : son fichier de verrou %1 ne peut pas être verrouillé (%2). Sans son verrou, une seconde partie pourrait écraser les parties enregistrées de celle-ci.</translation>
     </message>
+    <message>
+        <source>Tonvale is already running: its window was brought to the front.</source>
+        <translation>Tonvale est déjà lancé : sa fenêtre a été ramenée au premier plan.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -1168,6 +1168,10 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
         <translation>Tonvale не может запуститься: её файл блокировки %1 не удаётся заблокировать (%2). Без блокировки вторая игра могла бы перезаписать сохранённые игры этой.</translation>
     </message>
+    <message>
+        <source>Tonvale is already running: its window was brought to the front.</source>
+        <translation>Tonvale уже запущен: его окно выведено на передний план.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
