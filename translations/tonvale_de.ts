@@ -387,10 +387,6 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>Tonvale Optionen</translation>
     </message>
     <message>
-        <source>Input Players Name Then Enter</source>
-        <translation>Spielername eingeben, dann Eingabetaste</translation>
-    </message>
-    <message>
         <source>Total won does not include any funds from jackpots.</source>
         <translation>Der Gesamtgewinn enthält keine Jackpotgewinne.</translation>
     </message>
@@ -432,10 +428,6 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>Walzentempo</translation>
     </message>
     <message>
-        <source>&lt;&lt;&lt;Faster Slower&gt;&gt;&gt;</source>
-        <translation>&lt;&lt;&lt;Schneller            Langsamer&gt;&gt;&gt;</translation>
-    </message>
-    <message>
         <source>Current Speed = %1</source>
         <translation>Aktuelles Tempo = %1</translation>
     </message>
@@ -451,7 +443,7 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     <message>
         <source>Loose</source>
         <extracomment>A payout level.</extracomment>
-        <translation>Großzügig</translation>
+        <translation>Üppig</translation>
     </message>
     <message>
         <source>Dream Machine !!</source>
@@ -1063,6 +1055,58 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <source>Safer Play</source>
         <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
         <translation>Sicherer spielen</translation>
+    </message>
+    <message>
+        <source>Input Players Name</source>
+        <extracomment>Left of the name box; &quot;Then Enter&quot; stands right of it.</extracomment>
+        <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Then Enter</source>
+        <translation>dann Eingabe</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt;Faster</source>
+        <extracomment>Under the left end of the reel speeds; &quot;Slower&gt;&gt;&gt;&quot; stands under the right end.</extracomment>
+        <translation>&lt;&lt;&lt;Schneller</translation>
+    </message>
+    <message>
+        <source>Slower&gt;&gt;&gt;</source>
+        <translation>Langsamer&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice of language that follows the desktop&apos;s.</extracomment>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Русский</translation>
     </message>
 </context>
 <context>

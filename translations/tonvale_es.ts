@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>Pay Table</source>
-        <translation>Tabla de premios</translation>
+        <translation>Premios</translation>
     </message>
     <message>
         <source>Help</source>
@@ -387,10 +387,6 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <translation>Opciones de Tonvale</translation>
     </message>
     <message>
-        <source>Input Players Name Then Enter</source>
-        <translation>Escribe el nombre y pulsa Intro</translation>
-    </message>
-    <message>
         <source>Total won does not include any funds from jackpots.</source>
         <translation>El total ganado no incluye ningún premio de jackpot.</translation>
     </message>
@@ -432,10 +428,6 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <translation>Velocidad de rodillos</translation>
     </message>
     <message>
-        <source>&lt;&lt;&lt;Faster Slower&gt;&gt;&gt;</source>
-        <translation>&lt;&lt;&lt;Más rápido            Más lento&gt;&gt;&gt;</translation>
-    </message>
-    <message>
         <source>Current Speed = %1</source>
         <translation>Velocidad actual = %1</translation>
     </message>
@@ -451,7 +443,7 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     <message>
         <source>Loose</source>
         <extracomment>A payout level.</extracomment>
-        <translation>Generosa</translation>
+        <translation>Suelta</translation>
     </message>
     <message>
         <source>Dream Machine !!</source>
@@ -600,7 +592,7 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     </message>
     <message>
         <source>ODDS</source>
-        <translation>PROBABILIDADES</translation>
+        <translation>PROBAB.</translation>
     </message>
     <message>
         <source>TonVale Odds</source>
@@ -1064,6 +1056,58 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
         <translation>Juego más seguro</translation>
     </message>
+    <message>
+        <source>Input Players Name</source>
+        <extracomment>Left of the name box; &quot;Then Enter&quot; stands right of it.</extracomment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Then Enter</source>
+        <translation>y pulsa Intro</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt;Faster</source>
+        <extracomment>Under the left end of the reel speeds; &quot;Slower&gt;&gt;&gt;&quot; stands under the right end.</extracomment>
+        <translation>&lt;&lt;&lt;Más rápido</translation>
+    </message>
+    <message>
+        <source>Slower&gt;&gt;&gt;</source>
+        <translation>Más lento&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice of language that follows the desktop&apos;s.</extracomment>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Русский</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1178,7 +1222,7 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     </message>
     <message>
         <source>X Bet</source>
-        <translation>x Apuesta</translation>
+        <translation>×apuesta</translation>
     </message>
     <message>
         <source>Scatter</source>

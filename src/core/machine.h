@@ -36,6 +36,9 @@ public:
     // Whether the spin's win is celebrated (win sound, flashing frames, the count
     // up): always, but under safer play only a return above the stake.
     bool celebratesWin() const { return !saferPlay || s.winamount > s.stake(); }
+    // The player's choice of language, by its code ("de"); empty for the desktop's.
+    // The model speaks English whatever it holds: the view translates.
+    std::string language;
 
     bool soundOn() const { return s.soundonoff == -1; }
     // Clips sound only while the sound switch is on, one at a time.

@@ -39,6 +39,8 @@ void Options::bind(Bindings& b) {
         b.on(ui.motion[static_cast<std::size_t>(i)], Ev::Click, [this, i] { motion_Click(i); });
         b.on(ui.safer[static_cast<std::size_t>(i)], Ev::Click, [this, i] { safer_Click(i); });
     }
+    for (int i = 0; i < static_cast<int>(ui.language.size()); ++i)
+        b.on(ui.language[static_cast<std::size_t>(i)], Ev::Click, [this, i] { language_Click(i); });
     for (int i = 0; i <= 2; ++i)
         b.on(ui.Amtpayout[static_cast<std::size_t>(i)], Ev::Click, [this, i] { Amtpayout_Click(i); });
     b.routine("tonvaleoptions:QueryUnload", [this] { close(); });
@@ -79,6 +81,7 @@ void Options::Form_Load() {
     showLimits();
     showMotion();
     showSaferPlay();
+    showLanguage();
     showStatistics(Stats::opening);
 }
 
@@ -130,6 +133,8 @@ void Options::machine_Click(int k) {
     showLimits();
     m.reducedMotion = readReducedMotion(m.ports.store, kOptionsApp, s.playerslot);
     showMotion();
+    m.language = readLanguage(m.ports.store, kOptionsApp, s.playerslot);
+    showLanguage();
 }
 
 void Options::player1_KeyPress(int& keyCode) {

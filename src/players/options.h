@@ -31,6 +31,13 @@ bool saveReducedMotion(StorePort& store, std::string_view slot, bool reduced);
 inline constexpr const char* kSaferPlayKey = "saferplay";
 bool readSaferPlay(StorePort& store, const std::string& app, std::string_view slot);
 bool saveSaferPlay(StorePort& store, std::string_view slot, bool on);
+// The player's language, kept with the player's record as its code.
+inline constexpr const char* kLanguageKey = "language";
+// Reads it from one copy of the player keys: a code of kLanguageCodes, else "" (the
+// desktop's language).
+std::string readLanguage(StorePort& store, const std::string& app, std::string_view slot);
+// Writes it to both copies and flushes.
+bool saveLanguage(StorePort& store, std::string_view slot, const std::string& code);
 
 class Options {
 public:
@@ -62,6 +69,7 @@ public:
     void Amtpayout_Click(int index);   // 0..2
     void motion_Click(int index);      // 1 reduced, 2 full; kept at once
     void safer_Click(int index);       // 1 safer play, 2 the game as ever; kept at once
+    void language_Click(int index);    // 0..5 (kLanguageCodes); kept at once
 
     // The player's limits; each choice is kept with the player's record at once.
     void realitycheck_Click(int index);  // 0..3
@@ -78,6 +86,7 @@ private:
     void showLimits();
     void showMotion();
     void showSaferPlay();
+    void showLanguage();
     void bindLimits(Bindings& b);
     void keepLimits();
     void saveSlot(bool withName);

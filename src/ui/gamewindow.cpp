@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "game/startup.h"
 #include "ui/identity.h"
+#include "ui/language.h"
 #include "ui/qtports.h"
 #include "ui/uitext.h"
 #include "ui/windowplace.h"
@@ -112,6 +113,13 @@ void GameWindow::bringToFront() {
 }
 
 void GameWindow::sync() {
+    // The player's language (a slot switch, the options window's choice); the
+    // windows hear of a change and speak it at once.
+    if (!language_ || *language_ != game_.m.language) {
+        language_ = game_.m.language;
+        const QString wanted = chooseLanguage(*language_);
+        if (wanted != currentLanguage()) setLanguage(wanted);
+    }
     const Control& form = game_.m.ui.form;
     const QString title = ui::modelText(form.caption);
     if (windowTitle() != title) setWindowTitle(title);

@@ -4,6 +4,8 @@
 // visibility and enabled state following the model's form, and closing it ends
 // the game the way the model says.
 #include <QWidget>
+#include <optional>
+#include <string>
 
 #include "ui/cabinet.h"
 #include "ui/dialogs.h"
@@ -48,6 +50,7 @@ private:
     CabinetWidget* cabinet_;
     Dialogs* dialogs_;
     bool placed_ = false;
+    std::optional<std::string> language_;  // the player's choice last applied
 };
 
 }  // namespace tonvale
