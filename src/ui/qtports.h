@@ -12,22 +12,12 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <random>
 
 #include "core/database.h"
 #include "core/ports.h"
+#include "core/random.h"
 
 namespace tonvale {
-
-// One engine, seeded once; r = 32 random bits / 2^32, draw = Int(r * n) + 1.
-class QtRandom : public RandomPort {
-public:
-    QtRandom();
-    int draw(int n) override;
-
-private:
-    std::mt19937_64 engine_;
-};
 
 class QtClock : public ClockPort {
 public:
@@ -122,7 +112,7 @@ bool someNetworkUp();
 // All Qt ports together.
 struct QtPlatform {
     QtPlatform() { desktop.setTimers(&timers); }
-    QtRandom random;
+    SystemRandom random;  // ChaCha20 keyed once from the system
     QtClock clock;
     QtTimers timers;
     QtEvents events;
