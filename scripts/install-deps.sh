@@ -13,8 +13,9 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libsqlite3-dev sqlite3 strace libsodium-dev dieharder
   fonts-dejavu-core locales
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick openbox xdotool
   at-spi2-core python3-pyatspi dbus-x11
+  pulseaudio pulseaudio-utils sox python3-numpy
   clang clang-format libclang-rt-14-dev
   ccache
   desktop-file-utils appstream help2man

@@ -33,6 +33,186 @@
         <source>Credit too low</source>
         <translation>Guthaben zu niedrig</translation>
     </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Taste: %1</translation>
+    </message>
+    <message>
+        <source>Tonvale cabinet</source>
+        <translation>Tonvale-Automat</translation>
+    </message>
+    <message>
+        <source>%1, 1 way, %2</source>
+        <translation>%1, 1 Gewinnweg, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 ways, %3</source>
+        <translation>%1, %2 Gewinnwege, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Win %1: %2.</source>
+        <translation>Gewinn %1: %2.</translation>
+    </message>
+    <message>
+        <source>Multiplied by %1.</source>
+        <translation>Multipliziert mit %1.</translation>
+    </message>
+    <message>
+        <source>No win.</source>
+        <translation>Kein Gewinn.</translation>
+    </message>
+    <message>
+        <source>Credit %1.</source>
+        <translation>Guthaben %1.</translation>
+    </message>
+    <message>
+        <source>Insert $50</source>
+        <translation>$50 einwerfen</translation>
+    </message>
+    <message>
+        <source>Select ways</source>
+        <translation>Gewinnwege wählen</translation>
+    </message>
+    <message>
+        <source>Select bet</source>
+        <translation>Einsatz wählen</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>S or Enter</source>
+        <translation>S oder Eingabe</translation>
+    </message>
+    <message>
+        <source>Gamble</source>
+        <translation>Risiko</translation>
+    </message>
+    <message>
+        <source>Auto on/off</source>
+        <translation>Autostart ein/aus</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Take win</source>
+        <translation>Gewinn nehmen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Pay table</source>
+        <translation>Gewinntabelle</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Bet on red</source>
+        <translation>Auf Rot setzen</translation>
+    </message>
+    <message>
+        <source>Bet on black</source>
+        <translation>Auf Schwarz setzen</translation>
+    </message>
+    <message>
+        <source>Bet on hearts</source>
+        <translation>Auf Herz setzen</translation>
+    </message>
+    <message>
+        <source>Bet on clubs</source>
+        <translation>Auf Kreuz setzen</translation>
+    </message>
+    <message>
+        <source>Bet on diamonds</source>
+        <translation>Auf Karo setzen</translation>
+    </message>
+    <message>
+        <source>Bet on spades</source>
+        <translation>Auf Pik setzen</translation>
+    </message>
+    <message>
+        <source>Take the gamble win</source>
+        <translation>Risikogewinn nehmen</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Guthaben</translation>
+    </message>
+    <message>
+        <source>Winner paid</source>
+        <translation>Ausgezahlter Gewinn</translation>
+    </message>
+    <message>
+        <source>Ways</source>
+        <translation>Gewinnwege</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>Total bet</source>
+        <translation>Gesamteinsatz</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>Grand jackpot</source>
+        <translation>Grand-Jackpot</translation>
+    </message>
+    <message>
+        <source>Major jackpot</source>
+        <translation>Major-Jackpot</translation>
+    </message>
+    <message>
+        <source>Minor jackpot</source>
+        <translation>Minor-Jackpot</translation>
+    </message>
+    <message>
+        <source>Free spins</source>
+        <translation>Freispiele</translation>
+    </message>
+    <message>
+        <source>At risk</source>
+        <translation>Im Risiko</translation>
+    </message>
+    <message>
+        <source>Black or red win</source>
+        <translation>Gewinn Schwarz oder Rot</translation>
+    </message>
+    <message>
+        <source>Suit win</source>
+        <translation>Gewinn Farbe</translation>
+    </message>
+    <message>
+        <source>Jackpot won</source>
+        <translation>Jackpot gewonnen</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -201,10 +381,6 @@ d. h. 3 X 3 X 3 X 3 X 3 = 243 Gewinnwege.
 Mit &apos;Einsatz wählen&apos; wechseln Sie Ihren Einsatz zwischen 1, 2, 5, 10 und 20.
 Die Anzeige &apos;Gesamteinsatz&apos; nennt den ganzen Betrag, den Sie je Spiel einsetzen.
 Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wählen können.</translation>
-    </message>
-    <message>
-        <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
-        <translation>Tasten: S oder Eingabe Start, die Leertaste wie immer, I $50 einwerfen, W Gewinnwege, B Einsatz, A Autostart, G Risiko, T Gewinn nehmen, O Optionen, M Menü, P Gewinntabelle, F1 Hilfe, F11 Vollbild. Im Risikospiel: R Rot, K Schwarz, 1 bis 4 Herz, Kreuz, Karo, Pik, C Gewinn nehmen. Tab und Umschalt+Tab bewegen den Fokusrahmen über die Tasten; Eingabe drückt die Taste, auf der er steht.</translation>
     </message>
     <message>
         <source>Tonvale Options</source>
@@ -878,6 +1054,10 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     <message>
         <source>something that is not Tonvale&apos;s saved games lies there now</source>
         <translation>dort liegt jetzt etwas, das keine gespeicherten Spiele von Tonvale sind</translation>
+    </message>
+    <message>
+        <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
+        <translation>Tasten: S oder Eingabe Start, die Leertaste wie immer, I $50 einwerfen, W Gewinnwege, B Einsatz, A Autostart, G Risiko, T Gewinn nehmen, H Verlauf, O Optionen, M Menü, P Gewinntabelle, F1 Hilfe, F11 Vollbild. Im Risikospiel: R Rot, K Schwarz, 1 bis 4 Herz, Kreuz, Karo, Pik, C Gewinn nehmen. Tab und Umschalt+Tab bewegen den Fokusrahmen über die Tasten; Eingabe drückt die Taste, auf der er steht.</translation>
     </message>
 </context>
 <context>

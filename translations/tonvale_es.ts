@@ -33,6 +33,186 @@
         <source>Credit too low</source>
         <translation>Crédito insuficiente</translation>
     </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Tecla: %1</translation>
+    </message>
+    <message>
+        <source>Tonvale cabinet</source>
+        <translation>Máquina Tonvale</translation>
+    </message>
+    <message>
+        <source>%1, 1 way, %2</source>
+        <translation>%1, 1 forma, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 ways, %3</source>
+        <translation>%1, %2 formas, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Win %1: %2.</source>
+        <translation>Premio %1: %2.</translation>
+    </message>
+    <message>
+        <source>Multiplied by %1.</source>
+        <translation>Multiplicado por %1.</translation>
+    </message>
+    <message>
+        <source>No win.</source>
+        <translation>Sin premio.</translation>
+    </message>
+    <message>
+        <source>Credit %1.</source>
+        <translation>Crédito %1.</translation>
+    </message>
+    <message>
+        <source>Insert $50</source>
+        <translation>Insertar $50</translation>
+    </message>
+    <message>
+        <source>Select ways</source>
+        <translation>Elegir formas</translation>
+    </message>
+    <message>
+        <source>Select bet</source>
+        <translation>Elegir apuesta</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>S or Enter</source>
+        <translation>S o Intro</translation>
+    </message>
+    <message>
+        <source>Gamble</source>
+        <translation>Arriesgar</translation>
+    </message>
+    <message>
+        <source>Auto on/off</source>
+        <translation>Juego automático sí/no</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Take win</source>
+        <translation>Cobrar</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Pay table</source>
+        <translation>Tabla de premios</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Bet on red</source>
+        <translation>Apostar al rojo</translation>
+    </message>
+    <message>
+        <source>Bet on black</source>
+        <translation>Apostar al negro</translation>
+    </message>
+    <message>
+        <source>Bet on hearts</source>
+        <translation>Apostar a corazones</translation>
+    </message>
+    <message>
+        <source>Bet on clubs</source>
+        <translation>Apostar a tréboles</translation>
+    </message>
+    <message>
+        <source>Bet on diamonds</source>
+        <translation>Apostar a diamantes</translation>
+    </message>
+    <message>
+        <source>Bet on spades</source>
+        <translation>Apostar a picas</translation>
+    </message>
+    <message>
+        <source>Take the gamble win</source>
+        <translation>Cobrar el premio del riesgo</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Crédito</translation>
+    </message>
+    <message>
+        <source>Winner paid</source>
+        <translation>Premio pagado</translation>
+    </message>
+    <message>
+        <source>Ways</source>
+        <translation>Formas</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Apuesta</translation>
+    </message>
+    <message>
+        <source>Total bet</source>
+        <translation>Apuesta total</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sesión</translation>
+    </message>
+    <message>
+        <source>Grand jackpot</source>
+        <translation>Gran jackpot</translation>
+    </message>
+    <message>
+        <source>Major jackpot</source>
+        <translation>Jackpot mayor</translation>
+    </message>
+    <message>
+        <source>Minor jackpot</source>
+        <translation>Jackpot menor</translation>
+    </message>
+    <message>
+        <source>Free spins</source>
+        <translation>Giros gratis</translation>
+    </message>
+    <message>
+        <source>At risk</source>
+        <translation>En juego</translation>
+    </message>
+    <message>
+        <source>Black or red win</source>
+        <translation>Premio negro o rojo</translation>
+    </message>
+    <message>
+        <source>Suit win</source>
+        <translation>Premio palo</translation>
+    </message>
+    <message>
+        <source>Jackpot won</source>
+        <translation>Jackpot ganado</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -201,10 +381,6 @@ o sea, 3 X 3 X 3 X 3 X 3 = 243 formas.
 Un clic en «Elegir apuesta» cambia tu apuesta entre 1, 2, 5, 10 y 20.
 El indicador «Apuesta total» muestra el importe total que apuestas en cada giro.
 El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gusto.</translation>
-    </message>
-    <message>
-        <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
-        <translation>Teclas: S o Intro girar, la barra espaciadora como siempre, I insertar $50, W formas, B apuesta, A juego automático, G arriesgar, T cobrar, O opciones, M menú, P tabla de premios, F1 ayuda, F11 pantalla completa. En el juego de riesgo: R rojo, K negro, 1 a 4 corazones, tréboles, diamantes, picas, C cobrar. Tab y Mayús+Tab mueven el marco de foco por los botones; Intro pulsa aquel en el que está.</translation>
     </message>
     <message>
         <source>Tonvale Options</source>
@@ -878,6 +1054,10 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     <message>
         <source>something that is not Tonvale&apos;s saved games lies there now</source>
         <translation>ahora hay allí algo que no son las partidas guardadas de Tonvale</translation>
+    </message>
+    <message>
+        <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
+        <translation>Teclas: S o Intro girar, la barra espaciadora como siempre, I insertar $50, W formas, B apuesta, A juego automático, G arriesgar, T cobrar, H historial, O opciones, M menú, P tabla de premios, F1 ayuda, F11 pantalla completa. En el juego de riesgo: R rojo, K negro, 1 a 4 corazones, tréboles, diamantes, picas, C cobrar. Tab y Mayús+Tab mueven el marco de foco por los botones; Intro pulsa aquel en el que está.</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,186 @@
         <source>Credit too low</source>
         <translation>Crédit insuffisant</translation>
     </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Touche : %1</translation>
+    </message>
+    <message>
+        <source>Tonvale cabinet</source>
+        <translation>Machine Tonvale</translation>
+    </message>
+    <message>
+        <source>%1, 1 way, %2</source>
+        <translation>%1, 1 voie, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 ways, %3</source>
+        <translation>%1, %2 voies, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Win %1: %2.</source>
+        <translation>Gain %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Multiplied by %1.</source>
+        <translation>Multiplié par %1.</translation>
+    </message>
+    <message>
+        <source>No win.</source>
+        <translation>Pas de gain.</translation>
+    </message>
+    <message>
+        <source>Credit %1.</source>
+        <translation>Crédit %1.</translation>
+    </message>
+    <message>
+        <source>Insert $50</source>
+        <translation>Insérer $50</translation>
+    </message>
+    <message>
+        <source>Select ways</source>
+        <translation>Choisir les voies</translation>
+    </message>
+    <message>
+        <source>Select bet</source>
+        <translation>Choisir la mise</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>S or Enter</source>
+        <translation>S ou Entrée</translation>
+    </message>
+    <message>
+        <source>Gamble</source>
+        <translation>Risquer</translation>
+    </message>
+    <message>
+        <source>Auto on/off</source>
+        <translation>Jeu automatique oui/non</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Take win</source>
+        <translation>Encaisser</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Pay table</source>
+        <translation>Table des gains</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Bet on red</source>
+        <translation>Miser sur rouge</translation>
+    </message>
+    <message>
+        <source>Bet on black</source>
+        <translation>Miser sur noir</translation>
+    </message>
+    <message>
+        <source>Bet on hearts</source>
+        <translation>Miser sur cœur</translation>
+    </message>
+    <message>
+        <source>Bet on clubs</source>
+        <translation>Miser sur trèfle</translation>
+    </message>
+    <message>
+        <source>Bet on diamonds</source>
+        <translation>Miser sur carreau</translation>
+    </message>
+    <message>
+        <source>Bet on spades</source>
+        <translation>Miser sur pique</translation>
+    </message>
+    <message>
+        <source>Take the gamble win</source>
+        <translation>Encaisser le gain du risque</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Crédit</translation>
+    </message>
+    <message>
+        <source>Winner paid</source>
+        <translation>Gain payé</translation>
+    </message>
+    <message>
+        <source>Ways</source>
+        <translation>Voies</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Mise</translation>
+    </message>
+    <message>
+        <source>Total bet</source>
+        <translation>Mise totale</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Session</translation>
+    </message>
+    <message>
+        <source>Grand jackpot</source>
+        <translation>Grand jackpot</translation>
+    </message>
+    <message>
+        <source>Major jackpot</source>
+        <translation>Jackpot majeur</translation>
+    </message>
+    <message>
+        <source>Minor jackpot</source>
+        <translation>Jackpot mineur</translation>
+    </message>
+    <message>
+        <source>Free spins</source>
+        <translation>Tours gratuits</translation>
+    </message>
+    <message>
+        <source>At risk</source>
+        <translation>En jeu</translation>
+    </message>
+    <message>
+        <source>Black or red win</source>
+        <translation>Gain noir ou rouge</translation>
+    </message>
+    <message>
+        <source>Suit win</source>
+        <translation>Gain couleur</translation>
+    </message>
+    <message>
+        <source>Jackpot won</source>
+        <translation>Jackpot gagné</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -201,10 +381,6 @@ c.-à-d. 3 X 3 X 3 X 3 X 3 = 243 voies.
 Un clic sur « Choisir la mise » fait passer votre mise par 1, 2, 5, 10 ou 20.
 L&apos;affichage « Mise totale » indique le montant total que vous misez à chaque tour.
 Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez choisir.</translation>
-    </message>
-    <message>
-        <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
-        <translation>Touches&#xa0;: S ou Entrée lancer, la barre d&apos;espace comme toujours, I insérer $50, W voies, B mise, A jeu automatique, G risquer, T encaisser, O options, M menu, P table des gains, F1 aide, F11 plein écran. Au jeu de risque&#xa0;: R rouge, K noir, 1 à 4 cœur, trèfle, carreau, pique, C encaisser. Tab et Maj+Tab déplacent le cadre de focus sur les boutons&#xa0;; Entrée appuie sur celui où il se trouve.</translation>
     </message>
     <message>
         <source>Tonvale Options</source>
@@ -879,6 +1055,10 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <source>something that is not Tonvale&apos;s saved games lies there now</source>
         <translation>quelque chose qui n&apos;est pas les parties enregistrées de Tonvale s&apos;y trouve maintenant</translation>
     </message>
+    <message>
+        <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
+        <translation>Touches : S ou Entrée lancer, la barre d&apos;espace comme toujours, I insérer $50, W voies, B mise, A jeu automatique, G risquer, T encaisser, H historique, O options, M menu, P table des gains, F1 aide, F11 plein écran. Au jeu de risque : R rouge, K noir, 1 à 4 cœur, trèfle, carreau, pique, C encaisser. Tab et Maj+Tab déplacent le cadre de focus sur les boutons ; Entrée appuie sur celui où il se trouve.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -892,7 +1072,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     </message>
     <message>
         <source>Reel %1: %2</source>
-        <translation>Rouleau %1 : %2</translation>
+        <translation>Rouleau %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No games played yet</source>
@@ -900,7 +1080,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     </message>
     <message>
         <source>%1 games: yours %2, odds %3</source>
-        <translation>%1 parties : vous %2, chances %3</translation>
+        <translation>%1 parties&#xa0;: vous %2, chances %3</translation>
     </message>
 </context>
 <context>
@@ -954,7 +1134,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     </message>
     <message>
         <source>Slot %1: %2</source>
-        <translation>Place %1 : %2</translation>
+        <translation>Place %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

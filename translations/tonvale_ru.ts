@@ -33,6 +33,186 @@
         <source>Credit too low</source>
         <translation>Недостаточно кредита</translation>
     </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Клавиша: %1</translation>
+    </message>
+    <message>
+        <source>Tonvale cabinet</source>
+        <translation>Автомат Tonvale</translation>
+    </message>
+    <message>
+        <source>%1, 1 way, %2</source>
+        <translation>%1, 1 способ, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 ways, %3</source>
+        <translation>%1, способов: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Win %1: %2.</source>
+        <translation>Выигрыш %1: %2.</translation>
+    </message>
+    <message>
+        <source>Multiplied by %1.</source>
+        <translation>Умножено на %1.</translation>
+    </message>
+    <message>
+        <source>No win.</source>
+        <translation>Без выигрыша.</translation>
+    </message>
+    <message>
+        <source>Credit %1.</source>
+        <translation>Кредит %1.</translation>
+    </message>
+    <message>
+        <source>Insert $50</source>
+        <translation>Внести $50</translation>
+    </message>
+    <message>
+        <source>Select ways</source>
+        <translation>Выбрать способы</translation>
+    </message>
+    <message>
+        <source>Select bet</source>
+        <translation>Выбрать ставку</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>S or Enter</source>
+        <translation>S или Enter</translation>
+    </message>
+    <message>
+        <source>Gamble</source>
+        <translation>Риск</translation>
+    </message>
+    <message>
+        <source>Auto on/off</source>
+        <translation>Автоигра вкл/выкл</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>Take win</source>
+        <translation>Забрать выигрыш</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Pay table</source>
+        <translation>Таблица выплат</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Bet on red</source>
+        <translation>Ставка на красную</translation>
+    </message>
+    <message>
+        <source>Bet on black</source>
+        <translation>Ставка на чёрную</translation>
+    </message>
+    <message>
+        <source>Bet on hearts</source>
+        <translation>Ставка на черви</translation>
+    </message>
+    <message>
+        <source>Bet on clubs</source>
+        <translation>Ставка на трефы</translation>
+    </message>
+    <message>
+        <source>Bet on diamonds</source>
+        <translation>Ставка на бубны</translation>
+    </message>
+    <message>
+        <source>Bet on spades</source>
+        <translation>Ставка на пики</translation>
+    </message>
+    <message>
+        <source>Take the gamble win</source>
+        <translation>Забрать выигрыш риска</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Кредит</translation>
+    </message>
+    <message>
+        <source>Winner paid</source>
+        <translation>Выплачено</translation>
+    </message>
+    <message>
+        <source>Ways</source>
+        <translation>Способы</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Ставка</translation>
+    </message>
+    <message>
+        <source>Total bet</source>
+        <translation>Общая ставка</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Сеанс</translation>
+    </message>
+    <message>
+        <source>Grand jackpot</source>
+        <translation>Гранд-джекпот</translation>
+    </message>
+    <message>
+        <source>Major jackpot</source>
+        <translation>Мажор-джекпот</translation>
+    </message>
+    <message>
+        <source>Minor jackpot</source>
+        <translation>Минор-джекпот</translation>
+    </message>
+    <message>
+        <source>Free spins</source>
+        <translation>Фриспины</translation>
+    </message>
+    <message>
+        <source>At risk</source>
+        <translation>На кону</translation>
+    </message>
+    <message>
+        <source>Black or red win</source>
+        <translation>Выигрыш за цвет</translation>
+    </message>
+    <message>
+        <source>Suit win</source>
+        <translation>Выигрыш за масть</translation>
+    </message>
+    <message>
+        <source>Jackpot won</source>
+        <translation>Выигран джекпот</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -201,10 +381,6 @@ The Graphic marked OPTIONS will give you access to an array of different options
 Кнопка «Выбор ставки» переключает ставку: 1, 2, 5, 10 или 20.
 Счётчик «Общая ставка» показывает, сколько всего вы ставите на одно вращение.
 Кнопка НАСТРОЙКИ открывает ряд параметров, которые вы можете выбрать сами.</translation>
-    </message>
-    <message>
-        <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
-        <translation>Клавиши: S или Enter — старт, пробел — как всегда, I — внести $50, W — способы, B — ставка, A — автоигра, G — риск, T — забрать выигрыш, O — настройки, M — меню, P — таблица выплат, F1 — справка, F11 — весь экран. В игре на риск: R — красная, K — чёрная, 1–4 — черви, трефы, бубны, пики, C — забрать выигрыш. Tab и Shift+Tab переводят рамку фокуса по кнопкам; Enter нажимает ту, на которой она стоит.</translation>
     </message>
     <message>
         <source>Tonvale Options</source>
@@ -881,6 +1057,10 @@ The Graphic marked OPTIONS will give you access to an array of different options
     <message>
         <source>something that is not Tonvale&apos;s saved games lies there now</source>
         <translation>там теперь лежит то, что не является сохранёнными играми Tonvale</translation>
+    </message>
+    <message>
+        <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
+        <translation>Клавиши: S или Enter — старт, пробел — как всегда, I — внести $50, W — способы, B — ставка, A — автоигра, G — риск, T — забрать выигрыш, H — история, O — настройки, M — меню, P — таблица выплат, F1 — справка, F11 — весь экран. В игре на риск: R — красная, K — чёрная, 1–4 — черви, трефы, бубны, пики, C — забрать выигрыш. Tab и Shift+Tab переводят рамку фокуса по кнопкам; Enter нажимает ту, на которой она стоит.</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The desktop game: the Qt platform, the game model and its main window.
 //
-// The command line (app/startoptions.h) is read before anything else. Two of its
+// The command line (app/startoptions.h) is read before anything else. Three of its
 // options exist for testing and are not part of the game:
 //   --demo          inserts credit and switches autoplay on (the autoplay notice
 //                   counts as shown), so the game plays by itself;
@@ -11,7 +11,12 @@
 //                   keys in reading order (a value's control characters
 //                   escaped: \t, \n, \r, \\ and \xHH for the others, NUL
 //                   included), written whole.
+//   --report-sounds prints "sound<TAB>play<TAB>115<TAB>ms" (or loop, or stop with
+//                   clip 0) for every sound the game asks for, ms the time of day
+//                   in milliseconds since 1970; scripts/sound-check.sh finds each
+//                   in a recording.
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -93,6 +98,13 @@ int main(int argc, char* argv[]) {
     tonvale::QtPlatform platform;
     platform.store = tonvale::SqliteStore((dataFolder + QStringLiteral("/tonvale.db")).toStdString());
     tonvale::importOldSettings(platform.store, configFolder);
+    if (commandLine.options.reportSounds) {
+        platform.sound.onRequest = [](const char* what, int clip) {
+            std::printf("sound\t%s\t%d\t%lld\n", what, clip,
+                        static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+            std::fflush(stdout);
+        };
+    }
     platform.sound.preload();
     tonvale::Game game(platform.ports());
     if (reportSaves) game.saves.onSave = reportSave;

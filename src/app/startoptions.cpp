@@ -37,7 +37,12 @@ CommandLine readCommandLine(const QStringList& arguments) {
         QStringLiteral("report-saves"),
         QStringLiteral("For tests only: before every save, print a line \"save<TAB>player<N>\" and "
                        "then \"<TAB>key=value\" for each key of the record to standard output."));
-    parser.addOptions({help, version, demo, reportSaves});
+    const QCommandLineOption reportSounds(
+        QStringLiteral("report-sounds"),
+        QStringLiteral("For tests only: print a line \"sound<TAB>play|loop|stop<TAB><clip><TAB><ms>\" "
+                       "to standard output for every sound the game asks for, <ms> the time of day in "
+                       "milliseconds since 1970."));
+    parser.addOptions({help, version, demo, reportSaves, reportSounds});
 
     CommandLine result;
     result.outcome = CommandLine::Outcome::exit;
@@ -68,6 +73,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
     result.outcome = CommandLine::Outcome::play;
     result.options.demo = parser.isSet(demo);
     result.options.reportSaves = parser.isSet(reportSaves);
+    result.options.reportSounds = parser.isSet(reportSounds);
     return result;
 }
 

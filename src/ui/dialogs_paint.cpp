@@ -164,6 +164,17 @@ void ivoryPanel(QPainter& p, const QRectF& r, qreal scale) {
     p.restore();
 }
 
+void walnutPanel(QPainter& p, const QRectF& r, qreal scale) {
+    QLinearGradient wood(r.topLeft(), r.bottomRight());
+    wood.setColorAt(0, kWalnutHi);
+    wood.setColorAt(0.35, kWalnut);
+    wood.setColorAt(1, kWalnutDeep);
+    const qreal edge = std::max<qreal>(1.5, 40 * scale);
+    p.setPen(QPen(kGold, edge));
+    p.setBrush(wood);
+    p.drawRoundedRect(r.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2), 3 * edge, 3 * edge);
+}
+
 void walnutTab(QPainter& p, const QRectF& tab, const QString& caption, qreal em, qreal scale) {
     QLinearGradient wood(tab.topLeft(), tab.bottomLeft());
     wood.setColorAt(0, kWalnutHi);

@@ -38,6 +38,8 @@ void velvet(QPainter& p, const QRectF& r);
 void walnutSheet(QPainter& p, const QRectF& frame, qreal scale);
 // An ivory panel with a gold rim, as the pay table's; `scale` is view units per twip.
 void ivoryPanel(QPainter& p, const QRectF& r, qreal scale);
+// A walnut panel with a gold edge, as the cabinet's menu; `scale` is view units per twip.
+void walnutPanel(QPainter& p, const QRectF& r, qreal scale);
 // A window's title in a walnut tab set on the top of its sheet.
 void walnutTab(QPainter& p, const QRectF& tab, const QString& caption, qreal em, qreal scale);
 

@@ -169,22 +169,25 @@ void PaytablePicture::paint(QPainter& p, const QRectF& target, SpriteCache& spri
 }
 
 PaytableDialog::PaytableDialog(Game& game, SpriteCache& sprites, TheatreStyle& style)
-    : ModelDialog(game, game.windows.pays, game.windows.pays.form, sprites, style) {
+    : ModelDialog(game, game.windows.pays, game.windows.pays.form, sprites, style), ui_(game.windows.pays) {
     build();
-    // Each panel is a group named after its symbol, holding its words.
-    for (const PaytablePicture::Panel& panel : PaytablePicture::panels()) {
-        auto* group = new QGroupBox(this);
-        group->setStyle(&style_);
-        group->setProperty(framelook::kProperty, QString::fromLatin1(framelook::kSheet));
-        group->setTitle(ui::symbolHeading(panel.symbol));
-        group->setObjectName(panel.name);
-        group->lower();  // under the window's buttons
-        panels_.emplace_back(panel, group);
-    }
+    // Each panel is a group named after its symbol, holding its words; a screen
+    // reader meets the title, the panels in the picture's order, then the buttons.
+    const std::vector<PaytablePicture::Panel> panels = PaytablePicture::panels();
     for (const PaytablePicture::Line& line : PaytablePicture::lines()) {
         QWidget* parent = this;
         for (const auto& [panel, group] : panels_)
             if (panel.name == line.panel) parent = group;
+        if (parent == this)
+            for (const PaytablePicture::Panel& panel : panels)
+                if (panel.name == line.panel) {
+                    auto* group = new QGroupBox(this);
+                    group->setStyle(&style_);
+                    group->setProperty(framelook::kProperty, QString::fromLatin1(framelook::kSheet));
+                    group->setObjectName(panel.name);
+                    panels_.emplace_back(panel, group);
+                    parent = group;
+                }
         auto* label = new QLabel(line.text, parent);
         label->setStyle(&style_);
         label->setTextFormat(Qt::PlainText);
@@ -196,9 +199,12 @@ PaytableDialog::PaytableDialog(Game& game, SpriteCache& sprites, TheatreStyle& s
         QPalette pal = label->palette();
         pal.setColor(QPalette::WindowText, line.colour);
         label->setPalette(pal);
-        if (parent == this) label->lower();
         labels_.push_back({line, label});
     }
+    // The buttons stand over the picture's words.
+    for (const Control* c : {&ui_.Command1, &ui_.cmdodds})
+        if (QWidget* button = widgetOf(*c)) button->raise();
+    retranslate();
     placeLines();
 }
 

@@ -81,6 +81,7 @@ private:
         PaytablePicture::Line line;
         QLabel* label;
     };
+    PaytableWindow& ui_;
     std::vector<Placed> labels_;
     std::vector<std::pair<PaytablePicture::Panel, QWidget*>> panels_;
 };

@@ -75,44 +75,6 @@ void QtEvents::wait(int ms) {
     loop.exec();
 }
 
-void QtSound::preload() {
-    for (int clip = kFirstClip; clip <= kLastClip; ++clip)
-        if (isClip(clip)) effect(clip);
-}
-
-QSoundEffect* QtSound::effect(int clip) {
-    if (!isClip(clip)) return nullptr;
-    auto found = effects_.find(clip);
-    if (found != effects_.end()) return found->second.get();
-    // A clip missing from the resources stays empty: playing it does nothing.
-    const QString path = QStringLiteral(":/sounds/RESOURCE_ID_%1.wav").arg(clip);
-    std::unique_ptr<QSoundEffect> e;
-    if (QFile::exists(path)) {
-        e = std::make_unique<QSoundEffect>();
-        e->setSource(QUrl(QStringLiteral("qrc") + path));
-    }
-    QSoundEffect* raw = e.get();
-    effects_.emplace(clip, std::move(e));
-    return raw;
-}
-
-void QtSound::start(int clip, int loops) {
-    stop();
-    QSoundEffect* e = effect(clip);
-    if (!e) return;
-    e->setLoopCount(loops);
-    e->play();
-    current_ = e;
-}
-
-void QtSound::play(int clip) { start(clip, 1); }
-void QtSound::playLoop(int clip) { start(clip, QSoundEffect::Infinite); }
-
-void QtSound::stop() {
-    if (current_) current_->stop();
-    current_ = nullptr;
-}
-
 Answer QtDesktop::message(const std::string& title, const std::string& text, MsgIcon icon,
                           MsgButtons buttons) {
     // A box belongs to the window whose input raised it and stays above that window.

@@ -94,9 +94,9 @@ def build():
 
     # button bar
     b += rrect(0, 516.7, 821, 2.5, 0, "url(#gold)")
-    b += rrect(0, 518.7, 805, 86, 0, "url(#walnut)")
-    b += rrect(805, 518.7, 16, 86, 0, "url(#walnut2)")
-    b += path("M0 521 L805 521", extra=' stroke="%s" stroke-width="1.5" stroke-opacity="0.7"'
+    # one piece of wood from end to end (the button panel is narrower than the window)
+    b += rrect(0, 518.7, 821, 86, 0, "url(#walnut)")
+    b += path("M0 521 L821 521", extra=' stroke="%s" stroke-width="1.5" stroke-opacity="0.7"'
               % WALNUT_HI)
     write("cabinet.svg", svg(821, 589, b, defs))
     write("session_meter.svg", session_meter())
