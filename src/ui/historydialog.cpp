@@ -159,6 +159,13 @@ void HistoryDialog::showMore() {
             if (row.value && list_->currentRow() != i - 1) list_->setCurrentRow(i - 1);
         }
     }
+    // The drawn parts are drawn again when another game is shown or the games change.
+    const auto now = std::make_pair(game_.history.selected(), game_.history.count());
+    if (now != drawn_) {
+        drawn_ = now;
+        for (const Control* c : {&ui_.picreels, &ui_.picplot[1], &ui_.picplot[2], &ui_.picplot[3]})
+            if (QWidget* w = widgetOf(*c)) w->update();
+    }
     // What the drawn parts show, in words.
     if (QWidget* reels = widgetOf(ui_.picreels)) {
         const RecalledGame* shown = game_.history.shown();

@@ -4,6 +4,9 @@
 // reels drawn from the game's tiles (the cells that did not count hatched), its
 // lines and gamble cards, and the three plots of the player's results against
 // the odds. The arrow keys step through the games, Esc closes.
+#include <cstdint>
+#include <utility>
+
 #include "ui/dialogs.h"
 
 class QListWidget;
@@ -31,6 +34,7 @@ private:
     void step(bool older);
     HistoryWindow& ui_;
     QListWidget* list_ = nullptr;
+    std::pair<std::int64_t, std::int64_t> drawn_{-1, -1};  // the game shown and the count, as drawn
 };
 
 }  // namespace tonvale
