@@ -387,10 +387,6 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>Tonvale Optionen</translation>
     </message>
     <message>
-        <source>Input Players Name Then Enter</source>
-        <translation>Spielername eingeben, dann Eingabetaste</translation>
-    </message>
-    <message>
         <source>Total won does not include any funds from jackpots.</source>
         <translation>Der Gesamtgewinn enthält keine Jackpotgewinne.</translation>
     </message>
@@ -432,10 +428,6 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>Walzentempo</translation>
     </message>
     <message>
-        <source>&lt;&lt;&lt;Faster Slower&gt;&gt;&gt;</source>
-        <translation>&lt;&lt;&lt;Schneller            Langsamer&gt;&gt;&gt;</translation>
-    </message>
-    <message>
         <source>Current Speed = %1</source>
         <translation>Aktuelles Tempo = %1</translation>
     </message>
@@ -451,7 +443,7 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     <message>
         <source>Loose</source>
         <extracomment>A payout level.</extracomment>
-        <translation>Großzügig</translation>
+        <translation>Üppig</translation>
     </message>
     <message>
         <source>Dream Machine !!</source>
@@ -1059,6 +1051,58 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
         <translation>Tasten: S oder Eingabe Start, die Leertaste wie immer, I $50 einwerfen, W Gewinnwege, B Einsatz, A Autostart, G Risiko, T Gewinn nehmen, H Verlauf, O Optionen, M Menü, P Gewinntabelle, F1 Hilfe, F11 Vollbild. Im Risikospiel: R Rot, K Schwarz, 1 bis 4 Herz, Kreuz, Karo, Pik, C Gewinn nehmen. Tab und Umschalt+Tab bewegen den Fokusrahmen über die Tasten; Eingabe drückt die Taste, auf der er steht.</translation>
     </message>
+    <message>
+        <source>Input Players Name</source>
+        <extracomment>Left of the name box; &quot;Then Enter&quot; stands right of it.</extracomment>
+        <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Then Enter</source>
+        <translation>dann Eingabe</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt;Faster</source>
+        <extracomment>Under the left end of the reel speeds; &quot;Slower&gt;&gt;&gt;&quot; stands under the right end.</extracomment>
+        <translation>&lt;&lt;&lt;Schneller</translation>
+    </message>
+    <message>
+        <source>Slower&gt;&gt;&gt;</source>
+        <translation>Langsamer&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice of language that follows the desktop&apos;s.</extracomment>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Русский</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1120,6 +1164,10 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     <message>
         <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
         <translation>Tonvale kann nicht starten: Seine Sperrdatei %1 lässt sich nicht sperren (%2). Ohne seine Sperre könnte ein zweites Spiel die gespeicherten Spiele dieses Spiels überschreiben.</translation>
+    </message>
+    <message>
+        <source>Tonvale is already running: its window was brought to the front.</source>
+        <translation>Tonvale läuft bereits: Sein Fenster wurde nach vorn geholt.</translation>
     </message>
 </context>
 <context>

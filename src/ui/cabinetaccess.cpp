@@ -50,7 +50,10 @@ public:
 
     bool isValid() const override { return cabinet_ && (kind_ != Kind::control || entry()); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parent()->window(); }
+    QWindow* window() const override {
+        QAccessibleInterface* p = parent();
+        return p ? p->window() : nullptr;
+    }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(cabinet_.data());
     }

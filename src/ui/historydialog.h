@@ -24,6 +24,7 @@ public:
 
 protected:
     QWidget* make(Control& c, QWidget* parent) override;
+    void showControl(const Control& c, QWidget* w) override;
     void showMore() override;
     void retranslate() override;
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
