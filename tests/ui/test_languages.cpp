@@ -4,6 +4,7 @@
 // and every one fits its box at a size that still reads.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "cli/scenario.h"
@@ -280,6 +282,44 @@ TEST_P(EveryLanguage, EveryWindowsTextsAreTranslatedAndFitTheirBoxes) {
     std::string report;
     for (const auto& [where, why] : problems) report += "  " + where + ": " + why + "\n";
     EXPECT_TRUE(problems.empty()) << GetParam() << ":\n" << report;
+}
+
+// The main window in the test language: the menu's buttons, what a screen reader
+// hears of every control of the cabinet, the tooltips and the title.
+TEST(TestLanguage, TheMainWindowsWordsAreTranslated) {
+    testing::WindowRig<> rig(5);
+    setLanguage(QStringLiteral("xa"));
+    rig.game.mouseMove(rig.ui().btnopenmenu);  // the menu opens under the mouse
+    ASSERT_TRUE(rig.ui().menupic.visible);
+    rig.window.sync();
+    QCoreApplication::processEvents();
+    std::set<std::string> problems;
+    const auto check = [&problems](const QString& text, const std::string& what) {
+        if (!untranslated(text).isEmpty()) problems.insert(what + ": '" + text.toStdString() + "'");
+    };
+    const Lines lines = linesOf(rig.window);
+    EXPECT_GE(lines.size(), 4u);  // the menu's four buttons at least
+    for (const auto& [key, line] : lines) check(line.text, "written");
+    check(rig.window.windowTitle(), "title");
+    QAccessibleInterface* cabinet = QAccessible::queryAccessibleInterface(&rig.window.cabinet());
+    ASSERT_NE(cabinet, nullptr);
+    ASSERT_GT(cabinet->childCount(), 20);
+    check(cabinet->text(QAccessible::Name), "cabinet");
+    for (int i = 0; i < cabinet->childCount(); ++i) {
+        QAccessibleInterface* c = cabinet->child(i);
+        if (!c) continue;
+        for (const QAccessible::Text t : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+            check(c->text(t), "screen reader " + std::to_string(i));
+    }
+    for (QWidget* w : rig.window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&rig.window)) continue;
+        check(w->toolTip(), "tooltip " + w->objectName().toStdString());
+        check(w->accessibleName(), "name " + w->objectName().toStdString());
+    }
+    setLanguage(QStringLiteral("en"));
+    std::string report;
+    for (const std::string& p : problems) report += "  " + p + "\n";
+    EXPECT_TRUE(problems.empty()) << report;
 }
 
 // The history's times by the player's own clock: the model writes universal time.
