@@ -11,16 +11,14 @@
 #include <QPainter>
 #include <QSet>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "cli/scenario.h"
 #include "fakehistory.h"
 #include "game/startup.h"
 #include "players/options.h"
+#include "scenariowalk.h"
 #include "ui/cabinetpainter.h"
 #include "ui/dialogs.h"
 #include "ui/dialogs_about.h"
@@ -61,14 +59,6 @@ QString untranslated(const QString& text) {
         else if (depth == 0 && c.isLetter())
             out += c;
     }
-    return out;
-}
-
-std::vector<std::filesystem::path> scenarios() {
-    std::vector<std::filesystem::path> out;
-    for (const auto& e : std::filesystem::directory_iterator(TONVALE_SCENARIOS))
-        if (e.path().extension() == ".scn") out.push_back(e.path());
-    std::sort(out.begin(), out.end());
     return out;
 }
 
@@ -141,24 +131,7 @@ protected:
 
 TEST_P(EveryLanguage, TheCabinetsTextsAreTranslatedAndFitTheirBoxes) {
     CabinetCheck cabinet(testLanguage());
-    for (const auto& path : scenarios()) {
-        std::ostringstream out, err;
-        ScenarioRunner runner(1, "", out, err);
-        const std::string name = path.filename().string();
-        int line = 0;
-        runner.platform().time.setTickHandler([&](TimerId id) {
-            runner.game().timerTick(id);
-            cabinet.paint(runner.game(), name + ":" + std::to_string(line));
-        });
-        std::ifstream script(path);
-        std::string text;
-        while (std::getline(script, text)) {
-            ++line;
-            std::istringstream one(text);
-            runner.run(one, name);
-            cabinet.paint(runner.game(), name + ":" + std::to_string(line));
-        }
-    }
+    testing::walkScenarios([&cabinet](Game& g, const std::string& where) { cabinet.paint(g, where); });
     EXPECT_GT(cabinet.texts(), 50);
     EXPECT_TRUE(cabinet.clean()) << GetParam() << ":\n" << cabinet.report();
     std::printf("%s: %d texts painted, the smallest at %.2f of the English size\n", GetParam(),
