@@ -4,9 +4,11 @@
 // and every one fits its box at a size that still reads.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QSet>
@@ -162,6 +164,23 @@ Lines linesOf(QWidget& window) {
     return out;
 }
 
+// The control a written line runs under: a button or a text box beside the widget
+// that wrote it and over its letters.
+const QWidget* coveredBy(const dialogpaint::Written& line) {
+    const auto* writer = dynamic_cast<const QWidget*>(line.device);
+    if (!writer || !writer->parentWidget()) return nullptr;
+    const QRectF letters = line.area.translated(writer->pos());
+    for (const QObject* o : writer->parentWidget()->children()) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        if (!w || w == writer || w->isHidden() ||
+            !(qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractButton*>(w)))
+            continue;
+        const QRectF both = letters.intersected(QRectF(w->geometry()));
+        if (both.width() > 1 && both.height() > 1) return w;
+    }
+    return nullptr;
+}
+
 // Every window of the game, each opened in turn with the player's history of a few
 // games, then read in English and in the language of the test.
 TEST_P(EveryLanguage, EveryWindowsTextsAreTranslatedAndFitTheirBoxes) {
@@ -227,6 +246,8 @@ TEST_P(EveryLanguage, EveryWindowsTextsAreTranslatedAndFitTheirBoxes) {
             // A time of play is written in the locale's form, not translated.
             if (testLanguage() && !untranslated(line.text).isEmpty() && !times.contains(line.text))
                 problems.emplace(where, "not translated");
+            if (const QWidget* under = coveredBy(line))
+                problems.emplace(where, "runs under " + under->objectName().toStdString());
             const auto before = english.find(key);
             if (before != english.end() && line.drawn < kLegible * before->second.drawn)
                 problems.emplace(where, "drawn at " + std::to_string(line.drawn / before->second.drawn) +
