@@ -10,11 +10,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPainter>
 #include <QSet>
+#include <QTimer>
 #include <ctime>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include "cli/scenario.h"
 #include "fakehistory.h"
@@ -31,6 +34,7 @@
 #include "ui/language.h"
 #include "ui/oddsdialog.h"
 #include "ui/picturewords.h"
+#include "ui/qtports.h"
 #include "ui/sprites.h"
 #include "ui/uitext.h"
 #include "windowrig.h"
@@ -275,6 +279,104 @@ TEST_P(EveryLanguage, EveryWindowsTextsAreTranslatedAndFitTheirBoxes) {
     EXPECT_GT(lines, 100u);
     std::string report;
     for (const auto& [where, why] : problems) report += "  " + where + ": " + why + "\n";
+    EXPECT_TRUE(problems.empty()) << GetParam() << ":\n" << report;
+}
+
+// Every message box the scenarios raise, and the help, as the player's desktop shows
+// them: the title, the words and the game's own buttons went through translation;
+// the standard buttons come from the toolkit's own catalogue.
+TEST_P(EveryLanguage, EveryMessageBoxIsTranslated) {
+    std::map<std::pair<std::string, std::string>, MsgButtons> boxes;
+    testing::walkScenarios([](Game&, const std::string&) {},
+                           [&boxes](ScenarioRunner& r, const std::string&) {
+                               for (const auto& m : r.platform().desktop.messages)
+                                   boxes.emplace(std::make_pair(m.title, m.text), m.buttons);
+                           });
+    {
+        // The boxes no scenario raises: the help, a name left empty, the delete
+        // question, the reality check and a link that would not open.
+        std::ostringstream out, err;
+        ScenarioRunner runner(1, "", out, err);
+        std::istringstream script(
+            "set bank 5000\n"
+            "press btnoptions\n"
+            "key 13 tonvaleoptions:player1\n"
+            "type tonvaleoptions:player1 ada\n"
+            "key 13 tonvaleoptions:player1\n"
+            "press tonvaleoptions:realitycheck 1\n"
+            "press tonvaleoptions:btnokplayer\n"
+            "press btnspin\n"
+            "advance 960000\n"
+            "press btnspin\n"
+            "press btnoptions\n"
+            "answer no\n"
+            "press tonvaleoptions:Btndeletedetails\n");
+        runner.run(script, "boxes");
+        runner.game().windows.btnhelp_Click();
+        runner.platform().desktop.linkResult = false;
+        runner.game().windows.openlink("https://example.org/");
+        for (const auto& m : runner.platform().desktop.messages)
+            boxes.emplace(std::make_pair(m.title, m.text), m.buttons);
+        EXPECT_EQ(runner.platform().desktop.messages.size(), 5u) << err.str() << out.str();
+    }
+    ASSERT_GE(boxes.size(), 10u);
+    // A box as the player reads it: its title, its words and its buttons.
+    struct Seen {
+        QString title;
+        QStringList words, own, standard;
+    };
+    const auto show = [](const std::string& title, const std::string& text, MsgButtons buttons) {
+        QWidget owner;
+        QtDesktop desktop;
+        desktop.setWindow(&owner);
+        Seen seen;
+        QTimer reader;
+        reader.setInterval(5);
+        QObject::connect(&reader, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            reader.stop();
+            seen.title = box->windowTitle();
+            for (const QLabel* l : box->findChildren<QLabel*>())
+                if (!l->text().isEmpty()) seen.words << l->text();
+            for (QAbstractButton* b : box->buttons())
+                (box->standardButton(b) == QMessageBox::NoButton ? seen.own : seen.standard) << b->text();
+            if (QAbstractButton* out = box->escapeButton())
+                out->click();
+            else
+                box->done(0);
+        });
+        reader.start();
+        desktop.message(title, text, MsgIcon::information, buttons);
+        return seen;
+    };
+    std::set<std::string> problems;
+    bool toolkitSpeaks = false;
+    for (const auto& [words, buttons] : boxes) {
+        setLanguage(QStringLiteral("en"));
+        const Seen english = show(words.first, words.second, buttons);
+        setLanguage(QString::fromLatin1(GetParam()));
+        const Seen here = show(words.first, words.second, buttons);
+        const std::string where = "'" + words.first + "' / '" + words.second.substr(0, 40) + "'";
+        EXPECT_EQ(here.words.size(), english.words.size()) << where;
+        EXPECT_EQ(here.standard.size(), english.standard.size()) << where;
+        QStringList read = here.words + here.own;
+        read << here.title;
+        if (testLanguage()) {
+            for (const QString& t : read)
+                if (!untranslated(t).isEmpty()) problems.insert(where + ": '" + t.toStdString() + "'");
+        } else {
+            // The test language has no catalogue of the toolkit; the four languages do
+            // ("OK" stays "OK" in German, "&No" is "&No" in Spanish: "&Yes" is not).
+            for (qsizetype i = 0; i < here.standard.size() && i < english.standard.size(); ++i)
+                if (here.standard[i] != english.standard[i]) toolkitSpeaks = true;
+        }
+    }
+    if (!testLanguage()) {
+        EXPECT_TRUE(toolkitSpeaks) << GetParam() << ": the standard buttons are in English";
+    }
+    std::string report;
+    for (const std::string& p : problems) report += "  " + p + "\n";
     EXPECT_TRUE(problems.empty()) << GetParam() << ":\n" << report;
 }
 
