@@ -1167,7 +1167,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     </message>
     <message>
         <source>Tonvale is already running: its window was brought to the front.</source>
-        <translation>Tonvale est déjà lancé : sa fenêtre a été ramenée au premier plan.</translation>
+        <translation>Tonvale est déjà lancé&#xa0;: sa fenêtre a été ramenée au premier plan.</translation>
     </message>
 </context>
 <context>
