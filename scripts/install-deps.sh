@@ -12,7 +12,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libsqlite3-dev sqlite3 strace
   fonts-dejavu-core
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick xdotool openbox
   clang clang-format libclang-rt-14-dev
   ccache
   desktop-file-utils appstream help2man

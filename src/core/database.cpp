@@ -12,6 +12,8 @@
 #include <tuple>
 #include <utility>
 
+#include "core/linecodec.h"
+
 namespace tonvale {
 
 namespace {
@@ -30,15 +32,35 @@ CREATE TABLE IF NOT EXISTS plays(
   freespins INTEGER NOT NULL, freespinwin INTEGER NOT NULL,
   jackpotfield INTEGER NOT NULL, jackpotwin INTEGER NOT NULL,
   gamble TEXT NOT NULL, gamblewin INTEGER NOT NULL,
-  credit_before INTEGER NOT NULL, credit_after INTEGER NOT NULL);
+  credit_before INTEGER NOT NULL, credit_after INTEGER NOT NULL,
+  kind TEXT NOT NULL DEFAULT 'legacy', phase TEXT NOT NULL DEFAULT 'ended',
+  machinepay INTEGER NOT NULL DEFAULT 0, detail TEXT NOT NULL DEFAULT '');
 CREATE INDEX IF NOT EXISTS plays_by_player ON plays(player, id);
 CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID;
-INSERT OR IGNORE INTO meta(key, value) VALUES('schema', '1');
+INSERT OR IGNORE INTO meta(key, value) VALUES('schema', '2');
 )sql";
 
 const char* const kPlayColumns =
     "id, player, time, bet, waysfactor, ways, stake, stop1, stop2, stop3, stop4, stop5, bellcoin, win, "
+    "freespins, freespinwin, jackpotfield, jackpotwin, gamble, gamblewin, credit_before, credit_after, kind, "
+    "phase, machinepay, detail";
+// The columns of the first history, before the lines kept their cycles; a line of
+// such a store reads as a line kept before (LineKind::legacy).
+const char* const kFirstPlayColumns =
+    "id, player, time, bet, waysfactor, ways, stake, stop1, stop2, stop3, stop4, stop5, bellcoin, win, "
     "freespins, freespinwin, jackpotfield, jackpotwin, gamble, gamblewin, credit_before, credit_after";
+
+// The history of a first store gains the columns of the cycles. Its lines are
+// kept as they were recorded (kind "legacy"), with one mend: they counted the
+// winning spin among the free spins it awarded ("11 free spins" for 10).
+const char* const kPlaysMigration = R"sql(
+ALTER TABLE plays ADD COLUMN kind TEXT NOT NULL DEFAULT 'legacy';
+ALTER TABLE plays ADD COLUMN phase TEXT NOT NULL DEFAULT 'ended';
+ALTER TABLE plays ADD COLUMN machinepay INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE plays ADD COLUMN detail TEXT NOT NULL DEFAULT '';
+UPDATE plays SET freespins = freespins - 1 WHERE freespins > 0;
+UPDATE meta SET value = '2' WHERE key = 'schema' AND CAST(value AS INTEGER) < 2;
+)sql";
 
 // What lies at a path, looked at without following a link.
 enum class Kind : std::uint8_t { none, file, emptyFile, folder, other, unknown };
@@ -80,7 +102,9 @@ void bindText(sqlite3_stmt* st, int index, const std::string& text) {
     sqlite3_bind_blob(st, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
 }
 
-Play playFromRow(sqlite3_stmt* st) {
+// A line as it is stored. A line whose columns say what this game cannot read
+// (a kind, phase or detail it does not know) keeps what it can and says why.
+Play playFromRow(sqlite3_stmt* st, bool cycles) {
     Play p;
     int c = 0;
     p.id = sqlite3_column_int64(st, c++);
@@ -97,23 +121,48 @@ Play playFromRow(sqlite3_stmt* st) {
     p.freespinwin = sqlite3_column_int64(st, c++);
     p.jackpotfield = sqlite3_column_int(st, c++);
     p.jackpotwin = sqlite3_column_int64(st, c++);
-    const unsigned char* gamble = sqlite3_column_text(st, c++);
-    p.gamble = gamble ? reinterpret_cast<const char*>(gamble) : "";
+    p.gamble = columnText(st, c++);
     p.gamblewin = sqlite3_column_int64(st, c++);
     p.creditBefore = sqlite3_column_int64(st, c++);
     p.creditAfter = sqlite3_column_int64(st, c++);
+    if (!cycles) {
+        p.kind = LineKind::legacy;
+        p.unreadable = lineProblem(p);
+        return p;
+    }
+    const std::string kind = columnText(st, c++);
+    const std::string phase = columnText(st, c++);
+    p.machinepay = sqlite3_column_int(st, c++);
+    const std::string detail = columnText(st, c++);
+    if (!kindNamed(kind, p.kind))
+        p.unreadable = "kind \"" + kind + "\"";
+    else if (!phaseNamed(phase, p.phase))
+        p.unreadable = "phase \"" + phase + "\"";
+    else if (!decodeDetail(detail, p))
+        p.unreadable = "detail " + detail;
+    else
+        p.unreadable = lineProblem(p);
     return p;
+}
+
+// True when the history has the columns of the cycles (a store migrated or made
+// by this game); a store of the first history is read as it is.
+bool keepsCycles(sqlite3* db) {
+    Statement probe(db, "SELECT kind, phase, machinepay, detail FROM plays LIMIT 0");
+    return static_cast<bool>(probe);
 }
 
 std::vector<Play> queryPlays(sqlite3* db, std::optional<int> player, std::size_t limit) {
     std::vector<Play> out;
-    const std::string sql = std::string("SELECT ") + kPlayColumns + " FROM (SELECT * FROM plays" +
-                            (player ? " WHERE player = ?1" : "") + " ORDER BY id DESC LIMIT ?2) ORDER BY id";
+    const bool cycles = keepsCycles(db);
+    const std::string sql = std::string("SELECT ") + (cycles ? kPlayColumns : kFirstPlayColumns) +
+                            " FROM (SELECT * FROM plays" + (player ? " WHERE player = ?1" : "") +
+                            " ORDER BY id DESC LIMIT ?2) ORDER BY id";
     Statement st(db, sql.c_str());
     if (!st) return out;
     if (player) sqlite3_bind_int(st.get(), 1, *player);
     sqlite3_bind_int64(st.get(), 2, static_cast<sqlite3_int64>(limit));
-    while (sqlite3_step(st.get()) == SQLITE_ROW) out.push_back(playFromRow(st.get()));
+    while (sqlite3_step(st.get()) == SQLITE_ROW) out.push_back(playFromRow(st.get(), cycles));
     return out;
 }
 
@@ -146,23 +195,6 @@ std::string stamp() {
 }
 
 }  // namespace
-
-int waysOf(int waysfactor) {
-    switch (waysfactor) {
-        case 1:
-            return 3;
-        case 3:
-            return 9;
-        case 7:
-            return 27;
-        case 15:
-            return 81;
-        case 25:
-            return 243;
-        default:
-            return 0;
-    }
-}
 
 SqliteStore::SqliteStore() {
     if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK ||
@@ -343,6 +375,23 @@ SqliteStore::Ready SqliteStore::prepare() {
         if (columnText(check.get(), 0) != "ok") return Ready::broken;
     }
     if (!exec(kSchema)) return failed();
+    // A history of the first shape gains the columns of the cycles, in one
+    // transaction: a store is never left half migrated.
+    if (!keepsCycles(db_)) {
+        Statement first(db_, "SELECT credit_after FROM plays LIMIT 0");
+        if (!first) return Ready::broken;
+        if (!exec("BEGIN IMMEDIATE")) return failed();
+        if (!exec(kPlaysMigration)) {
+            const Ready why = failed();
+            exec("ROLLBACK");
+            return why == Ready::ok ? Ready::broken : why;
+        }
+        if (!exec("COMMIT")) {
+            const Ready why = failed();
+            exec("ROLLBACK");
+            return why;
+        }
+    }
     // Tables of the same names but another shape are not ours.
     for (const std::string& probe : {std::string("SELECT ") + kPlayColumns + " FROM plays LIMIT 0",
                                      std::string("SELECT app, section, key, value FROM settings LIMIT 0"),
@@ -418,6 +467,72 @@ std::int64_t SqliteStore::recordPlay(const Play& play) {
     return p.id;
 }
 
+std::optional<Play> SqliteStore::lastPlay(int player) {
+    for (auto it = pendingPlays_.rbegin(); it != pendingPlays_.rend(); ++it)
+        if (it->second.player == player) return it->second;
+    if (!db_) return std::nullopt;
+    std::vector<Play> newest = queryPlays(db_, player, 1);
+    if (newest.empty()) return std::nullopt;
+    return std::move(newest.front());
+}
+
+bool SqliteStore::writePlay(const Play& p) {
+    const std::string sql = std::string("INSERT OR REPLACE INTO plays(") + kPlayColumns +
+                            ") VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, "
+                            "?16, ?17, ?18, ?19, ?20, ?21, ?22, ?23, ?24, ?25, ?26)";
+    sqlite3_stmt* st = cached(insert_, sql.c_str());
+    if (!st) return false;
+    int c = 1;
+    sqlite3_bind_int64(st, c++, p.id);
+    sqlite3_bind_int(st, c++, p.player);
+    sqlite3_bind_int64(st, c++, p.timeMs);
+    sqlite3_bind_int(st, c++, p.bet);
+    sqlite3_bind_int(st, c++, p.waysfactor);
+    sqlite3_bind_int(st, c++, p.ways);
+    sqlite3_bind_int64(st, c++, p.stake);
+    for (int stop : p.stops) sqlite3_bind_int(st, c++, stop);
+    sqlite3_bind_int(st, c++, p.bellcoin);
+    sqlite3_bind_int64(st, c++, p.win);
+    sqlite3_bind_int(st, c++, p.freespins);
+    sqlite3_bind_int64(st, c++, p.freespinwin);
+    sqlite3_bind_int(st, c++, p.jackpotfield);
+    sqlite3_bind_int64(st, c++, p.jackpotwin);
+    sqlite3_bind_text(st, c++, p.gamble.c_str(), static_cast<int>(p.gamble.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_int64(st, c++, p.gamblewin);
+    sqlite3_bind_int64(st, c++, p.creditBefore);
+    sqlite3_bind_int64(st, c++, p.creditAfter);
+    const std::string_view kind = kindName(p.kind), phase = phaseName(p.phase);
+    sqlite3_bind_text(st, c++, kind.data(), static_cast<int>(kind.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(st, c++, phase.data(), static_cast<int>(phase.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_int(st, c++, p.machinepay);
+    const std::string detail = encodeDetail(p);
+    sqlite3_bind_text(st, c++, detail.c_str(), static_cast<int>(detail.size()), SQLITE_TRANSIENT);
+    const bool ok = sqlite3_step(st) == SQLITE_DONE;
+    sqlite3_reset(st);
+    return ok;
+}
+
+bool SqliteStore::trimPlays(int player) {
+    const std::string sql =
+        std::string("SELECT ") + kPlayColumns +
+        " FROM plays WHERE player = ?1 AND id < (SELECT MIN(id) FROM (SELECT id FROM plays "
+        "WHERE player = ?1 ORDER BY id DESC LIMIT ?2)) ORDER BY id DESC LIMIT 1";
+    Statement newest(db_, sql.c_str());
+    if (!newest) return false;
+    sqlite3_bind_int(newest.get(), 1, player);
+    sqlite3_bind_int64(newest.get(), 2, static_cast<sqlite3_int64>(kPlaysKept));
+    const int rc = sqlite3_step(newest.get());
+    if (rc == SQLITE_DONE) return true;  // nothing to trim
+    if (rc != SQLITE_ROW) return false;
+    const Play last = playFromRow(newest.get(), true);
+    if (!writePlay(checkpointOf(last, "trimmed"))) return false;
+    Statement drop(db_, "DELETE FROM plays WHERE player = ?1 AND id < ?2");
+    if (!drop) return false;
+    sqlite3_bind_int(drop.get(), 1, player);
+    sqlite3_bind_int64(drop.get(), 2, last.id);
+    return sqlite3_step(drop.get()) == SQLITE_DONE;
+}
+
 bool SqliteStore::commitPending(const char* extra) {
     if (!run(begin_, "BEGIN IMMEDIATE")) return false;
     bool ok = !extra || exec(extra);
@@ -437,53 +552,16 @@ bool SqliteStore::commitPending(const char* extra) {
         }
     }
     std::map<int, bool> grown;
-    if (ok && !pendingPlays_.empty()) {
-        const std::string sql = std::string("INSERT OR REPLACE INTO plays(") + kPlayColumns +
-                                ") VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, "
-                                "?16, ?17, ?18, ?19, ?20, ?21, ?22)";
-        sqlite3_stmt* st = cached(insert_, sql.c_str());
-        ok = st != nullptr;
-        for (auto it = pendingPlays_.begin(); ok && it != pendingPlays_.end(); ++it) {
-            const Play& p = it->second;
-            int c = 1;
-            sqlite3_bind_int64(st, c++, p.id);
-            sqlite3_bind_int(st, c++, p.player);
-            sqlite3_bind_int64(st, c++, p.timeMs);
-            sqlite3_bind_int(st, c++, p.bet);
-            sqlite3_bind_int(st, c++, p.waysfactor);
-            sqlite3_bind_int(st, c++, p.ways);
-            sqlite3_bind_int64(st, c++, p.stake);
-            for (int stop : p.stops) sqlite3_bind_int(st, c++, stop);
-            sqlite3_bind_int(st, c++, p.bellcoin);
-            sqlite3_bind_int64(st, c++, p.win);
-            sqlite3_bind_int(st, c++, p.freespins);
-            sqlite3_bind_int64(st, c++, p.freespinwin);
-            sqlite3_bind_int(st, c++, p.jackpotfield);
-            sqlite3_bind_int64(st, c++, p.jackpotwin);
-            sqlite3_bind_text(st, c++, p.gamble.c_str(), static_cast<int>(p.gamble.size()), SQLITE_TRANSIENT);
-            sqlite3_bind_int64(st, c++, p.gamblewin);
-            sqlite3_bind_int64(st, c++, p.creditBefore);
-            sqlite3_bind_int64(st, c++, p.creditAfter);
-            ok = sqlite3_step(st) == SQLITE_DONE;
-            sqlite3_reset(st);
-            grown[p.player] = true;
-        }
-        playsSinceTrim_ += static_cast<int>(pendingPlays_.size());
+    for (auto it = pendingPlays_.begin(); ok && it != pendingPlays_.end(); ++it) {
+        ok = writePlay(it->second);
+        grown[it->second.player] = true;
     }
+    if (ok) playsSinceTrim_ += static_cast<int>(pendingPlays_.size());
     // The history is trimmed now and then, not at every line: at least the last
-    // kPlaysKept of each player stay.
+    // kPlaysKept of each player stay, and the newest line trimmed becomes the
+    // checkpoint that carries the totals the lines before it came to.
     if (ok && playsSinceTrim_ >= 50) {
-        Statement trim(
-            db_,
-            "DELETE FROM plays WHERE player = ?1 AND id < (SELECT MIN(id) FROM (SELECT id FROM plays "
-            "WHERE player = ?1 ORDER BY id DESC LIMIT ?2))");
-        ok = static_cast<bool>(trim);
-        for (auto it = grown.begin(); ok && it != grown.end(); ++it) {
-            sqlite3_bind_int(trim.get(), 1, it->first);
-            sqlite3_bind_int64(trim.get(), 2, static_cast<sqlite3_int64>(kPlaysKept));
-            ok = sqlite3_step(trim.get()) == SQLITE_DONE;
-            sqlite3_reset(trim.get());
-        }
+        for (auto it = grown.begin(); ok && it != grown.end(); ++it) ok = trimPlays(it->first);
         if (ok) playsSinceTrim_ = 0;
     }
     if (ok && run(commit_, "COMMIT")) return true;
@@ -504,8 +582,17 @@ bool SqliteStore::flush() {
         pendingPlays_.clear();
         return true;
     }
-    // Due still, with the next flush; the history waiting is not let grow without end.
-    while (pendingPlays_.size() > kPlaysKept) pendingPlays_.erase(pendingPlays_.begin());
+    // Due still, with the next flush. The history waiting is not let grow without
+    // end: lines beyond the last kPlaysKept go as trimming would take them, the
+    // newest of them left as a checkpoint, so the chain of the lines still closes.
+    while (pendingPlays_.size() > kPlaysKept) {
+        const auto oldest = pendingPlays_.begin();
+        auto next = std::next(oldest);
+        while (next != pendingPlays_.end() && next->second.player != oldest->second.player) ++next;
+        if (next != pendingPlays_.end() && next->second.phase == Phase::ended)
+            next->second = checkpointOf(next->second, "trimmed");
+        pendingPlays_.erase(oldest);
+    }
     return false;
 }
 
@@ -528,32 +615,63 @@ std::vector<Play> SqliteStore::plays(std::optional<int> player, std::size_t limi
     return queryPlays(db_, player, limit);
 }
 
-std::optional<std::vector<Play>> readPlays(const std::string& path, std::optional<int> player,
-                                           std::size_t limit, std::string& error) {
+namespace {
+
+// A store opened for reading only, or an error text.
+sqlite3* openReadOnly(const std::string& path, std::string& error) {
     const Kind kind = kindAt(path);
     if (kind == Kind::none) {
         error = path + ": no such store";
-        return std::nullopt;
+        return nullptr;
     }
     if (kind != Kind::file) {
         error = path + ": not a store (not a plain file with a database in it)";
-        return std::nullopt;
+        return nullptr;
     }
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         error = path + ": " + (db ? sqlite3_errmsg(db) : "cannot be opened");
         sqlite3_close_v2(db);
-        return std::nullopt;
+        return nullptr;
     }
     sqlite3_busy_timeout(db, 2000);
     Statement probe(db, "SELECT 1 FROM plays LIMIT 0");
     if (!probe) {
         error = path + ": " + sqlite3_errmsg(db);
         sqlite3_close_v2(db);
-        return std::nullopt;
+        return nullptr;
     }
+    return db;
+}
+
+}  // namespace
+
+std::optional<std::vector<Play>> readPlays(const std::string& path, std::optional<int> player,
+                                           std::size_t limit, std::string& error) {
+    sqlite3* db = openReadOnly(path, error);
+    if (!db) return std::nullopt;
     auto out = queryPlays(db, player, limit);
     sqlite3_close_v2(db);
+    return out;
+}
+
+std::optional<StoreSnapshot> readStore(const std::string& path, std::string& error) {
+    sqlite3* db = openReadOnly(path, error);
+    if (!db) return std::nullopt;
+    StoreSnapshot out;
+    out.plays = queryPlays(db, std::nullopt, static_cast<std::size_t>(INT64_MAX));
+    Statement all(db, "SELECT app, section, key, value FROM settings");
+    while (all && sqlite3_step(all.get()) == SQLITE_ROW)
+        out.values[{columnText(all.get(), 0), columnText(all.get(), 1), columnText(all.get(), 2)}] =
+            columnText(all.get(), 3);
+    sqlite3_close_v2(db);
+    return out;
+}
+
+StoreSnapshot snapshotOf(const SqliteStore& store) {
+    StoreSnapshot out;
+    out.plays = store.plays(std::nullopt, static_cast<std::size_t>(INT64_MAX));
+    for (const auto& [names, value] : store.values()) out.values[names] = value;
     return out;
 }
 

@@ -8,11 +8,16 @@
 //                                       key; value is the text byte for byte (BLOB)
 //   plays(id, player, time, bet, waysfactor, ways, stake, stop1..stop5, bellcoin,
 //         win, freespins, freespinwin, jackpotfield, jackpotwin, gamble, gamblewin,
-//         credit_before, credit_after)
-//                                       the play history (core/play.h), newest id last;
-//                                       the last kPlaysKept of each player are kept
-//   meta(key, value)                    "schema" = "1"; "imported" once the old
+//         credit_before, credit_after, kind, phase, machinepay, detail)
+//                                       the play history (core/play.h), a line per
+//                                       game cycle, newest id last; the last
+//                                       kPlaysKept of each player are kept, the
+//                                       newest line trimmed left as a checkpoint
+//   meta(key, value)                    "schema" = "2"; "imported" once the old
 //                                       settings files were looked for
+//
+// A store of schema 1 is migrated when it is opened: its history gains the
+// columns kind, phase, machinepay and detail, its lines kept as "legacy".
 //
 // Writes are kept until flush(), which writes all of them, and the play lines
 // recorded since the last flush, in one transaction. The database runs in WAL
@@ -67,6 +72,7 @@ public:
                const std::string& value) override;
     bool flush() override;
     std::int64_t recordPlay(const Play& play) override;
+    std::optional<Play> lastPlay(int player) override;
 
     State state() const { return state_; }
     // True while saves reach the database (memory or a file).
@@ -126,6 +132,8 @@ private:
     void close();
     bool exec(const char* sql);
     bool commitPending(const char* extra = nullptr);
+    bool writePlay(const Play& p);
+    bool trimPlays(int player);
     // A statement prepared once for the life of the connection (saves are frequent).
     sqlite3_stmt* cached(sqlite3_stmt*& slot, const char* sql);
     bool run(sqlite3_stmt*& slot, const char* sql);
@@ -152,5 +160,15 @@ private:
 // writes anything. Empty with an error text when the path is not a readable store.
 std::optional<std::vector<Play>> readPlays(const std::string& path, std::optional<int> player,
                                            std::size_t limit, std::string& error);
+
+// Everything a store holds: the history (oldest first) and the values by
+// (application, section, key). readStore opens it for reading only, as readPlays.
+struct StoreSnapshot {
+    std::vector<Play> plays;
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
+};
+std::optional<StoreSnapshot> readStore(const std::string& path, std::string& error);
+// The same of a store in use (its writes not yet flushed are not in it).
+StoreSnapshot snapshotOf(const SqliteStore& store);
 
 }  // namespace tonvale

@@ -15,11 +15,11 @@ ProgramValues durableValues(const Machine& m) {
     setChecked(v.bank, m.creditHeld());
     // A stake that can still be collected is counted as collected, in the total
     // won too, as the take-win button counts it.
-    if (m.ui.pandouble.visible && m.ui.cancelbet.enabled)
+    if (m.cycles.phase() == Phase::gamble)
         setChecked(v.total, static_cast<std::int64_t>(v.total) + m.s.gamblestake - m.s.gamblebase);
     // A drawn prize not yet paid is the player's: counted as paid, its pool
     // started again.
-    if (m.timerEnabled(TimerId::tmrshowjackpot)) {
+    if (m.prizeHeld() > 0) {
         switch (prizeOfField(m.s.jackpotfield)) {
             case JackpotPrize::grand:
                 setChecked(v.jackpotbank, static_cast<std::int64_t>(v.jackpotbank) + m.s.jackpotwon);
@@ -43,7 +43,7 @@ ProgramValues durableValues(const Machine& m) {
 void DurableSaves::settle() {
     if (m_.ended) return;
     ProgramValues v = durableValues(m_);
-    const bool played = history.observe(m_, v.bank, m_.ports.store);
+    const bool played = m_.cycles.settle(v);
     if (!played && last_ && lastSlot_ == m_.s.playerslot && sameRecord(*last_, v)) return;
     if (onSave) onSave(m_.s.playerslot, v);
     ++saves_;

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "core/history.h"
 #include "core/state.h"
 
 namespace tonvale {
@@ -26,12 +25,10 @@ public:
     explicit DurableSaves(Machine& m) : m_(m) {}
 
     // Saves the record of the current slot when it differs from the last one saved
-    // here, or when the line of the play history changed; the line and the record
-    // go to the store in one flush. Does nothing once the program has ended.
+    // here, or when a line of the play history changed (the game cycle's,
+    // core/cycle.h); the lines and the record go to the store in one flush. Does
+    // nothing once the program has ended.
     void settle();
-
-    // The play history's recorder.
-    PlayRecorder history;
 
     // Told of every save before its writes start (slot text, values written).
     std::function<void(const std::string& slot, const ProgramValues& v)> onSave;

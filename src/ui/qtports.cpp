@@ -55,6 +55,8 @@ void QtTimers::stopAll() {
 
 void QtEvents::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
+void QtEvents::deliverInput() { QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers); }
+
 void QtEvents::sleep(int ms) {
     present();
     if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
@@ -121,6 +123,10 @@ void QtSound::stop() {
 
 Answer QtDesktop::message(const std::string& title, const std::string& text, MsgIcon icon,
                           MsgButtons buttons) {
+    if (answerAtOnce_)
+        return buttons == MsgButtons::ok      ? Answer::ok
+               : buttons == MsgButtons::yesNo ? Answer::no
+                                              : Answer::yes;
     QMessageBox box(window_);
     box.setWindowTitle(QString::fromStdString(title));
     // The texts break their lines with a carriage return alone.
