@@ -7,12 +7,15 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6 libqt6multimedia6
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   libsqlite3-dev sqlite3 strace
-  fonts-dejavu-core
-  xvfb xauth x11-utils imagemagick xdotool openbox
+  fonts-dejavu-core locales
+  xvfb xauth x11-utils imagemagick openbox xdotool
+  at-spi2-core python3-pyatspi dbus-x11
+  pulseaudio pulseaudio-utils sox python3-numpy
   clang clang-format libclang-rt-14-dev
   ccache
   desktop-file-utils appstream help2man

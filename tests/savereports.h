@@ -14,7 +14,8 @@ namespace tonvale::testing {
 
 using Record = std::map<std::string, std::string>;  // key -> text
 
-// A reported value: tab, line break and backslash come as \t, \n and \\.
+// A reported value: tab, line feed, carriage return and backslash come as \t, \n,
+// \r and \\, the other control characters as \xHH.
 inline std::string unescape(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -23,7 +24,12 @@ inline std::string unescape(const std::string& text) {
             continue;
         }
         const char c = text[++i];
-        out += c == 't' ? '\t' : c == 'n' ? '\n' : c;
+        if (c == 'x' && i + 2 < text.size()) {
+            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+            continue;
+        }
+        out += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c;
     }
     return out;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The desktop game: the Qt platform, the game model and its main window.
 //
-// The command line (app/startoptions.h) is read before anything else. Two of its
+// The command line (app/startoptions.h) is read before anything else. Three of its
 // options exist for testing and are not part of the game:
 //   --demo          inserts credit and switches autoplay on (the autoplay notice
 //                   counts as shown), so the game plays by itself; a message box
@@ -9,14 +9,21 @@
 //   --report-saves  prints one line to standard output for every save made at a
 //                   settled point, before its writes start:
 //                   "save<TAB>player<N>" then "<TAB>key=value" for the nineteen
-//                   keys in reading order (tab, line break and backslash in a
-//                   value written as \t, \n and \\); a line
+//                   keys in reading order (a value's control characters
+//                   escaped: \t, \n, \r, \\ and \xHH for the others, NUL
+//                   included), written whole; a line
 //                   "reels<TAB>player<N><TAB>paid|free<TAB>S1,S2,S3,S4,S5" when a
-//                   reel run has shown its last frame; and "resume<TAB>player<N><TAB>PHASE<TAB>N"
-//                   when a game goes on after a close or a fault (a series: the
-//                   free spins it has left; the gamble: the stake at risk; the
-//                   jackpot: the prize drawn, 0 when it starts again).
+//                   reel run has shown its last frame; and
+//                   "resume<TAB>player<N><TAB>PHASE<TAB>N" when a game goes on
+//                   after a close or a fault (a series: the free spins it has
+//                   left; the gamble: the stake at risk; the jackpot: the prize
+//                   drawn, 0 when it starts again).
+//   --report-sounds prints "sound<TAB>play<TAB>115<TAB>ms" (or loop, or stop with
+//                   clip 0) for every sound the game asks for, ms the time of day
+//                   in milliseconds since 1970; scripts/sound-check.sh finds each
+//                   in a recording.
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -35,14 +42,17 @@
 #include "players/options.h"
 #include "ui/gamewindow.h"
 #include "ui/identity.h"
+#include "ui/language.h"
 #include "ui/lifecycle.h"
 #include "ui/qtports.h"
 #include "ui/settingsimport.h"
+#include "ui/uitext.h"
 
 namespace {
 
 void reportSave(const std::string& slot, const tonvale::ProgramValues& v) {
-    std::fputs(tonvale::saveReport(slot, v).c_str(), stdout);
+    const std::string line = tonvale::saveReport(slot, v);
+    std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);
 }
 
@@ -90,6 +100,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     tonvale::identifyApplication();
+    // The game speaks the desktop's language when it has it.
+    tonvale::setLanguage(tonvale::chooseLanguage({}));
 
     // The store lives in the per-user data folder; the settings files of earlier
     // versions in the config folder are brought in once.
@@ -101,7 +113,7 @@ int main(int argc, char* argv[]) {
     // One game per user: the lock lives beside the store it protects.
     const tonvale::SingleInstance instance(dataFolder);
     if (!instance.acquired()) {
-        const QString text = QStringLiteral("Tonvale is already running.");
+        const QString& text = instance.refusal();
         std::fprintf(stderr, "%s\n", qPrintable(text));
         if (showsWindows()) QMessageBox::information(nullptr, QStringLiteral("Tonvale"), text);
         return 1;
@@ -122,6 +134,13 @@ int main(int argc, char* argv[]) {
     tonvale::QtPlatform platform;
     platform.store = tonvale::SqliteStore((dataFolder + QStringLiteral("/tonvale.db")).toStdString());
     tonvale::importOldSettings(platform.store, configFolder);
+    if (commandLine.options.reportSounds) {
+        platform.sound.onRequest = [](const char* what, int clip) {
+            std::printf("sound\t%s\t%d\t%lld\n", what, clip,
+                        static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+            std::fflush(stdout);
+        };
+    }
     platform.sound.preload();
     tonvale::Game game(platform.ports());
     if (reportSaves) {
@@ -130,21 +149,23 @@ int main(int argc, char* argv[]) {
     }
     if (demo) platform.desktop.answerAtOnce(true);
 
-    // What went wrong with the store is told once: at the start, or at the first
-    // save that could not be written. The box waits for the event loop, never
+    // What went wrong with the store is told at the start; then when saving stops
+    // working and when it works again. A box waits for the event loop, never
     // opening inside a handler.
-    bool told = false;
-    const auto tell = [&](const std::string& text) {
-        if (told) return;
-        told = true;
-        std::fprintf(stderr, "Tonvale: %s\n", text.c_str());
+    const auto tell = [&](const QString& text, QMessageBox::Icon icon) {
+        std::fprintf(stderr, "Tonvale: %s\n", qPrintable(text));
         if (!showsWindows()) return;
-        QTimer::singleShot(0, [text] {
-            QMessageBox::warning(nullptr, QStringLiteral("Tonvale"), QString::fromStdString(text));
+        QTimer::singleShot(0, [text, icon] {
+            QMessageBox box(icon, QStringLiteral("Tonvale"), text);
+            box.exec();
         });
     };
-    if (!platform.store.problem().empty()) tell(platform.store.problem());
-    game.saves.onFailure = [&] { tell("Progress cannot be saved: the store cannot be written."); };
+    if (!platform.store.problem().empty())
+        tell(tonvale::ui::modelText(platform.store.problem()), QMessageBox::Warning);
+    game.saves.onNotice = [&](const std::string& text) {
+        tell(tonvale::ui::modelText(text),
+             platform.store.failure().empty() ? QMessageBox::Information : QMessageBox::Warning);
+    };
 
     tonvale::GameWindow window(game);
     window.attach(platform);

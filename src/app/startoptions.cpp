@@ -39,7 +39,12 @@ CommandLine readCommandLine(const QStringList& arguments) {
                        "then \"<TAB>key=value\" for each key of the record to standard output; also a "
                        "line \"reels<TAB>...\" for every reel run shown and \"resume<TAB>...\" for every "
                        "game that goes on after a close or a fault."));
-    parser.addOptions({help, version, demo, reportSaves});
+    const QCommandLineOption reportSounds(
+        QStringLiteral("report-sounds"),
+        QStringLiteral("For tests only: print a line \"sound<TAB>play|loop|stop<TAB><clip><TAB><ms>\" "
+                       "to standard output for every sound the game asks for, <ms> the time of day in "
+                       "milliseconds since 1970."));
+    parser.addOptions({help, version, demo, reportSaves, reportSounds});
 
     CommandLine result;
     result.outcome = CommandLine::Outcome::exit;
@@ -70,6 +75,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
     result.outcome = CommandLine::Outcome::play;
     result.options.demo = parser.isSet(demo);
     result.options.reportSaves = parser.isSet(reportSaves);
+    result.options.reportSounds = parser.isSet(reportSounds);
     return result;
 }
 

@@ -11,6 +11,7 @@ struct StartOptions {
     // Options for tests, not for play.
     bool demo = false;
     bool reportSaves = false;
+    bool reportSounds = false;
 };
 
 struct CommandLine {

@@ -100,8 +100,14 @@ int evalLines(std::istream& in, std::ostream& out, std::ostream& err) {
     int status = 0;
     std::string line;
     int number = 0;
-    while (std::getline(in, line)) {
+    for (LineRead read; (read = readLine(in, line)) != LineRead::end;) {
         ++number;
+        if (read != LineRead::line) {
+            // A line past the limit is not read to its end (it may have none), and
+            // an input that fails is no input: either ends the run.
+            err << lineProblem(read, number) << '\n';
+            return read == LineRead::tooLong ? 2 : 1;
+        }
         if (isBlankLine(line)) continue;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         EvalCase c;
@@ -111,6 +117,11 @@ int evalLines(std::istream& in, std::ostream& out, std::ostream& err) {
             continue;
         }
         out << evaluateCaseText(c) << '\n';
+    }
+    out.flush();
+    if (!out) {
+        err << "the answers could not be written out\n";
+        return 1;
     }
     return status;
 }

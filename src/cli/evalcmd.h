@@ -27,7 +27,8 @@ nlohmann::json evaluateCase(const EvalCase& c);
 std::string evaluateCaseText(const EvalCase& c);
 
 // Line mode: one case a line from `in`, one JSON object a line to `out`; returns
-// the exit status (2 when any line was bad).
+// the exit status: 2 when any line was bad (a line longer than kLongestLine ends
+// the run), 1 when the input could not be read or the output not written.
 int evalLines(std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace tonvale

@@ -71,20 +71,22 @@ std::string defaultStorePath() {
 int runHistory(const HistoryOptions& o, std::ostream& out, std::ostream& err) {
     const std::string path = o.store.empty() ? defaultStorePath() : o.store;
     std::string error;
-    const auto plays = readPlays(path, o.player, o.limit, error);
-    if (!plays) {
-        err << error << '\n';
-        return 1;
-    }
-    if (o.json) {
-        nlohmann::json all = nlohmann::json::array();
-        for (const Play& p : *plays) all.push_back(toJson(p));
-        out << all.dump() << '\n';
-        return 0;
-    }
-    out << "id      time (UTC)               player  bet  ways  stake  stops           bell  win     free  "
-           "series  jackpot  gamble            credit before -> after   game\n";
-    for (const Play& p : *plays) {
+    // Line by line from the store to the output, however long the history: one
+    // line is held at a time.
+    bool first = true;
+    const auto json = [&](const Play& p) {
+        out << (first ? "[" : ",") << toJson(p).dump();
+        first = false;
+        return static_cast<bool>(out);
+    };
+    const auto header = [&out] {
+        out << "id      time (UTC)               player  bet  ways  stake  stops           bell  win     "
+               "free  "
+               "series  jackpot  gamble            credit before -> after   game\n";
+    };
+    const auto table = [&](const Play& p) {
+        if (first) header();
+        first = false;
         std::ostringstream stops;
         for (int i = 0; i < 5; ++i) stops << (i ? "," : "") << p.stops[i];
         out << std::left << std::setw(8) << p.id << std::setw(25) << utcText(p.timeMs) << std::setw(8)
@@ -99,6 +101,21 @@ int runHistory(const HistoryOptions& o, std::ostream& out, std::ostream& err) {
         if (!p.note.empty()) out << ' ' << p.note;
         if (!p.unreadable.empty()) out << " unreadable: " << p.unreadable;
         out << '\n';
+        return static_cast<bool>(out);
+    };
+    const bool read = o.json ? forEachPlay(path, o.player, o.limit, json, error)
+                             : forEachPlay(path, o.player, o.limit, table, error);
+    if (!read) {
+        err << error << '\n';
+        // A path that is no store is refused; a store that failed while it was read is a read error.
+        return first ? 2 : 1;
+    }
+    if (o.json) out << (first ? "[" : "") << "]\n";
+    if (!o.json && first) header();
+    out.flush();
+    if (!out) {
+        err << "the history could not be written out\n";
+        return 1;
     }
     return 0;
 }
@@ -123,13 +140,7 @@ std::string replayScript(const Play& p) {
 }
 
 std::optional<Play> findPlay(const std::string& store, std::int64_t id, std::string& error) {
-    const auto plays = readPlays(store.empty() ? defaultStorePath() : store, std::nullopt,
-                                 static_cast<std::size_t>(-1) >> 1, error);
-    if (!plays) return std::nullopt;
-    for (const Play& p : *plays)
-        if (p.id == id) return p;
-    error = "no play " + std::to_string(id) + " in the store";
-    return std::nullopt;
+    return readPlay(store.empty() ? defaultStorePath() : store, id, error);
 }
 
 }  // namespace tonvale

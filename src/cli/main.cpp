@@ -150,6 +150,8 @@ int main(int argc, char** argv) {
     if (sim->parsed()) {
         simOptions.progress = isatty(fileno(stderr)) != 0 && simOptions.spins >= 100000;
         const SimResult result = simulate(simOptions);
+        if (!result.storeProblem.empty()) std::cerr << result.storeProblem << '\n';
+        if (result.storeRefused) return 2;
         printSim(simOptions, result, std::cout);
         if (result.broken) {
             std::cerr << "invariant broken at " << *result.broken << '\n';
@@ -178,6 +180,7 @@ int main(int argc, char** argv) {
             return 2;
         }
         ScenarioRunner runner(seed, storePath, std::cout, std::cerr, reportSaves);
+        if (runner.storeRefused()) return 2;
         if (script == "-") return runner.run(std::cin, "-");
         std::ifstream in(script);
         if (!in) {

@@ -148,8 +148,12 @@ int ScenarioRunner::run(std::istream& script, const std::string& scriptName) {
     std::string line;
     int number = 0;
     bool failed = false;
-    while (std::getline(script, line)) {
+    for (LineRead read; (read = readLine(script, line)) != LineRead::end;) {
         ++number;
+        if (read != LineRead::line) {
+            err_ << scriptName << ": " << lineProblem(read, number) << '\n';
+            return 2;
+        }
         if (!line.empty() && line.back() == '\r') line.pop_back();
         // Blank means what the word split sees as blank, so a line of only \v or \f
         // is skipped and never reaches a command with no words.
@@ -167,11 +171,6 @@ int ScenarioRunner::run(std::istream& script, const std::string& scriptName) {
             err_ << scriptName << ":" << number << ": expectation failed: " << line.substr(first) << '\n';
             failed = true;
         }
-    }
-    if (script.bad()) {
-        // A folder, or a file that cannot be read to its end.
-        err_ << scriptName << ": cannot read the script\n";
-        return 2;
     }
     for (const std::string& e : platform_->random.errors) err_ << scriptName << ": " << e << '\n';
     return failed ? 1 : 0;

@@ -28,6 +28,9 @@ public:
     int run(std::istream& script, const std::string& scriptName);
 
     HeadlessPlatform& platform() { return *platform_; }
+    // True when the store file given is not the game's or could not be read: it is
+    // left as it is, and the tool refuses to play on it.
+    bool storeRefused() const { return platform_->store.refused(); }
     Game& game() { return *game_; }
 
 private:

@@ -27,10 +27,13 @@ public:
         platform_.time.setTickHandler([this](TimerId id) { game_.timerTick(id); });
         // Saving on: into the store file given, a transaction per save; else into a
         // database in memory, a transaction per 1024 saves.
-        if (!o.store.empty())
+        if (!o.store.empty()) {
             platform_.store = SqliteStore(o.store);
-        else
+            r_.storeProblem = platform_.store.problem();
+            r_.storeRefused = platform_.store.refused();
+        } else {
             platform_.store.commitEvery = 1024;
+        }
         watchSpins(TimerId::tmrautospin);
         watchSpins(TimerId::Timerrespin);
         watchJackpot();
@@ -41,6 +44,7 @@ public:
     }
 
     SimResult run() {
+        if (r_.storeRefused) return r_;
         MachineState& s = game_.m.s;
         game_.startup.Form_Load();
         s.machinepay = static_cast<i16>(o_.payout);

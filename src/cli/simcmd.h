@@ -48,6 +48,10 @@ struct SimResult {
     std::int64_t virtualMs = 0;
     std::int64_t checks = 0;  // settled points at which the books were compared
     std::string signature;    // with SimOptions::signature: sixteen hexadecimal digits
+    // What was wrong with the store file given, if anything; a refused one (not the
+    // game's, or unreadable) is never written and nothing is played.
+    std::string storeProblem;
+    bool storeRefused = false;
     std::int64_t signedStates = 0;
 
     // The player's paths (player mode).

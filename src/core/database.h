@@ -1,40 +1,35 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The store of the game: one SQLite database holding every application's values
-// and the play history, or the same database in memory.
-//
-// Tables (the schema is created on first use and never changed in place):
-//   settings(app, section, key, value)  the values of store.h's layout, one row a
-//                                       key; value is the text byte for byte (BLOB)
-//   plays(id, player, time, bet, waysfactor, ways, stake, stop1..stop5, bellcoin,
-//         win, freespins, freespinwin, jackpotfield, jackpotwin, gamble, gamblewin,
-//         credit_before, credit_after, kind, phase, machinepay, detail)
-//                                       the play history (core/play.h), a line per
-//                                       game cycle, newest id last; the last
-//                                       kPlaysKept of each player are kept, the
-//                                       newest line trimmed left as a checkpoint
-//   meta(key, value)                    "schema" = "2"; "imported" once the old
-//                                       settings files were looked for
-//
-// A store of schema 1 is migrated when it is opened: its history gains the
-// columns kind, phase, machinepay and detail, its lines kept as "legacy".
+// and the play history (its tables: core/dbschema.h), or the same database in
+// memory.
 //
 // Writes are kept until flush(), which writes all of them, and the play lines
 // recorded since the last flush, in one transaction. The database runs in WAL
 // mode with full sync: a kill or a power loss at any instant leaves the last
-// committed save or the one before, all applications together.
+// committed save or the one before, all applications together. A flush that
+// fails keeps everything due, so the next one that works writes the whole state.
 //
-// Opening a file store, the path is looked at first, never followed:
-//   - a symbolic link, a pipe, a device or a socket (at the path or at its "-wal",
-//     "-shm" or "-journal" companions) is left alone; the store stays in memory
-//     (state() == refused) and problem() says why;
-//   - a file that is not a database, fails its integrity check or holds tables of
-//     another shape is moved aside, renamed "<path>.broken-YYYYMMDD-HHMMSS" (its
-//     companions likewise), and a new store is started there (state() == replaced);
-//   - a store that cannot be written (a read-only folder, a full disk) is read as
-//     far as it can be and kept in memory (state() == unwritable);
+// Opening a file store, the path is looked at first, never followed, and nothing
+// that is not a database of the game's own is moved, replaced or written:
+//   - a folder, a link, a pipe, a device or a socket at the path, a file that is
+//     not a database of the game's (by its header's application id, or the game's
+//     tables in a store made before the id was written), or a store written by a
+//     newer version is left as it is: the store stays in memory (refused);
+//   - the same at a companion ("-wal", "-shm", "-journal"): the store is read as far
+//     as its own file allows, and nothing is written (refused);
+//   - a database of the game's own that fails its integrity check or holds tables
+//     of another shape is moved aside, renamed "<path>.broken-YYYYMMDD-HHMMSS" (its
+//     companions likewise), and a new store is started there (replaced);
+//   - a store that cannot be written now (busy, a read-only folder, a full disk, an
+//     input/output error) is read as far as it can be, and every flush tries again
+//     until one works (unwritable); one that cannot even be read is never written
+//     over (refused);
 //   - an empty file counts as a new store: it holds nothing that could be lost.
+// An older store is brought up to date on opening, or with the first write when it
+// was busy then.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -59,8 +54,10 @@ public:
 
     // A store in memory (the tests, the simulator).
     SqliteStore();
-    // The store at a path; the folder is created when missing.
-    explicit SqliteStore(std::string path);
+    // The store at a path; the folder is created when missing. `vfs` names the
+    // SQLite file system to go through (empty: the system's own; the power-cut
+    // tests put one of theirs under the store).
+    explicit SqliteStore(std::string path, std::string vfs = {});
     ~SqliteStore() override;
     SqliteStore(SqliteStore&& other) noexcept;
     SqliteStore& operator=(SqliteStore&& other) noexcept;
@@ -74,11 +71,18 @@ public:
     std::int64_t recordPlay(const Play& play) override;
     std::optional<Play> lastPlay(int player) override;
 
+    // Why the store cannot be written now ("the disk is full"); empty while it can.
+    std::string failure() const override { return failure_; }
+    bool unwritableSinceOpening() const override { return unwritableSinceOpening_; }
+
     State state() const { return state_; }
     // True while saves reach the database (memory or a file).
     bool saving() const { return db_ != nullptr; }
     // What the player is told about the opening, once; empty when all was well.
     const std::string& problem() const { return problem_; }
+    // True when the path holds nothing a tool should save into: something that is
+    // not the game's, or a store that could not be read.
+    bool refused() const { return state_ == State::refused; }
     // Where a broken store was moved to (empty when none was).
     const std::string& movedAside() const { return movedAside_; }
     const std::string& path() const { return path_; }
@@ -116,6 +120,8 @@ public:
     // Every value, for tests and inspection.
     const Values& values() const { return values_; }
     int writes = 0;
+    // Trims of the play history made so far (for tests and inspection).
+    int trims() const { return trims_; }
     // Flushes that make one transaction: 1 (every flush commits) but for the
     // simulator's store in memory, where nothing survives the process anyway and a
     // commit per save would cost more than the spin. The store going away commits
@@ -123,17 +129,25 @@ public:
     int commitEvery = 1;
 
     // How far an opened database could be made ready.
-    enum class Ready : std::uint8_t { ok, broken, unwritable };
+    enum class Ready : std::uint8_t { ok, broken, unwritable, newer };
 
 private:
-    bool openFile();
-    Ready prepare();  // check, schema and load
+    void openFile();
+    bool openOnce();  // true when what stood in the way may pass
+    // Opens the file for reading and writing in WAL mode with full sync.
+    Ready connect();
+    Ready prepare();   // check, bring up to date where it can, and load
+    void startOver();  // a broken store of ours moved aside, a new one started
+    bool readOnly();   // reads what it can when nothing can be written; true when read
+    void refuse(std::string problem);
+    bool reopen();  // a flush's new try at a store that could not be written
     bool loadValues();
     void close();
     bool exec(const char* sql);
     bool commitPending(const char* extra = nullptr);
     bool writePlay(const Play& p);
     bool trimPlays(int player);
+    void failed(int code);
     // A statement prepared once for the life of the connection (saves are frequent).
     sqlite3_stmt* cached(sqlite3_stmt*& slot, const char* sql);
     bool run(sqlite3_stmt*& slot, const char* sql);
@@ -144,15 +158,19 @@ private:
     sqlite3_stmt* upsert_ = nullptr;
     sqlite3_stmt* insert_ = nullptr;
     std::string path_;
+    std::string vfs_;
     State state_ = State::memory;
     std::string problem_;
+    std::string failure_;
+    bool upToDate_ = true;  // false: the next write brings the tables up to date first
+    bool unwritableSinceOpening_ = false;
+    int trims_ = 0;
     std::string movedAside_;
     bool needsImport_ = false;
     std::int64_t lastPlayId_ = 0;
     Values values_;
     Values pending_;
     std::map<std::int64_t, Play> pendingPlays_;
-    int playsSinceTrim_ = 0;
     int flushes_ = 0;
 };
 
@@ -160,6 +178,13 @@ private:
 // writes anything. Empty with an error text when the path is not a readable store.
 std::optional<std::vector<Play>> readPlays(const std::string& path, std::optional<int> player,
                                            std::size_t limit, std::string& error);
+// The same lines handed to `fn` one at a time, oldest first, never more than one
+// held in memory; `fn` returns false to stop. False (with the error text) when
+// the store could not be read.
+bool forEachPlay(const std::string& path, std::optional<int> player, std::size_t limit,
+                 const std::function<bool(const Play&)>& fn, std::string& error);
+// The line with this id; empty with the reason when there is none.
+std::optional<Play> readPlay(const std::string& path, std::int64_t id, std::string& error);
 
 // Everything a store holds: the history (oldest first) and the values by
 // (application, section, key). readStore opens it for reading only, as readPlays.

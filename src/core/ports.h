@@ -78,6 +78,12 @@ public:
     // Makes the writes so far durable, all of them together or none; false when the
     // store could not be written (the writes stay due and go with the next flush).
     virtual bool flush() { return true; }
+    // Why the store cannot be written now, in words for the player ("the disk is
+    // full"); empty while it can.
+    virtual std::string failure() const { return {}; }
+    // True while the store has not been written since it was opened unwritable (or
+    // refused): the opener told the player so already.
+    virtual bool unwritableSinceOpening() const { return false; }
     // A line of the play history, written with the next flush. A play with id 0 is
     // a new line and gets its number here; the same id again replaces that line.
     virtual std::int64_t recordPlay(const Play& play) { return play.id; }

@@ -100,9 +100,9 @@ void correctSettings(ProgramValues& v);
     /* Presentation, jackpot and gamble. */                                                     \
     N(i16, rollstep)                                                                            \
     N(i32, wincounted)                                                                          \
-    N(i16, betx10)                                                                              \
-    N(i16, betx20)                                                                              \
-    N(i16, betx30)                                                                              \
+    N(i32, betx10)                                                                              \
+    N(i32, betx20)                                                                              \
+    N(i32, betx30)                                                                              \
     N(i16, ballx)                                                                               \
     N(i16, bally)                                                                               \
     N(i16, ballrounds)                                                                          \

@@ -137,7 +137,7 @@ std::vector<std::pair<std::string, std::string>> recordTexts(const ProgramValues
 std::string saveReport(std::string_view slot, const ProgramValues& v) {
     std::string line = "save\t" + recordSection(slot);
     for (const auto& [key, text] : recordTexts(v)) {
-        line += "\t" + key + "=" + escaped(text, "\t\n\\");
+        line += "\t" + key + "=" + escapedControls(text);
     }
     return line + "\n";
 }

@@ -107,8 +107,9 @@ bool sameRecord(const ProgramValues& a, const ProgramValues& b);
 std::vector<std::pair<std::string, std::string>> recordTexts(const ProgramValues& v);
 
 // The line that reports a save: "save<TAB>player<N>" then "<TAB>key=value" for the
-// nineteen keys in reading order (tab, line break and backslash in a value written
-// as \t, \n and \\), and a line break.
+// nineteen keys in reading order (a value with its control characters escaped:
+// tab, line feed, carriage return and backslash as \t, \n, \r and \\, any other
+// control character, NUL included, as \xHH), and a line break.
 std::string saveReport(std::string_view slot, const ProgramValues& v);
 
 // The name of a slot as the options window lists it ("Tonvale").

@@ -66,4 +66,42 @@ inline std::string escaped(std::string_view text, std::string_view special) {
     return out;
 }
 
+// `text` kept on one line and whole, whatever bytes it holds: tab, line feed,
+// carriage return and backslash written as \t, \n, \r and \\, every other control
+// character (NUL included) and DEL as \xHH with two hexadecimal digits; every other
+// byte as it is.
+inline std::string escapedControls(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f && c != '\\') {
+            out += c;
+            continue;
+        }
+        out += '\\';
+        switch (c) {
+            case '\t':
+                out += 't';
+                break;
+            case '\n':
+                out += 'n';
+                break;
+            case '\r':
+                out += 'r';
+                break;
+            case '\\':
+                out += '\\';
+                break;
+            default: {
+                constexpr char kDigits[] = "0123456789abcdef";
+                out += 'x';
+                out += kDigits[byte >> 4];
+                out += kDigits[byte & 0xf];
+            }
+        }
+    }
+    return out;
+}
+
 }  // namespace tonvale

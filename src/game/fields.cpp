@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "game/fields.h"
 
+#include <cstdint>
 #include <functional>
 
 #include "core/checked.h"
@@ -19,22 +20,31 @@ bool parseInt(std::string_view text, std::int64_t& out) {
     return static_cast<bool>(parseInteger(text, out));
 }
 
-// Decimal text with up to four places: "11.5", "-3", "22.9".
+// Decimal text with up to four places: "11.5", "-3", "22.9", "-0.25". A value
+// whose ten-thousandths leave 64 bits is refused, like any other field too wide.
 bool parseDecimal(std::string_view text, Decimal& out) {
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+')) text.remove_prefix(1);
     const auto dot = text.find('.');
-    std::int64_t whole = 0;
-    std::string_view w = text.substr(0, dot);
-    bool negative = !w.empty() && w.front() == '-';
-    if (!parseInt(w.empty() || w == "-" ? "0" : w, whole)) return false;
-    std::int64_t frac = 0;
+    const std::string_view whole = text.substr(0, dot);
+    std::uint64_t units = 0;
+    if (!whole.empty() && !parseInteger(whole, units)) return false;
+    std::uint64_t frac = 0;
     if (dot != std::string_view::npos) {
         std::string digits(text.substr(dot + 1));
         if (digits.empty() || digits.size() > 4) return false;
         digits.append(4 - digits.size(), '0');
-        if (!parseInt(digits, frac) || frac < 0) return false;
+        if (!parseInteger(digits, frac)) return false;
+    } else if (whole.empty()) {
+        return false;
     }
-    const std::int64_t magnitude = (whole < 0 ? -whole : whole) * Decimal::kScale + frac;
-    out.raw = negative ? -magnitude : magnitude;
+    std::uint64_t magnitude = 0;
+    if (__builtin_mul_overflow(units, static_cast<std::uint64_t>(Decimal::kScale), &magnitude) ||
+        __builtin_add_overflow(magnitude, frac, &magnitude))
+        return false;
+    if (magnitude > static_cast<std::uint64_t>(INT64_MAX)) return false;
+    const auto value = static_cast<std::int64_t>(magnitude);
+    out.raw = negative ? -value : value;
     return true;
 }
 

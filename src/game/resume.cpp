@@ -26,11 +26,6 @@ int stepOf(const std::array<int, N>& table, int value) {
     return 0;
 }
 
-std::string remaining(const Play& line) {
-    const int left = line.freespins - static_cast<int>(line.spins.size());
-    return std::to_string(left) + (left == 1 ? " free spin" : " free spins");
-}
-
 }  // namespace
 
 std::string Resume::notice(const Play& line) {
@@ -38,18 +33,19 @@ std::string Resume::notice(const Play& line) {
     switch (line.phase) {
         case Phase::series:
             if (static_cast<int>(line.spins.size()) < line.freespins)
-                text += " Your free spins go on: " + remaining(line) + " left,\r series total " +
-                        money(line.freespinwin) + ".";
+                text += " Your free spins go on.\r Free spins left:  " +
+                        std::to_string(line.freespins - static_cast<int>(line.spins.size())) +
+                        "\r Series total:  " + money(line.freespinwin);
             else
-                text += " Your free spins are played: take the series total\r of " + money(line.freespinwin) +
-                        ".";
+                text += " Your free spins are played: take the series total.\r Series total:  " +
+                        money(line.freespinwin);
             break;
         case Phase::gamble:
-            text += " Your gamble goes on with " + money(line.gamblewin) + " at risk.";
+            text += " Your gamble goes on.\r At risk:  " + money(line.gamblewin);
             break;
         case Phase::jackpot:
             if (line.jackpotfield > 0)
-                text += " Your jackpot of " + money(line.jackpotwin) + " is shown and paid now.";
+                text += " Your jackpot is shown and paid now.\r Jackpot:  " + money(line.jackpotwin);
             else
                 text += " Your jackpot feature starts again from its bells.";
             break;

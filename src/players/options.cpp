@@ -108,6 +108,14 @@ void Options::machine_Click(int k) {
     m.doEvents();
     ui.lblcurrentplayer.caption = "Current Player   " + upperCase(s.currentplayer);
     showPlayerOnMain();
+    if (s.playerslot != before) {
+        // The win meter belongs to the player who won: the next player starts with
+        // it empty, and the last player's roll-up stops before it writes it again.
+        m.setTimer(TimerId::Timerwincounter, false);
+        s.wincounted = 0;
+        m.ui.LABWIN.caption.clear();
+        m.ui.lblwin.caption.clear();
+    }
     slot.caption = slotCaption(s.currentplayer);
     showStatistics(Stats::slotSwitch);
     showWinCounter();

@@ -4,14 +4,11 @@
 namespace tonvale {
 
 std::string Decimal::str() const {
-    std::int64_t v = raw;
-    std::string sign;
-    if (v < 0) {
-        sign = "-";
-        v = -v;
-    }
-    std::string text = sign + std::to_string(v / kScale);
-    std::int64_t frac = v % kScale;
+    // The magnitude in 64 unsigned bits, so that the most negative value has one too.
+    const std::uint64_t v = raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    const std::uint64_t scale = kScale;
+    std::string text = (raw < 0 ? "-" : "") + std::to_string(v / scale);
+    const std::uint64_t frac = v % scale;
     if (frac != 0) {
         std::string digits = std::to_string(frac);
         digits.insert(0, 4 - digits.size(), '0');

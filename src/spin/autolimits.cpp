@@ -43,7 +43,9 @@ void AutoplayLimits::stop(const char* why) {
         controls_.autoplayon_MouseDown();
         controls_.autoplayon_MouseUp();
     }
+    // The message takes the win meter, as "Good Luck" does at a spin's start.
     m.ui.LABWIN.caption = why;
+    m.ui.lblwin.caption = " ";
 }
 
 }  // namespace tonvale

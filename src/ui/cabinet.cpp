@@ -1,25 +1,58 @@
 // SPDX-License-Identifier: MIT
 #include "ui/cabinet.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <memory>
 
 #include "game/game.h"
+#include "spin/spincycle.h"
 #include "ui/cabinetaccess.h"
+#include "ui/menupanel.h"
 #include "ui/palette.h"
+#include "ui/theatrestyle.h"
+#include "ui/uitext.h"
 
 namespace tonvale {
 
-CabinetWidget::CabinetWidget(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+CabinetWidget::CabinetWidget(Game& game, QWidget* parent)
+    : QWidget(parent),
+      game_(game),
+      style_(std::make_unique<TheatreStyle>()),
+      menu_(new MenuPanel(*this, *style_)) {
     installCabinetAccessibility();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(minimumSizeHint());
+    // The end of every spin is told, for the screen readers.
+    spinEndBefore_ = game_.spin.onSpinEnd;
+    game_.spin.onSpinEnd = [this] {
+        if (spinEndBefore_) spinEndBefore_();
+        narrator_.spinEnded();
+    };
+}
+
+CabinetWidget::~CabinetWidget() {
+    game_.spin.onSpinEnd = spinEndBefore_;
+    forgetCabinetAccessibility(this);
+}
+
+void CabinetWidget::resizeEvent(QResizeEvent* e) {
+    menu_->place(geometryNow());
+    QWidget::resizeEvent(e);
+}
+
+void CabinetWidget::closeMenu() {
+    if (!game_.m.ui.menupic.visible) return;
+    game_.mouseMove(game_.m.ui.form);  // moving off the menu closes it
+    after();
+    setFocus(Qt::OtherFocusReason);
 }
 
 QSize CabinetWidget::sizeHint() const { return QSize(MainWindow::kWidth / 15, MainWindow::kHeight / 15); }
@@ -69,23 +102,50 @@ Control* CabinetWidget::focusedControl() const {
 }
 
 void CabinetWidget::setFocusedControl(Control* c) {
+    const bool moved = focus_ != c;
     focus_ = c;
     refresh();
+    if (moved) narrator_.focusMoved();
 }
 
 bool CabinetWidget::pressFromKeyboard(Control& c) {
     if (pressed_ || !game_.pressable(c)) return false;
-    const bool handled = game_.press(c);
-    emit routed(QString::fromStdString(c.fullName()), Ev::Click, handled);
+    const QString name = QString::fromStdString(c.fullName());
+    if (!game_.bindings.find(c, Ev::MouseDown)) {
+        const bool clicked = game_.click(c);
+        emit routed(name, Ev::Click, clicked);
+        after();
+        return clicked;
+    }
+    // A key is a whole click, down and up. The release reaches the button at the
+    // first moment its press lets events in, as a mouse's quick release does, not
+    // after the press's handler, which may run a whole spin (or show the autoplay
+    // notice and run autoplay's first spin) with the button hidden as pressed.
+    auto due = std::make_shared<bool>(true);
+    const auto release = [this, &c, name, due] {
+        if (!*due) return;
+        *due = false;
+        emit routed(name, Ev::MouseUp, game_.mouseUp(c));
+        after();
+    };
+    QMetaObject::invokeMethod(this, release, Qt::QueuedConnection);
+    const bool handled = game_.mouseDown(c);
+    emit routed(name, Ev::MouseDown, handled);
+    if (handled)
+        release();
+    else
+        *due = false;
     after();
     return handled;
 }
 
 bool CabinetWidget::focusNextPrevChild(bool next) {
-    // Tab moves over the buttons that can be pressed now, in the order of the panel.
+    // Tab moves over the buttons that can be pressed now, in the order of the panel;
+    // the menu's buttons have the keyboard of their own while the menu is open.
     std::vector<Control*> ring;
     for (const CabinetControl& k : cabinetControls(game_.m.ui))
-        if (!k.meter && game_.pressable(*k.control)) ring.push_back(k.control);
+        if (!k.meter && k.control->parent != &game_.m.ui.menupic && game_.pressable(*k.control))
+            ring.push_back(k.control);
     if (ring.empty()) {
         setFocusedControl(nullptr);
         return true;
@@ -101,6 +161,12 @@ bool CabinetWidget::focusNextPrevChild(bool next) {
 void CabinetWidget::focusInEvent(QFocusEvent* e) {
     refresh();
     QWidget::focusInEvent(e);
+}
+
+void CabinetWidget::changeEvent(QEvent* e) {
+    // Every caption and every picture's words are drawn anew in the new language.
+    if (e->type() == QEvent::LanguageChange) update();
+    QWidget::changeEvent(e);
 }
 
 void CabinetWidget::focusOutEvent(QFocusEvent* e) {
@@ -135,6 +201,8 @@ QRect CabinetWidget::paintedArea(const Control& c, const Look& look) const {
     if (!look.shown || look.width <= 0 || look.height <= 0) return {};
     const ViewGeometry g = geometryNow();
     QRectF r = g.rect(look.left, look.top, look.width, look.height);
+    // A label's text may reach beyond its place (a meter's box, the gamble panel).
+    if (c.kind == ControlKind::label) r |= CabinetPainter::reach(g, game_.m.ui, c);
     for (const Control* a = c.parent; a && a->parent; a = a->parent) r &= g.rect(*a);
     if (r.isEmpty()) return {};
     return r.toAlignedRect().adjusted(-3, -3, 3, 3) & rect();
@@ -160,6 +228,8 @@ QRegion CabinetWidget::changedArea() {
 void CabinetWidget::refresh() {
     const QRegion dirty = changedArea();
     if (!dirty.isEmpty()) update(dirty);
+    menu_->sync();
+    narrator_.update();
 }
 
 void CabinetWidget::presentNow() {
@@ -251,14 +321,14 @@ void CabinetWidget::keyPressEvent(QKeyEvent* e) {
             return;
         }
         if (key == Qt::Key_Escape && ui.menupic.visible) {
-            game_.mouseMove(ui.form);  // moving off the menu closes it
-            after();
+            closeMenu();
             return;
         }
         if (key == Qt::Key_M) {
-            // The menu opens as the mouse over its button opens it.
+            // The menu opens as the mouse over its button opens it, and takes the keyboard.
             game_.mouseMove(ui.btnopenmenu);
             after();
+            menu_->takeKeyboard();
             return;
         }
         for (const CabinetControl& k : cabinetControls(ui)) {
@@ -285,7 +355,7 @@ void CabinetWidget::keyPressEvent(QKeyEvent* e) {
 
 void showControlToolTip(QWidget* widget, const QHelpEvent& help, const Control* control) {
     if (control && !control->tooltip.empty())
-        QToolTip::showText(help.globalPos(), QString::fromStdString(control->tooltip), widget);
+        QToolTip::showText(help.globalPos(), ui::modelText(control->tooltip), widget);
     else
         QToolTip::hideText();
 }
@@ -297,11 +367,11 @@ bool CabinetWidget::event(QEvent* e) {
         // The tooltip names the button and its key.
         for (const CabinetControl& k : cabinetControls(game_.m.ui)) {
             if (k.control != c || k.keyName.isEmpty()) continue;
-            const QString own = QString::fromStdString(c->tooltip);
-            QToolTip::showText(
-                help->globalPos(),
-                (own.isEmpty() ? k.name : own) + QStringLiteral("  (key ") + k.keyName + QLatin1Char(')'),
-                this);
+            const QString own = ui::modelText(c->tooltip);
+            QToolTip::showText(help->globalPos(),
+                               QCoreApplication::translate("Cabinet", "%1  (key %2)")
+                                   .arg(own.isEmpty() ? k.name : own, k.keyName),
+                               this);
             return true;
         }
         showControlToolTip(this, *help, c);

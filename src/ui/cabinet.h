@@ -6,10 +6,13 @@
 #include <QRegion>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/bindings.h"
+#include "ui/cabinetaccess.h"
 #include "ui/cabinetkeys.h"
 #include "ui/cabinetpainter.h"
 #include "ui/qtports.h"
@@ -18,6 +21,8 @@
 namespace tonvale {
 
 class Game;
+class MenuPanel;
+class TheatreStyle;
 
 // Answers a tooltip event: shows the tooltip of the control under it, or hides
 // the tooltip when that control has none.
@@ -27,6 +32,7 @@ class CabinetWidget : public QWidget, public FrameView {
     Q_OBJECT
 public:
     explicit CabinetWidget(Game& game, QWidget* parent = nullptr);
+    ~CabinetWidget() override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -43,11 +49,18 @@ public:
     bool pressable(const Control& c) const;
     Control* focusedControl() const;
     void setFocusedControl(Control* c);
-    // A press of a control from the keyboard, as a click of the mouse would make it;
-    // false when the control cannot be pressed now.
+    // A press of a control from the keyboard (or a screen reader, or the menu's
+    // push buttons), as a quick click of the mouse would make it: its release
+    // reaches the game at the first moment the press lets events in. False when
+    // the control cannot be pressed now.
     bool pressFromKeyboard(Control& c);
+    // Closes the menu panel as moving the mouse off it does; the cabinet takes the keyboard.
+    void closeMenu();
     SpriteCache& sprites() { return sprites_; }
     Game& game() const { return game_; }
+    MenuPanel& menuPanel() const { return *menu_; }
+    CabinetNarrator& narrator() { return narrator_; }
+    const CabinetNarrator& narrator() const { return narrator_; }
 
     // A timer ticked: show its effect.
     void ticked();
@@ -73,6 +86,8 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     // What the painter draws of one control: a change in any of it is a change of
@@ -101,6 +116,10 @@ private:
     Control* pressed_ = nullptr;
     Control* focus_ = nullptr;
     std::vector<Look> looks_;  // as last painted, in the model's paint order
+    std::unique_ptr<TheatreStyle> style_;
+    MenuPanel* menu_;
+    CabinetNarrator narrator_{*this};
+    std::function<void()> spinEndBefore_;  // the spin observer that was there before ours
 };
 
 // Key code of a key press as the window's key handler expects it (space 32,

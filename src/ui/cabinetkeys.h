@@ -17,7 +17,8 @@ struct CabinetControl {
     bool meter;       // a display that reads out an amount, not a button
 };
 
-// Every control a player deals with, in Tab order (buttons) then the meters.
+// Every control a player deals with, in Tab order (buttons) then the meters, in
+// the player's language.
 std::vector<CabinetControl> cabinetControls(MainWindow& ui);
 
 }  // namespace tonvale

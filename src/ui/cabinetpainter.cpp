@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/cabinetpainter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -10,6 +11,7 @@
 #include "ui/dialogs_paint.h"
 #include "ui/palette.h"
 #include "ui/sprites.h"
+#include "ui/uitext.h"
 
 namespace tonvale {
 
@@ -99,6 +101,8 @@ void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry
     p.setClipRect(area);
     for (const Control* c : ui.all()) {
         if (c->width <= 0 || c->height <= 0) continue;
+        // The menu panel is a widget of its own over the cabinet.
+        if (c == &ui.menupic || c->parent == &ui.menupic) continue;
         const bool parentShown = !c->parent || c->parent->shown();
         // A picture button hides itself while held down; it is drawn pressed meanwhile.
         const bool pressedLook = c == pressed && c->kind == ControlKind::picbutton && parentShown;
@@ -107,7 +111,7 @@ void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry
         // Containers clip what they hold.
         QRectF clip = area;
         for (const Control* a = c->parent; a && a->parent; a = a->parent) clip &= g_.snapped(g_.rect(*a));
-        if (!dirty.isEmpty() && !(clip & g_.rect(*c).adjusted(-3, -3, 3, 3)).intersects(dirty)) {
+        if (!dirty.isEmpty() && !(clip & reach(g_, ui, *c).adjusted(-3, -3, 3, 3)).intersects(dirty)) {
             p.restore();
             continue;
         }
@@ -132,9 +136,7 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
             drawPicture(p, c.picture, c);
             break;
         case ControlKind::picture:
-            if (&c == &ui.menupic) {
-                paintPanel(p, r);
-            } else if (!c.picture.empty()) {
+            if (!c.picture.empty()) {
                 drawPicture(p, c.picture, c);
             } else if (c.parent == &ui.form && c.name.rfind("Picture", 0) == 0) {
                 // A reel window: the ivory well behind its strip.
@@ -155,7 +157,7 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
         case ControlKind::button: {
             if (!pressedLook && dimmed(c)) p.setOpacity(0.45);
             const bool drawn = !c.picture.empty() && drawPicture(p, c.picture, c);
-            if (!drawn) paintButton3d(p, c, QString::fromStdString(c.caption), pressedLook);
+            if (!drawn) paintButton3d(p, c, ui::modelText(c.caption), pressedLook);
             p.setOpacity(1);
             if (!drawn) return;
             break;
@@ -174,10 +176,10 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
                 p.setPen(QPen(kGoldHi, std::max<qreal>(1, 30 * g_.scale())));
                 p.setBrush(kWarning);
                 p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 6, 6);
-                paintText(
-                    p, r,
-                    c.caption.empty() ? QStringLiteral("Credit too low") : QString::fromStdString(c.caption),
-                    kIvory, true, 0.4);
+                paintText(p, r,
+                          c.caption.empty() ? QCoreApplication::translate("Cabinet", "Credit too low")
+                                            : ui::modelText(c.caption),
+                          kIvory, true, 0.4);
                 return;
             }
             break;
@@ -185,7 +187,7 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
         case ControlKind::option:
         case ControlKind::textbox:
             if (!c.picture.empty()) drawPicture(p, c.picture, c);
-            if (!c.caption.empty()) paintText(p, r, QString::fromStdString(c.caption), kIvory, false);
+            if (!c.caption.empty()) paintText(p, r, ui::modelText(c.caption), kIvory, false);
             break;
     }
     if (!c.overlay.empty()) drawPicture(p, c.overlay, c);
@@ -203,6 +205,41 @@ void CabinetPainter::paintStrip(QPainter& p, const Control& strip, int reel) {
     }
 }
 
+namespace {
+
+// The boxes of the credit and win meters as the cabinet picture draws them (twips);
+// the labels' own places reach below them, and their text is written in the box.
+constexpr int kMeterTop = 7245, kMeterBottom = 7650, kWinLeft = 6975, kWinRight = 9000;
+constexpr int kPanelMargin = 240;
+
+bool blank(const std::string& t) { return t.find_first_not_of(' ') == std::string::npos; }
+
+}  // namespace
+
+QRectF CabinetPainter::textBox(const ViewGeometry& g, const MainWindow& ui, const Control& c) {
+    if (&c == &ui.PANELBANK || &c == &ui.Lblcredit || &c == &ui.lblwin)
+        return g.rect(c.absLeft(), kMeterTop, c.width, kMeterBottom - kMeterTop);
+    if (&c == &ui.LABWIN) {
+        // A message with no amount beside it ("No Win", "Good Luck", a limit) is
+        // written across the whole meter, so every message has the meter's size.
+        const int right = blank(ui.lblwin.caption) ? kWinRight : ui.lblwin.absLeft();
+        return g.rect(kWinLeft, kMeterTop, right - kWinLeft, kMeterBottom - kMeterTop);
+    }
+    if (c.parent == &ui.pandouble && c.kind == ControlKind::label)
+        // The gamble panel's lines are centred on the panel, one under the other.
+        return g.rect(ui.pandouble.absLeft() + kPanelMargin, c.absTop(),
+                      ui.pandouble.width - 2 * kPanelMargin, c.height);
+    return g.rect(c);
+}
+
+QRectF CabinetPainter::reach(const ViewGeometry& g, const MainWindow& ui, const Control& c) {
+    QRectF r = g.rect(c);
+    if (c.kind != ControlKind::label) return r;
+    // The win meter's message may take the whole meter, whatever its neighbour says.
+    if (&c == &ui.LABWIN) r |= g.rect(kWinLeft, kMeterTop, kWinRight - kWinLeft, kMeterBottom - kMeterTop);
+    return r | textBox(g, ui, c);
+}
+
 void CabinetPainter::paintLabel(QPainter& p, const MainWindow& ui, const Control& c) {
     const QRectF r = g_.rect(c);
     if (!c.picture.empty() && !drawPicture(p, c.picture, c) && &c == &ui.spinsleft) {
@@ -214,14 +251,16 @@ void CabinetPainter::paintLabel(QPainter& p, const MainWindow& ui, const Control
         p.setBrush(band);
         p.drawRoundedRect(r.adjusted(1, 1, -1, -1), r.height() / 4, r.height() / 4);
     }
-    if (c.caption.empty()) return;
+    // The blanks around a caption placed it in a label whose text starts at its left
+    // edge; centred, they would only shrink and shift it.
+    const QString text = ui::modelText(c.caption).trimmed();
+    if (text.isEmpty()) return;
     const bool jackpotMeter = &c == &ui.lblgrand || &c == &ui.lblmajor || &c == &ui.lblminor;
     const bool big = &c == &ui.lbljackpotwon;
     // The gamble panel is light parchment: its labels are written in ink.
     const bool onParchment = c.parent == &ui.pandouble;
     const QColor colour = onParchment ? kInk : (jackpotMeter || big) ? kGoldHi : kIvory;
-    paintText(p, r, QString::fromStdString(c.caption), colour, jackpotMeter || big || onParchment,
-              big ? 0.7 : 0.62);
+    paintText(p, textBox(g_, ui, c), text, colour, jackpotMeter || big || onParchment, big ? 0.7 : 0.62);
 }
 
 void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour,
@@ -247,17 +286,6 @@ void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& te
     }
     p.setPen(colour);
     p.drawText(box, Qt::AlignCenter, text);
-}
-
-void CabinetPainter::paintPanel(QPainter& p, const QRectF& r) {
-    QLinearGradient wood(r.topLeft(), r.bottomRight());
-    wood.setColorAt(0, kWalnutHi);
-    wood.setColorAt(0.35, kWalnut);
-    wood.setColorAt(1, kWalnutDeep);
-    const qreal edge = std::max<qreal>(1.5, 40 * g_.scale());
-    p.setPen(QPen(kGold, edge));
-    p.setBrush(wood);
-    p.drawRoundedRect(r.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2), 3 * edge, 3 * edge);
 }
 
 void CabinetPainter::paintButton3d(QPainter& p, const Control& c, const QString& caption, bool down) {

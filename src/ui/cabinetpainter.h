@@ -59,13 +59,20 @@ public:
     void paint(QPainter& p, const MainWindow& ui, const ViewGeometry& g, const Control* pressed = nullptr,
                const Availability& available = {}, const QRectF& dirty = QRectF());
 
+    // Where a label's text is written: its own place, but the credit and win meters'
+    // text in the box the cabinet picture draws, a message of the win meter with no
+    // amount beside it across the whole meter, and the gamble panel's lines centred
+    // on the panel.
+    static QRectF textBox(const ViewGeometry& g, const MainWindow& ui, const Control& c);
+    // All a control may paint over: its place and, for a label, where its text goes.
+    static QRectF reach(const ViewGeometry& g, const MainWindow& ui, const Control& c);
+
 private:
     bool dimmed(const Control& c) const { return available_ ? !available_(c) : !c.enabled; }
     void paintControl(QPainter& p, const MainWindow& ui, const Control& c, bool pressedLook);
     void paintStrip(QPainter& p, const Control& strip, int reel);
     void paintLabel(QPainter& p, const MainWindow& ui, const Control& c);
     void paintButton3d(QPainter& p, const Control& c, const QString& caption, bool down);
-    void paintPanel(QPainter& p, const QRectF& r);
     void paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, bool bold,
                    qreal fill = 0.62);
     // Draws a picture over the control's rectangle; false when it does not exist.

@@ -1,50 +1,98 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs.h"
 
-#include <QClipboard>
+#include <QButtonGroup>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
-#include <QHelpEvent>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
-#include <vector>
+#include <cmath>
+#include <utility>
 
 #include "game/game.h"
-#include "ui/cabinet.h"
 #include "ui/dialogs_about.h"
 #include "ui/dialogs_options.h"
 #include "ui/dialogs_paint.h"
 #include "ui/dialogs_paytable.h"
 #include "ui/historydialog.h"
 #include "ui/identity.h"
+#include "ui/modelwidgets.h"
 #include "ui/oddsdialog.h"
+#include "ui/palette.h"
+#include "ui/theatrestyle.h"
+#include "ui/uitext.h"
 
 namespace tonvale {
 
 namespace {
 
-bool inside(const Control& c, QPointF twips) {
-    return twips.x() >= c.absLeft() && twips.x() < c.absLeft() + c.width && twips.y() >= c.absTop() &&
-           twips.y() < c.absTop() + c.height;
+// Twips of the 8-point text the windows are designed with.
+constexpr qreal kEmTwips = 165;
+
+ModelDialog* handling = nullptr;
+
+// A control's rectangle in whole window pixels.
+QRect pixelRect(const ViewGeometry& g, const Control& c) {
+    const QRectF r = g.rect(c);
+    const int left = static_cast<int>(std::lround(r.left())), top = static_cast<int>(std::lround(r.top()));
+    const int right = static_cast<int>(std::lround(r.right())),
+              bottom = static_cast<int>(std::lround(r.bottom()));
+    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
+}
+
+// A caption as a button shows it: an ampersand is a character, not a mnemonic.
+QString buttonText(const std::string& caption) {
+    return ui::modelText(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// Pasted text keeps its characters but no line break or other control character,
+// so a paste never stands in for Enter.
+QString typeable(const QString& text) {
+    QString out;
+    for (const QChar ch : text)
+        if (ch.unicode() >= 32 && ch.unicode() != 127) out += ch;
+    return out;
+}
+
+QPalette theatrePalette() {
+    QPalette pal;
+    pal.setColor(QPalette::Window, palette::kVelvetLo);
+    pal.setColor(QPalette::WindowText, palette::kInk);
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, palette::kInk);
+    pal.setColor(QPalette::Button, palette::kWalnut);
+    pal.setColor(QPalette::ButtonText, palette::kGoldHi);
+    pal.setColor(QPalette::Highlight, palette::kGoldHi);
+    pal.setColor(QPalette::HighlightedText, palette::kInk);
+    pal.setColor(QPalette::ToolTipBase, palette::kIvory);
+    pal.setColor(QPalette::ToolTipText, palette::kInk);
+    return pal;
 }
 
 }  // namespace
 
-ModelDialog::ModelDialog(Game& game, ControlSet& set, Control& form, SpriteCache& sprites)
-    : QWidget(nullptr, Qt::Window), game_(game), set_(set), form_(form), sprites_(sprites) {
-    setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+ModelDialog::ModelDialog(Game& game, ControlSet& set, Control& form, SpriteCache& sprites,
+                         TheatreStyle& style)
+    : QWidget(nullptr, Qt::Window), game_(game), set_(set), form_(form), sprites_(sprites), style_(style) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Closing one of these windows never ends the game; the model decides what shows next.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(QString::fromStdString(form_.caption));
+    setStyle(&style_);
+    setPalette(theatrePalette());
+    setWindowTitle(ui::modelText(form_.caption));
     setWindowIcon(gameIcon());
     resize(sizeHint());
 }
+
+ModelDialog* ModelDialog::handlingInput() { return handling; }
 
 QSize ModelDialog::sizeHint() const { return QSize(form_.width / 15, form_.height / 15); }
 QSize ModelDialog::minimumSizeHint() const { return QSize(form_.width / 45, form_.height / 45); }
@@ -53,57 +101,172 @@ ViewGeometry ModelDialog::geometryNow() const {
     return ViewGeometry(QSizeF(size()), devicePixelRatioF(), QSize(form_.width, form_.height));
 }
 
-Control* ModelDialog::controlAt(QPointF pos) const { return geometryNow().hit(set_, pos); }
-
 QPointF ModelDialog::centreOf(const Control& c) const { return geometryNow().rect(c).center(); }
 
-Control& ModelDialog::target(QPointF pos) const {
-    Control* c = controlAt(pos);
-    return c ? *c : form_;
-}
-
-bool ModelDialog::focusable(const Control& c) const {
-    if (&c == &form_ || !c.live()) return false;
-    switch (c.kind) {
-        case ControlKind::button:
-        case ControlKind::picbutton:
-        case ControlKind::option:
-        case ControlKind::textbox:
-            return true;
-        case ControlKind::picture:
-        case ControlKind::image:
-            return game_.bindings.find(c, Ev::Click) != nullptr;
-        default:
-            return false;
-    }
-}
-
-Control* ModelDialog::focusedControl() const { return focus_ && focusable(*focus_) ? focus_ : nullptr; }
-
-void ModelDialog::setFocusedControl(Control* c) {
-    focus_ = c;
-    // Input methods compose only while a text box has the keyboard.
-    setAttribute(Qt::WA_InputMethodEnabled, c && c->kind == ControlKind::textbox);
-    if (QGuiApplication::inputMethod()) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
-    update();
-}
-
-Control* ModelDialog::firstFocus() {
-    for (Control* c : set_.all())
-        if (focusable(*c)) return c;
+QWidget* ModelDialog::widgetOf(const Control& c) const {
+    for (const Bound& b : bound_)
+        if (b.control == &c) return b.widget;
     return nullptr;
 }
 
-void ModelDialog::clicked(Control&) {}
+Control* ModelDialog::focusedControl() const {
+    const QWidget* f = focusWidget();
+    for (const Bound& b : bound_)
+        if (b.widget == f) return b.control;
+    return nullptr;
+}
 
-bool ModelDialog::drawPicture(QPainter& p, Picture picture, const QRectF& r, const ViewGeometry& g) {
-    const QString path = picturePath(picture);
-    if (path.isEmpty() || !sprites_.exists(path)) return false;
-    const QRectF s = g.snapped(r);
-    const QPixmap pm = sprites_.get(path, g.devicePixels(s), g.dpr());
-    if (pm.isNull()) return false;
-    p.drawPixmap(s.topLeft(), pm);
-    return true;
+void ModelDialog::setTextSize(QWidget* w, qreal share, bool bold) {
+    w->setProperty("textShare", share);
+    w->setProperty("bold", bold);
+}
+
+QButtonGroup* ModelDialog::groupFor(const Control& c) {
+    // One group for the option buttons of one array inside one container.
+    const auto key = std::make_pair(static_cast<const Control*>(c.parent), c.name);
+    for (const auto& [k, group] : groups_)
+        if (k == key) return group;
+    auto* group = new QButtonGroup(this);
+    groups_.emplace_back(key, group);
+    return group;
+}
+
+QWidget* ModelDialog::make(Control& c, QWidget* parent) {
+    switch (c.kind) {
+        case ControlKind::frame: {
+            auto* box = new QGroupBox(parent);
+            box->setProperty(framelook::kProperty, QString::fromLatin1(framelook::kRule));
+            setTextSize(box, 1, true);
+            return box;
+        }
+        case ControlKind::label: {
+            auto* label = new QLabel(parent);
+            label->setTextFormat(Qt::PlainText);
+            // A label three lines high wraps its words.
+            const bool wraps = c.height > 3 * kEmTwips;
+            label->setWordWrap(wraps);
+            label->setAlignment(wraps ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
+            return label;
+        }
+        case ControlKind::button: {
+            if (!c.picture.empty() && c.caption.empty()) return new PictureButton(c, sprites_, parent);
+            auto* button = new QPushButton(parent);
+            // Enter presses the button that has the keyboard, as Space does.
+            button->setAutoDefault(true);
+            return button;
+        }
+        case ControlKind::option: {
+            auto* option = new QRadioButton(parent);
+            groupFor(c)->addButton(option);
+            return option;
+        }
+        case ControlKind::textbox: {
+            auto* box = new QLineEdit(parent);
+            connect(box, &QLineEdit::textEdited, this, [this, box, &c](const QString& text) {
+                // The box holds what is typed, as the model's text box does.
+                const QString clean = typeable(text);
+                if (clean != text) box->setText(clean);
+                c.caption = clean.toStdString();
+            });
+            connect(box, &QLineEdit::returnPressed, this, [this, &c] { routeKey(c, 13); });
+            return box;
+        }
+        case ControlKind::picture:
+        case ControlKind::image:
+            if (game_.bindings.find(c, Ev::Click)) return new PictureButton(c, sprites_, parent);
+            return new PictureView(c, sprites_, parent);
+        default:
+            return nullptr;
+    }
+}
+
+void ModelDialog::build() {
+    for (Control* c : set_.all()) {
+        if (c == &form_) continue;
+        // Inside the widget of the nearest container that has one.
+        QWidget* parent = this;
+        for (const Control* a = c->parent; a && a != &form_; a = a->parent)
+            if (QWidget* w = widgetOf(*a)) {
+                parent = w;
+                break;
+            }
+        QWidget* w = make(*c, parent);
+        if (!w) continue;
+        w->setObjectName(QString::fromStdString(c->fullName()));
+        w->setStyle(&style_);
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            connect(button, &QAbstractButton::clicked, this, [this, c] { route(*c); });
+        bound_.push_back({c, w, Picture()});
+    }
+    place();
+}
+
+void ModelDialog::place() {
+    const ViewGeometry g = geometryNow();
+    const qreal em = kEmTwips * g.scale();
+    for (const Bound& b : bound_) {
+        QRect r = pixelRect(g, *b.control);
+        if (b.widget->parentWidget() != this) {
+            const Control* container = nullptr;
+            for (const Bound& o : bound_)
+                if (o.widget == b.widget->parentWidget()) container = o.control;
+            if (container) r.translate(-pixelRect(g, *container).topLeft());
+        }
+        if (b.widget->geometry() != r) b.widget->setGeometry(r);
+        const QVariant share = b.widget->property("textShare");
+        QFont f(b.widget->property("serif").toBool() ? QStringLiteral("DejaVu Serif")
+                                                     : QStringLiteral("DejaVu Sans"));
+        f.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(em * (share.isValid() ? share.toDouble() : 1)))));
+        f.setBold(b.widget->property("bold").toBool());
+        f.setItalic(b.widget->property("serif").toBool());
+        if (b.widget->font() != f) b.widget->setFont(f);
+    }
+}
+
+void ModelDialog::showControl(const Control& c, QWidget* w) {
+    if (w->isHidden() == c.visible) w->setHidden(!c.visible);
+    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+    const QString tip = ui::modelText(c.tooltip);
+    if (w->toolTip() != tip) w->setToolTip(tip);
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        const QString text = buttonText(c.caption);
+        if (button->text() != text) button->setText(text);
+        if (button->isCheckable() && button->isChecked() != c.value) {
+            // The model may select none of a group: the group lets go meanwhile.
+            QButtonGroup* group = button->group();
+            if (group) group->setExclusive(false);
+            button->setChecked(c.value);
+            if (group) group->setExclusive(true);
+        }
+        // A picture without words is named by its tooltip, unless the window names it.
+        if (button->text().isEmpty() && button->accessibleName().isEmpty()) button->setAccessibleName(tip);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        const QString text = ui::modelText(c.caption);
+        if (label->text() != text) label->setText(text);
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        const QString text = buttonText(c.caption);
+        if (box->title() != text) box->setTitle(text);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        const QString text = ui::modelText(c.caption);
+        if (edit->text() != text) edit->setText(text);
+    }
+    w->update();
+}
+
+void ModelDialog::keepOneTabStopAGroup() {
+    // Tab stops once in a group of option buttons, on its selected button (or its
+    // first); the arrow keys move along the group.
+    for (const auto& entry : groups_) {
+        const QList<QAbstractButton*> buttons = entry.second->buttons();
+        QAbstractButton* stop = entry.second->checkedButton();
+        for (QAbstractButton* b : buttons)
+            if (!stop && b->isEnabled() && !b->isHidden()) stop = b;
+        for (QAbstractButton* b : buttons) {
+            const Qt::FocusPolicy policy = b == stop ? Qt::StrongFocus : Qt::ClickFocus;
+            if (b->focusPolicy() != policy) b->setFocusPolicy(policy);
+        }
+    }
 }
 
 void ModelDialog::paintBackground(QPainter& p, const ViewGeometry& g) { dialogpaint::velvet(p, g.area()); }
@@ -115,207 +278,73 @@ void ModelDialog::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const ViewGeometry g = geometryNow();
-    const QRectF area = g.snapped(g.area());
-    p.setClipRect(area);
+    p.setClipRect(g.snapped(g.area()));
     paintBackground(p, g);
-    for (const Control* c : set_.all()) {
-        if (c == &form_ || c->width <= 0 || c->height <= 0 || !c->shown()) continue;
-        p.save();
-        // Containers clip what they hold.
-        QRectF clip = area;
-        for (const Control* a = c->parent; a && a->parent; a = a->parent) clip &= g.snapped(g.rect(*a));
-        p.setClipRect(clip);
-        paintControl(p, *c, g.rect(*c), g);
-        p.restore();
-    }
 }
 
-void ModelDialog::after() {
-    update();
+void ModelDialog::resizeEvent(QResizeEvent* e) {
+    place();
+    QWidget::resizeEvent(e);
+}
+
+void ModelDialog::clicked(Control&) {}
+
+QWidget* ModelDialog::firstFocus() {
+    for (const Bound& b : bound_)
+        if (b.widget->focusPolicy() & Qt::TabFocus && b.widget->isVisibleTo(this) && b.widget->isEnabled())
+            return b.widget;
+    return nullptr;
+}
+
+void ModelDialog::route(Control& c) {
+    ModelDialog* const before = std::exchange(handling, this);
+    const bool handled = c.kind == ControlKind::picbutton ? game_.press(c) : game_.click(c);
+    handling = before;
+    if (handled) clicked(c);
+    touched();
+}
+
+void ModelDialog::routeKey(Control& c, int code) {
+    ModelDialog* const before = std::exchange(handling, this);
+    game_.keyPress(c, code);
+    handling = before;
+    touched();
+}
+
+void ModelDialog::touched() {
+    sync();
     emit modelTouched();
 }
 
-void ModelDialog::mousePressEvent(QMouseEvent* e) {
-    if (pressed_ || e->button() != Qt::LeftButton) return;
-    Control& c = target(e->position());
-    pressed_ = &c;
-    if (focusable(c)) focus_ = &c;
-    update();
-    game_.mouseDown(c);
-    after();
-}
-
-void ModelDialog::mouseReleaseEvent(QMouseEvent* e) {
-    if (!pressed_ || e->buttons() != Qt::NoButton) return;
-    Control& c = *pressed_;
-    pressed_ = nullptr;
-    game_.mouseUp(c);
-    // A click is a release over the control that was pressed.
-    if (&c != &form_ && inside(c, geometryNow().toTwips(e->position())) && game_.click(c)) clicked(c);
-    after();
-}
-
-void ModelDialog::mouseMoveEvent(QMouseEvent* e) {
-    const Control* c = controlAt(e->position());
-    // Pictures that lead somewhere show the hand.
-    const bool hand =
-        c && (c->kind == ControlKind::picture || c->kind == ControlKind::image) && focusable(*c);
-    setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
-
-void ModelDialog::activate(Control& c) {
-    if (c.kind == ControlKind::picbutton) {
-        if (game_.press(c)) clicked(c);
-    } else if (game_.click(c)) {
-        clicked(c);
-    }
-    after();
-}
-
-bool ModelDialog::focusNextPrevChild(bool next) {
-    moveFocus(next);
-    return true;
-}
-
-void ModelDialog::moveFocus(bool forward) {
-    std::vector<Control*> ring;
-    for (Control* c : set_.all())
-        if (focusable(*c)) ring.push_back(c);
-    if (ring.empty()) return;
-    // A group of option buttons is one stop: its selected button, or its first.
-    std::vector<Control*> stops;
-    for (Control* c : ring) {
-        if (c->kind != ControlKind::option) {
-            stops.push_back(c);
-            continue;
-        }
-        const auto same = [c](const Control* o) {
-            return o->kind == ControlKind::option && o->parent == c->parent && o->name == c->name;
-        };
-        const bool seen = std::any_of(stops.begin(), stops.end(), same);
-        if (seen) {
-            if (c->value) *std::find_if(stops.begin(), stops.end(), same) = c;
-            continue;
-        }
-        stops.push_back(c);
-    }
-    Control* now = focusedControl();
-    auto at = std::find_if(stops.begin(), stops.end(), [now](const Control* s) {
-        return s == now || (now && now->kind == ControlKind::option && s->kind == ControlKind::option &&
-                            s->parent == now->parent && s->name == now->name);
-    });
-    const auto n = static_cast<std::ptrdiff_t>(stops.size());
-    std::ptrdiff_t i = at == stops.end() ? (forward ? -1 : 0) : at - stops.begin();
-    i = ((i + (forward ? 1 : -1)) % n + n) % n;
-    setFocusedControl(stops[static_cast<std::size_t>(i)]);
-}
-
-void ModelDialog::moveInGroup(int step) {
-    Control* now = focusedControl();
-    if (!now || now->kind != ControlKind::option) return;
-    std::vector<Control*> group;
-    for (Control* c : set_.all())
-        if (c->kind == ControlKind::option && c->parent == now->parent && c->name == now->name &&
-            focusable(*c))
-            group.push_back(c);
-    const auto at = std::find(group.begin(), group.end(), now);
-    const auto n = static_cast<std::ptrdiff_t>(group.size());
-    const std::ptrdiff_t i = (((at - group.begin()) + step) % n + n) % n;
-    Control* next = group[static_cast<std::size_t>(i)];
-    setFocusedControl(next);
-    // Moving along a group selects, as option buttons do.
-    activate(*next);
-}
-
 void ModelDialog::keyPressEvent(QKeyEvent* e) {
-    Control* f = focusedControl();
-    if (f && f->kind == ControlKind::textbox) {
-        if (e->matches(QKeySequence::Paste)) {
-            if (const QClipboard* clip = QGuiApplication::clipboard()) type(*f, clip->text());
-            return;
-        }
-        if (const int code = keyCodeOf(*e)) {
-            game_.keyPress(*f, code);
-            after();
-            return;
-        }
-        // A key that types more than one character (a dead key's result, a compose).
-        if (!e->text().isEmpty() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            type(*f, e->text());
-            return;
-        }
+    // Escape closes the window as its close box does.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        close();
+        return;
     }
-    switch (e->key()) {
-        case Qt::Key_Left:
-        case Qt::Key_Up:
-            moveInGroup(-1);
-            return;
-        case Qt::Key_Right:
-        case Qt::Key_Down:
-            moveInGroup(1);
-            return;
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (f) activate(*f);
-            return;
-        default:
-            QWidget::keyPressEvent(e);
-    }
-}
-
-void ModelDialog::type(Control& box, const QString& text) {
-    for (const uint cp : text.toUcs4()) {
-        // Line breaks and other control characters of pasted text are left out, so
-        // a paste never stands in for Enter.
-        if (cp < 32 || cp == 127) continue;
-        if (focusedControl() != &box) break;  // a handler moved the keyboard away
-        game_.keyPress(box, static_cast<int>(cp));
-    }
-    after();
-}
-
-void ModelDialog::inputMethodEvent(QInputMethodEvent* e) {
-    Control* f = focusedControl();
-    if (f && f->kind == ControlKind::textbox && !e->commitString().isEmpty()) type(*f, e->commitString());
-    e->accept();
-}
-
-QVariant ModelDialog::inputMethodQuery(Qt::InputMethodQuery query) const {
-    const Control* f = focusedControl();
-    const bool box = f && f->kind == ControlKind::textbox;
-    switch (query) {
-        case Qt::ImEnabled:
-            return box;
-        case Qt::ImCursorRectangle:
-            return box ? geometryNow().rect(*f).toRect() : QRect();
-        case Qt::ImSurroundingText:
-            return box ? QString::fromStdString(f->caption) : QString();
-        case Qt::ImCursorPosition:
-        case Qt::ImAnchorPosition:
-            return box ? static_cast<int>(QString::fromStdString(f->caption).size()) : 0;
-        case Qt::ImHints:
-            return static_cast<int>(Qt::ImhNoPredictiveText);
-        default:
-            return QWidget::inputMethodQuery(query);
-    }
+    QWidget::keyPressEvent(e);
 }
 
 void ModelDialog::closeEvent(QCloseEvent* e) {
     // The close box: the window's QueryUnload runs and never cancels.
-    pressed_ = nullptr;
-    if (form_.visible) game_.callRoutine(form_.name + ":QueryUnload");
+    if (form_.visible) {
+        ModelDialog* const before = std::exchange(handling, this);
+        game_.callRoutine(form_.name + ":QueryUnload");
+        handling = before;
+    }
     e->accept();
-    after();
+    touched();
 }
 
-bool ModelDialog::event(QEvent* e) {
-    if (e->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(e);
-        showControlToolTip(this, *help, controlAt(help->pos()));
-        return true;
+void ModelDialog::changeEvent(QEvent* e) {
+    // Another language: the window's own words and the model's texts anew.
+    if (e->type() == QEvent::LanguageChange) {
+        retranslate();
+        const QString title = ui::modelText(form_.caption);
+        if (windowTitle() != title) setWindowTitle(title);
+        if (isVisible()) sync();
     }
-    return QWidget::event(e);
+    QWidget::changeEvent(e);
 }
 
 void ModelDialog::centreOnScreen() {
@@ -328,33 +357,53 @@ void ModelDialog::centreOnScreen() {
 }
 
 void ModelDialog::sync() {
-    const QString title = QString::fromStdString(form_.caption);
+    const QString title = ui::modelText(form_.caption);
     if (windowTitle() != title) setWindowTitle(title);
+    if (!form_.visible && !isVisible()) return;  // nothing of a closed window is seen
+    for (Bound& b : bound_) {
+        showControl(*b.control, b.widget);
+        auto* button = qobject_cast<QPushButton*>(b.widget);
+        if (button && b.icon != b.control->picture) {
+            // A button with a caption carries its picture as an icon at its left.
+            b.icon = b.control->picture;
+            const QPixmap pm = sprites_.picture(b.icon, QSize(96, 96), 1);
+            button->setIcon(pm.isNull() ? QIcon() : QIcon(pm));
+        }
+    }
+    showMore();
+    keepOneTabStopAGroup();
     if (form_.visible && !isVisible()) {
         centreOnScreen();
+        // It stands over its owner window while that is shown (the window manager
+        // keeps it above).
+        if (!windowHandle()) create();
+        QWidget* owner = owner_ && owner_->isVisible() ? owner_.data() : nullptr;
+        if (windowHandle()) windowHandle()->setTransientParent(owner ? owner->windowHandle() : nullptr);
         show();
         raise();
         activateWindow();
-        pressed_ = nullptr;
-        focus_ = firstFocus();
+        if (QWidget* f = firstFocus()) f->setFocus(Qt::ActiveWindowFocusReason);
     } else if (!form_.visible && isVisible()) {
-        pressed_ = nullptr;
         hide();
     }
-    if (isVisible()) update();
 }
 
-Dialogs::Dialogs(Game& game, QObject* parent)
+Dialogs::Dialogs(Game& game, QWidget* main, QObject* parent)
     : QObject(parent),
-      options_(std::make_unique<OptionsDialog>(game, sprites_)),
-      paytable_(std::make_unique<PaytableDialog>(game, sprites_)),
-      about_(std::make_unique<AboutDialog>(game, sprites_)),
-      advert_(std::make_unique<AdvertDialog>(game, sprites_)),
-      odds_(std::make_unique<OddsDialog>(game, sprites_)),
-      history_(std::make_unique<HistoryDialog>(game, sprites_)) {
+      style_(std::make_unique<TheatreStyle>()),
+      options_(std::make_unique<OptionsDialog>(game, sprites_, *style_)),
+      paytable_(std::make_unique<PaytableDialog>(game, sprites_, *style_)),
+      about_(std::make_unique<AboutDialog>(game, sprites_, *style_)),
+      advert_(std::make_unique<AdvertDialog>(game, sprites_, *style_)),
+      odds_(std::make_unique<OddsDialog>(game, sprites_, *style_)),
+      history_(std::make_unique<HistoryDialog>(game, sprites_, *style_)) {
     for (ModelDialog* d : std::initializer_list<ModelDialog*>{options_.get(), paytable_.get(), about_.get(),
-                                                              advert_.get(), odds_.get(), history_.get()})
+                                                              advert_.get(), odds_.get(), history_.get()}) {
         connect(d, &ModelDialog::modelTouched, this, &Dialogs::modelTouched);
+        d->setOwnerWindow(main);
+    }
+    // The odds page opens over the pay table.
+    odds_->setOwnerWindow(paytable_.get());
 }
 
 Dialogs::~Dialogs() = default;
@@ -362,7 +411,6 @@ Dialogs::~Dialogs() = default;
 void Dialogs::sync() {
     options_->sync();
     paytable_->sync();
-    // The odds page opens over the pay table.
     odds_->sync();
     about_->sync();
     advert_->sync();

@@ -1,97 +1,116 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The game's other windows: options, pay table, odds page, about and advert. Each
-// is a real top-level window bound to its control model: it paints the model's
-// controls, routes clicks and keys to their handlers through Game, and is shown
-// while the model's form is visible.
+// The game's other windows: options, pay table, odds page, about, advert and
+// history. Each is a real top-level window made of Qt's widgets, one for each
+// control of its model (push buttons, option buttons in groups, a line edit,
+// labels, group boxes, pictures), placed where the model places them in twips and
+// scaled with the window. The model stays the one truth: sync() shows what it
+// holds, and every click, Enter and close goes back through the game's handlers.
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/bindings.h"
 #include "ui/cabinetpainter.h"
 #include "ui/sprites.h"
 
+class QButtonGroup;
+
 namespace tonvale {
 
 class Game;
+class TheatreStyle;
 
 class ModelDialog : public QWidget {
     Q_OBJECT
 public:
-    ModelDialog(Game& game, ControlSet& set, Control& form, SpriteCache& sprites);
+    ModelDialog(Game& game, ControlSet& set, Control& form, SpriteCache& sprites, TheatreStyle& style);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
     Control& form() { return form_; }
     ViewGeometry geometryNow() const;
-    // The topmost control that takes the mouse at a widget position, or nullptr.
-    Control* controlAt(QPointF pos) const;
-    // Where a control's centre is drawn now (widget coordinates).
+    // The widget made for a control, or nullptr when it has none.
+    QWidget* widgetOf(const Control& c) const;
+    // Where a control's centre is drawn now (window coordinates).
     QPointF centreOf(const Control& c) const;
-
-    // The control that has the keyboard within this window, or nullptr.
+    // The control whose widget has this window's keyboard focus, or nullptr.
     Control* focusedControl() const;
-    void setFocusedControl(Control* c);
 
-    // Caption and shown state from the model's form; a window that appears is
+    // The window this one stands over: it stays above it while both are shown.
+    void setOwnerWindow(QWidget* owner) { owner_ = owner; }
+
+    // Title, widgets and shown state from the model; a window that appears is
     // centred on the screen and takes the keyboard.
     void sync();
+
+    // The window whose input the game is handling now, or nullptr: a message box
+    // raised meanwhile belongs to it.
+    static ModelDialog* handlingInput();
 
 signals:
     // Input or a close reached the game: the models may have changed.
     void modelTouched();
 
 protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void inputMethodEvent(QInputMethodEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    bool event(QEvent* e) override;
-    bool focusNextPrevChild(bool next) override;
-
-    // The window's ground, under every control.
+    // Makes a widget for every control, in the model's order, each inside the
+    // widget of its container. Every window's constructor calls it once.
+    void build();
+    // The widget for one control; nullptr for a control that shows nothing.
+    virtual QWidget* make(Control& c, QWidget* parent);
+    // Shows one control's fields on its widget.
+    virtual void showControl(const Control& c, QWidget* w);
+    // Shows what the window holds beyond its controls' own widgets.
+    virtual void showMore() {}
+    // Sets the window's own words (those not from its model) in the player's language.
+    virtual void retranslate() {}
+    // The window's ground, under every widget.
     virtual void paintBackground(QPainter& p, const ViewGeometry& g);
-    // One shown control; `r` is its rectangle in the view.
-    virtual void paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) = 0;
     // Runs after a click on `c` reached its handler.
     virtual void clicked(Control& c);
-    // The control that takes the keyboard when the window appears.
-    virtual Control* firstFocus();
+    // The widget that takes the keyboard when the window appears.
+    virtual QWidget* firstFocus();
 
-    // Takes the keyboard: buttons, option buttons, text boxes and pictures that act on a click.
-    bool focusable(const Control& c) const;
-    bool focusOn(const Control& c) const { return focusedControl() == &c; }
-    bool isPressed(const Control& c) const { return pressed_ == &c; }
-    // Draws a picture over `r`; false when it has no file of its own.
-    bool drawPicture(QPainter& p, Picture picture, const QRectF& r, const ViewGeometry& g);
-    // 8-point text of the window's design, in view pixels.
-    static qreal em(const ViewGeometry& g) { return 165 * g.scale(); }
+    // A click of a control through the game (a press for a picture button).
+    void route(Control& c);
+    // A key code for a control's key handler (13 for Enter).
+    void routeKey(Control& c, int code);
+    // The models may have changed: show them, here and in every window.
+    void touched();
+    // A widget's text size as a share of the window's 8-point text.
+    static void setTextSize(QWidget* w, qreal share, bool bold = false);
+
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
     Game& game_;
     ControlSet& set_;
     Control& form_;
     SpriteCache& sprites_;
+    TheatreStyle& style_;
 
 private:
-    Control& target(QPointF pos) const;
-    void moveFocus(bool forward);
-    void moveInGroup(int step);
-    void activate(Control& c);
-    // Types text into a text box, one character at a time as its key handler takes them.
-    void type(Control& box, const QString& text);
-    void after();
+    struct Bound {
+        Control* control;
+        QWidget* widget;
+        Picture icon;  // the picture the widget's icon was made from
+    };
+    void place();
+    void keepOneTabStopAGroup();
+    QButtonGroup* groupFor(const Control& c);
     void centreOnScreen();
 
-    Control* pressed_ = nullptr;
-    Control* focus_ = nullptr;
+    std::vector<Bound> bound_;
+    std::vector<std::pair<std::pair<const Control*, std::string>, QButtonGroup*>> groups_;
+    QPointer<QWidget> owner_;
 };
 
 class OptionsDialog;
@@ -101,11 +120,12 @@ class AdvertDialog;
 class OddsDialog;
 class HistoryDialog;
 
-// The other windows over one game, with one picture cache among them.
+// The other windows over one game, with one picture cache and one look among them.
 class Dialogs : public QObject {
     Q_OBJECT
 public:
-    explicit Dialogs(Game& game, QObject* parent = nullptr);
+    // `main` is the game's main window: the windows stand over it.
+    explicit Dialogs(Game& game, QWidget* main = nullptr, QObject* parent = nullptr);
     ~Dialogs() override;
 
     OptionsDialog& options() { return *options_; }
@@ -124,6 +144,7 @@ signals:
 
 private:
     SpriteCache sprites_;
+    std::unique_ptr<TheatreStyle> style_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<PaytableDialog> paytable_;
     std::unique_ptr<AboutDialog> about_;

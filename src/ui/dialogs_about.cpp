@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs_about.h"
 
+#include <QCoreApplication>
+#include <QLabel>
 #include <QPainter>
 
 #include "game/game.h"
@@ -15,76 +17,87 @@ namespace {
 
 const QColor kLightYellow(0xff, 0xff, 0xe1);
 
+void colour(QWidget* w, const QColor& c) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, c);
+    w->setPalette(pal);
+}
+
 }  // namespace
 
-// A button that carries an icon: the icon at its left, the caption beside it.
-void AboutDialog::iconButton(QPainter& p, const QRectF& r, const Control& c, const ViewGeometry& g) {
-    const qreal e = em(g);
-    const bool down = isPressed(c);
-    button3d(p, r, QString(), e, down, c.enabled, focusOn(c));
-    const qreal edge = std::max<qreal>(1.5, r.height() * 0.08);
-    const QRectF inner = r.adjusted(edge * 2, edge * 2, -edge * 2, -edge * 2);
-    QRectF text = inner;
-    const qreal side = inner.height();
-    const QRectF icon(inner.left() + side * 0.2, inner.top() + (down ? edge / 2 : 0), side, side);
-    if (!c.picture.empty() && drawPicture(p, c.picture, icon, g)) text.setLeft(inner.left() + side * 1.4);
-    fitText(p, text.translated(0, down ? edge / 2 : 0), QString::fromStdString(c.caption), kGoldHi, e, true,
-            Align::centre, true);
+AboutDialog::AboutDialog(Game& game, SpriteCache& sprites, TheatreStyle& style)
+    : ModelDialog(game, game.windows.about, game.windows.about.form, sprites, style),
+      ui_(game.windows.about) {
+    build();
+    retranslate();
 }
 
-AboutDialog::AboutDialog(Game& game, SpriteCache& sprites)
-    : ModelDialog(game, game.windows.about, game.windows.about.form, sprites), ui_(game.windows.about) {}
-
-Control* AboutDialog::firstFocus() {
-    // Enter takes the player back to the game, never out of it.
-    return focusable(ui_.Picture2) ? &ui_.Picture2 : ModelDialog::firstFocus();
+void AboutDialog::retranslate() {
+    if (QWidget* back = widgetOf(ui_.Picture2))
+        back->setAccessibleName(QCoreApplication::translate("About", "Return to game"));
+    if (QWidget* icon = widgetOf(ui_.picIcon))
+        icon->setAccessibleName(QCoreApplication::translate("About", "Tonvale"));
 }
 
-void AboutDialog::paintBackground(QPainter& p, const ViewGeometry& g) { p.fillRect(g.area(), Qt::black); }
+QWidget* AboutDialog::make(Control& c, QWidget* parent) {
+    QWidget* w = ModelDialog::make(c, parent);
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (&c == &ui_.lblTitle) {
+            // The title is set on a velvet plaque trimmed in gold.
+            label->setAlignment(Qt::AlignCenter);
+            colour(label, Qt::white);
+            setTextSize(label, 1.2, true);
+        } else {
+            colour(label, kYellow);
+            setTextSize(label, 1.1, true);
+        }
+    }
+    return w;
+}
 
-void AboutDialog::paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) {
-    const qreal e = em(g);
-    const QString caption = QString::fromStdString(c.caption);
-    switch (c.kind) {
-        case ControlKind::label:
-            if (&c == &ui_.lblTitle) {
-                // The title is set on a velvet plaque trimmed in gold.
-                const bool plaque = drawPicture(p, Sheet::about_banner, r, g);
-                const qreal inset = plaque ? r.height() * 0.3 : 0;
-                fitText(p, r.adjusted(inset, 0, -inset, 0), caption, Qt::white, e * 1.2, true,
-                        plaque ? Align::centre : Align::left, true);
-                return;
-            }
-            fitText(p, r, caption, kYellow, e * 1.1, true);
-            return;
-        case ControlKind::button:
-            iconButton(p, r, c, g);
-            return;
-        default:
-            if (!c.picture.empty()) drawPicture(p, c.picture, r, g);
-            if (focusOn(c)) focusMark(p, r.adjusted(1, 1, -1, -1), kYellow);
-            return;
+void AboutDialog::resizeEvent(QResizeEvent* e) {
+    ModelDialog::resizeEvent(e);
+    // The title keeps off the plaque's rounded ends.
+    if (auto* title = qobject_cast<QLabel*>(widgetOf(ui_.lblTitle))) {
+        const int inset = title->height() * 3 / 10;
+        title->setContentsMargins(inset, 0, inset, 0);
     }
 }
 
-AdvertDialog::AdvertDialog(Game& game, SpriteCache& sprites)
-    : ModelDialog(game, game.windows.advert, game.windows.advert.form, sprites), ui_(game.windows.advert) {}
+QWidget* AboutDialog::firstFocus() {
+    // Enter takes the player back to the game, never out of it.
+    QWidget* back = widgetOf(ui_.Picture2);
+    return back && back->isVisibleTo(this) ? back : ModelDialog::firstFocus();
+}
 
-Control* AdvertDialog::firstFocus() {
+void AboutDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
+    p.fillRect(g.area(), Qt::black);
+    if (!ui_.lblTitle.shown()) return;
+    const QRectF r = g.snapped(g.rect(ui_.lblTitle));
+    const QPixmap plaque = sprites_.picture(Sheet::about_banner, g.devicePixels(r), g.dpr());
+    if (!plaque.isNull()) p.drawPixmap(r.topLeft(), plaque);
+}
+
+AdvertDialog::AdvertDialog(Game& game, SpriteCache& sprites, TheatreStyle& style)
+    : ModelDialog(game, game.windows.advert, game.windows.advert.form, sprites, style),
+      ui_(game.windows.advert) {
+    build();
+    retranslate();
+}
+
+void AdvertDialog::retranslate() {
+    if (QWidget* poster = widgetOf(ui_.Picture1))
+        poster->setAccessibleName(QCoreApplication::translate("Advert", "Visit the partner casino"));
+    if (QWidget* back = widgetOf(ui_.SSCommand2))
+        back->setAccessibleName(QCoreApplication::translate("Advert", "Return to game"));
+}
+
+QWidget* AdvertDialog::firstFocus() {
     // The way back to the game is the default.
-    return focusable(ui_.SSCommand2) ? &ui_.SSCommand2 : ModelDialog::firstFocus();
+    QWidget* back = widgetOf(ui_.SSCommand2);
+    return back && back->isVisibleTo(this) ? back : ModelDialog::firstFocus();
 }
 
 void AdvertDialog::paintBackground(QPainter& p, const ViewGeometry& g) { p.fillRect(g.area(), kLightYellow); }
-
-void AdvertDialog::paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) {
-    const bool pictureDrawn = !c.picture.empty() && drawPicture(p, c.picture, r, g);
-    if (c.kind == ControlKind::button) {
-        if (!pictureDrawn)
-            button3d(p, r, QStringLiteral("RETURN TO GAME"), em(g), isPressed(c), c.enabled, false);
-        if (isPressed(c)) p.fillRect(r, QColor(0, 0, 0, 60));
-        if (focusOn(c)) focusMark(p, r.adjusted(2, 2, -2, -2), Qt::white);
-    }
-}
 
 }  // namespace tonvale

@@ -12,27 +12,28 @@ struct AdvertWindow;
 class AboutDialog : public ModelDialog {
     Q_OBJECT
 public:
-    AboutDialog(Game& game, SpriteCache& sprites);
+    AboutDialog(Game& game, SpriteCache& sprites, TheatreStyle& style);
 
 protected:
+    QWidget* make(Control& c, QWidget* parent) override;
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
-    void paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) override;
-    Control* firstFocus() override;
+    void resizeEvent(QResizeEvent* e) override;
+    QWidget* firstFocus() override;
+    void retranslate() override;
 
 private:
-    void iconButton(QPainter& p, const QRectF& r, const Control& c, const ViewGeometry& g);
     AboutWindow& ui_;
 };
 
 class AdvertDialog : public ModelDialog {
     Q_OBJECT
 public:
-    AdvertDialog(Game& game, SpriteCache& sprites);
+    AdvertDialog(Game& game, SpriteCache& sprites, TheatreStyle& style);
 
 protected:
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
-    void paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) override;
-    Control* firstFocus() override;
+    QWidget* firstFocus() override;
+    void retranslate() override;
 
 private:
     AdvertWindow& ui_;

@@ -1,28 +1,49 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs_options.h"
 
-#include <QLinearGradient>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QRadioButton>
 
 #include "game/game.h"
 #include "players/options.h"
 #include "ui/dialogs_paint.h"
+#include "ui/theatrestyle.h"
+#include "ui/uitext.h"
 
 namespace tonvale {
 
 using namespace dialogpaint;
 
-OptionsDialog::OptionsDialog(Game& game, SpriteCache& sprites)
-    : ModelDialog(game, game.options.ui, game.options.ui.form, sprites), ui_(game.options.ui) {}
+OptionsDialog::OptionsDialog(Game& game, SpriteCache& sprites, TheatreStyle& style)
+    : ModelDialog(game, game.options.ui, game.options.ui.form, sprites, style), ui_(game.options.ui) {
+    build();
+    if (auto* label = qobject_cast<QLabel*>(widgetOf(ui_.lblplayername)))
+        label->setBuddy(widgetOf(ui_.player1));
+    retranslate();
+}
 
-Control* OptionsDialog::firstFocus() {
+void OptionsDialog::retranslate() {
+    if (QWidget* name = widgetOf(ui_.player1)) {
+        name->setAccessibleName(QCoreApplication::translate("Options", "Player name"));
+        name->setAccessibleDescription(
+            QCoreApplication::translate("Options", "Type a name of up to 12 characters, then press Enter"));
+    }
+}
+
+QWidget* OptionsDialog::firstFocus() {
     // Loading the window switches to the current slot, which hands the keyboard to the name box.
-    return focusable(ui_.player1) ? &ui_.player1 : ModelDialog::firstFocus();
+    QWidget* name = widgetOf(ui_.player1);
+    return name && name->isVisibleTo(this) && name->isEnabled() ? name : ModelDialog::firstFocus();
 }
 
 void OptionsDialog::clicked(Control& c) {
     // A slot switch gives the name box the keyboard.
-    if (c.name == "machine" && focusable(ui_.player1)) setFocusedControl(&ui_.player1);
+    if (c.name == "machine")
+        if (QWidget* name = widgetOf(ui_.player1)) name->setFocus(Qt::OtherFocusReason);
 }
 
 QColor OptionsDialog::textColour(const Control& c) const {
@@ -38,50 +59,49 @@ QColor OptionsDialog::textColour(const Control& c) const {
     return kInk;
 }
 
+QWidget* OptionsDialog::make(Control& c, QWidget* parent) {
+    QWidget* w = ModelDialog::make(c, parent);
+    if (!w) return w;
+    if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        // The main frame and the limits column are walnut sheets the window draws.
+        const bool sheet = &c == &ui_.Framemain || &c == &ui_.Framelimits;
+        box->setProperty(framelook::kProperty,
+                         QString::fromLatin1(sheet ? framelook::kSheet : framelook::kRule));
+        box->setProperty(kTitleColourProperty, textColour(c));
+    } else {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::WindowText, textColour(c));
+        w->setPalette(pal);
+    }
+    if (&c == &ui_.lblcurrentplayer) setTextSize(w, 1, true);
+    return w;
+}
+
+void OptionsDialog::showControl(const Control& c, QWidget* w) {
+    ModelDialog::showControl(c, w);
+    // A slot button is read out with its number and the player on it.
+    if (c.name == "machine") {
+        const QString name = QCoreApplication::translate("Options", "Slot %1: %2")
+                                 .arg(c.index)
+                                 .arg(ui::modelText(c.caption).trimmed());
+        if (w->accessibleName() != name) w->setAccessibleName(name);
+    }
+}
+
 void OptionsDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
     velvet(p, g.area());
     // The main frame and the limits column: a walnut band trimmed in gold round an
-    // ivory sheet.
-    for (const Control* f : {&ui_.Framemain, &ui_.Framelimits})
-        if (f->shown()) walnutSheet(p, g.rect(*f), g.scale());
-}
-
-void OptionsDialog::paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) {
-    const qreal e = em(g);
-    const QString caption = QString::fromStdString(c.caption);
-    switch (c.kind) {
-        case ControlKind::frame:
-            if (&c == &ui_.Framemain || &c == &ui_.Framelimits) {
-                // The window's title sits in a walnut tab on the top of the frame.
-                if (caption.isEmpty()) return;
-                const qreal tabWidth = std::min<qreal>(1900, c.width - 520) * g.scale();
-                walnutTab(
-                    p,
-                    QRectF(r.left() + 260 * g.scale(), r.top() - 100 * g.scale(), tabWidth, 260 * g.scale()),
-                    caption, e, g.scale());
-                return;
-            }
-            groupFrame(p, r, caption, textColour(c), kIvory, e);
-            return;
-        case ControlKind::label:
-            if (caption.isEmpty()) return;
-            if (r.height() > 2.2 * e)
-                wrapText(p, r, caption.trimmed(), textColour(c), e, false);
-            else
-                fitText(p, r, caption, textColour(c), e, &c == &ui_.lblcurrentplayer);
-            return;
-        case ControlKind::textbox:
-            textBox(p, r, caption, e, focusOn(c));
-            return;
-        case ControlKind::option:
-            optionButton(p, r, caption, kInk, e, c.value, c.enabled, focusOn(c));
-            return;
-        case ControlKind::button:
-            button3d(p, r, caption, e, isPressed(c), c.enabled, focusOn(c));
-            return;
-        default:
-            if (!c.picture.empty()) drawPicture(p, c.picture, r, g);
-            return;
+    // ivory sheet, the title in a walnut tab on its top.
+    const qreal e = 165 * g.scale();
+    for (const Control* f : {&ui_.Framemain, &ui_.Framelimits}) {
+        if (!f->shown()) continue;
+        const QRectF r = g.rect(*f);
+        walnutSheet(p, r, g.scale());
+        const QString caption = ui::modelText(f->caption);
+        if (caption.isEmpty()) continue;
+        const qreal tabWidth = std::min<qreal>(1900, f->width - 520) * g.scale();
+        walnutTab(p, QRectF(r.left() + 260 * g.scale(), r.top() - 100 * g.scale(), tabWidth, 260 * g.scale()),
+                  caption, e, g.scale());
     }
 }
 

@@ -11,13 +11,15 @@ struct OptionsWindow;
 class OptionsDialog : public ModelDialog {
     Q_OBJECT
 public:
-    OptionsDialog(Game& game, SpriteCache& sprites);
+    OptionsDialog(Game& game, SpriteCache& sprites, TheatreStyle& style);
 
 protected:
+    QWidget* make(Control& c, QWidget* parent) override;
+    void showControl(const Control& c, QWidget* w) override;
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
-    void paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) override;
     void clicked(Control& c) override;
-    Control* firstFocus() override;
+    QWidget* firstFocus() override;
+    void retranslate() override;
 
 private:
     QColor textColour(const Control& c) const;

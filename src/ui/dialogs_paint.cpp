@@ -44,22 +44,6 @@ qreal fitText(QPainter& p, const QRectF& box, const QString& text, const QColor&
     return px;
 }
 
-void wrapText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, qreal em,
-              bool bold) {
-    qreal px = std::max<qreal>(4, em);
-    QFont f = font(px, bold);
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    for (int i = 0; i < 10; ++i) {
-        const QRectF need = QFontMetricsF(f).boundingRect(box, flags, text);
-        if ((need.height() <= box.height() && need.width() <= box.width() + 0.5) || px <= 4) break;
-        px = std::max<qreal>(4, px * 0.9);
-        f = font(px, bold);
-    }
-    p.setFont(f);
-    p.setPen(colour);
-    p.drawText(box, flags, text);
-}
-
 void focusMark(QPainter& p, const QRectF& r, const QColor& colour) {
     p.save();
     QPen pen(colour, 1, Qt::DotLine);
@@ -120,70 +104,6 @@ void button3d(QPainter& p, const QRectF& r, const QString& caption, qreal em, bo
     p.restore();
 }
 
-void optionButton(QPainter& p, const QRectF& r, const QString& caption, const QColor& colour, qreal em,
-                  bool selected, bool enabled, bool focus) {
-    p.save();
-    if (!enabled) p.setOpacity(0.45);
-    const qreal d = std::min(r.height() * 0.78, em * 1.05);
-    const QRectF ring(r.left() + 1, r.center().y() - d / 2, d, d);
-    QRadialGradient well(ring.center() - QPointF(d * 0.15, d * 0.15), d * 0.7);
-    well.setColorAt(0, kIvory);
-    well.setColorAt(1, kIvoryShadow);
-    p.setBrush(well);
-    QPen rim(kGoldLo, std::max<qreal>(1, d * 0.12));
-    p.setPen(rim);
-    p.drawEllipse(ring);
-    if (selected) {
-        QRadialGradient dot(ring.center() - QPointF(d * 0.1, d * 0.1), d * 0.3);
-        dot.setColorAt(0, kVelvetHi.lighter(180));
-        dot.setColorAt(1, kVelvetLo);
-        p.setPen(Qt::NoPen);
-        p.setBrush(dot);
-        p.drawEllipse(ring.center(), d * 0.26, d * 0.26);
-    }
-    const QRectF text(ring.right() + d * 0.35, r.top(), r.right() - ring.right() - d * 0.35, r.height());
-    if (!caption.isEmpty() && text.width() > 2) {
-        const qreal px = fitText(p, text, caption, colour, em, false);
-        if (focus) {
-            const qreal w = std::min(text.width(), QFontMetricsF(font(px, false)).horizontalAdvance(caption));
-            focusMark(p, QRectF(text.left() - 1, r.center().y() - px * 0.65, w + 2, px * 1.3), colour);
-        }
-    } else if (focus) {
-        focusMark(p, ring.adjusted(-1, -1, 1, 1), colour);
-    }
-    p.restore();
-}
-
-void textBox(QPainter& p, const QRectF& r, const QString& text, qreal em, bool focus) {
-    p.save();
-    p.setPen(QPen(focus ? kGold : kGoldLo, std::max<qreal>(1, r.height() * 0.06)));
-    p.setBrush(Qt::white);
-    p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
-    // A sunken edge: shadow along the top and left.
-    p.setPen(QPen(kIvoryShadow.darker(130), std::max<qreal>(1, r.height() * 0.05)));
-    const qreal in = std::max<qreal>(1.5, r.height() * 0.08);
-    p.drawLine(QPointF(r.left() + in, r.top() + in), QPointF(r.right() - in, r.top() + in));
-    p.drawLine(QPointF(r.left() + in, r.top() + in), QPointF(r.left() + in, r.bottom() - in));
-    const QRectF inner = r.adjusted(in * 2, in, -in * 2, -in);
-    const qreal px = std::min(em, inner.height() * 0.85);
-    QFont f = font(px, false);
-    p.setFont(f);
-    p.setPen(kInk);
-    // A long name scrolls: the end of the text stays in view.
-    const QFontMetricsF fm(f);
-    const qreal w = fm.horizontalAdvance(text);
-    const qreal x = w > inner.width() - 2 ? inner.right() - 2 - w : inner.left();
-    p.setClipRect(inner);
-    p.drawText(QRectF(x, inner.top(), std::max(w, inner.width()), inner.height()),
-               Qt::AlignLeft | Qt::AlignVCenter, text);
-    if (focus) {
-        const qreal cx = x + w + 1;
-        p.setPen(QPen(kInk, 1));
-        p.drawLine(QPointF(cx, inner.center().y() - px * 0.6), QPointF(cx, inner.center().y() + px * 0.6));
-    }
-    p.restore();
-}
-
 void groupFrame(QPainter& p, const QRectF& r, const QString& caption, const QColor& captionColour,
                 const QColor& ground, qreal em) {
     p.save();
@@ -230,6 +150,29 @@ void walnutSheet(QPainter& p, const QRectF& frame, qreal scale) {
     p.setBrush(ivory);
     p.setPen(QPen(kGold, std::max<qreal>(1, 22 * scale)));
     p.drawRoundedRect(sheet, band / 2, band / 2);
+}
+
+void ivoryPanel(QPainter& p, const QRectF& r, qreal scale) {
+    p.save();
+    QLinearGradient ground(r.topLeft(), r.bottomLeft());
+    ground.setColorAt(0, kIvory);
+    ground.setColorAt(1, kIvoryShadow);
+    p.setBrush(ground);
+    p.setPen(QPen(kGold, std::max<qreal>(1, 30 * scale)));
+    const qreal radius = 75 * scale;
+    p.drawRoundedRect(r, radius, radius);
+    p.restore();
+}
+
+void walnutPanel(QPainter& p, const QRectF& r, qreal scale) {
+    QLinearGradient wood(r.topLeft(), r.bottomRight());
+    wood.setColorAt(0, kWalnutHi);
+    wood.setColorAt(0.35, kWalnut);
+    wood.setColorAt(1, kWalnutDeep);
+    const qreal edge = std::max<qreal>(1.5, 40 * scale);
+    p.setPen(QPen(kGold, edge));
+    p.setBrush(wood);
+    p.drawRoundedRect(r.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2), 3 * edge, 3 * edge);
 }
 
 void walnutTab(QPainter& p, const QRectF& tab, const QString& caption, qreal em, qreal scale) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // Drawing pieces shared by the game's windows: text that fits its box, 3-D buttons,
-// option buttons, text boxes and framed groups, in the theatre colours.
+// framed groups, walnut sheets and ivory panels, in the theatre colours.
 #include <QColor>
 #include <QPainter>
 #include <QRectF>
@@ -20,8 +20,6 @@ enum class Align : std::uint8_t { left, centre };
 // width. Returns the pixel size used.
 qreal fitText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, qreal em, bool bold,
               Align align = Align::left, bool shadow = false);
-// Writes text that may wrap over several lines of `em` pixels, smaller if needed.
-void wrapText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, qreal em, bool bold);
 
 // The gold rim and walnut face of a 3-D button, `edge` wide, the face darker when
 // `down`; returns the face's rectangle.
@@ -29,11 +27,6 @@ QRectF buttonFace(QPainter& p, const QRectF& r, qreal edge, qreal radius, bool d
 // A gold-rimmed walnut button; `focus` draws the keyboard focus inside it.
 void button3d(QPainter& p, const QRectF& r, const QString& caption, qreal em, bool down, bool enabled,
               bool focus);
-// An option button: a brass ring with a dot when selected, the caption to its right.
-void optionButton(QPainter& p, const QRectF& r, const QString& caption, const QColor& colour, qreal em,
-                  bool selected, bool enabled, bool focus);
-// A sunken ivory text box with its text and, when focused, a caret.
-void textBox(QPainter& p, const QRectF& r, const QString& text, qreal em, bool focus);
 // A group frame: a gold rule with its caption set into the top edge.
 void groupFrame(QPainter& p, const QRectF& r, const QString& caption, const QColor& captionColour,
                 const QColor& ground, qreal em);
@@ -43,6 +36,10 @@ void focusMark(QPainter& p, const QRectF& r, const QColor& colour);
 void velvet(QPainter& p, const QRectF& r);
 // A walnut band trimmed in gold round an ivory sheet; `scale` is view units per twip.
 void walnutSheet(QPainter& p, const QRectF& frame, qreal scale);
+// An ivory panel with a gold rim, as the pay table's; `scale` is view units per twip.
+void ivoryPanel(QPainter& p, const QRectF& r, qreal scale);
+// A walnut panel with a gold edge, as the cabinet's menu; `scale` is view units per twip.
+void walnutPanel(QPainter& p, const QRectF& r, qreal scale);
 // A window's title in a walnut tab set on the top of its sheet.
 void walnutTab(QPainter& p, const QRectF& tab, const QString& caption, qreal em, qreal scale);
 

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs_paytable.h"
 
-#include <QFont>
-#include <QFontMetricsF>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <cmath>
 #include <map>
 
 #include "game/game.h"
 #include "rules/paytable.h"
 #include "ui/dialogs_paint.h"
+#include "ui/symbolnames.h"
+#include "ui/theatrestyle.h"
 #include "windows/auxwindows.h"
 
 namespace tonvale {
@@ -28,10 +32,8 @@ std::map<int, ScatterDecode> scatterAwards() {
     return out;
 }
 
-QString symbolTitle(Symbol s) {
-    const std::string_view n = symbolName(s);
-    return QString::fromLatin1(n.data(), static_cast<qsizetype>(n.size()));
-}
+constexpr qreal kLeft = 12, kInnerWidth = PaytablePicture::kWidth - 24, kGap = 6;
+constexpr qreal kSpecialTop = 254, kSpecialHeight = 114, kScatterWidth = 262;
 
 }  // namespace
 
@@ -40,7 +42,7 @@ QStringList PaytablePicture::payLines(int payingIndex) {
     const PayRow& row = kPayTable[static_cast<std::size_t>(payingIndex)];
     for (int kind = 5; kind >= 2; --kind) {
         const int pay = row.pays[static_cast<std::size_t>(kind - 2)];
-        if (pay > 0) out << QStringLiteral("%1 pays %2").arg(kind).arg(pay);
+        if (pay > 0) out << QCoreApplication::translate("Paytable", "%1 pays %2").arg(kind).arg(pay);
     }
     return out;
 }
@@ -48,150 +50,210 @@ QStringList PaytablePicture::payLines(int payingIndex) {
 QStringList PaytablePicture::scatterLines() {
     QStringList out;
     for (const auto& [count, d] : scatterAwards())
-        out << QStringLiteral("%1 scatters pay %2 X Bet + %3 free spins")
+        out << QCoreApplication::translate("Paytable", "%1 scatters pay %2 X Bet + %3 free spins")
                    .arg(count)
                    .arg(d.multiple)
                    .arg(d.freeSpins);
-    out << QStringLiteral("Scatters pay from left to right only");
+    out << QCoreApplication::translate("Paytable", "Scatters pay from left to right only");
     return out;
 }
 
 QStringList PaytablePicture::wildLines() {
-    return {QStringLiteral("Found on reels 2 and 4 only."),
-            QStringLiteral("Stands in for all other symbols."),
-            QStringLiteral("Can multiply a win by a random amount during free spins.")};
+    return {
+        QCoreApplication::translate("Paytable", "Found on reels 2 and 4 only."),
+        QCoreApplication::translate("Paytable", "Stands in for all other symbols."),
+        QCoreApplication::translate("Paytable", "Can multiply a win by a random amount during free spins.")};
 }
 
-QRectF PaytablePicture::map(qreal x, qreal y, qreal w, qreal h) const {
-    return QRectF(target_.left() + x * scale_, target_.top() + y * scale_, w * scale_, h * scale_);
-}
-
-void PaytablePicture::text(QPainter& p, const QString& panelName, const QRectF& box, const QString& words,
-                           const QColor& colour, qreal size, bool bold, bool centred) {
-    drawn_.push_back({panelName, words});
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setBold(bold);
-    qreal px = size * scale_;
-    f.setPixelSize(std::max(1, static_cast<int>(px)));
-    const QRectF r = map(box.x(), box.y(), box.width(), box.height());
-    for (int i = 0; i < 6; ++i) {
-        const qreal w = QFontMetricsF(f).horizontalAdvance(words);
-        if (w <= r.width() || px <= 4) break;
-        px = std::max<qreal>(4, std::floor(px * r.width() / w));
-        f.setPixelSize(static_cast<int>(px));
-    }
-    p.setFont(f);
-    p.setPen(colour);
-    p.drawText(r, Qt::AlignVCenter | (centred ? Qt::AlignHCenter : Qt::AlignLeft), words);
-}
-
-void PaytablePicture::panel(QPainter& p, const QRectF& box) {
-    const QRectF r = map(box.x(), box.y(), box.width(), box.height());
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, dialogpaint::kIvory);
-    g.setColorAt(1, dialogpaint::kIvoryShadow);
-    p.setBrush(g);
-    p.setPen(QPen(dialogpaint::kGold, std::max<qreal>(1, 1.5 * scale_)));
-    p.drawRoundedRect(r, 5 * scale_, 5 * scale_);
-}
-
-void PaytablePicture::tile(QPainter& p, SpriteCache& sprites, Symbol symbol, const QRectF& box) {
-    const QRectF r = map(box.x(), box.y(), box.width(), box.height());
-    const QSize px(static_cast<int>(std::lround(r.width() * dpr_)),
-                   static_cast<int>(std::lround(r.height() * dpr_)));
-    const QPixmap pm = sprites.get(resourcePath(symbolTile(symbol)), px, dpr_);
-    if (!pm.isNull())
-        p.drawPixmap(QPointF(std::round(r.left() * dpr_) / dpr_, std::round(r.top() * dpr_) / dpr_), pm);
-}
-
-void PaytablePicture::paint(QPainter& p, const QRectF& target, SpriteCache& sprites, qreal dpr) {
-    drawn_.clear();
-    target_ = target;
-    scale_ = target.width() / kWidth;
-    dpr_ = dpr;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(target, Qt::white);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kRedBorder, 5 * scale_));
-    p.drawRect(map(3.5, 3.5, kWidth - 7, kHeight - 7));
-
-    // The title leaves the top right corner to the close button.
-    QFont serif(QStringLiteral("DejaVu Serif"));
-    serif.setBold(true);
-    serif.setItalic(true);
-    serif.setPixelSize(std::max(1, static_cast<int>(26 * scale_)));
-    p.setFont(serif);
-    p.setPen(kTitle);
-    drawn_.push_back({QStringLiteral("title"), QStringLiteral("TonVale Pays")});
-    p.drawText(map(12, 8, 400, 36), Qt::AlignCenter, QStringLiteral("TonVale Pays"));
-
+std::vector<PaytablePicture::Panel> PaytablePicture::panels() {
+    std::vector<Panel> out;
     // Nine paying symbols: five panels, then four wider ones.
-    constexpr qreal left = 12, width = kWidth - 24, gap = 6;
     for (int i = 0; i < kPayingSymbols; ++i) {
         const bool first = i < 5;
         const int column = first ? i : i - 5;
         const int columns = first ? 5 : 4;
-        const qreal w = (width - gap * (columns - 1)) / columns;
-        const qreal x = left + column * (w + gap);
+        const qreal w = (kInnerWidth - kGap * (columns - 1)) / columns;
+        const qreal x = kLeft + column * (w + kGap);
         const qreal y = first ? 48 : 151;
-        const qreal h = 97;
         const Symbol symbol = kPayTable[static_cast<std::size_t>(i)].symbol;
-        const QString name = symbolTitle(symbol);
-        panel(p, QRectF(x, y, w, h));
-        tile(p, sprites, symbol, QRectF(x + 5, y + 5, 34, 34));
-        text(p, name, QRectF(x + 44, y + 5, w - 48, 34), QStringLiteral("X Bet"), palette::kHeading, 13,
-             true);
-        const QStringList lines = payLines(i);
-        for (int l = 0; l < lines.size(); ++l)
-            text(p, name, QRectF(x + 8, y + 41 + l * 13.5, w - 14, 13.5), lines[l], dialogpaint::kInk, 11.5,
-                 false);
+        const std::string_view n = symbolName(symbol);
+        out.push_back({QString::fromLatin1(n.data(), static_cast<qsizetype>(n.size())), symbol,
+                       QRectF(x, y, w, 97), QRectF(x + 5, y + 5, 34, 34)});
     }
+    const qreal wx = kLeft + kScatterWidth + kGap, ww = kInnerWidth - kScatterWidth - kGap;
+    out.push_back({QStringLiteral("scatter"), Symbol::scatter,
+                   QRectF(kLeft, kSpecialTop, kScatterWidth, kSpecialHeight),
+                   QRectF(kLeft + 5, kSpecialTop + 5, 36, 36)});
+    out.push_back({QStringLiteral("wild"), Symbol::wild, QRectF(wx, kSpecialTop, ww, kSpecialHeight),
+                   QRectF(wx + 5, kSpecialTop + 5, 36, 36)});
+    return out;
+}
 
-    // The scatter and the wild.
-    const qreal y = 254, h = 114;
-    const qreal scatterWidth = 262;
-    panel(p, QRectF(left, y, scatterWidth, h));
-    tile(p, sprites, Symbol::scatter, QRectF(left + 5, y + 5, 36, 36));
-    text(p, QStringLiteral("scatter"), QRectF(left + 48, y + 5, scatterWidth - 54, 36),
-         QStringLiteral("Scatter"), palette::kHeading, 13, true);
-    const QStringList scatter = scatterLines();
-    for (int l = 0; l < scatter.size(); ++l)
-        text(p, QStringLiteral("scatter"), QRectF(left + 8, y + 45 + l * 16, scatterWidth - 14, 16),
-             scatter[l], l + 1 == scatter.size() ? palette::kHeading : dialogpaint::kInk, 10.5,
-             l + 1 == scatter.size());
-
-    const qreal wx = left + scatterWidth + gap, ww = width - scatterWidth - gap;
-    panel(p, QRectF(wx, y, ww, h));
-    tile(p, sprites, Symbol::wild, QRectF(wx + 5, y + 5, 36, 36));
-    text(p, QStringLiteral("wild"), QRectF(wx + 48, y + 5, ww - 54, 36), QStringLiteral("Wild"),
-         palette::kHeading, 13, true);
-    const QStringList wild = wildLines();
+std::vector<PaytablePicture::Line> PaytablePicture::lines() {
+    using palette::kHeading;
+    using palette::kInk;
+    std::vector<Line> out;
+    // The title leaves the top right corner to the buttons.
+    Line title{QStringLiteral("title"),
+               QCoreApplication::translate("Paytable", "TonVale Pays"),
+               QRectF(12, 8, 400, 36),
+               kTitle,
+               26,
+               true};
+    title.title = true;
+    out.push_back(title);
+    const std::vector<Panel> all = panels();
+    for (int i = 0; i < kPayingSymbols; ++i) {
+        const Panel& panel = all[static_cast<std::size_t>(i)];
+        const QRectF& b = panel.box;
+        out.push_back({panel.name, QCoreApplication::translate("Paytable", "X Bet"),
+                       QRectF(b.x() + 44, b.y() + 5, b.width() - 48, 34), kHeading, 13, true});
+        const QStringList pays = payLines(i);
+        for (int l = 0; l < pays.size(); ++l)
+            out.push_back({panel.name, pays[l],
+                           QRectF(b.x() + 8, b.y() + 41 + l * 13.5, b.width() - 14, 13.5), kInk, 11.5});
+    }
+    const Panel& scatter = all[kPayingSymbols];
+    const QRectF& s = scatter.box;
+    out.push_back({scatter.name, QCoreApplication::translate("Paytable", "Scatter"),
+                   QRectF(s.x() + 48, s.y() + 5, s.width() - 54, 36), kHeading, 13, true});
+    const QStringList scatterText = scatterLines();
+    for (int l = 0; l < scatterText.size(); ++l) {
+        const bool last = l + 1 == scatterText.size();
+        out.push_back({scatter.name, scatterText[l],
+                       QRectF(s.x() + 8, s.y() + 45 + l * 16, s.width() - 14, 16), last ? kHeading : kInk,
+                       10.5, last});
+    }
+    const Panel& wild = all[kPayingSymbols + 1];
+    const QRectF& w = wild.box;
+    out.push_back({wild.name, QCoreApplication::translate("Paytable", "Wild"),
+                   QRectF(w.x() + 48, w.y() + 5, w.width() - 54, 36), kHeading, 13, true});
+    const QStringList wildText = wildLines();
+    out.push_back({wild.name, wildText[0], QRectF(w.x() + 8, w.y() + 45, w.width() - 14, 16), kInk, 10.5});
+    out.push_back({wild.name, wildText[1], QRectF(w.x() + 8, w.y() + 61, w.width() - 14, 16), kInk, 10.5});
     // The last line is long: it takes two rows.
-    text(p, QStringLiteral("wild"), QRectF(wx + 8, y + 45, ww - 14, 16), wild[0], dialogpaint::kInk, 10.5,
-         false);
-    text(p, QStringLiteral("wild"), QRectF(wx + 8, y + 61, ww - 14, 16), wild[1], dialogpaint::kInk, 10.5,
-         false);
-    drawn_.push_back({QStringLiteral("wild"), wild[2]});
-    QFont body(QStringLiteral("DejaVu Sans"));
-    body.setPixelSize(std::max(1, static_cast<int>(10.5 * scale_)));
-    p.setFont(body);
-    p.setPen(dialogpaint::kInk);
-    p.drawText(map(wx + 8, y + 77, ww - 14, 34), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, wild[2]);
+    Line last{wild.name, wildText[2], QRectF(w.x() + 8, w.y() + 77, w.width() - 14, 34), kInk, 10.5};
+    last.wraps = true;
+    out.push_back(last);
+    return out;
+}
+
+void PaytablePicture::paint(QPainter& p, const QRectF& target, SpriteCache& sprites, qreal dpr) {
+    const qreal scale = target.width() / kWidth;
+    const auto map = [&](const QRectF& r) {
+        return QRectF(target.left() + r.x() * scale, target.top() + r.y() * scale, r.width() * scale,
+                      r.height() * scale);
+    };
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(target, Qt::white);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kRedBorder, 5 * scale));
+    p.drawRect(map(QRectF(3.5, 3.5, kWidth - 7, kHeight - 7)));
+    for (const Panel& panel : panels()) {
+        const QRectF r = map(panel.box);
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        g.setColorAt(0, dialogpaint::kIvory);
+        g.setColorAt(1, dialogpaint::kIvoryShadow);
+        p.setBrush(g);
+        p.setPen(QPen(dialogpaint::kGold, std::max<qreal>(1, 1.5 * scale)));
+        p.drawRoundedRect(r, 5 * scale, 5 * scale);
+        const QRectF t = map(panel.tile);
+        const QSize px(static_cast<int>(std::lround(t.width() * dpr)),
+                       static_cast<int>(std::lround(t.height() * dpr)));
+        const QPixmap pm = sprites.get(resourcePath(symbolTile(panel.symbol)), px, dpr);
+        if (!pm.isNull())
+            p.drawPixmap(QPointF(std::round(t.left() * dpr) / dpr, std::round(t.top() * dpr) / dpr), pm);
+    }
     p.restore();
 }
 
-PaytableDialog::PaytableDialog(Game& game, SpriteCache& sprites)
-    : ModelDialog(game, game.windows.pays, game.windows.pays.form, sprites) {}
-
-void PaytableDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
-    picture_.paint(p, g.area(), sprites_, g.dpr());
+PaytableDialog::PaytableDialog(Game& game, SpriteCache& sprites, TheatreStyle& style)
+    : ModelDialog(game, game.windows.pays, game.windows.pays.form, sprites, style), ui_(game.windows.pays) {
+    build();
+    // Each panel is a group named after its symbol, holding its words; a screen
+    // reader meets the title, the panels in the picture's order, then the buttons.
+    const std::vector<PaytablePicture::Panel> panels = PaytablePicture::panels();
+    for (const PaytablePicture::Line& line : PaytablePicture::lines()) {
+        QWidget* parent = this;
+        for (const auto& [panel, group] : panels_)
+            if (panel.name == line.panel) parent = group;
+        if (parent == this)
+            for (const PaytablePicture::Panel& panel : panels)
+                if (panel.name == line.panel) {
+                    auto* group = new QGroupBox(this);
+                    group->setStyle(&style_);
+                    group->setProperty(framelook::kProperty, QString::fromLatin1(framelook::kSheet));
+                    group->setObjectName(panel.name);
+                    panels_.emplace_back(panel, group);
+                    parent = group;
+                }
+        auto* label = new QLabel(line.text, parent);
+        label->setStyle(&style_);
+        label->setTextFormat(Qt::PlainText);
+        label->setObjectName(line.panel);
+        label->setWordWrap(line.wraps);
+        label->setAlignment(
+            line.title ? Qt::AlignCenter
+                       : (line.wraps ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter));
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, line.colour);
+        label->setPalette(pal);
+        labels_.push_back({line, label});
+    }
+    // The buttons stand over the picture's words.
+    for (const Control* c : {&ui_.Command1, &ui_.cmdodds})
+        if (QWidget* button = widgetOf(*c)) button->raise();
+    retranslate();
+    placeLines();
 }
 
-void PaytableDialog::paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) {
-    if (c.kind == ControlKind::button)
-        dialogpaint::button3d(p, r, QString::fromStdString(c.caption), em(g), isPressed(c), c.enabled,
-                              focusOn(c));
+void PaytableDialog::retranslate() {
+    // The lines come in the same order in every language.
+    const std::vector<PaytablePicture::Line> lines = PaytablePicture::lines();
+    for (std::size_t i = 0; i < lines.size() && i < labels_.size(); ++i) {
+        labels_[i].line = lines[i];
+        labels_[i].label->setText(lines[i].text);
+    }
+    for (auto& [panel, group] : panels_)
+        static_cast<QGroupBox*>(group)->setTitle(ui::symbolHeading(panel.symbol));
+}
+
+std::vector<PaytableDialog::Shown> PaytableDialog::shownLines() const {
+    std::vector<Shown> out;
+    for (const Placed& p : labels_)
+        if (p.label->isVisibleTo(this)) out.push_back({p.line.panel, p.label->text()});
+    return out;
+}
+
+void PaytableDialog::resizeEvent(QResizeEvent* e) {
+    ModelDialog::resizeEvent(e);
+    placeLines();
+}
+
+void PaytableDialog::placeLines() {
+    const QRectF area = geometryNow().area();
+    const qreal scale = area.width() / PaytablePicture::kWidth;
+    const auto map = [&](const QRectF& r) {
+        return QRectF(area.left() + r.x() * scale, area.top() + r.y() * scale, r.width() * scale,
+                      r.height() * scale)
+            .toAlignedRect();
+    };
+    for (const auto& [panel, group] : panels_) group->setGeometry(map(panel.box));
+    for (const Placed& p : labels_) {
+        QRect r = map(p.line.box);
+        if (QWidget* group = p.label->parentWidget(); group != this) r.translate(-group->pos());
+        p.label->setGeometry(r);
+        QFont f(p.line.title ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans"));
+        f.setBold(p.line.bold);
+        f.setItalic(p.line.title);
+        f.setPixelSize(std::max(1, static_cast<int>(p.line.size * scale)));
+        p.label->setFont(f);
+    }
+}
+
+void PaytableDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
+    PaytablePicture::paint(p, g.area(), sprites_, g.dpr());
 }
 
 }  // namespace tonvale

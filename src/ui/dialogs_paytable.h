@@ -2,11 +2,19 @@
 #pragma once
 // The pay-table window `tonvalepays`. Its picture is drawn from the pay table and
 // the scatter decoding themselves, so what it shows cannot differ from what the
-// game pays.
+// game pays: the ground, panels and symbol tiles are painted, and the words are
+// labels over them, panel by panel, which screen readers read and which fit
+// their places in any language.
+#include <QColor>
+#include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
+#include "rules/symbols.h"
 #include "ui/dialogs.h"
+
+class QLabel;
 
 namespace tonvale {
 
@@ -18,48 +26,64 @@ public:
     static constexpr qreal kWidth = 500;
     static constexpr qreal kHeight = 378;
 
-    // A line of text as drawn: the panel it belongs to ("composer" .. "jack",
-    // "scatter", "wild", or "title") and the words.
+    // A panel of the picture: one paying symbol, the scatter or the wild.
+    struct Panel {
+        QString name;  // "composer" .. "jack", "scatter", "wild"
+        Symbol symbol;
+        QRectF box;   // on the sheet
+        QRectF tile;  // the symbol's tile
+    };
+    // A line of words on the sheet, in its panel ("title" for the title).
     struct Line {
         QString panel;
         QString text;
+        QRectF box;
+        QColor colour;
+        qreal size = 11;  // text height on the sheet
+        bool bold = false;
+        bool wraps = false;
+        bool title = false;  // the serif title line
     };
 
-    void paint(QPainter& p, const QRectF& target, SpriteCache& sprites, qreal dpr);
-    // Every line the last paint wrote, in drawing order.
-    const std::vector<Line>& drawn() const { return drawn_; }
+    static std::vector<Panel> panels();
+    // Every line of words, in reading order.
+    static std::vector<Line> lines();
+    // The ground, the border, the panels and their tiles over `target`.
+    static void paint(QPainter& p, const QRectF& target, SpriteCache& sprites, qreal dpr);
 
     // The pay lines of a paying symbol, five of a kind first: "5 pays 1500".
     static QStringList payLines(int payingIndex);
     // The scatter lines: "3 scatters pay 2 X Bet + 10 free spins" .. and the direction.
     static QStringList scatterLines();
     static QStringList wildLines();
-
-private:
-    QRectF map(qreal x, qreal y, qreal w, qreal h) const;
-    void text(QPainter& p, const QString& panel, const QRectF& box, const QString& words,
-              const QColor& colour, qreal size, bool bold, bool centred = false);
-    void panel(QPainter& p, const QRectF& box);
-    void tile(QPainter& p, SpriteCache& sprites, Symbol symbol, const QRectF& box);
-
-    QRectF target_;
-    qreal scale_ = 1;
-    qreal dpr_ = 1;
-    std::vector<Line> drawn_;
 };
 
 class PaytableDialog : public ModelDialog {
     Q_OBJECT
 public:
-    PaytableDialog(Game& game, SpriteCache& sprites);
-    const PaytablePicture& picture() const { return picture_; }
+    PaytableDialog(Game& game, SpriteCache& sprites, TheatreStyle& style);
+
+    struct Shown {
+        QString panel;
+        QString text;
+    };
+    // The words the window shows now, with the panel each stands in.
+    std::vector<Shown> shownLines() const;
 
 protected:
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
-    void paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void retranslate() override;
 
 private:
-    PaytablePicture picture_;
+    void placeLines();
+    struct Placed {
+        PaytablePicture::Line line;
+        QLabel* label;
+    };
+    PaytableWindow& ui_;
+    std::vector<Placed> labels_;
+    std::vector<std::pair<PaytablePicture::Panel, QWidget*>> panels_;
 };
 
 }  // namespace tonvale

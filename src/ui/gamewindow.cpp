@@ -10,6 +10,7 @@
 #include "game/startup.h"
 #include "ui/identity.h"
 #include "ui/qtports.h"
+#include "ui/uitext.h"
 
 namespace tonvale {
 
@@ -17,7 +18,7 @@ GameWindow::GameWindow(Game& game, QWidget* parent)
     : QWidget(parent),
       game_(game),
       cabinet_(new CabinetWidget(game, this)),
-      dialogs_(new Dialogs(game, this)) {
+      dialogs_(new Dialogs(game, this, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cabinet_);
@@ -25,7 +26,7 @@ GameWindow::GameWindow(Game& game, QWidget* parent)
     // What the other windows do shows on the cabinet too (the player's name, the credit).
     connect(dialogs_, &Dialogs::modelTouched, this, &GameWindow::sync);
     connect(dialogs_, &Dialogs::modelTouched, cabinet_, &CabinetWidget::refresh);
-    setWindowTitle(QString::fromStdString(game_.m.ui.form.caption));
+    setWindowTitle(ui::modelText(game_.m.ui.form.caption));
     // Every window of the game carries the gold note, whether or not the
     // application has one: message boxes take it from this window.
     setWindowIcon(gameIcon());
@@ -62,7 +63,7 @@ void GameWindow::centreOnScreen() {
 
 void GameWindow::sync() {
     const Control& form = game_.m.ui.form;
-    const QString title = QString::fromStdString(form.caption);
+    const QString title = ui::modelText(form.caption);
     if (windowTitle() != title) setWindowTitle(title);
     if (isEnabled() != form.enabled) setEnabled(form.enabled);
     if (game_.m.ended) return;
@@ -85,6 +86,8 @@ void GameWindow::closeEvent(QCloseEvent* e) {
 void GameWindow::changeEvent(QEvent* e) {
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && !game_.m.ended)
         game_.startup.Form_Activate();
+    // The title is the model's caption in the player's language.
+    if (e->type() == QEvent::LanguageChange) setWindowTitle(ui::modelText(game_.m.ui.form.caption));
     QWidget::changeEvent(e);
 }
 

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "ui/historydialog.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLinearGradient>
+#include <QLabel>
+#include <QListWidget>
 #include <QPainter>
-#include <QPainterPath>
+#include <QShortcut>
+#include <QStyledItemDelegate>
 #include <algorithm>
-#include <cmath>
 
 #include "game/game.h"
 #include "ui/dialogs_paint.h"
+#include "ui/historyviews.h"
+#include "ui/modelwidgets.h"
+#include "ui/symbolnames.h"
+#include "ui/theatrestyle.h"
+#include "ui/uitext.h"
 #include "windows/history.h"
 
 namespace tonvale {
@@ -18,211 +25,164 @@ using namespace dialogpaint;
 
 namespace {
 
-const QColor kBand(0xc9, 0x96, 0x2c, 70);
-const QColor kWell(0x2a, 0x06, 0x10);
-
-QString countText(double n) {
-    if (n >= 1e6) return QString::number(n / 1e6, 'g', 3) + QStringLiteral("M");
-    if (n >= 1e4) return QString::number(n / 1e3, 'g', 3) + QStringLiteral("k");
-    return QString::number(static_cast<qint64>(std::llround(n)));
-}
+// A row of the list: the game shown sits on a gold band; the words fit the row.
+class GameRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& opt, const QModelIndex& index) const override {
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(opt.rect).adjusted(0.5, 1.5, -0.5, -1.5);
+        const qreal em = opt.font.pixelSize() > 0 ? opt.font.pixelSize() : 11;
+        if (opt.state & QStyle::State_Selected) {
+            p->setPen(QPen(kGold, std::max<qreal>(1, em / 11)));
+            p->setBrush(QColor(0xf5, 0xd7, 0x7a, 150));
+            p->drawRoundedRect(r, r.height() / 4, r.height() / 4);
+        }
+        fitText(*p, r.adjusted(em * 0.3, 0, -em * 0.2, 0), index.data().toString(), kInk, em, false);
+        if (opt.state & QStyle::State_HasFocus) focusMark(*p, r.adjusted(1, 1, -1, -1), kInk);
+        p->restore();
+    }
+};
 
 }  // namespace
 
-HistoryDialog::HistoryDialog(Game& game, SpriteCache& sprites)
-    : ModelDialog(game, game.history.ui, game.history.ui.form, sprites), ui_(game.history.ui) {}
+HistoryDialog::HistoryDialog(Game& game, SpriteCache& sprites, TheatreStyle& style)
+    : ModelDialog(game, game.history.ui, game.history.ui.form, sprites, style), ui_(game.history.ui) {
+    build();
+    // The arrow keys step through the games wherever the keyboard is.
+    const auto shortcut = [this](QKeySequence key, bool older) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this, older] { step(older); });
+    };
+    shortcut(QKeySequence(Qt::Key_Left), false);
+    shortcut(QKeySequence(Qt::Key_Up), false);
+    shortcut(QKeySequence(Qt::Key_Right), true);
+    shortcut(QKeySequence(Qt::Key_Down), true);
+    retranslate();
+}
+
+void HistoryDialog::retranslate() {
+    if (list_) list_->setAccessibleName(QCoreApplication::translate("History", "Last games"));
+    if (QWidget* reels = widgetOf(ui_.picreels))
+        reels->setAccessibleName(QCoreApplication::translate("History", "Reels"));
+}
+
+void HistoryDialog::step(bool older) { route(older ? ui_.btnolder : ui_.btnnewer); }
+
+QWidget* HistoryDialog::make(Control& c, QWidget* parent) {
+    if (c.name == "lstgame") {
+        // The ten rows are one list of games.
+        if (list_) return nullptr;
+        list_ = new QListWidget(parent);
+        list_->setObjectName(QStringLiteral("lstgame"));
+        list_->setStyle(&style_);
+        list_->setFrameShape(QFrame::NoFrame);
+        list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list_->setItemDelegate(new GameRowDelegate(list_));
+        list_->viewport()->setAutoFillBackground(false);
+        list_->setAutoFillBackground(false);
+        list_->installEventFilter(this);
+        connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+            const int row = list_->row(item) + 1;
+            if (row >= 1 && row <= HistoryWindow::kRows) route(ui_.lstgame[static_cast<std::size_t>(row)]);
+        });
+        return nullptr;
+    }
+    if (&c == &ui_.picreels) return new ReelsView(game_.history, sprites_, parent);
+    if (c.name == "picplot") return new PlotView(game_.history, c.index, parent);
+    QWidget* w = ModelDialog::make(c, parent);
+    if (&c == &ui_.Framehistory) w->setProperty(framelook::kProperty, QString::fromLatin1(framelook::kSheet));
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        const bool plotTitle = c.name == "lblplot";
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, plotTitle ? kDarkBlue : kInk);
+        label->setPalette(pal);
+        setTextSize(label, 1, plotTitle || (c.name == "lblline" && c.index <= 2));
+    }
+    return w;
+}
+
+void HistoryDialog::resizeEvent(QResizeEvent* e) {
+    ModelDialog::resizeEvent(e);
+    if (!list_) return;
+    // The list takes the rows' place inside its frame.
+    const ViewGeometry g = geometryNow();
+    const QRectF first = g.rect(ui_.lstgame[1]);
+    const QRectF last = g.rect(ui_.lstgame[HistoryWindow::kRows]);
+    const QRectF frame = g.rect(ui_.Framegames);
+    list_->setGeometry(first.united(last).translated(-frame.topLeft()).toAlignedRect());
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(std::max(1, static_cast<int>(165 * g.scale())));
+    list_->setFont(f);
+    // Ten rows fill the list.
+    for (int i = 0; i < list_->count(); ++i)
+        list_->item(i)->setSizeHint(QSize(1, static_cast<int>(400 * g.scale())));
+}
+
+bool HistoryDialog::eventFilter(QObject* watched, QEvent* e) {
+    // The list's own arrows step through every game, past the page too.
+    if (watched == list_ && e->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(e)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Left:
+                step(false);
+                return true;
+            case Qt::Key_Down:
+            case Qt::Key_Right:
+                step(true);
+                return true;
+            default:
+                break;
+        }
+    }
+    return ModelDialog::eventFilter(watched, e);
+}
+
+void HistoryDialog::showMore() {
+    if (list_) {
+        const QSignalBlocker quiet(list_);
+        int rows = 0;
+        for (int i = 1; i <= HistoryWindow::kRows; ++i)
+            if (!ui_.lstgame[static_cast<std::size_t>(i)].caption.empty()) rows = i;
+        while (list_->count() > rows) delete list_->takeItem(list_->count() - 1);
+        const int rowHeight = static_cast<int>(400 * geometryNow().scale());
+        while (list_->count() < rows) {
+            auto* item = new QListWidgetItem(list_);
+            item->setSizeHint(QSize(1, rowHeight));
+        }
+        for (int i = 1; i <= rows; ++i) {
+            const Control& row = ui_.lstgame[static_cast<std::size_t>(i)];
+            QListWidgetItem* item = list_->item(i - 1);
+            const QString text = ui::modelText(row.caption);
+            if (item->text() != text) item->setText(text);
+            if (row.value && list_->currentRow() != i - 1) list_->setCurrentRow(i - 1);
+        }
+    }
+    // What the drawn parts show, in words.
+    if (QWidget* reels = widgetOf(ui_.picreels)) {
+        const RecalledGame* shown = game_.history.shown();
+        const QString words = shown ? reelsInWords(shown->stops) : QString();
+        if (reels->accessibleDescription() != words) reels->setAccessibleDescription(words);
+    }
+    for (int i = 1; i <= 3; ++i) {
+        auto* plot = qobject_cast<PlotView*>(widgetOf(ui_.picplot[static_cast<std::size_t>(i)]));
+        if (!plot) continue;
+        plot->setAccessibleName(ui::modelText(ui_.lblplot[static_cast<std::size_t>(i)].caption));
+        plot->setAccessibleDescription(plot->reading());
+    }
+    for (std::size_t i = 1; i < ui_.piccard.size(); ++i)
+        if (QWidget* card = widgetOf(ui_.piccard[i]))
+            card->setAccessibleName(ui::suitWords(ui_.piccard[i].picture.frame));
+}
 
 void HistoryDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
     velvet(p, g.area());
-    walnutSheet(p, g.rect(ui_.Framehistory), g.scale());
-}
-
-void HistoryDialog::keyPressEvent(QKeyEvent* e) {
-    switch (e->key()) {
-        case Qt::Key_Left:
-        case Qt::Key_Up:
-            game_.click(ui_.btnnewer);
-            break;
-        case Qt::Key_Right:
-        case Qt::Key_Down:
-            game_.click(ui_.btnolder);
-            break;
-        case Qt::Key_Escape:
-            game_.callRoutine("tonvalehistory:QueryUnload");
-            break;
-        default:
-            ModelDialog::keyPressEvent(e);
-            return;
-    }
-    update();
-    emit modelTouched();
-}
-
-void HistoryDialog::paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) {
-    const qreal e = em(g);
-    const QString caption = QString::fromStdString(c.caption);
-    if (&c == &ui_.Framehistory) {
-        walnutTab(
-            p,
-            QRectF(r.left() + 260 * g.scale(), r.top() - 100 * g.scale(), 1900 * g.scale(), 260 * g.scale()),
-            caption, e, g.scale());
-        return;
-    }
-    switch (c.kind) {
-        case ControlKind::frame:
-            groupFrame(p, r, caption, kGoldLo, kIvory, e);
-            return;
-        case ControlKind::label:
-            if (c.name == "lstgame" && c.value) {
-                p.setPen(QPen(kGold, std::max<qreal>(1, 15 * g.scale())));
-                p.setBrush(QColor(0xf5, 0xd7, 0x7a, 150));
-                p.drawRoundedRect(r, r.height() / 4, r.height() / 4);
-            }
-            if (caption.isEmpty()) return;
-            fitText(p, r.adjusted(e * 0.3, 0, 0, 0), caption, c.name == "lblplot" ? kDarkBlue : kInk, e,
-                    c.name == "lblplot" || (c.name == "lblline" && c.index <= 2));
-            return;
-        case ControlKind::button:
-            button3d(p, r, caption, e, isPressed(c), c.enabled, focusOn(c));
-            return;
-        case ControlKind::image:
-            if (!c.picture.empty()) drawPicture(p, c.picture, r, g);
-            return;
-        case ControlKind::picture:
-            if (&c == &ui_.picreels) {
-                paintReels(p, r, g);
-            } else if (c.name == "picplot") {
-                const ResultsPlot& plot = game_.history.plot();
-                const ResultCurve* curves[4] = {nullptr, &plot.ret, &plot.freeSpins, &plot.jackpots};
-                if (c.index >= 1 && c.index <= 3) paintPlot(p, r, *curves[c.index], c.index > 1, g);
-            }
-            return;
-        default:
-            return;
-    }
-}
-
-void HistoryDialog::paintReels(QPainter& p, const QRectF& r, const ViewGeometry& g) {
-    const RecalledGame* shown = game_.history.shown();
-    if (!shown) return;
-    const qreal tile = std::min(r.width() / 5, r.height() / 3);
-    p.fillRect(g.snapped(r), kIvory);
-    for (int reel = 1; reel <= 5; ++reel) {
-        const int stop = shown->stops[reel - 1];
-        if (stop < 1 || stop > kStops) continue;
-        for (int row = 0; row < 3; ++row) {
-            const QRectF cell =
-                g.snapped(QRectF(r.left() + (reel - 1) * tile, r.top() + row * tile, tile, tile));
-            const QPixmap pm =
-                sprites_.get(resourcePath(tileFile(reel, stop + row)), g.devicePixels(cell), g.dpr());
-            if (!pm.isNull()) p.drawPixmap(cell.topLeft(), pm);
-            if (!cellCounts(cellOf(reel, static_cast<Row>(row)), shown->waysfactor)) {
-                const QPixmap h = sprites_.get(picturePath(Sheet::hatch), g.devicePixels(cell), g.dpr());
-                if (!h.isNull()) p.drawPixmap(cell.topLeft(), h);
-            }
-        }
-        // A gold rule between the reels.
-        if (reel > 1)
-            p.fillRect(
-                QRectF(r.left() + (reel - 1) * tile - 8 * g.scale(), r.top(), 16 * g.scale(), 3 * tile),
-                kGold);
-    }
-    p.setPen(QPen(kGold, std::max<qreal>(1, 30 * g.scale())));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(r.left(), r.top(), 5 * tile, 3 * tile));
-}
-
-void HistoryDialog::paintPlot(QPainter& p, const QRectF& r, const ResultCurve& curve, bool chance,
-                              const ViewGeometry& g) {
-    const qreal e = em(g);
-    p.fillRect(r, kWell);
-    const QRectF area = r.adjusted(e * 2.6, e * 0.5, -e * 0.5, -e * 1.6);
-    p.setPen(QPen(kGoldLo, std::max<qreal>(1, 10 * g.scale())));
-    p.drawRect(area);
-    const auto& pts = curve.points;
-    if (pts.empty()) {
-        fitText(p, area, QStringLiteral("No games played yet"), kIvoryShadow, e, false, Align::centre);
-        return;
-    }
-    // The scale: the band and the exact figure from the tenth game on (or the
-    // first, for fewer), and the mean where it lies, but never past four times
-    // the band's height around the figure.
-    const std::size_t from = std::min<std::size_t>(pts.size() - 1, 9);
-    double lo = pts.back().expected, hi = pts.back().expected;
-    for (std::size_t i = from; i < pts.size(); ++i) {
-        lo = std::min({lo, pts[i].low, pts[i].mean});
-        hi = std::max({hi, pts[i].high, pts[i].mean});
-    }
-    // No figure here can be below nothing: a band reaching below 0 is cut there.
-    lo = std::max(0.0, lo);
-    if (hi - lo < 1e-9) hi = lo + (lo > 0 ? lo : 1);
-    const double pad = (hi - lo) * 0.08;
-    lo = std::max(0.0, lo - pad);
-    hi += pad;
-    const double nMax = static_cast<double>(pts.back().n);
-    const double logMax = std::log10(std::max(nMax, 10.0));
-    auto x = [&](double n) { return area.left() + area.width() * std::log10(n) / logMax; };
-    auto y = [&](double v) {
-        const double t = std::clamp((v - lo) / (hi - lo), -0.02, 1.02);
-        return area.bottom() - area.height() * t;
-    };
-
-    p.save();
-    p.setClipRect(area.adjusted(-2, -2, 2, 2));
-    // The 99% band of the exact figure.
-    QPainterPath band;
-    band.moveTo(x(static_cast<double>(pts.front().n)), y(pts.front().high));
-    for (const PlotPoint& pt : pts) band.lineTo(x(static_cast<double>(pt.n)), y(pt.high));
-    for (auto it = pts.rbegin(); it != pts.rend(); ++it)
-        band.lineTo(x(static_cast<double>(it->n)), y(it->low));
-    band.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(kBand);
-    p.drawPath(band);
-    // The exact figure and the player's running mean.
-    QPainterPath expected, mean;
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-        const QPointF a(x(static_cast<double>(pts[i].n)), y(pts[i].expected));
-        const QPointF b(x(static_cast<double>(pts[i].n)), y(pts[i].mean));
-        if (i == 0) {
-            expected.moveTo(a);
-            mean.moveTo(b);
-        } else {
-            expected.lineTo(a);
-            mean.lineTo(b);
-        }
-    }
-    p.setBrush(Qt::NoBrush);
-    // The exact figure lies inside its band: dark on the light band.
-    p.setPen(QPen(kWalnut, std::max<qreal>(1, 22 * g.scale()), Qt::DashLine));
-    p.drawPath(expected);
-    p.setPen(QPen(kIvory, std::max<qreal>(1.2, 22 * g.scale())));
-    p.drawPath(mean);
-    p.restore();
-
-    // The scales: the value at the top and bottom, the games played along the foot.
-    const int digits = chance ? 4 : 2;
-    const QColor scaleText = kIvoryShadow;
-    const qreal small = e * 0.8;
-    fitText(p, QRectF(r.left(), area.top() - small / 2, e * 2.5, small), QString::number(hi, 'f', digits),
-            scaleText, small, false);
-    fitText(p, QRectF(r.left(), area.bottom() - small / 2, e * 2.5, small), QString::number(lo, 'f', digits),
-            scaleText, small, false);
-    fitText(p, QRectF(area.left(), area.bottom() + e * 0.15, e * 2, small), QStringLiteral("1"), scaleText,
-            small, false);
-    for (double n = 10; n <= nMax; n *= 10) {
-        // The last count stays inside the plot's own ground.
-        const qreal left = std::min(x(n) - e, r.right() - e * 2);
-        fitText(p, QRectF(left, area.bottom() + e * 0.15, e * 2, small), countText(n), scaleText, small,
-                false, Align::centre);
-    }
-    const PlotPoint& last = pts.back();
-    const QString reading = QStringLiteral("%1 games: yours %2, odds %3")
-                                .arg(countText(nMax))
-                                .arg(last.mean, 0, 'f', digits)
-                                .arg(last.expected, 0, 'f', digits);
-    fitText(p, QRectF(area.left(), area.bottom() + e * 0.85, area.width(), small), reading, kGoldHi, small,
-            false, Align::centre);
+    const QRectF r = g.rect(ui_.Framehistory);
+    walnutSheet(p, r, g.scale());
+    walnutTab(
+        p, QRectF(r.left() + 260 * g.scale(), r.top() - 100 * g.scale(), 1900 * g.scale(), 260 * g.scale()),
+        ui::modelText(ui_.Framehistory.caption), 165 * g.scale(), g.scale());
 }
 
 }  // namespace tonvale

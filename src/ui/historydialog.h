@@ -6,26 +6,31 @@
 // the odds. The arrow keys step through the games, Esc closes.
 #include "ui/dialogs.h"
 
+class QListWidget;
+
 namespace tonvale {
 
 struct HistoryWindow;
-struct ResultCurve;
 
 class HistoryDialog : public ModelDialog {
     Q_OBJECT
 public:
-    HistoryDialog(Game& game, SpriteCache& sprites);
+    HistoryDialog(Game& game, SpriteCache& sprites, TheatreStyle& style);
+    // The list of the games of the page shown.
+    QListWidget& games() { return *list_; }
 
 protected:
+    QWidget* make(Control& c, QWidget* parent) override;
+    void showMore() override;
+    void retranslate() override;
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
-    void paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) override;
-    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    void paintReels(QPainter& p, const QRectF& r, const ViewGeometry& g);
-    void paintPlot(QPainter& p, const QRectF& r, const ResultCurve& curve, bool chance,
-                   const ViewGeometry& g);
+    void step(bool older);
     HistoryWindow& ui_;
+    QListWidget* list_ = nullptr;
 };
 
 }  // namespace tonvale

@@ -7,34 +7,95 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <string>
 
 namespace tonvale {
 
+namespace {
+
+QString systemText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+}  // namespace
+
 SingleInstance::SingleInstance(const QString& folder) {
-    if (!QDir().mkpath(folder)) return;
-    const QByteArray path = (folder + QStringLiteral("/tonvale.lock")).toLocal8Bit();
+    const QString path = folder + QStringLiteral("/tonvale.lock");
+    // The texts are the "Messages" of the translations.
+    const auto say = [](const char* text) { return QCoreApplication::translate("Messages", text); };
+    if (!QDir().mkpath(folder)) {
+        refusal_ = say(QT_TRANSLATE_NOOP("Messages",
+                                         "Tonvale cannot start: its folder %1 cannot be made. Without its "
+                                         "lock a second game could "
+                                         "overwrite the saved games of this one."))
+                       .arg(folder);
+        return;
+    }
+    const QByteArray name = path.toLocal8Bit();
     // O_NONBLOCK: a pipe put there cannot hang the start; O_NOFOLLOW: a link is not followed.
-    fd_ = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
-    if (fd_ < 0) return;
+    const int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+    fd_ = ::open(name.constData(), O_RDWR | O_CREAT | flags, 0644);
+    const bool writable = fd_ >= 0;
+    // A read-only folder: a lock file made there earlier is locked just as well for reading.
+    if (fd_ < 0 && (errno == EROFS || errno == EACCES)) fd_ = ::open(name.constData(), O_RDONLY | flags);
+    if (fd_ < 0) {
+        const int error = errno;
+        if (error == EISDIR)
+            refusal_ =
+                say(QT_TRANSLATE_NOOP("Messages",
+                                      "Tonvale cannot start: %1 is a folder, not the game's lock file. "
+                                      "Remove it, then start "
+                                      "the game again."))
+                    .arg(path);
+        else if (error == ELOOP)
+            refusal_ =
+                say(QT_TRANSLATE_NOOP(
+                        "Messages",
+                        "Tonvale cannot start: %1 is a link, not the game's lock file. Remove it, then start "
+                        "the game again."))
+                    .arg(path);
+        else
+            refusal_ =
+                say(QT_TRANSLATE_NOOP("Messages",
+                                      "Tonvale cannot start: its lock file %1 cannot be made or opened "
+                                      "(%2). Without its lock "
+                                      "a second game could overwrite the saved games of this one."))
+                    .arg(path, systemText(error));
+        return;
+    }
     struct stat st = {};
     if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd_);
         fd_ = -1;
+        refusal_ =
+            say(QT_TRANSLATE_NOOP("Messages",
+                                  "Tonvale cannot start: %1 is not a plain file (a pipe, a device or a "
+                                  "socket), not the game's "
+                                  "lock file. Remove it, then start the game again."))
+                .arg(path);
         return;
     }
     int rc = 0;
     while ((rc = ::flock(fd_, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
     }
     if (rc != 0) {
-        acquired_ = errno != EWOULDBLOCK;
+        const int error = errno;
         ::close(fd_);
         fd_ = -1;
+        refusal_ =
+            error == EWOULDBLOCK
+                ? say(QT_TRANSLATE_NOOP("Messages", "Tonvale is already running."))
+                : say(QT_TRANSLATE_NOOP("Messages",
+                                        "Tonvale cannot start: its lock file %1 cannot be locked (%2). "
+                                        "Without its lock a second "
+                                        "game could overwrite the saved games of this one."))
+                      .arg(path, systemText(error));
         return;
     }
+    if (!writable) return;
     const std::string pid = std::to_string(::getpid()) + "\n";
     if (::ftruncate(fd_, 0) == 0) {
         [[maybe_unused]] const ssize_t n = ::pwrite(fd_, pid.data(), pid.size(), 0);

@@ -14,21 +14,26 @@ namespace tonvale {
 // held for the life of the process. The kernel lets go of it whenever the process
 // ends, however it ends, so no lock outlives its game: what the file holds (empty,
 // garbage, a dead PID) is never read, and the PID written there is for people
-// only. Two starts at the same instant cannot both get the lock. A lock path that
-// is not a plain file (a link, a pipe) is not opened, and a folder where no lock
-// can be made does not stop the game either.
+// only. Two starts at the same instant cannot both get the lock. The game never
+// runs without it: when no lock can be had (the lock's path is a folder, a link or
+// a pipe; the folder cannot be made; the file cannot be opened or locked) the
+// game does not start and says why. In a read-only folder an existing lock file is
+// opened for reading, which locks as well.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& folder);
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
-    // False only when another running game holds the lock.
-    bool acquired() const { return acquired_; }
+    // True while this game holds the lock.
+    bool acquired() const { return fd_ >= 0; }
+    // Why the lock was not had: "Tonvale is already running." when another game
+    // holds it, else what stands in the way. Empty when acquired.
+    const QString& refusal() const { return refusal_; }
 
 private:
     int fd_ = -1;
-    bool acquired_ = true;
+    QString refusal_;
 };
 
 // Turns the three stop signals into a call on the event thread: the handler only

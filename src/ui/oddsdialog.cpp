@@ -1,39 +1,60 @@
 // SPDX-License-Identifier: MIT
 #include "ui/oddsdialog.h"
 
-#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
-#include <algorithm>
 
 #include "game/game.h"
 #include "ui/dialogs_paint.h"
+#include "ui/theatrestyle.h"
 #include "windows/auxwindows.h"
 
 namespace tonvale {
 
 using namespace dialogpaint;
 
-namespace {
-
-// An ivory panel with a gold rim, as the pay table's.
-void ivoryPanel(QPainter& p, const QRectF& r, qreal scale) {
-    p.save();
-    QLinearGradient ground(r.topLeft(), r.bottomLeft());
-    ground.setColorAt(0, kIvory);
-    ground.setColorAt(1, kIvoryShadow);
-    p.setBrush(ground);
-    p.setPen(QPen(kGold, std::max<qreal>(1, 30 * scale)));
-    const qreal radius = 75 * scale;
-    p.drawRoundedRect(r, radius, radius);
-    p.restore();
+OddsDialog::OddsDialog(Game& game, SpriteCache& sprites, TheatreStyle& style)
+    : ModelDialog(game, game.windows.odds.ui, game.windows.odds.ui.form, sprites, style),
+      ui_(game.windows.odds.ui) {
+    build();
+    // Each figure is labelled by the name in front of it.
+    const Control* values[10] = {nullptr,         &ui_.lblpaidspin, &ui_.lblfreespins, &ui_.lbltotal,
+                                 &ui_.lbljackpot, &ui_.lblhit,      &ui_.lblpfree,     &ui_.lblpjackpot,
+                                 &ui_.lblmaxwin,  &ui_.lblmaxpaid};
+    for (std::size_t i = 1; i < ui_.rowname.size(); ++i)
+        if (auto* name = qobject_cast<QLabel*>(widgetOf(ui_.rowname[i])))
+            name->setBuddy(widgetOf(*values[i]));
 }
 
-}  // namespace
-
-OddsDialog::OddsDialog(Game& game, SpriteCache& sprites)
-    : ModelDialog(game, game.windows.odds.ui, game.windows.odds.ui.form, sprites),
-      ui_(game.windows.odds.ui) {}
+QWidget* OddsDialog::make(Control& c, QWidget* parent) {
+    QWidget* w = ModelDialog::make(c, parent);
+    if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        box->setProperty(framelook::kProperty, QString::fromLatin1(framelook::kPanel));
+        return w;
+    }
+    auto* label = qobject_cast<QLabel*>(w);
+    if (!label) return w;
+    QPalette pal = label->palette();
+    if (&c == &ui_.lblTitle) {
+        // The title in gold serif, as the pay table's.
+        pal.setColor(QPalette::WindowText, kGoldHi);
+        label->setProperty("serif", true);
+        setTextSize(label, 0.7 * c.height / 165.0, true);
+    } else if (&c == &ui_.lblsetting) {
+        pal.setColor(QPalette::WindowText, kIvory);
+        setTextSize(label, 1.1, true);
+    } else if (&c == &ui_.lblnote) {
+        pal.setColor(QPalette::WindowText, kIvoryShadow);
+        setTextSize(label, 0.95, false);
+    } else {
+        pal.setColor(QPalette::WindowText, kInk);
+        setTextSize(label, 1, c.name != "rowname");
+    }
+    label->setPalette(pal);
+    return w;
+}
 
 void OddsDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
     velvet(p, g.area());
@@ -44,47 +65,6 @@ void OddsDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
     gold.setColorAt(0.5, kGoldHi);
     gold.setColorAt(1, kGoldLo);
     p.fillRect(rule, gold);
-}
-
-void OddsDialog::paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) {
-    const qreal e = em(g);
-    const QString caption = QString::fromStdString(c.caption);
-    switch (c.kind) {
-        case ControlKind::button:
-            button3d(p, r, caption, e, isPressed(c), c.enabled, focusOn(c));
-            return;
-        case ControlKind::frame: {
-            ivoryPanel(p, r, g.scale());
-            const QRectF heading(r.left() + 120 * g.scale(), r.top() + 45 * g.scale(),
-                                 r.width() - 240 * g.scale(), 270 * g.scale());
-            fitText(p, heading, caption, kHeading, e * 1.05, true);
-            return;
-        }
-        case ControlKind::label:
-            break;
-        default:
-            return;
-    }
-    if (&c == &ui_.lblTitle) {
-        QFont serif(QStringLiteral("DejaVu Serif"));
-        serif.setBold(true);
-        serif.setItalic(true);
-        serif.setPixelSize(std::max(1, static_cast<int>(r.height() * 0.7)));
-        p.setFont(serif);
-        p.setPen(QColor(0, 0, 0, 170));
-        const qreal d = std::max<qreal>(1, r.height() / 30);
-        p.drawText(r.translated(d, d), Qt::AlignLeft | Qt::AlignVCenter, caption);
-        p.setPen(kGoldHi);
-        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, caption);
-    } else if (&c == &ui_.lblsetting) {
-        fitText(p, r, caption, kIvory, e * 1.1, true, Align::left, true);
-    } else if (&c == &ui_.lblnote) {
-        wrapText(p, r, caption, kIvoryShadow, e * 0.95, false);
-    } else if (c.name == "rowname") {
-        fitText(p, r, caption, kInk, e, false);
-    } else {
-        fitText(p, r, caption, kInk, e, true);
-    }
 }
 
 }  // namespace tonvale

@@ -11,11 +11,11 @@ struct OddsWindow;
 class OddsDialog : public ModelDialog {
     Q_OBJECT
 public:
-    OddsDialog(Game& game, SpriteCache& sprites);
+    OddsDialog(Game& game, SpriteCache& sprites, TheatreStyle& style);
 
 protected:
+    QWidget* make(Control& c, QWidget* parent) override;
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
-    void paintControl(QPainter& p, const Control& c, const QRectF& r, const ViewGeometry& g) override;
 
 private:
     OddsWindow& ui_;

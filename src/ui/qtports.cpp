@@ -14,6 +14,8 @@
 #include <QUrl>
 
 #include "core/machine.h"
+#include "ui/dialogs.h"
+#include "ui/uitext.h"
 
 namespace tonvale {
 
@@ -83,54 +85,18 @@ void QtEvents::wait(int ms) {
     loop.exec();
 }
 
-void QtSound::preload() {
-    for (int clip = kFirstClip; clip <= kLastClip; ++clip)
-        if (isClip(clip)) effect(clip);
-}
-
-QSoundEffect* QtSound::effect(int clip) {
-    if (!isClip(clip)) return nullptr;
-    auto found = effects_.find(clip);
-    if (found != effects_.end()) return found->second.get();
-    // A clip missing from the resources stays empty: playing it does nothing.
-    const QString path = QStringLiteral(":/sounds/RESOURCE_ID_%1.wav").arg(clip);
-    std::unique_ptr<QSoundEffect> e;
-    if (QFile::exists(path)) {
-        e = std::make_unique<QSoundEffect>();
-        e->setSource(QUrl(QStringLiteral("qrc") + path));
-    }
-    QSoundEffect* raw = e.get();
-    effects_.emplace(clip, std::move(e));
-    return raw;
-}
-
-void QtSound::start(int clip, int loops) {
-    stop();
-    QSoundEffect* e = effect(clip);
-    if (!e) return;
-    e->setLoopCount(loops);
-    e->play();
-    current_ = e;
-}
-
-void QtSound::play(int clip) { start(clip, 1); }
-void QtSound::playLoop(int clip) { start(clip, QSoundEffect::Infinite); }
-
-void QtSound::stop() {
-    if (current_) current_->stop();
-    current_ = nullptr;
-}
-
 Answer QtDesktop::message(const std::string& title, const std::string& text, MsgIcon icon,
                           MsgButtons buttons) {
     if (answerAtOnce_)
         return buttons == MsgButtons::ok      ? Answer::ok
                : buttons == MsgButtons::yesNo ? Answer::no
                                               : Answer::yes;
-    QMessageBox box(window_);
-    box.setWindowTitle(QString::fromStdString(title));
+    // A box belongs to the window whose input raised it and stays above that window.
+    QWidget* owner = ModelDialog::handlingInput();
+    QMessageBox box(owner && owner->isVisible() ? owner : window_.data());
+    box.setWindowTitle(ui::modelText(title));
     // The texts break their lines with a carriage return alone.
-    QString body = QString::fromStdString(text);
+    QString body = ui::modelText(text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     box.setText(body);
     switch (icon) {
@@ -154,8 +120,10 @@ Answer QtDesktop::message(const std::string& title, const std::string& text, Msg
         return box.exec() == QMessageBox::Yes ? Answer::yes : Answer::no;
     }
     if (buttons == MsgButtons::continueStop) {
-        QPushButton* go = box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
-        QPushButton* stop = box.addButton(QStringLiteral("Stop autoplay"), QMessageBox::RejectRole);
+        QPushButton* go =
+            box.addButton(QCoreApplication::translate("Messages", "Continue"), QMessageBox::AcceptRole);
+        QPushButton* stop =
+            box.addButton(QCoreApplication::translate("Messages", "Stop autoplay"), QMessageBox::RejectRole);
         box.setDefaultButton(go);
         box.setEscapeButton(go);
         box.exec();

@@ -4,18 +4,17 @@
 #include <QElapsedTimer>
 #include <QNetworkInformation>
 #include <QPointer>
-#include <QSoundEffect>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <random>
 
 #include "core/database.h"
 #include "core/ports.h"
+#include "ui/clipplayer.h"
 
 namespace tonvale {
 
@@ -80,22 +79,6 @@ private:
     QPointer<QWidget> view_;
 };
 
-// Clips from the program's resources, one playing at a time.
-class QtSound : public SoundPort {
-public:
-    // Loads every clip now, so the first play of each does not wait for its file.
-    void preload();
-    void play(int clip) override;
-    void playLoop(int clip) override;
-    void stop() override;
-
-private:
-    QSoundEffect* effect(int clip);
-    void start(int clip, int loops);
-    std::map<int, std::unique_ptr<QSoundEffect>> effects_;
-    QSoundEffect* current_ = nullptr;
-};
-
 class QtDesktop : public DesktopPort {
 public:
     // The window message boxes belong to; the timers that must stop at the end.
@@ -132,7 +115,7 @@ struct QtPlatform {
     QtClock clock;
     QtTimers timers;
     QtEvents events;
-    QtSound sound;
+    ClipPlayer sound;
     SqliteStore store;  // in memory until the game opens its file
     QtDesktop desktop;
     Ports ports() { return Ports{random, clock, timers, events, sound, store, desktop}; }

@@ -2,8 +2,12 @@
 #include "ui/sprites.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include "ui/language.h"
+#include "ui/picturewords.h"
 
 namespace tonvale {
 
@@ -29,18 +33,32 @@ QSvgRenderer* SpriteCache::renderer(const QString& path) {
     auto found = renderers_.find(path);
     if (found != renderers_.end()) return found->get();
     std::shared_ptr<QSvgRenderer> r;
-    if (!path.isEmpty() && QFile::exists(path)) {
-        r = std::make_shared<QSvgRenderer>(path);
+    QFile file(path);
+    if (!path.isEmpty() && file.open(QIODevice::ReadOnly)) {
+        // The picture's words are set in, in the player's language.
+        r = std::make_shared<QSvgRenderer>(withWords(QFileInfo(path).completeBaseName(), file.readAll()));
         if (!r->isValid()) r.reset();
     }
     renderers_.insert(path, r);
     return r.get();
 }
 
-bool SpriteCache::exists(const QString& path) { return renderer(path) != nullptr; }
+void SpriteCache::followLanguage() {
+    // Pictures hold words: a change of language draws them all anew.
+    if (language_ == languageSerial()) return;
+    language_ = languageSerial();
+    renderers_.clear();
+    clear();
+}
+
+bool SpriteCache::exists(const QString& path) {
+    followLanguage();
+    return renderer(path) != nullptr;
+}
 
 QPixmap SpriteCache::get(const QString& path, QSize devicePixels, qreal dpr) {
     if (devicePixels.isEmpty()) return {};
+    followLanguage();
     const QString key =
         QStringLiteral("%1|%2x%3|%4").arg(path).arg(devicePixels.width()).arg(devicePixels.height()).arg(dpr);
     auto found = pixmaps_.constFind(key);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Pictures of the game: SVG files compiled in as resources, rendered at the exact
-// device size they are drawn at and kept for the next frame.
+// Pictures of the game: SVG files compiled in as resources, with their words set in
+// the player's language (ui/picturewords.h), rendered at the exact device size they
+// are drawn at and kept for the next frame.
 #include <QHash>
 #include <QPixmap>
 #include <QSize>
@@ -45,9 +46,11 @@ public:
 
 private:
     QSvgRenderer* renderer(const QString& path);
+    void followLanguage();
     QHash<QString, std::shared_ptr<QSvgRenderer>> renderers_;  // null for a missing file
     QHash<QString, QPixmap> pixmaps_;
     qint64 bytes_ = 0;
+    int language_ = -1;  // languageSerial() the pictures were drawn in
 };
 
 }  // namespace tonvale

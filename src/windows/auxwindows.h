@@ -23,7 +23,7 @@ inline constexpr const char* kHelpTitle = "               Tonvale Help";
 // The keys of the desktop game, shown after the help text.
 inline constexpr const char* kKeysHelp =
     "Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, "
-    "G gamble, T take win, O options, M menu, P pay table, F1 help, F11 full screen. "
+    "G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. "
     "In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. "
     "Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.";
 

@@ -2,8 +2,8 @@
 #include "windows/oddswindow.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <stdexcept>
 
 #include "rules/money.h"
@@ -15,10 +15,12 @@ namespace {
 
 constexpr int kRowLeft = 240, kRowNameWidth = 3000, kValueLeft = 3300, kValueWidth = 3780, kRowHeight = 300;
 
+// Always with a point: the desktop's locale (which the view's toolkit sets for the
+// whole program) must not turn it into a comma, as the cabinet's meters never do.
 std::string fixed(double x, int decimals) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, x);
-    return buf;
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+    return ec == std::errc() ? std::string(buf, end) : std::string("?");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <ctime>
 #include <map>
 #include <mutex>
@@ -39,8 +40,13 @@ std::string recallTime(std::int64_t ms) {
     const std::time_t t = static_cast<std::time_t>(ms / 1000);
     std::tm tm{};
     gmtime_r(&t, &tm);
-    char text[32];
-    std::strftime(text, sizeof text, "%d %b %Y %H:%M:%S", &tm);
+    // The month by its English name whatever the desktop's locale (which the view's
+    // toolkit sets for the whole program): the rows cut the time from a fixed place.
+    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char text[48];
+    std::snprintf(text, sizeof text, "%02d %s %d %02d:%02d:%02d", tm.tm_mday, kMonths[tm.tm_mon % 12],
+                  tm.tm_year + 1900, tm.tm_hour, tm.tm_min, tm.tm_sec);
     return text;
 }
 
@@ -83,16 +89,14 @@ std::string checkpointText(const std::string& note) {
     return "Earlier games: their totals are carried over";
 }
 
-std::string suitOf(int card) { return std::string(betName(card + 1)); }
-
 }  // namespace
 
 std::vector<std::string> recallLines(const RecalledGame& g) {
     std::vector<std::string> out;
     out.push_back(recallTime(g.timeMs) + " UTC");
+    // Why it cannot be read, the tools say (tonvale-cli history, audit).
     if (!g.unreadable.empty()) {
-        out.push_back("This line cannot be read:");
-        out.push_back(g.unreadable);
+        out.push_back("This line cannot be read.");
         return out;
     }
     if (g.kind == LineKind::insert) {
@@ -138,20 +142,16 @@ std::vector<std::string> recallLines(const RecalledGame& g) {
     if (g.jackpotfield > 0) out.push_back("Jackpot   " + money(g.jackpotwin));
     std::vector<GambleBet> bets;
     if (!g.gamble.empty() && parseGamble(g.gamble, bets)) {
+        // The cards drawn, in order; the window shows their faces beside.
         std::string line = "Gamble  ";
-        for (std::size_t i = 0; i < bets.size(); ++i) {
-            const GambleBet& b = bets[i];
-            line += (i ? ", " : " ") + suitOf(b.card);
-            if (b.on >= 0) line += " on " + std::string(betName(b.on));
-            line += b.result == GambleBet::Result::lost ? " lost" : " won";
-        }
+        for (const GambleBet& b : bets)
+            line +=
+                " card " + std::to_string(b.card) + (b.result == GambleBet::Result::lost ? " lost" : " won");
         out.push_back(line);
         out.push_back("Gamble result   " + money(g.gamblewin));
     }
     out.push_back("Credit   " + money(g.creditBefore) + "  >  " + money(g.creditAfter));
-    if (g.restored > 0)
-        out.push_back(g.restored == 1 ? "Restored after a close"
-                                      : "Restored after " + std::to_string(g.restored) + " closes");
+    if (g.restored > 0) out.push_back("Restored after a close");
     if (g.phase != Phase::ended && g.phase != Phase::offer) out.push_back("Still under way");
     return out;
 }

@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The command-line tool as a player of the game would run it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -225,7 +231,11 @@ TEST(CliPlay, BadInputIsRefusedWithAClearErrorNeverACrash) {
         {"rtp --ways 0x1b", "", 2, "not a decimal number"},
         {"eval --stops 1,1,1,1,1 --bet +2", "", 2, "not a decimal number"},
         // A bad word is quoted by its start and its length, not echoed whole.
-        {"play -", std::string(100000, 'x') + "\n", 2, "(100000 bytes)"},
+        {"play -", std::string(60000, 'x') + "\n", 2, "(60000 bytes)"},
+        // A line past the limit is refused before it is read whole; so is an
+        // endless one.
+        {"play -", std::string(100000, 'x') + "\n", 2, "line 1 is longer than 65536 bytes"},
+        {"play - </dev/zero", "", 2, "line 1 is longer than 65536 bytes"},
     };
     for (const Case& c : cases) {
         const Result r = runCli(c.args, c.input, err);
@@ -239,17 +249,93 @@ TEST(CliPlay, BadInputIsRefusedWithAClearErrorNeverACrash) {
     EXPECT_EQ(runCli("play -", "advance 86400000\n").status, 0);
 }
 
-TEST(CliEval, AHugeBadLineIsNamedNotEchoed) {
+TEST(CliEval, AHugeBadLineIsNamedNotEchoedAndALineTooLongEndsTheRun) {
     const std::string err = ::testing::TempDir() + "cli_eval_err.txt";
-    const Result r =
-        runCli("eval", std::string(5 * 1000 * 1000, '7') + " 243 1 1\n\v\n1,1,1,1,1 243 1 1\n", err);
-    EXPECT_EQ(r.status, 2);
-    const std::string said = slurp(err);
-    EXPECT_LT(said.size(), 1000u);
-    EXPECT_NE(said.find("line 1: "), std::string::npos) << said;
-    EXPECT_NE(said.find("(5000000 bytes)"), std::string::npos) << said;
-    EXPECT_EQ(said.find("line 2"), std::string::npos) << said;
-    EXPECT_EQ(nlohmann::json::parse(r.out)["stops"][0], 1);  // the good line is still answered
+    struct Case {
+        const char* label;
+        std::string args, input;
+        int status;
+        const char* says;
+        bool answersTheGoodLine;
+    } cases[] = {
+        {"a bad line under the limit", "eval", std::string(60000, '7') + " 243 1 1\n\v\n1,1,1,1,1 243 1 1\n",
+         2, "line 1: ", true},
+        {"a line past the limit", "eval", std::string(5 * 1000 * 1000, '7') + " 243 1 1\n1,1,1,1,1 243 1 1\n",
+         2, "line 1 is longer than 65536 bytes", false},
+        {"an endless line", "eval </dev/zero", "", 2, "line 1 is longer than 65536 bytes", false},
+        {"a good line, then an endless one", "eval", "1,1,1,1,1 243 1 1\n" + std::string(70000, ' '), 2,
+         "line 2 is longer", true},
+        {"an input that cannot be read", "eval </", "", 1, "cannot read the input", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const Result r = runCli(c.args, c.input, err);
+        EXPECT_EQ(r.status, c.status);
+        const std::string said = slurp(err);
+        EXPECT_LT(said.size(), 1000u);
+        EXPECT_NE(said.find(c.says), std::string::npos) << said;
+        if (c.answersTheGoodLine) {
+            EXPECT_EQ(nlohmann::json::parse(r.out)["stops"][0], 1);
+        } else {
+            EXPECT_EQ(r.out, "");
+        }
+    }
+}
+
+// A path that is not a store of the game's is refused by every tool, and left as
+// it is; a new path is a new store.
+TEST(CliStore, WhatIsNotAStoreOfTheGamesIsRefusedAndLeftAsItIs) {
+    const std::string dir = ::testing::TempDir() + "cli_store_" + std::to_string(::getpid());
+    const std::string err = dir + "/err.txt";
+    std::system(("rm -rf " + dir + " && mkdir -p " + dir + "/folder && echo kept >" + dir +
+                 "/folder/inside && " + "printf 'not a store' >" + dir + "/text && mkfifo " + dir + "/pipe")
+                    .c_str());
+    for (const char* name : {"folder", "text", "pipe"}) {
+        const std::string path = dir + "/" + name;
+        for (const std::string& args :
+             {"sim --spins 200 --store " + path, "play --store " + path + " -", "history --store " + path}) {
+            SCOPED_TRACE(args);
+            const Result r = runCli(args, "press btncredit\n", err);
+            EXPECT_EQ(r.status, 2);
+            EXPECT_NE(slurp(err).find(path), std::string::npos) << slurp(err);
+        }
+    }
+    // Everything is where and as it was, and nothing was made beside it.
+    EXPECT_EQ(slurp(dir + "/folder/inside"), "kept\n");
+    EXPECT_EQ(slurp(dir + "/text"), "not a store");
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) names.insert(entry.path().filename());
+    EXPECT_EQ(names, (std::set<std::string>{"err.txt", "folder", "pipe", "text"}));
+    EXPECT_EQ(std::filesystem::status(dir + "/pipe").type(), std::filesystem::file_type::fifo);
+    // A new path is a new store, and the history reads it.
+    EXPECT_EQ(runCli("sim --spins 20 --store " + dir + "/new.db").status, 0);
+    const Result history = runCli("history --json --store " + dir + "/new.db");
+    EXPECT_EQ(history.status, 0);
+    const auto lines = nlohmann::json::parse(history.out);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l["kind"] == "spin"; }),
+              20);
+    std::system(("rm -rf " + dir).c_str());
+}
+
+// The history is written out line by line: a JSON array of the last lines, oldest
+// first, or an empty one.
+TEST(CliHistory, JsonOfTheLastLinesOldestFirst) {
+    const std::string db = ::testing::TempDir() + "cli_history_" + std::to_string(::getpid()) + ".db";
+    ASSERT_EQ(runCli("sim --spins 120 --seed 3 --store " + db).status, 0);
+    const Result all = runCli("history --json --store " + db);
+    ASSERT_EQ(all.status, 0);
+    const auto lines = nlohmann::json::parse(all.out);
+    ASSERT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l["kind"] == "spin"; }),
+              120);
+    const Result last = runCli("history --json --limit 7 --store " + db);
+    const auto seven = nlohmann::json::parse(last.out);
+    ASSERT_EQ(seven.size(), 7u);
+    EXPECT_EQ(seven.front(), lines[lines.size() - 7]);
+    EXPECT_EQ(seven.back(), lines.back());
+    EXPECT_LT(seven.front()["id"], seven.back()["id"]);
+    EXPECT_EQ(runCli("history --json --player 2 --store " + db).out, "[]\n");
+    EXPECT_EQ(runCli("history --json --limit 0 --store " + db).out, "[]\n");
+    for (const char* suffix : {"", "-wal", "-shm"}) std::remove((db + suffix).c_str());
 }
 
 }  // namespace

@@ -102,6 +102,44 @@ TEST_F(Fields, EveryListedFieldRoundTripsByName) {
     EXPECT_EQ(static_cast<int>(listed.size()), seen);
 }
 
+// A cell weight written by name: four places at most, and nothing that leaves the
+// weight's 64 bits of ten-thousandths (a large value was once stored as garbage).
+TEST_F(Fields, DecimalsAreReadExactlyOrRefused) {
+    struct Case {
+        const char* text;
+        bool read;
+        const char* back;  // the weight's text afterwards
+    } cases[] = {
+        {"11.5", true, "11.5"},
+        {"-0.25", true, "-0.25"},
+        {"+3", true, "3"},
+        {".5", true, "0.5"},
+        {"0.0001", true, "0.0001"},
+        {"922337203685477.5807", true, "922337203685477.5807"},
+        {"-922337203685477.5807", true, "-922337203685477.5807"},
+        {"922337203685477.5808", false, "7"},
+        {"-922337203685477.5808", false, "7"},
+        {"922337203685478", false, "7"},
+        {"99999999999999999999", false, "7"},
+        {"1844674407370955.1616", false, "7"},
+        {"1.23456", false, "7"},
+        {"1e3", false, "7"},
+        {"+-5", false, "7"},
+        {"--5", false, "7"},
+        {"1.-5", false, "7"},
+        {"1.+5", false, "7"},
+        {".", false, "7"},
+        {"-", false, "7"},
+        {"", false, "7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        s.composercells[1] = Decimal::fromInt(7);
+        EXPECT_EQ(write("composercells(1)", c.text), c.read);
+        EXPECT_EQ(r.read("composercells(1)"), c.back);
+    }
+}
+
 TEST_F(Fields, UnknownNamesAreRefused) {
     for (const char* name : {"nosuchfield", "bank(1)", "composercells", "composercells(-1)", "wildflags(16)",
                              "scatterreels(0)", "bank.caption"}) {

@@ -20,6 +20,7 @@
 #include "game/fields.h"
 #include "game/game.h"
 #include "game/startup.h"
+#include "lines.h"
 
 namespace tonvale {
 namespace {
@@ -203,22 +204,32 @@ TEST(HostileStore, WhatLiesAtTheStorePathNeverStopsTheGame) {
         return g;
     }();
     const std::vector<Hostile> cases = {
-        {"binary garbage", [&](const fs::path& db) { writeBytes(db, garbage); }, SqliteStore::State::replaced,
-         false},
+        {"binary garbage", [&](const fs::path& db) { writeBytes(db, garbage); }, SqliteStore::State::refused,
+         true},
         {"an empty file", [](const fs::path& db) { writeBytes(db, ""); }, SqliteStore::State::file, true},
         {"a text file", [](const fs::path& db) { writeBytes(db, "[player1]\nbank=5000\n"); },
-         SqliteStore::State::replaced, false},
+         SqliteStore::State::refused, true},
         {"a folder",
          [](const fs::path& db) {
              fs::create_directories(db);
              writeBytes(db / "inside", "kept");
          },
-         SqliteStore::State::replaced, false},
-        {"a database of another game",
+         SqliteStore::State::refused, true},
+        {"a database of another program",
          [](const fs::path& db) {
-             SqliteStore other(db.string());
-             other.flush();
-             // Tables of our names with other columns.
+             ASSERT_EQ(std::system(("sqlite3 '" + db.string() +
+                                    "' 'CREATE TABLE scores(name, points); INSERT INTO scores VALUES(1, 2);'")
+                                       .c_str()),
+                       0);
+         },
+         SqliteStore::State::refused, true},
+        {"a store of the game's with a table of another shape",
+         [](const fs::path& db) {
+             {
+                 SqliteStore ours(db.string());
+                 ours.write("keys", "player1", "bank", "1");
+                 ours.flush();
+             }
              std::system(
                  ("sqlite3 '" + db.string() + "' 'DROP TABLE plays; CREATE TABLE plays(x);'").c_str());
          },
@@ -248,6 +259,7 @@ TEST(HostileStore, WhatLiesAtTheStorePathNeverStopsTheGame) {
         c.make(db);
         const auto kindBefore = fs::symlink_status(db).type();
         const std::string target = fs::exists(top / "target") ? bytesOf(top / "target") : "";
+        const std::string bytesBefore = fs::is_regular_file(fs::symlink_status(db)) ? bytesOf(db) : "";
         {
             SqliteStore store(db.string());
             EXPECT_EQ(store.state(), c.state);
@@ -262,6 +274,13 @@ TEST(HostileStore, WhatLiesAtTheStorePathNeverStopsTheGame) {
         }
         if (c.keepsPath) {
             EXPECT_EQ(fs::symlink_status(db).type(), kindBefore);
+            // Nothing that is not the game's is written either.
+            if (c.state == SqliteStore::State::refused && fs::is_regular_file(fs::symlink_status(db))) {
+                EXPECT_EQ(bytesOf(db), bytesBefore);
+            }
+            if (fs::is_directory(fs::symlink_status(db))) {
+                EXPECT_EQ(bytesOf(db / "inside"), "kept");
+            }
         }
         if (fs::exists(top / "target")) {
             EXPECT_EQ(bytesOf(top / "target"), target);
@@ -274,12 +293,6 @@ TEST(HostileStore, WhatLiesAtTheStorePathNeverStopsTheGame) {
             ASSERT_GE(aside.size(), 1u);
             const fs::path kept = top / aside.front();
             EXPECT_EQ(fs::symlink_status(kept).type(), kindBefore);
-            if (c.label == std::string("binary garbage")) {
-                EXPECT_EQ(bytesOf(kept), garbage);
-            }
-            if (fs::is_directory(kept)) {
-                EXPECT_EQ(bytesOf(kept / "inside"), "kept");
-            }
         } else {
             EXPECT_TRUE(aside.empty());
         }
@@ -293,6 +306,57 @@ TEST(HostileStore, WhatLiesAtTheStorePathNeverStopsTheGame) {
                                     [](const Play& p) { return p.kind == LineKind::spin; }),
                       2);
         }
+    }
+    fs::remove_all(top);
+}
+
+// Something foreign beside an intact store: the store is read (the session does
+// not start at $0), nothing is written, moved or replaced, and once the foreign
+// thing is gone the store is as it was.
+TEST(HostileStore, AForeignCompanionLeavesTheStoreReadAndUntouched) {
+    const fs::path top = fs::temp_directory_path() / "tonvale-hostile-companions";
+    const fs::path db = top / "tonvale.db";
+    struct Companion {
+        const char* suffix;
+        std::function<void(const fs::path&)> make;
+    } companions[] = {
+        {"-wal", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }},
+        {"-shm", [](const fs::path& p) { fs::create_directories(p); }},
+        {"-journal", [&](const fs::path& p) { fs::create_symlink(top / "elsewhere", p); }},
+    };
+    for (const Companion& c : companions) {
+        SCOPED_TRACE(c.suffix);
+        fs::remove_all(top);
+        fs::create_directories(top);
+        {
+            Started g{SqliteStore(db.string())};
+            g.play();
+            g.game->startup.xit_Click();
+        }
+        const std::string bytes = bytesOf(db);
+        const fs::path companion = db.string() + c.suffix;
+        c.make(companion);
+        const auto kind = fs::symlink_status(companion).type();
+        {
+            SqliteStore store(db.string());
+            EXPECT_EQ(store.state(), SqliteStore::State::refused);
+            EXPECT_NE(store.problem().find(companion.string()), std::string::npos) << store.problem();
+            EXPECT_NE(store.problem().find("were read"), std::string::npos) << store.problem();
+            Started g(std::move(store));
+            EXPECT_EQ(g.s().amountinvested, 5000);
+            EXPECT_EQ(g.s().games, 1);
+            g.play();
+            EXPECT_TRUE(g.game->saves.failing());
+            g.game->startup.xit_Click();
+        }
+        EXPECT_EQ(bytesOf(db), bytes);
+        EXPECT_EQ(fs::symlink_status(companion).type(), kind);
+        EXPECT_FALSE(fs::exists(top / "elsewhere"));
+        fs::remove_all(companion);
+        Started again{SqliteStore(db.string())};
+        EXPECT_TRUE(again.platform.store.problem().empty()) << again.platform.store.problem();
+        EXPECT_EQ(again.s().amountinvested, 5000);
+        EXPECT_EQ(testing::gameLines(again.platform.store.plays()), 1);
     }
     fs::remove_all(top);
 }
@@ -350,7 +414,24 @@ struct SmallDisk {
     bool mounted = false;
 };
 
-TEST(HostileStore, AReadOnlyFolderIsReadAndTheGamePlaysUnsaved) {
+// The saves a session reported, as "amountinvested/games".
+struct Reported {
+    void watch(Game& game) {
+        game.saves.onSave = [this](const std::string&, const ProgramValues& v) { saves.push_back(text(v)); };
+        game.saves.onNotice = [this](const std::string& t) { notices.push_back(t); };
+    }
+    static std::string text(const ProgramValues& v) {
+        return std::to_string(v.amountinvested) + "/" + std::to_string(v.games);
+    }
+    int told(const std::string& words) const {
+        return static_cast<int>(std::count_if(notices.begin(), notices.end(), [&](const std::string& t) {
+            return t.find(words) != std::string::npos;
+        }));
+    }
+    std::vector<std::string> saves, notices;
+};
+
+TEST(HostileStore, AReadOnlyFolderIsReadAndSavedOnceItCanBeWrittenAgain) {
     SmallDisk disk("4m");
     if (!disk.mounted) GTEST_SKIP() << "no file system can be mounted here";
     const std::string db = (disk.folder / "tonvale.db").string();
@@ -360,61 +441,82 @@ TEST(HostileStore, AReadOnlyFolderIsReadAndTheGamePlaysUnsaved) {
         g.game->startup.xit_Click();
     }
     ASSERT_TRUE(disk.remount("ro"));
-    ::testing::internal::CaptureStderr();
+    Reported reported;
     {
         SqliteStore store(db);
         EXPECT_EQ(store.state(), SqliteStore::State::unwritable);
-        EXPECT_FALSE(store.problem().empty());
+        EXPECT_NE(store.problem().find("read-only"), std::string::npos) << store.problem();
         Started g(std::move(store));
+        reported.watch(*g.game);
         EXPECT_EQ(g.s().amountinvested, 5000);  // what was saved is read
         g.play();
         g.play();
         EXPECT_EQ(g.s().amountinvested, 15000);
         EXPECT_TRUE(g.game->saves.failing());
+        // The folder can be written again: the next try (at most half a minute
+        // later) saves the whole game.
+        ASSERT_TRUE(disk.remount("rw"));
+        for (int i = 0; i < 7 && g.game->saves.failing(); ++i) g.play();
+        EXPECT_FALSE(g.game->saves.failing());
+        // The opening told the trouble; the store's recovery is told once.
+        EXPECT_EQ(reported.told("Progress cannot be saved"), 0);
+        EXPECT_EQ(reported.told("saved again"), 1);
     }
-    const std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(err.find("progress cannot be saved"), err.rfind("progress cannot be saved")) << err;
-    ASSERT_TRUE(disk.remount("rw"));
     Started again{SqliteStore(db)};
-    EXPECT_EQ(again.s().amountinvested, 5000);
+    EXPECT_EQ(Reported::text(again.s()), reported.saves.back());
+    EXPECT_GT(again.s().amountinvested, 15000);
+    // Every spin's line of the history too, those of the unsaved time included.
+    EXPECT_EQ(testing::gameLines(again.platform.store.plays()), again.s().games);
 }
 
-TEST(HostileStore, AFullDiskLeavesTheLastSaveThatFitAndTheGamePlaysOn) {
+TEST(HostileStore, AFullDiskLeavesTheLastSaveThatFitAndTheGameIsSavedOnceItIsFreed) {
     SmallDisk disk("160k");
     if (!disk.mounted) GTEST_SKIP() << "no file system can be mounted here";
     const std::string db = (disk.folder / "tonvale.db").string();
-    std::vector<std::string> saved;  // the bank of every save reported
-    ::testing::internal::CaptureStderr();
+    Reported reported;
     int spins = 0;
+    std::string beforeFreeing;
     {
         Started g{SqliteStore(db)};
-        g.game->saves.onSave = [&](const std::string&, const ProgramValues& v) {
-            saved.push_back(std::to_string(v.amountinvested) + "/" + std::to_string(v.games));
-        };
+        reported.watch(*g.game);
         // Some saves that fit, then the disk filled beside the store, then play
         // until saves fail.
         for (int i = 0; i < 3; ++i) g.play();
         ASSERT_FALSE(g.game->saves.failing());
-        std::ofstream filler(disk.folder / "filler", std::ios::binary);
-        const std::string block(4096, 'f');
-        while (filler.write(block.data(), block.size()) && filler.flush()) {
+        {
+            std::ofstream filler(disk.folder / "filler", std::ios::binary);
+            const std::string block(4096, 'f');
+            while (filler.write(block.data(), block.size()) && filler.flush()) {
+            }
         }
         for (; spins < 400 && !g.game->saves.failing(); ++spins) g.play();
         EXPECT_TRUE(g.game->saves.failing());
         for (int i = 0; i < 3; ++i) g.play();
         EXPECT_FALSE(g.game->m.ended);
+        EXPECT_EQ(reported.told("Progress cannot be saved now: the disk is full"), 1);
+        EXPECT_EQ(reported.told("saved again"), 0);
+        // Meanwhile the store holds the last save that fit.
+        {
+            Started meanwhile{SqliteStore(db)};
+            beforeFreeing = Reported::text(meanwhile.s());
+            meanwhile.game->m.ended = true;
+        }
+        EXPECT_NE(std::find(reported.saves.begin(), reported.saves.end(), beforeFreeing),
+                  reported.saves.end())
+            << beforeFreeing;
+        // The disk has room again: the next try writes the whole game.
+        fs::remove(disk.folder / "filler");
+        for (int i = 0; i < 7 && g.game->saves.failing(); ++i) g.play();
+        EXPECT_FALSE(g.game->saves.failing());
+        EXPECT_EQ(reported.told("saved again"), 1);
     }
-    const std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(err.find("progress cannot be saved"), err.rfind("progress cannot be saved")) << err;
-    EXPECT_NE(err.find("progress cannot be saved"), std::string::npos);
-    fs::remove(disk.folder / "filler");
     Started again{SqliteStore(db)};
     EXPECT_TRUE(again.platform.store.problem().empty());
-    const std::string found =
-        std::to_string(again.s().amountinvested) + "/" + std::to_string(again.s().games);
-    EXPECT_NE(std::find(saved.begin(), saved.end(), found), saved.end()) << found;
-    std::printf("full disk: %d plays until a save failed; the store reopened on a saved record (%s)\n", spins,
-                found.c_str());
+    EXPECT_EQ(Reported::text(again.s()), reported.saves.back());
+    std::printf(
+        "full disk: %d plays until a save failed; the store then held a saved record (%s); freed, it holds "
+        "the last (%s)\n",
+        spins, beforeFreeing.c_str(), reported.saves.back().c_str());
 }
 
 }  // namespace

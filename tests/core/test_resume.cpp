@@ -88,7 +88,7 @@ TEST(Resume, AFreeSpinSeriesGoesOnWithTheSpinsItHasLeft) {
         // Told once, before the spins go on.
         ASSERT_EQ(a.platform.desktop.messages.size(), 1u);
         EXPECT_EQ(a.platform.desktop.messages[0].text, Resume::notice(*a.game.m.cycles.line()));
-        EXPECT_NE(a.platform.desktop.messages[0].text.find("7 free spins left"), std::string::npos);
+        EXPECT_NE(a.platform.desktop.messages[0].text.find("Free spins left:  7"), std::string::npos);
         // Neither the options, the insert nor a spin of its own interrupts it.
         EXPECT_FALSE(a.game.pressable(a.ui().btncredit));
         EXPECT_FALSE(a.game.pressable(a.ui().btnoptions));
@@ -142,7 +142,7 @@ TEST(Resume, AnOpenGambleGoesOnWithItsStakeAtRisk) {
         EXPECT_EQ(a.s().bet, 10);
         EXPECT_TRUE(a.ui().historypic[1].visible);  // the card drawn before the kill
         EXPECT_EQ(durableValues(a.game.m).bank, 5150);
-        EXPECT_NE(a.platform.desktop.messages.at(0).text.find("$ 4 at risk"), std::string::npos);
+        EXPECT_NE(a.platform.desktop.messages.at(0).text.find("At risk:  $ 4"), std::string::npos);
         EXPECT_FALSE(a.game.pressable(a.ui().btnspin));
 
         a.draws({win ? 3 : 2});

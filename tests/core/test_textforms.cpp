@@ -3,11 +3,14 @@
 // escaper of control characters.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/store.h"
 #include "core/textforms.h"
+#include "savereports.h"
 
 namespace tonvale {
 namespace {
@@ -128,6 +131,39 @@ TEST(Escaped, OnlyTheNamedCharactersAreEscaped) {
         {std::string("nul\0byte", 8), "\t\n\\", std::string("nul\0byte", 8)},
     };
     for (const auto& c : cases) EXPECT_EQ(escaped(c.text, c.special), c.want) << c.text;
+}
+
+// The save reports keep every value on its line and whole: every control
+// character escaped, NUL included, and read back as it was.
+TEST(Escaped, ControlCharactersOfASavedValueAreEscapedAndReadBackWhole) {
+    struct {
+        std::string text, want;
+    } cases[] = {
+        {"plain text", "plain text"},
+        {"a\tb\nc\rd\\e", "a\\tb\\nc\\rd\\\\e"},
+        {std::string("nul\0byte", 8), "nul\\x00byte"},
+        {"\x01\x1f\x7f", "\\x01\\x1f\\x7f"},
+        {"Ann \xc3\xa9 \xff", "Ann \xc3\xa9 \xff"},  // bytes above DEL are text, kept as they are
+        {"\\x41", "\\\\x41"},                        // a backslash that looks like an escape
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.want);
+        EXPECT_EQ(escapedControls(c.text), c.want);
+        EXPECT_EQ(testing::unescape(escapedControls(c.text)), c.text);
+    }
+    // A name with every control character in it: the report is one line, and the
+    // reader of the reports gets the name back.
+    ProgramValues v;
+    for (int c = 0; c < 0x20; ++c) v.currentplayer += static_cast<char>(c);
+    v.currentplayer += "\x7f end";
+    v.bank = 1250;
+    const std::string line = saveReport("1", v);
+    EXPECT_EQ(line.find('\n'), line.size() - 1);
+    EXPECT_EQ(std::count_if(line.begin(), line.end(), [](char c) { return c == '\t'; }), 20);
+    const auto saves = testing::reportedSaves(line);
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves.front().at("currentplayer"), v.currentplayer);
+    EXPECT_EQ(saves.front().at("bank"), "1250");
 }
 
 }  // namespace

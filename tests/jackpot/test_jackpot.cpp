@@ -188,6 +188,23 @@ TEST(JackpotRun, EveryFieldHasItsPlaceAndPrize) {
     }
 }
 
+// The bet multiples are money and kept in its width: a stake beyond the game's own
+// bets (a stored or scripted bet) is still paid ten, twenty and thirty times over,
+// not left at a 16-bit value of an earlier run.
+TEST(JackpotRun, BetMultiplesAreMoneyOfTheMoneyWidth) {
+    Rig r;
+    startRun(r, 7);
+    r.s().bet = 100;  // a stake of 2500 at 243 ways
+    r.s().balldrawn = 1;
+    r.s().ballstop = 8;  // thirty times the stake
+    r.advance(100);
+    ASSERT_TRUE(stopped(r));
+    EXPECT_EQ(r.s().betx10, 25000);
+    EXPECT_EQ(r.s().betx20, 50000);
+    EXPECT_EQ(r.s().betx30, 75000);
+    EXPECT_EQ(r.s().jackpotwon, 75000);
+}
+
 // The ball has stopped on `field` with the prize it drew.
 void stopOn(Rig& r, std::int16_t field, std::int32_t prize) {
     r.s().jackpotfield = field;

@@ -147,6 +147,33 @@ TEST(OptionsSlots, AVacantSlotStartsFreshButCarriesTheSettingsAndPools) {
     EXPECT_EQ(r.platform.store.read("Tonvale", "player1", "bank"), "500");
 }
 
+// The win meter belongs to the player who won: another player starts with it
+// empty, and a roll-up of the last player's win does not write it back later.
+TEST(OptionsSlots, AnotherPlayerDoesNotSeeTheLastPlayersWin) {
+    OptionsRig r;
+    r.s().winamount = 1250;
+    r.s().winroll = 1;
+    r.ui().LABWIN.caption = "120";
+    r.ui().lblwin.caption = "$ 1.2";
+    r.s().wincounted = 120;
+    r.s().rollstep = 14;
+    r.game.m.setTimer(TimerId::Timerwincounter, true);
+    // Opening on the same player keeps the meter and its count.
+    EXPECT_TRUE(r.game.click(r.win().machine[1]));
+    EXPECT_EQ(r.ui().lblwin.caption, "$ 1.2");
+    EXPECT_TRUE(r.game.m.timerEnabled(TimerId::Timerwincounter));
+
+    EXPECT_TRUE(r.game.click(r.win().machine[2]));
+    EXPECT_EQ(r.ui().LABWIN.caption, "");
+    EXPECT_EQ(r.ui().lblwin.caption, "");
+    EXPECT_FALSE(r.game.m.timerEnabled(TimerId::Timerwincounter));
+    r.game.options.close();
+    r.advance(10000);
+    EXPECT_EQ(r.ui().LABWIN.caption, "");
+    EXPECT_EQ(r.ui().lblwin.caption, "");
+    EXPECT_EQ(r.ui().Lblcredit.caption, "$ 0");
+}
+
 TEST(OptionsSlots, AnUnreadableNumberAfterTheSpeedStillTurnsTheSpeedToOne) {
     Rig r;
     ProgramValues v;

@@ -364,6 +364,7 @@ TEST(AutoplayLimits, StopsAfterExactlyTheChosenNumberOfSpins) {
         chooseLimits(r, -1, i, -1);
         EXPECT_EQ(autoplayRun(r), spins[i]);
         EXPECT_EQ(r.ui().LABWIN.caption, kSpinLimitMessage);
+        EXPECT_EQ(r.ui().lblwin.caption, " ");  // the message alone in the win meter
         EXPECT_EQ(r.s().autoplaytoggle, 0);
         EXPECT_FALSE(r.game.m.timerEnabled(TimerId::tmrautospin));
         EXPECT_TRUE(r.ui().btnspin.enabled);

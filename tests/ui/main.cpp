@@ -19,6 +19,9 @@ int main(int argc, char** argv) {
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
     setenv("XDG_CONFIG_HOME", config.constData(), 1);
+    // The game follows the desktop's language: the tests, and the games they start,
+    // speak English whatever the machine's locale says.
+    setenv("LANGUAGE", "en", 1);
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("TonvaleTest"));

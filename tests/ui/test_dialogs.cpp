@@ -8,9 +8,15 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QObject>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -25,6 +31,8 @@
 #include "ui/dialogs_options.h"
 #include "ui/dialogs_paytable.h"
 #include "ui/gamewindow.h"
+#include "ui/historydialog.h"
+#include "ui/oddsdialog.h"
 #include "ui/qtports.h"
 #include "ui/windowrig.h"
 #include "windows/auxwindows.h"
@@ -82,14 +90,20 @@ TEST(Dialogs, OptionsPickSlotNameAndSpeedThenOkBringsTheGameBack) {
     rig.clickIn(dialog, ui.machine[2]);
     EXPECT_EQ(s.playerslot, "2");
     EXPECT_TRUE(ui.machine[2].value);
+    auto* slot2 = qobject_cast<QRadioButton*>(dialog.widgetOf(ui.machine[2]));
+    ASSERT_NE(slot2, nullptr);
+    EXPECT_TRUE(slot2->isChecked());
     // The slot switch hands the keyboard to the name box: typing goes there.
     ASSERT_EQ(dialog.focusedControl(), &ui.player1);
-    QTest::keyClicks(&dialog, QStringLiteral("zoe"));
+    QTest::keyClicks(&rig.keys(dialog), QStringLiteral("zoe"));
     EXPECT_EQ(ui.player1.caption, "zoe");
-    QTest::keyClick(&dialog, Qt::Key_Return);
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Return);
     EXPECT_EQ(s.currentplayer, "zoe");
     EXPECT_EQ(ui.player1.caption, "");
     EXPECT_EQ(ui.machine[2].caption, "ZOE");
+    EXPECT_EQ(slot2->text(), QStringLiteral("ZOE"));
+    EXPECT_EQ(slot2->accessibleName(), QStringLiteral("Slot 2: ZOE"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(dialog.widgetOf(ui.player1))->text(), QString());
 
     rig.clickIn(dialog, ui.setspeed[2]);
     EXPECT_EQ(ui.speedlab.caption, "Current Speed =   3");
@@ -123,38 +137,39 @@ TEST(Dialogs, NameBoxTakesAnyAlphabetByKeysInputMethodAndPaste) {
     rig.clickMain(rig.ui().btnoptions);
     rig.clickIn(dialog, ui.machine[3]);
     ASSERT_EQ(dialog.focusedControl(), &ui.player1);
-    EXPECT_TRUE(dialog.testAttribute(Qt::WA_InputMethodEnabled));
-    EXPECT_TRUE(dialog.inputMethodQuery(Qt::ImEnabled).toBool());
+    QWidget& box = rig.keys(dialog);
+    EXPECT_TRUE(box.testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_TRUE(box.inputMethodQuery(Qt::ImEnabled).toBool());
 
     // Keys of a Greek layout, then a character outside the 16-bit range.
-    typeKeys(dialog, QStringLiteral("σοφία"));
-    typeKeys(dialog, QString::fromUcs4(U"\U0001F3B5"));
+    typeKeys(box, QStringLiteral("σοφία"));
+    typeKeys(box, QString::fromUcs4(U"\U0001F3B5"));
     EXPECT_EQ(ui.player1.caption, "σοφία🎵");
-    QTest::keyClick(&dialog, Qt::Key_Backspace);
+    QTest::keyClick(&box, Qt::Key_Backspace);
     // An input method commits a whole word at once.
     QInputMethodEvent ime;
     ime.setCommitString(QStringLiteral("李"));
-    QCoreApplication::sendEvent(&dialog, &ime);
+    QCoreApplication::sendEvent(&box, &ime);
     EXPECT_EQ(ui.player1.caption, "σοφία李");
-    QTest::keyClick(&dialog, Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(s.currentplayer, "σοφία李");
     EXPECT_EQ(ui.machine[3].caption, "ΣΟΦΊΑ李");
 
     // A paste types its characters; its line break does not stand in for Enter.
     QGuiApplication::clipboard()->setText(QStringLiteral("Иван\n"));
-    QTest::keyClick(&dialog, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(ui.player1.caption, "Иван");
     EXPECT_EQ(s.currentplayer, "σοφία李");
     // Twelve characters are a name, however many bytes they take; thirteen are not.
     QGuiApplication::clipboard()->setText(QStringLiteral("вановичвано"));
-    QTest::keyClick(&dialog, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(QString::fromStdString(ui.player1.caption).size(), 15);
-    for (int i = 0; i < 3; ++i) QTest::keyClick(&dialog, Qt::Key_Backspace);
-    QTest::keyClick(&dialog, Qt::Key_Return);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(s.currentplayer, "Иванвановичв");
     EXPECT_TRUE(rig.desktop.messages.empty());
-    typeKeys(dialog, QStringLiteral("ЖЖЖЖЖЖЖЖЖЖЖЖЖ"));
-    QTest::keyClick(&dialog, Qt::Key_Return);
+    typeKeys(box, QStringLiteral("ЖЖЖЖЖЖЖЖЖЖЖЖЖ"));
+    QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(rig.desktop.messages, (std::vector<std::string>{"Slots_Tonvale|Name Too Long"}));
     EXPECT_EQ(s.currentplayer, "Иванвановичв");
 }
@@ -178,26 +193,118 @@ TEST(Dialogs, OptionsWorkFromTheKeyboard) {
     OptionsWindow& ui = rig.game.options.ui;
     rig.clickMain(rig.ui().btnoptions);
     ASSERT_TRUE(dialog.isVisible());
+    ASSERT_TRUE(rig.activate(dialog));
     ASSERT_EQ(dialog.focusedControl(), &ui.player1);
 
-    // Tab walks the groups; an arrow moves the selection along a group.
-    for (int i = 0; i < 12 && dialog.focusedControl()->name != "setspeed"; ++i)
-        QTest::keyClick(&dialog, Qt::Key_Tab);
+    // Tab walks the groups, each group one stop; an arrow moves the selection along a group.
+    std::vector<std::string> stops;
+    for (int i = 0; i < 16 && dialog.focusedControl()->name != "setspeed"; ++i) {
+        QTest::keyClick(&rig.keys(dialog), Qt::Key_Tab);
+        ASSERT_NE(dialog.focusedControl(), nullptr);
+        stops.push_back(dialog.focusedControl()->name);
+    }
     ASSERT_EQ(dialog.focusedControl()->name, "setspeed");
+    EXPECT_EQ(std::count(stops.begin(), stops.end(), "machine"), 1);
     const Control* before = dialog.focusedControl();
-    QTest::keyClick(&dialog, Qt::Key_Right);
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Right);
     const Control* after = dialog.focusedControl();
     ASSERT_NE(after, before);
     EXPECT_TRUE(after->value);
     static constexpr int kSpeeds[5] = {1, 2, 4, 8, 10};
     EXPECT_EQ(rig.game.m.s.reelspeed, kSpeeds[after->index]);
 
-    for (int i = 0; i < 12 && dialog.focusedControl() != &ui.btnokplayer; ++i)
-        QTest::keyClick(&dialog, Qt::Key_Tab, Qt::ShiftModifier);
+    for (int i = 0; i < 16 && dialog.focusedControl() != &ui.btnokplayer; ++i)
+        QTest::keyClick(&rig.keys(dialog), Qt::Key_Tab, Qt::ShiftModifier);
     ASSERT_EQ(dialog.focusedControl(), &ui.btnokplayer);
-    QTest::keyClick(&dialog, Qt::Key_Space);
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Space);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(rig.window.isEnabled());
+}
+
+// What a message box showed and whom it belonged to; `answer` presses one of its buttons.
+struct SeenBox {
+    QString text;
+    QWidget* parent = nullptr;
+    QWindow* transientParent = nullptr;
+};
+
+// Answers the next message box as soon as it is up.
+void answerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
+    QTimer::singleShot(0, [&seen, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen.text = box->text();
+        seen.parent = box->parentWidget();
+        seen.transientParent = box->windowHandle() ? box->windowHandle()->transientParent() : nullptr;
+        box->button(answer)->click();
+    });
+}
+
+// A message box raised from the options window belongs to it and stands over it,
+// not over the main window behind.
+TEST(Dialogs, AMessageBoxBelongsToTheWindowThatRaisedIt) {
+    WindowRig<> rig(3);
+    OptionsDialog& dialog = rig.window.dialogs().options();
+    OptionsWindow& ui = rig.game.options.ui;
+    ASSERT_TRUE(rig.game.click(rig.ui().btnoptions));
+    rig.window.sync();
+    ASSERT_TRUE(rig.activate(dialog));
+
+    SeenBox tooLong;
+    answerNextBox(tooLong, QMessageBox::Ok);
+    QTest::keyClicks(&rig.keys(dialog), QStringLiteral("Thirteen char"));
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Return);
+    EXPECT_EQ(tooLong.text, QStringLiteral("Name Too Long"));
+    EXPECT_EQ(tooLong.parent, &dialog);
+    EXPECT_EQ(tooLong.transientParent, dialog.windowHandle());
+    EXPECT_TRUE(dialog.isVisible());
+
+    SeenBox question;
+    answerNextBox(question, QMessageBox::No);
+    rig.clickIn(dialog, ui.Btndeletedetails);
+    EXPECT_TRUE(question.text.startsWith(QStringLiteral("Are you sure")));
+    EXPECT_EQ(question.parent, &dialog);
+    // Any answer but Yes closes the window.
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(rig.window.isEnabled());
+}
+
+// Escape closes every window as its close box does: its QueryUnload runs and the
+// game comes back.
+TEST(Dialogs, EscapeClosesEveryWindowAsItsCloseBoxDoes) {
+    DialogRig rig;
+    Dialogs& d = rig.window.dialogs();
+    const auto escape = [&rig](ModelDialog& dialog) {
+        rig.window.sync();
+        ASSERT_TRUE(dialog.isVisible()) << dialog.windowTitle().toStdString();
+        QTest::keyClick(&rig.keys(dialog), Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible()) << dialog.windowTitle().toStdString();
+        EXPECT_FALSE(dialog.form().visible);
+    };
+    rig.clickMain(rig.ui().btnoptions);
+    escape(d.options());
+    EXPECT_TRUE(rig.window.isEnabled());
+
+    rig.fromMenu(rig.ui().mnuviewpaytable);
+    rig.clickIn(d.paytable(), rig.game.windows.pays.cmdodds);
+    escape(d.odds());
+    EXPECT_TRUE(d.paytable().isVisible());
+    escape(d.paytable());
+    EXPECT_TRUE(rig.window.isEnabled());
+
+    rig.fromMenu(rig.ui().about);
+    escape(d.about());
+    EXPECT_TRUE(rig.window.isEnabled());
+
+    ASSERT_TRUE(rig.game.click(rig.ui().btnhistory));
+    escape(d.history());
+    EXPECT_TRUE(rig.window.isEnabled());
+
+    rig.ui().form.visible = false;
+    ASSERT_TRUE(rig.game.callRoutine("showAdvert"));
+    escape(d.advert());
+    rig.window.sync();
+    EXPECT_TRUE(rig.window.isVisible());
 }
 
 TEST(Dialogs, PaytableShowsThePayTableAndItsCloseBoxEnablesTheGame) {
@@ -208,9 +315,8 @@ TEST(Dialogs, PaytableShowsThePayTableAndItsCloseBoxEnablesTheGame) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("PAYTABLE"));
     EXPECT_FALSE(rig.window.isEnabled());
 
-    (void)dialog.grab();
     std::multimap<QString, QString> drawn;
-    for (const PaytablePicture::Line& l : dialog.picture().drawn()) drawn.emplace(l.panel, l.text);
+    for (const PaytableDialog::Shown& l : dialog.shownLines()) drawn.emplace(l.panel, l.text);
     const auto has = [&drawn](const QString& panel, const QString& text) {
         const auto [from, to] = drawn.equal_range(panel);
         for (auto it = from; it != to; ++it)
@@ -294,8 +400,10 @@ TEST(Dialogs, AboutButtonsCarryTheirIcons) {
                    static_cast<int>(centre.y() - button->height * scale / 2)),
             QSize(static_cast<int>(button->height * scale), static_cast<int>(button->height * scale)));
         button->picture.clear();
+        dialog.sync();
         const QImage without = dialog.grab().toImage();
         button->picture = icon;
+        dialog.sync();
         EXPECT_NE(withIcons.copy(square), without.copy(square)) << "no icon drawn";
     }
 }

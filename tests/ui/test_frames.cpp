@@ -114,7 +114,10 @@ TEST(Frames, AChangedMeterRepaintsItsOwnAreaOnly) {
     rig.cabinet.ticked();
     settle();
     ASSERT_FALSE(watch.areas.empty());
-    const QRect meter = ViewGeometry(QSizeF(rig.cabinet.size()), 1).rect(rig.ui().lblwin).toAlignedRect();
+    // The meter's place and the box of the cabinet picture its text is written in.
+    const QRect meter =
+        CabinetPainter::reach(ViewGeometry(QSizeF(rig.cabinet.size()), 1), rig.ui(), rig.ui().lblwin)
+            .toAlignedRect();
     for (const QRect& a : watch.areas)
         EXPECT_TRUE(meter.adjusted(-4, -4, 4, 4).contains(a)) << a.x() << "," << a.y();
     rig.cabinet.removeEventFilter(&watch);

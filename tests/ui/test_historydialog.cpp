@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QListWidget>
 #include <QTest>
 #include <cstdlib>
 
@@ -113,21 +114,35 @@ TEST(HistoryDialog, OpensFromTheCabinetPaintsTheGameAndStepsByKeys) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Tonvale History"));
     EXPECT_EQ(rig.game.history.shown()->id, 40);
 
+    // The page's games are a list of rows, the one shown selected; a click on a
+    // row shows that game.
+    QListWidget& list = dialog.games();
+    ASSERT_EQ(list.count(), HistoryWindow::kRows);
+    EXPECT_EQ(list.currentRow(), 0);
+    EXPECT_TRUE(list.item(2)->text().startsWith(QStringLiteral("3.  ")));
+    const QRect third = list.visualItemRect(list.item(2));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, third.center());
+    EXPECT_EQ(rig.game.history.shown()->id, 38);
+    EXPECT_EQ(list.currentRow(), 2);
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Up);
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Up);
+    EXPECT_EQ(rig.game.history.shown()->id, 40);
+
     // Step back to the gamble, the jackpot, the series and the plain win.
-    for (int i = 0; i < 36; ++i) QTest::keyClick(&dialog, Qt::Key_Right);
+    for (int i = 0; i < 36; ++i) QTest::keyClick(&rig.keys(dialog), Qt::Key_Right);
     EXPECT_EQ(rig.game.history.shown()->id, 4);
     EXPECT_TRUE(rig.game.history.ui.piccard[3].visible);
     EXPECT_FALSE(rig.game.history.ui.piccard[4].visible);
     const QImage withCards = dialog.grab().toImage();
     rig.shoot(dialog, "history_gamble.png");
-    QTest::keyClick(&dialog, Qt::Key_Down);
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Down);
     rig.shoot(dialog, "history_jackpot.png");
-    QTest::keyClick(&dialog, Qt::Key_Right);
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Right);
     EXPECT_EQ(rig.game.history.shown()->id, 2);
     const QImage seriesShot = dialog.grab().toImage();
     rig.shoot(dialog, "history_series.png");
-    QTest::keyClick(&dialog, Qt::Key_Right);
-    QTest::keyClick(&dialog, Qt::Key_Right);  // the oldest stays
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Right);
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Right);  // the oldest stays
     EXPECT_EQ(rig.game.history.shown()->id, 1);
     const QImage plain = dialog.grab().toImage();
     rig.shoot(dialog, "history_win.png");
@@ -141,13 +156,15 @@ TEST(HistoryDialog, OpensFromTheCabinetPaintsTheGameAndStepsByKeys) {
     // The plots hold their curves.
     const QRect plot = dialog.geometryNow().rect(rig.game.history.ui.picplot[1]).toAlignedRect();
     rig.game.history.ui.picplot[1].visible = false;
+    dialog.sync();
     const QImage noPlot = dialog.grab().toImage();
     rig.game.history.ui.picplot[1].visible = true;
+    dialog.sync();
     EXPECT_GT(differing(plain, noPlot, plot), 0.3);
 
-    QTest::keyClick(&dialog, Qt::Key_Left);
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Left);
     EXPECT_EQ(rig.game.history.shown()->id, 2);
-    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Escape);
     rig.window.sync();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(rig.window.isEnabled());
@@ -194,9 +211,9 @@ TEST(OptionsDialog, PlayLimitsColumnTakesClicksAndKeepsTheChoice) {
     ASSERT_TRUE(dialog.isVisible());
     OptionsWindow& o = rig.game.options.ui;
     EXPECT_TRUE(o.realitycheck[0].value);  // off, as the game always was
-    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.centreOf(o.realitycheck[2]).toPoint());
-    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.centreOf(o.autospins[1]).toPoint());
-    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.centreOf(o.autoloss[3]).toPoint());
+    rig.clickIn(dialog, o.realitycheck[2]);
+    rig.clickIn(dialog, o.autospins[1]);
+    rig.clickIn(dialog, o.autoloss[3]);
     EXPECT_EQ(rig.game.session.limits, (PlayLimits{30, 25, 10000}));
     EXPECT_TRUE(o.realitycheck[2].value);
     EXPECT_FALSE(o.realitycheck[0].value);

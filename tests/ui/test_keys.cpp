@@ -3,9 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
+#include <QPushButton>
 #include <QTest>
+#include <functional>
 
+#include "eval/spinsearch.h"
+#include "rules/money.h"
+#include "spin/spincycle.h"
+#include "ui/menupanel.h"
+#include "ui/symbolnames.h"
 #include "ui/uirig.h"
+#include "windows/auxwindows.h"
+#include "windows/history.h"
 
 namespace tonvale::testing {
 namespace {
@@ -15,6 +25,24 @@ QAccessibleInterface* childNamed(QAccessibleInterface* root, const QString& name
         if (root->child(i)->text(QAccessible::Name) == name) return root->child(i);
     return nullptr;
 }
+
+// The accessibility events a cabinet sends, as a bridge gets them.
+struct HeardEvents {
+    explicit HeardEvents(CabinetWidget& cabinet) : cabinet_(cabinet) {
+        cabinet.narrator().watch([this](QAccessibleEvent& e) {
+            QAccessibleInterface* iface = e.accessibleInterface();
+            events.push_back({e.type(), iface ? iface->text(QAccessible::Name) : QString()});
+        });
+    }
+    ~HeardEvents() { cabinet_.narrator().watch({}); }
+    bool heard(QAccessible::Event type, const QString& name) const {
+        for (const auto& [t, n] : events)
+            if (t == type && n == name) return true;
+        return false;
+    }
+    CabinetWidget& cabinet_;
+    std::vector<std::pair<QAccessible::Event, QString>> events;
+};
 
 TEST(Keys, ShortcutsPressTheCabinetsButtons) {
     UiRig rig;
@@ -55,6 +83,41 @@ TEST(Keys, TheSpaceBarKeepsTheGamesOwnRule) {
     QTest::keyClick(&rig.cabinet, Qt::Key_Space);
     EXPECT_EQ(s.games, 1);
     EXPECT_EQ(s.keycount, 0);
+}
+
+// A key is a whole click: the button shows again (pressable or dimmed) at the first
+// moment its press lets events in, as after a quick click of the mouse, not only
+// once the press's handler is over, which for SPIN is the whole spin and for AUTO
+// ON/OFF the notice and autoplay's first spin.
+TEST(Keys, AKeyIsAWholeClickSoTheButtonShowsWhileItsPressRuns) {
+    UiRig rig;
+    MachineState& s = rig.game.m.s;
+    s.soundonoff = 0;
+    s.bank = 5000;
+    std::vector<std::pair<bool, bool>> atSpinStart;  // SPIN shown, AUTO ON/OFF shown
+    rig.game.spin.onSpinStart = [&] {
+        atSpinStart.emplace_back(rig.ui().btnspin.visible, rig.ui().autoplayon.visible);
+    };
+    QTest::keyClick(&rig.cabinet, Qt::Key_S);
+    QTest::keyClick(&rig.cabinet, Qt::Key_Return);
+    ASSERT_EQ(atSpinStart.size(), 2u);
+    EXPECT_TRUE(atSpinStart[0].first);
+    EXPECT_TRUE(atSpinStart[1].first);
+    EXPECT_FALSE(rig.ui().btnspin.enabled && rig.game.spin.spinning());
+
+    // A with the one-time notice: AUTO ON/OFF, the button that stops autoplay, stays
+    // in sight through the notice and the run.
+    QTest::keyClick(&rig.cabinet, Qt::Key_A);
+    ASSERT_EQ(rig.desktop.messages.size(), 1u);
+    EXPECT_EQ(rig.desktop.messages[0].title, "Slots_Tonvale");
+    ASSERT_GE(atSpinStart.size(), 3u);  // autoplay may have spun again meanwhile
+    for (std::size_t i = 2; i < atSpinStart.size(); ++i) EXPECT_TRUE(atSpinStart[i].second) << i;
+    EXPECT_EQ(s.autoplaymode, 10);
+    EXPECT_TRUE(rig.ui().autoplayon.visible);
+    EXPECT_TRUE(rig.cabinet.pressable(rig.ui().autoplayon));
+    QTest::keyClick(&rig.cabinet, Qt::Key_A);
+    EXPECT_EQ(s.autoplaymode, 0);
+    EXPECT_TRUE(rig.ui().autoplayon.visible);
 }
 
 TEST(Keys, TabMovesAFocusRingOverThePressableButtonsAndEnterPressesIt) {
@@ -122,6 +185,159 @@ TEST(Access, ScreenReadersFindTheButtonsAndTheMetersWithTheirAmounts) {
     // A point on the spin button finds it.
     const QPoint at = rig.cabinet.mapToGlobal(rig.cabinet.centreOf(rig.ui().btnspin).toPoint());
     EXPECT_EQ(root->childAt(at.x(), at.y()), spin);
+}
+
+// HISTORY is a stop of the Tab ring, and H opens the history.
+TEST(Keys, HistoryIsInTheTabRingWithItsKey) {
+    UiRig rig;
+    rig.game.m.s.soundonoff = 0;
+    std::vector<const Control*> ring;
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(&rig.cabinet, Qt::Key_Tab);
+        ring.push_back(rig.cabinet.focusedControl());
+    }
+    EXPECT_NE(std::find(ring.begin(), ring.end(), &rig.ui().btnhistory), ring.end());
+    QTest::keyClick(&rig.cabinet, Qt::Key_H);
+    EXPECT_TRUE(rig.game.history.isOpen());
+}
+
+// The menu panel is push buttons: M opens it with the keyboard on its first button,
+// the arrows move and Enter presses, a click presses, Escape closes it.
+TEST(Keys, TheMenusPushButtonsTakeTheKeyboard) {
+    UiRig rig;
+    rig.game.m.s.soundonoff = 0;
+    MainWindow& ui = rig.ui();
+    MenuPanel& menu = rig.cabinet.menuPanel();
+    EXPECT_FALSE(menu.isVisible());
+    QTest::keyClick(&rig.cabinet, Qt::Key_M);
+    ASSERT_TRUE(ui.menupic.visible);
+    EXPECT_TRUE(menu.isVisible());
+    QWidget* window = rig.cabinet.window();
+    EXPECT_EQ(window->focusWidget(), menu.buttonFor(ui.about));
+    EXPECT_EQ(menu.buttonFor(ui.about)->text(), QStringLiteral("About"));
+    QTest::keyClick(window->focusWidget(), Qt::Key_Down);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Down);
+    ASSERT_EQ(window->focusWidget(), menu.buttonFor(ui.btnhelp));
+    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(rig.desktop.messages.size(), 1u);
+    EXPECT_EQ(rig.desktop.messages.back().title, kHelpTitle);
+
+    QTest::keyClick(&rig.cabinet, Qt::Key_M);
+    QTest::mouseClick(menu.buttonFor(ui.mnuviewpaytable), Qt::LeftButton);
+    EXPECT_TRUE(rig.game.windows.pays.form.visible);
+    // Behind the pay table the game is disabled: the menu's buttons take no press.
+    EXPECT_FALSE(menu.buttonFor(ui.about)->isEnabled());
+    rig.game.callRoutine("tonvalepays:QueryUnload");
+    rig.cabinet.refresh();
+    EXPECT_TRUE(menu.buttonFor(ui.about)->isEnabled());
+
+    QTest::keyClick(&rig.cabinet, Qt::Key_M);
+    ASSERT_TRUE(menu.isVisible());
+    QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(ui.menupic.visible);
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_EQ(window->focusWidget(), &rig.cabinet);
+}
+
+// A screen reader presses a button through its action and reads a meter's amount
+// as its text.
+TEST(Access, ButtonsPressByTheirActionAndMetersReadTheirAmounts) {
+    UiRig rig;
+    rig.game.m.s.soundonoff = 0;
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&rig.cabinet);
+    QAccessibleInterface* insert = childNamed(root, QStringLiteral("Insert $50"));
+    QAccessibleInterface* credit = childNamed(root, QStringLiteral("Credit"));
+    ASSERT_TRUE(insert && credit);
+    ASSERT_NE(insert->actionInterface(), nullptr);
+    EXPECT_EQ(insert->actionInterface()->actionNames(),
+              QStringList{QAccessibleActionInterface::pressAction()});
+    EXPECT_EQ(insert->text(QAccessible::Description), QStringLiteral("Key: I"));
+    EXPECT_EQ(credit->actionInterface(), nullptr);
+    ASSERT_NE(credit->textInterface(), nullptr);
+    const std::int32_t bank = rig.game.m.s.bank;
+    insert->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    // The press runs once the reader's call has returned.
+    EXPECT_EQ(rig.game.m.s.bank, bank);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(rig.game.m.s.bank, bank + 5000);
+    QAccessibleTextInterface* amount = credit->textInterface();
+    EXPECT_EQ(amount->text(0, amount->characterCount()), QString::fromStdString(money(bank + 5000)));
+    EXPECT_EQ(rig.cabinet.narrator().said(),
+              QStringLiteral("Credit %1.").arg(QString::fromStdString(money(bank + 5000))));
+    // The session meter and HISTORY are there too; the menu's buttons are the menu panel's.
+    EXPECT_NE(childNamed(root, QStringLiteral("Session")), nullptr);
+    EXPECT_NE(childNamed(root, QStringLiteral("History")), nullptr);
+    EXPECT_EQ(childNamed(root, QStringLiteral("About")), nullptr);
+    QAccessibleInterface* menu = childNamed(root, QStringLiteral("Menu"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->role(), QAccessible::Button);
+    QAccessibleInterface* panel = root->child(root->childCount() - 1);
+    ASSERT_EQ(panel->object(), &rig.cabinet.menuPanel());
+    EXPECT_EQ(panel->parent(), root);
+    EXPECT_EQ(root->indexOfChild(panel), root->childCount() - 1);
+}
+
+// After a spin the reels read their symbols and the win is said with what paid.
+TEST(Access, AfterASpinTheReelsReadAndTheWinIsSaidWithWhatPaid) {
+    UiRig rig;
+    MachineState& s = rig.game.m.s;
+    s.soundonoff = 0;
+    rig.game.press(rig.ui().btncredit);
+    // One symbol pays, no scatter, no bells, and not above twice the stake (no redraw).
+    const auto spin = findSpin(25, 1, [](const Trial& t) {
+        return t.pays.pays.size() == 1 && !t.pays.scatter && t.pays.win <= 50 && t.bells == 0;
+    });
+    ASSERT_TRUE(spin);
+    const auto& [a, b, c, d, e] = spin->stops;
+    rig.random.script({a, b, spin->bellcoin, c, d, e});
+    HeardEvents heard(rig.cabinet);
+    QTest::keyClick(&rig.cabinet, Qt::Key_S);
+    ASSERT_EQ(s.games, 1);
+
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&rig.cabinet);
+    for (int reel = 1; reel <= 5; ++reel) {
+        QStringList symbols;
+        for (Symbol sym : visibleSymbols(reel, spin->stops[static_cast<std::size_t>(reel - 1)]))
+            symbols << ui::symbolWords(sym);
+        const QString name = QStringLiteral("Reel %1: %2").arg(reel).arg(symbols.join(QStringLiteral(", ")));
+        if (reel == 3 && name.contains(QStringLiteral("bell"))) continue;  // the logo tile reads as the logo
+        EXPECT_NE(childNamed(root, name), nullptr) << name.toStdString();
+        EXPECT_TRUE(heard.heard(QAccessible::NameChanged, name)) << name.toStdString();
+    }
+    const SymbolPay& paid = spin->pays.pays.front();
+    const QString ways = paid.ways == 1 ? QStringLiteral("1 way") : QStringLiteral("%1 ways").arg(paid.ways);
+    const QString said =
+        QStringLiteral("Win %1: %2, %3, %4. Credit %5.")
+            .arg(QString::fromStdString(money(spin->pays.win)), ui::symbolWords(paid.symbol), ways,
+                 QString::fromStdString(money(paid.pay)), QString::fromStdString(money(s.bank)));
+    EXPECT_EQ(rig.cabinet.narrator().said(), said);
+    QAccessibleInterface* note = nullptr;
+    for (int i = 0; i < root->childCount(); ++i)
+        if (root->child(i)->role() == QAccessible::Notification) note = root->child(i);
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text(QAccessible::Name), said);
+    EXPECT_TRUE(heard.heard(QAccessible::ObjectShow, said));
+    // The credit meter told its change.
+    EXPECT_TRUE(heard.heard(QAccessible::TextUpdated, QStringLiteral("Credit")));
+}
+
+// As the ring moves, the button it is on gets the focus, as a screen reader hears it.
+TEST(Access, TheRingsMovesAreFocusEvents) {
+    UiRig rig;
+    rig.cabinet.activateWindow();
+    rig.cabinet.setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&rig] { return rig.cabinet.hasFocus(); }));
+    HeardEvents heard(rig.cabinet);
+    QTest::keyClick(&rig.cabinet, Qt::Key_Tab);
+    QTest::keyClick(&rig.cabinet, Qt::Key_Tab);
+    EXPECT_TRUE(heard.heard(QAccessible::Focus, QStringLiteral("Insert $50")));
+    EXPECT_TRUE(heard.heard(QAccessible::Focus, QStringLiteral("Select ways")));
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&rig.cabinet);
+    QAccessibleInterface* ways = childNamed(root, QStringLiteral("Select ways"));
+    ASSERT_NE(ways, nullptr);
+    EXPECT_TRUE(ways->state().focused);
+    EXPECT_TRUE(ways->state().focusable);
+    EXPECT_EQ(root->focusChild(), ways);
 }
 
 }  // namespace

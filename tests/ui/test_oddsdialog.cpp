@@ -53,6 +53,7 @@ TEST(OddsDialog, OddsButtonOpensThePageOverThePayTableAndCloseGoesBack) {
     std::vector<std::string> words;
     const std::array<Control*, 3> figures = {&page.lblpaidspin, &page.lblhit, &page.lblmaxwin};
     for (Control* c : figures) words.push_back(std::exchange(c->caption, std::string()));
+    odds.sync();
     const QImage blank = odds.grab().toImage();
     for (std::size_t i = 0; i < figures.size(); ++i) {
         const QRect band = odds.geometryNow().rect(*figures[i]).toAlignedRect();
@@ -62,7 +63,7 @@ TEST(OddsDialog, OddsButtonOpensThePageOverThePayTableAndCloseGoesBack) {
 
     // The page takes the keyboard on its close button; Space closes it.
     EXPECT_EQ(odds.focusedControl(), &page.cmdclose);
-    QTest::keyClick(&odds, Qt::Key_Space);
+    QTest::keyClick(&rig.keys(odds), Qt::Key_Space);
     EXPECT_FALSE(odds.isVisible());
     EXPECT_TRUE(pays.isVisible());
     EXPECT_FALSE(rig.window.isEnabled());

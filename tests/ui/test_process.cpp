@@ -11,11 +11,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <optional>
 #include <random>
@@ -298,8 +300,6 @@ TEST(GameProcess, NoLockLeftBehindStopsAStart) {
              ASSERT_TRUE(f.open(QIODevice::WriteOnly));
              f.setPermissions(QFileDevice::Permissions());
          }},
-        {"a pipe", [](const QString& l) { ASSERT_EQ(::mkfifo(l.toLocal8Bit().constData(), 0644), 0); }},
-        {"a folder", [](const QString& l) { ASSERT_TRUE(QDir().mkpath(l)); }},
     };
     for (const Left& c : cases) {
         SCOPED_TRACE(c.label);
@@ -316,6 +316,40 @@ TEST(GameProcess, NoLockLeftBehindStopsAStart) {
         Record saved;
         EXPECT_TRUE(home.read(saved));
         EXPECT_EQ(saved["machinepay"], "3");
+    }
+}
+
+// The game never runs without its lock: where none can be had, it does not start,
+// says why, and touches neither the thing in the way nor the store.
+TEST(GameProcess, ALockPathThatHoldsNoLockStopsTheStartWithItsReason) {
+    struct InTheWay {
+        const char* label;
+        std::function<void(const QString& lock)> make;
+        const char* reason;
+    } cases[] = {
+        {"a pipe", [](const QString& l) { ASSERT_EQ(::mkfifo(l.toLocal8Bit().constData(), 0644), 0); },
+         "is not a plain file"},
+        {"a folder", [](const QString& l) { ASSERT_TRUE(QDir().mkpath(l)); }, "is a folder"},
+        {"a link", [](const QString& l) { ASSERT_TRUE(QFile::link(l + QStringLiteral(".elsewhere"), l)); },
+         "is a link"},
+    };
+    for (const InTheWay& c : cases) {
+        SCOPED_TRACE(c.label);
+        GameHome home;
+        c.make(home.lock());
+        QFileInfo before(home.lock());
+        QProcess game;
+        home.start(game, {QStringLiteral("--demo")});
+        ASSERT_TRUE(game.waitForFinished(20000));
+        EXPECT_EQ(game.exitCode(), 1);
+        const std::string err = game.readAllStandardError().toStdString();
+        EXPECT_NE(err.find("Tonvale cannot start: " + home.lock().toStdString()), std::string::npos) << err;
+        EXPECT_NE(err.find(c.reason), std::string::npos) << err;
+        EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(home.db()))) << "the game ran";
+        QFileInfo after(home.lock());
+        EXPECT_EQ(after.isDir(), before.isDir());
+        EXPECT_EQ(after.isSymLink(), before.isSymLink());
+        EXPECT_FALSE(QFileInfo::exists(home.lock() + QStringLiteral(".elsewhere")));
     }
 }
 
@@ -342,29 +376,89 @@ TEST(GameProcess, TwoStartsAtTheSameInstantLeaveOneGame) {
     }
 }
 
-TEST(GameProcess, ABrokenStoreIsMovedAsideAndToldOnce) {
+// A file that is not the game's at the store's path is left as it is; the game
+// says so once and plays unsaved. A store of the game's own that is broken is
+// moved aside and a new one started.
+TEST(GameProcess, AForeignFileIsLeftAloneAndABrokenStoreMovedAsideEachToldOnce) {
+    struct Case {
+        const char* label;
+        std::function<void(const std::string& db)> make;
+        const char* told;
+        bool movedAside;
+    } cases[] = {
+        {"garbage",
+         [](const std::string& db) {
+             QFile f(QString::fromStdString(db));
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             f.write(QByteArray(5000, '\x7f'));
+         },
+         "is not Tonvale's saved games", false},
+        {"a store of the game's with a table of another shape",
+         [](const std::string& db) {
+             {
+                 SqliteStore store(db);
+                 store.write("keys", "player1", "bank", "1");
+             }
+             ASSERT_EQ(
+                 std::system(("sqlite3 '" + db + "' 'DROP TABLE plays; CREATE TABLE plays(x);'").c_str()), 0);
+         },
+         "could not be read", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        GameHome home;
+        c.make(home.db());
+        QFile original(QString::fromStdString(home.db()));
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+        const QByteArray bytes = original.readAll();
+        original.close();
+        QProcess game;
+        home.start(game, {QStringLiteral("--demo")});
+        game.waitForFinished(2500);
+        ASSERT_EQ(game.state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(game.processId()), SIGTERM);
+        ASSERT_TRUE(game.waitForFinished(20000));
+        const QString err = QString::fromUtf8(game.readAllStandardError());
+        EXPECT_EQ(err.count(QString::fromUtf8(c.told)), 1) << err.toStdString();
+        const QStringList aside = QDir(home.folder()).entryList({QStringLiteral("tonvale.db.broken-*")});
+        if (!c.movedAside) {
+            EXPECT_TRUE(aside.isEmpty());
+            QFile kept(QString::fromStdString(home.db()));
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.readAll(), bytes);
+            continue;
+        }
+        ASSERT_EQ(aside.size(), 1);
+        QFile kept(home.folder() + QLatin1Char('/') + aside.front());
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), bytes);
+        // The new store holds what the game played.
+        Record saved;
+        ASSERT_TRUE(home.read(saved));
+        EXPECT_NE(saved["amountinvested"], "0");
+    }
+}
+
+// The save reports keep a name whole, whatever bytes it holds.
+TEST(GameProcess, ReportedSavesKeepANameWithControlCharactersWhole) {
     GameHome home;
-    QFile broken(QString::fromStdString(home.db()));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write(QByteArray(5000, '\x7f'));
-    broken.close();
+    static constexpr char kName[] = "nul\0tab\tline\nend\x01";
+    const std::string name(kName, sizeof kName - 1);
+    {
+        SqliteStore store(home.db());
+        store.write("keys", "player1", "currentplayer", name);
+    }
     QProcess game;
-    home.start(game, {QStringLiteral("--demo")});
-    game.waitForFinished(2500);
-    ASSERT_EQ(game.state(), QProcess::Running);
+    home.start(game, {QStringLiteral("--demo"), QStringLiteral("--report-saves")});
+    while (game.state() == QProcess::Running && reportedSaves(game.peek(1 << 20)).empty())
+        if (!game.waitForReadyRead(10000)) break;
     ::kill(static_cast<pid_t>(game.processId()), SIGTERM);
     ASSERT_TRUE(game.waitForFinished(20000));
-    const QString err = QString::fromUtf8(game.readAllStandardError());
-    EXPECT_EQ(err.count(QStringLiteral("could not be read")), 1) << err.toStdString();
-    const QStringList aside = QDir(home.folder()).entryList({QStringLiteral("tonvale.db.broken-*")});
-    ASSERT_EQ(aside.size(), 1);
-    QFile kept(home.folder() + QLatin1Char('/') + aside.front());
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray(5000, '\x7f'));
-    // The new store holds what the game played.
-    Record saved;
-    ASSERT_TRUE(home.read(saved));
-    EXPECT_NE(saved["amountinvested"], "0");
+    const QByteArray out = game.readAllStandardOutput();
+    EXPECT_FALSE(out.contains('\0'));
+    const std::vector<Record> saves = reportedSaves(out);
+    ASSERT_FALSE(saves.empty());
+    for (const Record& r : saves) EXPECT_EQ(r.at("currentplayer"), name);
 }
 
 }  // namespace

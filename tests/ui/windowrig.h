@@ -3,6 +3,9 @@
 // The real main window with its dialogs over the game model: Qt timers and events,
 // with scripted draws, recorded sounds and an in-memory store; `Desktop` answers
 // the message boxes and opens the links.
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QImage>
 #include <QTest>
 #include <cstdint>
@@ -35,7 +38,22 @@ struct WindowRig {
     ~WindowRig() { timers.stopAll(); }
 
     void click(QWidget& w, QPointF at) { QTest::mouseClick(&w, Qt::LeftButton, {}, at.toPoint()); }
-    void clickIn(ModelDialog& d, const Control& c) { click(d, d.centreOf(c)); }
+    // Clicks the widget a window made for a control: in its middle, or on the ring
+    // of an option button (the part of it that takes a click whatever its caption).
+    void clickIn(ModelDialog& d, const Control& c) {
+        QWidget* w = d.widgetOf(c);
+        ASSERT_NE(w, nullptr) << c.fullName();
+        const bool option = c.kind == ControlKind::option;
+        click(*w, option ? QPointF(w->height() / 2.0, w->height() / 2.0) : QRectF(w->rect()).center());
+    }
+    // Makes a window the active one, as the window manager does when it appears
+    // (the offscreen platform leaves the window that had the click active).
+    static bool activate(QWidget& w) {
+        w.activateWindow();
+        return QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; });
+    }
+    // Where a window's keys go: the widget with its keyboard focus.
+    static QWidget& keys(ModelDialog& d) { return d.focusWidget() ? *d.focusWidget() : d; }
     MainWindow& ui() { return game.m.ui; }
 
     SeededRandom random;

@@ -41,11 +41,17 @@ def button(w, h, lines, style="brass", down=False, r=None):
     b += rrect(4, 3.5 + dy, w - 8, fh - 5, max(r - 2.5, 2), "url(#face)")
     b += rrect(7, 5 + dy, w - 14, (fh - 5) * 0.42, max(r - 4, 2), "url(#hl)")
     ft = 3.5 + dy
-    for s, size, off in lines:
+    whole = " ".join(s for s, _, _ in lines)
+    for i, (s, size, off) in enumerate(lines):
+        # Words fit the face with a little air at both ends; an amount is no word.
+        box = None if s.startswith("$") else w - 14
+        # Each line of a button is translated for its button: "SELECT" above "BET"
+        # may read the other way round in another language.
+        note = 'button "%s"' % whole + (", line %d" % (i + 1) if len(lines) > 1 else "")
         if raised:
-            b += embossed(w / 2.0, ft + off, s, size, lab, edge, d=1.1, sop=0.75)
+            b += embossed(w / 2.0, ft + off, s, size, lab, edge, d=1.1, sop=0.75, box=box, note=note)
         else:
-            b += engraved(w / 2.0, ft + off, s, size, lab, edge, d=0.9)
+            b += engraved(w / 2.0, ft + off, s, size, lab, edge, d=0.9, box=box, note=note)
     return svg(w, h, b, defs)
 
 
@@ -79,8 +85,9 @@ def nomoney():
          + rrect(1.5, 1.5, 295, 54, 9, "url(#rim)")
          + rrect(5, 5, 288, 47, 6, "url(#warn)")
          + rrect(9, 7, 280, 16, 5, "url(#hl)"))
-    b += embossed(150, 27, "CREDIT TOO LOW", 17, "#fffaf0", "#4a0a04", d=1.2, sop=0.8)
-    b += embossed(150, 45, "\u2014 INSERT CREDIT \u2014", 13, GOLD_HI, "#4a0a04", d=1.1, sop=0.8)
+    # the words stay between the warning marks
+    b += embossed(150, 27, "CREDIT TOO LOW", 17, "#fffaf0", "#4a0a04", d=1.2, sop=0.8, box=210)
+    b += embossed(150, 45, "\u2014 INSERT CREDIT \u2014", 13, GOLD_HI, "#4a0a04", d=1.1, sop=0.8, box=210)
     # warning marks at both ends
     for x in (28, 272):
         b += poly([(x, 14), (x + 12, 38), (x - 12, 38)], "#fff4cc")

@@ -17,8 +17,10 @@ def box(x0, y0, x1, y1):
                    extra=' stroke="%s" stroke-width="1.4" stroke-opacity="0.8"' % GOLD_HI))
 
 
-def title(x, y, s, size, anchor="middle"):
-    return embossed(x, y, s, size, "url(#tgold)", "#000000", SANS, anchor=anchor, d=1, sop=0.7)
+def title(x, y, s, size, anchor="middle", box=None):
+    """A meter's title; `box` is its room across, up to the next thing drawn beside it."""
+    return embossed(x, y, s, size, "url(#tgold)", "#000000", SANS, anchor=anchor, d=1, sop=0.7, box=box,
+                    note="title of a meter")
 
 
 def curtain(x0, x1, y0, y1):
@@ -53,8 +55,8 @@ def build():
     b += rrect(0, 0, 821, 44, 0, "url(#walnut)")
     b += rrect(0, 42, 821, 2.5, 0, "url(#gold)")
     b += path("M0 1.5 L821 1.5", extra=' stroke="%s" stroke-width="2" stroke-opacity="0.6"' % WALNUT_HI)
-    for name, x0 in (("GRAND", 130), ("MAJOR", 380), ("MINOR", 630)):
-        b += title(x0 - 7, 31, name, 17, "end")
+    for name, x0, room in (("GRAND", 130, 80), ("MAJOR", 380, 66), ("MINOR", 630, 66)):
+        b += title(x0 - 7, 31, name, 17, "end", box=room)
         b += box(x0, 8, x0 + 130, 40)
     for x in (290, 540):   # little gold diamonds between the meters
         b += poly([(x, 16), (x + 7, 24), (x, 32), (x - 7, 24)], "url(#gold)")
@@ -74,15 +76,15 @@ def build():
     b += path("M58 45.5 L743 45.5", extra=' stroke="#fff0c0" stroke-width="1.2" stroke-opacity="0.5"')
 
     # meter band
-    b += title(290, 438.5, "WAYS", 10.5)
+    b += title(290, 438.5, "WAYS", 10.5, box=80)
     b += box(250, 440, 330, 470)
-    b += title(380, 438.5, "BET", 10.5)
+    b += title(380, 438.5, "BET", 10.5, box=80)
     b += box(340, 440, 420, 470)
-    b += title(510, 438.5, "TOTAL BET", 10.5)
+    b += title(510, 438.5, "TOTAL BET", 10.5, box=160)
     b += box(430, 440, 590, 470)
-    b += title(47, 479, "CREDIT", 12.5, "start")
+    b += title(47, 479, "CREDIT", 12.5, "start", box=188)
     b += box(45, 483, 235, 510)
-    b += title(459, 501.5, "WINNER PAID", 12.5, "end")
+    b += title(459, 501.5, "WINNER PAID", 12.5, "end", box=210)
     b += box(465, 483, 600, 510)
     # name plate left of the ways meter
     b += embossed(139, 460, "Tonvale", 27, "url(#tgold)", "#000000", SERIF, "bold", d=1.5, sop=0.7,
@@ -92,9 +94,9 @@ def build():
 
     # button bar
     b += rrect(0, 516.7, 821, 2.5, 0, "url(#gold)")
-    b += rrect(0, 518.7, 805, 86, 0, "url(#walnut)")
-    b += rrect(805, 518.7, 16, 86, 0, "url(#walnut2)")
-    b += path("M0 521 L805 521", extra=' stroke="%s" stroke-width="1.5" stroke-opacity="0.7"'
+    # one piece of wood from end to end (the button panel is narrower than the window)
+    b += rrect(0, 518.7, 821, 86, 0, "url(#walnut)")
+    b += path("M0 521 L821 521", extra=' stroke="%s" stroke-width="1.5" stroke-opacity="0.7"'
               % WALNUT_HI)
     write("cabinet.svg", svg(821, 589, b, defs))
     write("session_meter.svg", session_meter())
@@ -104,7 +106,7 @@ def session_meter():
     """The session meter's title and box, laid over the cabinet above OPTIONS and MENU."""
     defs = (gold_grad("tgold", x1=0, y1=0.1, x2=0, y2=1)
             + lin("boxf", [(0, "#050102"), (1, "#2a0812")]))
-    b = title(78, 10.5, "SESSION", 10.5)
+    b = title(78, 10.5, "SESSION", 10.5, box=150)
     b += box(1, 13, 155, 38)
     return svg(156, 39, b, defs)
 

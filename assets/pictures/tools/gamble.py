@@ -205,10 +205,11 @@ def banner_small(word, win):
     b += rrect(8, 1.5, 134, 26, 12, "url(#rim)")
     b += rrect(11, 4, 128, 21, 10, "url(#face)")
     if win:
-        b += embossed(75, 21.5, word, 18, "#7a1428", "#fff6d0", d=1)
+        # The sparkles lie under the word, which may reach into them in a longer language.
         b += star(34, 14.5, 6, "#ffffff") + star(116, 14.5, 6, "#ffffff")
+        b += embossed(75, 21.5, word, 18, "#7a1428", "#fff6d0", d=1, box=84)
     else:
-        b += embossed(75, 21.5, word, 18, "#d8432f", "#000000", d=1.1, sop=0.8)
+        b += embossed(75, 21.5, word, 18, "#d8432f", "#000000", d=1.1, sop=0.8, box=116)
     return svg(150, 30, b, defs)
 
 

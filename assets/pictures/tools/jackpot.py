@@ -30,13 +30,13 @@ def field(cx, cy, label):
         b += rrect(x + 4, y + 4, PW - 8, PH - 8, 7, "url(#walnut)")
         b += rrect(x + 7, y + 7, PW - 14, PH - 14, 5, "none", ' stroke="%s" stroke-width="2" '
                    'stroke-opacity="0.55"' % GOLD)
-        b += embossed(cx, cy - 8, "BET", 15, GOLD_HI, "#000000", d=1, sop=0.7)
+        b += embossed(cx, cy - 8, "BET", 15, GOLD_HI, "#000000", d=1, sop=0.7, box=PW - 14)
         b += embossed(cx, cy + 22, label[4:], 27, "url(#tgold)", "#000000", d=1.3, sop=0.7)
     else:
         face, fill, sh = POOL_STYLE[label]
         b += rrect(x + 4, y + 4, PW - 8, PH - 8, 7, "url(#%s)" % face)
-        b += embossed(cx, cy + 6, label, 19, fill, sh, d=1.1, sop=0.7)
-        b += text(cx, cy + 24, "JACKPOT", 9.5, fill if label != "GRAND" else "#7a1428")
+        b += embossed(cx, cy + 6, label, 19, fill, sh, d=1.1, sop=0.7, box=PW - 14)
+        b += text(cx, cy + 24, "JACKPOT", 9.5, fill if label != "GRAND" else "#7a1428", box=PW - 14)
         for sx in (-1, 1):
             b += star(cx + sx * 28, cy - 20, 6, GOLD_HI if label != "GRAND" else "#7a1428")
     b += path("M%s %s L%s %s Q%s %s %s %s L%s %s" % (f(x + 3), f(y + 30), f(x + 3), f(y + 12), f(x + 3),
@@ -157,8 +157,9 @@ def banner(kind, k):
         else:
             b += circle(px, py, 3.6, "#7a5410") + circle(px - 0.8, py - 0.8, 1.6, "#c9962c")
     # lettering
-    b += embossed(W / 2.0, 92, name, 66, fill, sh, d=2.2, sop=0.7)
-    b += embossed(W / 2.0, 130, "JACKPOT", 28, fill, sh, d=1.5, sop=0.7)
+    # the lower line stays between the two sparkles beside it
+    b += embossed(W / 2.0, 92, name, 66, fill, sh, d=2.2, sop=0.7, box=W - 60)
+    b += embossed(W / 2.0, 130, "JACKPOT", 28, fill, sh, d=1.5, sop=0.7, box=262)
     for sx in (-1, 1):
         b += star(W / 2.0 + sx * 150, 118, (7, 10, 13)[(k - 1 + (sx > 0)) % 3], "#ffffff")
     b += star((120, 300, 210)[k - 1], (30, 32, 29)[k - 1], 8, "#ffffff")

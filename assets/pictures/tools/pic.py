@@ -41,9 +41,57 @@ def svg(w, h, body, defs=""):
 
 def write(name, text):
     path = os.path.join(OUT, name)
+    text = _take_words(name, text)
     with open(path, "w", encoding="utf-8") as fh:
         fh.write(text)
     return path
+
+
+# --- words -------------------------------------------------------------------
+#
+# Words a player reads are not drawn into the pictures: the game sets them in the
+# player's language. A word leaves an empty placeholder <g id="word-N"/> where its
+# text elements stood; the game puts them back at that place, in the same paint
+# order, with the text translated and the size shrunk until it fits the word's box
+# (its room across). In English the picture is drawn exactly as before. The
+# words of every picture are written to the game's table by make_all.py.
+
+WORDS = {}            # picture name -> [word, ...] in placeholder order
+_pending = {}         # placeholder key -> word, until the picture is written
+_counter = [0]
+
+
+class Word:
+    def __init__(self, text, box, size, family, weight, italic, spacing, elements, note):
+        self.text, self.box, self.size, self.note = text, box, size, note
+        self.family, self.bold, self.italic, self.spacing = family, weight == "bold", italic, spacing
+        self.elements = elements       # the text elements with {size} and {text} left open
+
+
+def word(s, box, size, family, weight, elements, italic=False, spacing=0, note=""):
+    """`note` tells the translators where the word stands, when one English word
+    needs different translations in different places."""
+    _counter[0] += 1
+    key = "@word%d@" % _counter[0]
+    _pending[key] = Word(s, box, size, family, weight, italic, spacing, "".join(elements), note)
+    return key
+
+
+def _take_words(name, text):
+    """Numbers the placeholders of the words this picture holds, in paint order."""
+    found = []
+    pos = text.find("@word")
+    while pos >= 0:
+        end = text.index("@", pos + 1) + 1
+        found.append(text[pos:end])
+        pos = text.find("@word", end)
+    words = []
+    for key in found:
+        words.append(_pending.pop(key))
+        text = text.replace(key, '<g id="word-%d"/>' % len(words), 1)
+    if words:
+        WORDS[name[:-4] if name.endswith(".svg") else name] = words
+    return text
 
 
 def stops(pairs):
@@ -89,26 +137,41 @@ def soft_shadow(id_="shadow", col="#5a4424", op=0.45):
     return rad(id_, [(0, col, op), (0.72, col, op * 0.8), (1, col, 0)])
 
 
-def text(x, y, s, size, fill, family=SANS, weight="bold", anchor="middle", extra=""):
+def _text(x, y, s, size, fill, family, weight, anchor, extra):
     s = s.replace("&", "&amp;").replace("<", "&lt;")
     return ('<text x="%s" y="%s" font-family="%s" font-size="%s" font-weight="%s" '
             'text-anchor="%s" fill="%s"%s>%s</text>'
             % (f(x), f(y), family, f(size), weight, anchor, fill, extra, s))
 
 
+def _layers(s, box, size, family, weight, extra, layers, note=""):
+    """Text drawn as one or more layers (x, y, fill, extra); with a box it is a word."""
+    if box is None:
+        return "".join(_text(x, y, s, size, fill, family, weight, anchor, ex)
+                       for x, y, fill, anchor, ex in layers)
+    return word(s, box, size, family, weight,
+                [_text(x, y, "{text}", "{size}", fill, family, weight, anchor, ex)
+                 for x, y, fill, anchor, ex in layers],
+                italic='font-style="italic"' in extra, note=note)
+
+
+def text(x, y, s, size, fill, family=SANS, weight="bold", anchor="middle", extra="", box=None, note=""):
+    return _layers(s, box, size, family, weight, extra, [(x, y, fill, anchor, extra)], note)
+
+
 def engraved(x, y, s, size, dark, light, family=SANS, weight="bold", anchor="middle", d=0.9,
-             extra=""):
+             extra="", box=None, note=""):
     """Text cut into a surface lit from the top left: light edge below right."""
-    return (text(x + d, y + d, s, size, light, family, weight, anchor, extra)
-            + text(x, y, s, size, dark, family, weight, anchor, extra))
+    return _layers(s, box, size, family, weight, extra,
+                   [(x + d, y + d, light, anchor, extra), (x, y, dark, anchor, extra)], note)
 
 
 def embossed(x, y, s, size, fill, shadow, family=SANS, weight="bold", anchor="middle", d=1.2,
-             sop=0.6, extra=""):
+             sop=0.6, extra="", box=None, note=""):
     """Raised text: soft dark shadow below right."""
-    return (text(x + d, y + d, s, size, shadow, family, weight, anchor,
-                 ' fill-opacity="%s"%s' % (f(sop), extra))
-            + text(x, y, s, size, fill, family, weight, anchor, extra))
+    return _layers(s, box, size, family, weight, extra,
+                   [(x + d, y + d, shadow, anchor, ' fill-opacity="%s"%s' % (f(sop), extra)),
+                    (x, y, fill, anchor, extra)], note)
 
 
 def rrect(x, y, w, h, r, fill, extra=""):

@@ -415,7 +415,7 @@ def wild_square(p="w"):
     # WILD band
     b += rrect(17, 83, 91, 25, 5, "url(#%sband)" % p)
     b += rrect(17, 83, 91, 25, 5, "none", ' stroke="%s" stroke-width="2"' % GOLD_HI)
-    b += embossed(62.5, 103.5, "WILD", 22, "url(#%srim)" % p, "#000000", SANS, d=1.3, sop=0.7)
+    b += embossed(62.5, 103.5, "WILD", 22, "url(#%srim)" % p, "#000000", SANS, d=1.3, sop=0.7, box=85)
     return defs, b
 
 
@@ -499,7 +499,7 @@ def logo(p="l"):
     b += path("M24 80 C44 74 70 86 101 76", extra=' stroke="url(#%srim)" stroke-width="2.4" '
               'stroke-linecap="round" fill="none"' % p)
     b += path("M101 76 c3 -1 4 2 1 3", extra=' stroke="%s" stroke-width="2" fill="none"' % GOLD)
-    b += text(62.5, 98, "SLOTS", 10, GOLD, SANS, "bold")
+    b += text(62.5, 98, "SLOTS", 10, GOLD, SANS, "bold", box=85)
     return defs, b
 
 

@@ -14,7 +14,7 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from pic import (BLUE_HI, BLUE_LO, GOLD, GOLD_HI, GOLD_LO, INK, IVORY, SANS, SERIF,  # noqa: E402
-                 VELVET_HI, VELVET_LO, WALNUT, f, gold_grad, lin, rad, svg, write)
+                 VELVET_HI, VELVET_LO, WALNUT, f, gold_grad, lin, rad, svg, word, write)
 
 LINKS = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
                                       "..", "..", "..", "src", "windows", "links.h"))
@@ -65,15 +65,18 @@ def return_to_game():
     defs = (lin("green", [(0, "#3fae5c"), (0.5, "#1f7a3a"), (1, "#0e4d22")])
             + gold_grad("gold")
             + lin("hl", [(0, "#ffffff", 0.45), (1, "#ffffff", 0)]))
+    # The words keep clear of the arrow on the left, centred where they stand.
+    room = 2 * min(w / 2 + 12 - 44, w - 8 - (w / 2 + 12))
+    label = word("RETURN TO GAME", room, 21, SANS, "bold", [
+        '<text x="%s" y="32" font-family="%s" font-size="{size}" font-weight="bold" text-anchor="middle" '
+        'fill="#0a3316">{text}</text>' % (f(w / 2 + 12 + 1.2), SANS),
+        '<text x="%s" y="31" font-family="%s" font-size="{size}" font-weight="bold" text-anchor="middle" '
+        'fill="%s">{text}</text>' % (f(w / 2 + 12), SANS, IVORY)])
     body = ('<rect x="1" y="1" width="%s" height="%s" rx="10" fill="url(#gold)"/>'
             '<rect x="4" y="4" width="%s" height="%s" rx="8" fill="url(#green)"/>'
             '<rect x="9" y="6" width="%s" height="14" rx="7" fill="url(#hl)"/>'
             '<path d="M18 22.5 l12 -9 v5.5 h9 v7 h-9 v5.5 z" fill="%s"/>'
-            '<text x="%s" y="32" font-family="%s" font-size="21" font-weight="bold" text-anchor="middle" '
-            'fill="#0a3316">RETURN TO GAME</text>'
-            '<text x="%s" y="31" font-family="%s" font-size="21" font-weight="bold" text-anchor="middle" '
-            'fill="%s">RETURN TO GAME</text>'
-            % (w - 2, h - 2, w - 8, h - 8, w - 18, GOLD_HI, f(w / 2 + 12 + 1.2), SANS, f(w / 2 + 12), SANS, IVORY))
+            % (w - 2, h - 2, w - 8, h - 8, w - 18, GOLD_HI)) + label
     write("return_to_game.svg", svg(w, h, body, defs))
 
 
@@ -153,8 +156,9 @@ def advert():
             + '<text x="%s" y="70" font-family="%s" font-size="26" font-weight="bold" text-anchor="middle" '
               'fill="url(#goldtext)" textLength="%s" lengthAdjust="spacingAndGlyphs">%s</text>'
             % (f(w / 2), SERIF, w - 110, name)
-            + '<text x="%s" y="95" font-family="%s" font-size="14" text-anchor="middle" fill="%s" '
-              'letter-spacing="3">ONLINE CASINO</text>' % (f(w / 2), SANS, IVORY)
+            + word("ONLINE CASINO", w - 100, 14, SANS, "normal", [
+                '<text x="%s" y="95" font-family="%s" font-size="{size}" text-anchor="middle" fill="%s" '
+                'letter-spacing="3">{text}</text>' % (f(w / 2), SANS, IVORY)], spacing=3)
             # cards and chips under the spotlight
             + '<ellipse cx="%s" cy="205" rx="170" ry="70" fill="url(#spot)"/>' % f(w / 2)
             + card(176, 140, -18, "A", "#1d1a16", "&#9824;")
@@ -162,12 +166,15 @@ def advert():
             + card(260, 140, 18, "Q", "#c0392b", "&#9830;")
             + chip(150, 242, 22, "#c0392b") + chip(347, 242, 22, BLUE_HI) + chip(190, 256, 18, "#2e8b57")
             + chip(307, 256, 18, INK)
-            + '<text x="%s" y="308" font-family="%s" font-size="30" font-weight="bold" text-anchor="middle" '
-              'fill="url(#goldtext)">PLAY FOR REAL</text>' % (f(w / 2), SERIF)
-            + '<text x="%s" y="333" font-family="%s" font-size="13" text-anchor="middle" fill="%s">'
-              'Click the poster to visit our partner  -  secure HTTPS / SSL</text>' % (f(w / 2), SANS, IVORY)
-            + '<text x="%s" y="352" font-family="%s" font-size="10" text-anchor="middle" fill="%s" '
-              'fill-opacity="0.75">Play responsibly. Adults only.</text>' % (f(w / 2), SANS, IVORY))
+            + word("PLAY FOR REAL", w - 50, 30, SERIF, "bold", [
+                '<text x="%s" y="308" font-family="%s" font-size="{size}" font-weight="bold" '
+                'text-anchor="middle" fill="url(#goldtext)">{text}</text>' % (f(w / 2), SERIF)])
+            + word("Click the poster to visit our partner  -  secure HTTPS / SSL", w - 30, 13, SANS, "normal", [
+                '<text x="%s" y="333" font-family="%s" font-size="{size}" text-anchor="middle" fill="%s">'
+                '{text}</text>' % (f(w / 2), SANS, IVORY)])
+            + word("Play responsibly. Adults only.", w - 30, 10, SANS, "normal", [
+                '<text x="%s" y="352" font-family="%s" font-size="{size}" text-anchor="middle" fill="%s" '
+                'fill-opacity="0.75">{text}</text>' % (f(w / 2), SANS, IVORY)]))
     write("advert.svg", svg(w, h, body, defs))
 
 
