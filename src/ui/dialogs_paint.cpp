@@ -45,8 +45,9 @@ qreal fitText(QPainter& p, const QRectF& box, const QString& text, const QColor&
         f = font(px, bold);
     }
     p.setFont(f);
-    noteWritten({text, p.device(), wanted, px});
     const int flags = Qt::AlignVCenter | (align == Align::centre ? Qt::AlignHCenter : Qt::AlignLeft);
+    noteWritten({text, p.device(), wanted, px,
+                 p.transform().mapRect(QFontMetricsF(f).boundingRect(box, flags, text))});
     if (shadow) {
         const qreal d = std::max<qreal>(1, px / 14);
         p.setPen(QColor(0, 0, 0, 170));
