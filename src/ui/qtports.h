@@ -63,6 +63,7 @@ public:
     void sleep(int ms) override;
     void present() override;
     void wait(int ms) override;
+    void deliverInput() override;
 
 private:
     QPointer<QWidget> view_;
@@ -73,6 +74,10 @@ public:
     // The window message boxes belong to; the timers that must stop at the end.
     void setWindow(QWidget* window) { window_ = window; }
     void setTimers(QtTimers* timers) { timers_ = timers; }
+    // For tests only (the game's --demo): a message box is answered at once with
+    // its default, without showing it, so that a game that plays by itself is
+    // never held by one.
+    void answerAtOnce(bool yes) { answerAtOnce_ = yes; }
     Answer message(const std::string& title, const std::string& text, MsgIcon icon,
                    MsgButtons buttons) override;
     bool openLink(const std::string& link) override;
@@ -84,6 +89,7 @@ private:
     QPointer<QWidget> window_;
     QtTimers* timers_ = nullptr;
     std::string linkFailure_;
+    bool answerAtOnce_ = false;
 };
 
 // Whether the desktop counts as connected: online is, disconnected or only a
