@@ -344,8 +344,7 @@ To turn Autoplay OFF Click on the Auto On/Off button.
 
 This message will not appear again</source>
         <translation>..............BITTE LESEN.................
-Solange diese Funktion läuft, stehen Ihnen alle anderen
-Funktionen nicht zur Verfügung, bis Sie den Autostart AUSSCHALTEN.
+Solange diese Funktion läuft, stehen Ihnen alle anderen Funktionen nicht zur Verfügung, bis Sie den Autostart AUSSCHALTEN.
 Zum Ausschalten klicken Sie auf die Taste Auto Ein/Aus.
 
 Diese Meldung erscheint nicht wieder.</translation>

@@ -344,8 +344,7 @@ To turn Autoplay OFF Click on the Auto On/Off button.
 
 This message will not appear again</source>
         <translation>..............LÉASE.................
-Mientras uses esta función, todas las demás funciones
-quedan bloqueadas hasta que DESACTIVES el juego automático.
+Mientras uses esta función, todas las demás funciones quedan bloqueadas hasta que DESACTIVES el juego automático.
 Para desactivarlo, haz clic en el botón Auto Sí/No.
 
 Este mensaje no volverá a aparecer.</translation>

@@ -344,8 +344,7 @@ To turn Autoplay OFF Click on the Auto On/Off button.
 
 This message will not appear again</source>
         <translation>..............À LIRE.................
-Pendant que cette fonction est active, toutes les autres
-fonctions vous sont inaccessibles jusqu&apos;à l&apos;ARRÊT du jeu automatique.
+Pendant que cette fonction est active, toutes les autres fonctions vous sont inaccessibles jusqu&apos;à l&apos;ARRÊT du jeu automatique.
 Pour l&apos;arrêter, cliquez sur le bouton Auto Marche/Arrêt.
 
 Ce message ne s&apos;affichera plus.</translation>
