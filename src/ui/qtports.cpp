@@ -120,6 +120,13 @@ Answer QtDesktop::message(const std::string& title, const std::string& text, Msg
     return Answer::ok;
 }
 
+void QtDesktop::help(const std::string& title, const std::string& text, const std::string& keys) {
+    if (help_)
+        help_(title, text, keys);
+    else
+        DesktopPort::help(title, text, keys);
+}
+
 bool QtDesktop::openLink(const std::string& link) {
     const QUrl url(QString::fromStdString(link), QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty()) {

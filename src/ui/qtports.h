@@ -73,8 +73,14 @@ public:
     // The window message boxes belong to; the timers that must stop at the end.
     void setWindow(QWidget* window) { window_ = window; }
     void setTimers(QtTimers* timers) { timers_ = timers; }
+    // The window that shows the help (its texts as the model wrote them); without one
+    // the help is a message box.
+    using HelpWindow =
+        std::function<void(const std::string& title, const std::string& text, const std::string& keys)>;
+    void setHelpWindow(HelpWindow show) { help_ = std::move(show); }
     Answer message(const std::string& title, const std::string& text, MsgIcon icon,
                    MsgButtons buttons) override;
+    void help(const std::string& title, const std::string& text, const std::string& keys) override;
     bool openLink(const std::string& link) override;
     std::string linkFailure() override { return linkFailure_; }
     bool isConnected() override;
@@ -84,6 +90,7 @@ private:
     QPointer<QWidget> window_;
     QtTimers* timers_ = nullptr;
     std::string linkFailure_;
+    HelpWindow help_;
 };
 
 // Whether the desktop counts as connected: online is, disconnected or only a

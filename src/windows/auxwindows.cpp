@@ -37,10 +37,7 @@ void AuxWindows::bind(Bindings& b) {
     b.routine("showAdvert", [this] { showAdvert(); });
 }
 
-void AuxWindows::btnhelp_Click() {
-    m_.ports.desktop.message(kHelpTitle, std::string(kHelpText) + "\r" + kKeysHelp + "\r",
-                             MsgIcon::information, MsgButtons::ok);
-}
+void AuxWindows::btnhelp_Click() { m_.ports.desktop.help(kHelpTitle, kHelpText, kKeysHelp); }
 
 bool AuxWindows::IsWebConnected() { return m_.ports.desktop.isConnected(); }
 
