@@ -1064,6 +1064,11 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>Tasten: S oder Eingabe Start, die Leertaste wie immer, I $50 einwerfen, W Gewinnwege, B Einsatz, A Autostart, G Risiko, T Gewinn nehmen, H Verlauf, O Optionen, M Menü, P Gewinntabelle, F1 Hilfe, F11 Vollbild. Im Risikospiel: R Rot, K Schwarz, 1 bis 4 Herz, Kreuz, Karo, Pik, C Gewinn nehmen. Tab und Umschalt+Tab bewegen den Fokusrahmen über die Tasten; Eingabe drückt die Taste, auf der er steht.</translation>
     </message>
     <message>
+        <source>Safer Play</source>
+        <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
+        <translation>Sicherer spielen</translation>
+    </message>
+    <message>
         <source>Input Players Name</source>
         <extracomment>Left of the name box; &quot;Then Enter&quot; stands right of it.</extracomment>
         <translation>Spielername</translation>

@@ -1065,6 +1065,11 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <translation>Teclas: S o Intro girar, la barra espaciadora como siempre, I insertar $50, W formas, B apuesta, A juego automático, G arriesgar, T cobrar, H historial, O opciones, M menú, P tabla de premios, F1 ayuda, F11 pantalla completa. En el juego de riesgo: R rojo, K negro, 1 a 4 corazones, tréboles, diamantes, picas, C cobrar. Tab y Mayús+Tab mueven el marco de foco por los botones; Intro pulsa aquel en el que está.</translation>
     </message>
     <message>
+        <source>Safer Play</source>
+        <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
+        <translation>Juego más seguro</translation>
+    </message>
+    <message>
         <source>Input Players Name</source>
         <extracomment>Left of the name box; &quot;Then Enter&quot; stands right of it.</extracomment>
         <translation>Nombre</translation>

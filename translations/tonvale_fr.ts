@@ -1115,6 +1115,11 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
         <translation>Русский</translation>
     </message>
+    <message>
+        <source>Safer Play</source>
+        <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
+        <translation>Jeu plus sûr</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

@@ -1068,6 +1068,11 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <translation>Клавиши: S или Enter — старт, пробел — как всегда, I — внести $50, W — способы, B — ставка, A — автоигра, G — риск, T — забрать выигрыш, H — история, O — настройки, M — меню, P — таблица выплат, F1 — справка, F11 — весь экран. В игре на риск: R — красная, K — чёрная, 1–4 — черви, трефы, бубны, пики, C — забрать выигрыш. Tab и Shift+Tab переводят рамку фокуса по кнопкам; Enter нажимает ту, на которой она стоит.</translation>
     </message>
     <message>
+        <source>Safer Play</source>
+        <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
+        <translation>Безопасная игра</translation>
+    </message>
+    <message>
         <source>Input Players Name</source>
         <extracomment>Left of the name box; &quot;Then Enter&quot; stands right of it.</extracomment>
         <translation>Имя игрока</translation>

@@ -125,7 +125,8 @@ bool Game::refuses(const Control& c) const {
         return spinning || gambling || !ui.form.visible || !ui.form.enabled;
     if (&c == &ui.btnspin || &c == &ui.btnbet || &c == &ui.btnlines) return spinning || gambling;
     if (&c == &ui.btncredit) return spinning || gambling || s.freespinsawarded > 1;
-    if (&c == &ui.autoplayon) return gambling;
+    // Safer play offers no autoplay; a run already going can still be stopped.
+    if (&c == &ui.autoplayon) return gambling || (m.saferPlay && s.autoplaymode == 0);
     if (&c == &ui.btndouble) return spinning || series || s.autoplaymode != 0;
     if (&c == &ui.btnoptions) return spinning || series || s.autoplaymode == 10 || gambling;
     if (&c == &ui.btnopenmenu || &c == &ui.about || &c == &ui.mnuviewpaytable || &c == &ui.xit)

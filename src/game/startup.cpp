@@ -50,6 +50,7 @@ void Startup::Form_Load() {
     m.playClip(106);
     g_.session.limits = readPlayLimits(m.ports.store, kMainApp, s.playerslot);
     m.reducedMotion = readReducedMotion(m.ports.store, kMainApp, s.playerslot);
+    m.saferPlay = readSaferPlay(m.ports.store, kMainApp, s.playerslot);
     m.language = readLanguage(m.ports.store, kMainApp, s.playerslot);
     g_.session.start();
 }

@@ -76,6 +76,7 @@ void SpinCycle::bind(Bindings& b) {
 void SpinCycle::runSpin() {
     if (onSpinStart) onSpinStart();
     spinning_ = true;
+    startedMs_ = m_.ports.clock.nowMs();
     spinreel1();
     spinning_ = false;
     if (onSpinEnd) onSpinEnd();

@@ -37,7 +37,10 @@ void AuxWindows::bind(Bindings& b) {
     b.routine("showAdvert", [this] { showAdvert(); });
 }
 
-void AuxWindows::btnhelp_Click() { m_.ports.desktop.help(kHelpTitle, kHelpText, kKeysHelp); }
+void AuxWindows::btnhelp_Click() {
+    m_.ui.menupic.visible = false;  // a window in front closes the menu
+    m_.ports.desktop.help(kHelpTitle, kHelpText, kKeysHelp);
+}
 
 bool AuxWindows::IsWebConnected() { return m_.ports.desktop.isConnected(); }
 
