@@ -1633,5 +1633,13 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <source>Multiplier %1</source>
         <translation>Multiplikator %1</translation>
     </message>
+    <message>
+        <source>Safer play</source>
+        <translation>Sicherer spielen</translation>
+    </message>
+    <message>
+        <source>Safer Play in OPTIONS (off until you choose it, kept with your player) follows the rules set for online slots: no autoplay; every game lasts at least 2.5 seconds from the press to the result; a return not above the stake is shown without a win sound, flashing or counting up; the SESSION meter stays in view; and a Reality Check comes every 60 minutes unless you chose another interval. The pays and the odds are the same.</source>
+        <translation>Sicherer spielen in OPTIONEN (aus, bis Sie es wählen, mit Ihrem Spieler gespeichert) folgt den Regeln für Online-Spielautomaten: kein Autostart; jedes Spiel dauert vom Druck bis zum Ergebnis mindestens 2,5 Sekunden; eine Rückzahlung, die den Einsatz nicht übersteigt, wird ohne Gewinnklang, Blinken oder Hochzählen gezeigt; die Anzeige SITZUNG bleibt sichtbar; und alle 60 Minuten kommt ein Realitätscheck, sofern Sie keinen anderen Abstand gewählt haben. Gewinne und Chancen bleiben gleich.</translation>
+    </message>
 </context>
 </TS>

@@ -1634,5 +1634,13 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <source>Multiplier %1</source>
         <translation>Multiplicador %1</translation>
     </message>
+    <message>
+        <source>Safer play</source>
+        <translation>Juego más seguro</translation>
+    </message>
+    <message>
+        <source>Safer Play in OPTIONS (off until you choose it, kept with your player) follows the rules set for online slots: no autoplay; every game lasts at least 2.5 seconds from the press to the result; a return not above the stake is shown without a win sound, flashing or counting up; the SESSION meter stays in view; and a Reality Check comes every 60 minutes unless you chose another interval. The pays and the odds are the same.</source>
+        <translation>Juego más seguro en OPCIONES (desactivado hasta que lo elijas, guardado con tu jugador) sigue las normas fijadas para las tragaperras en línea: sin juego automático; cada partida dura al menos 2,5 segundos desde la pulsación hasta el resultado; un retorno que no supera lo apostado se muestra sin sonido de premio, sin parpadeo ni recuento; el marcador SESIÓN sigue a la vista; y cada 60 minutos llega un Control de realidad, salvo que hayas elegido otro intervalo. Los premios y las probabilidades no cambian.</translation>
+    </message>
 </context>
 </TS>

@@ -1270,7 +1270,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     </message>
     <message>
         <source>Gamble a win on the next card:</source>
-        <translation>Risquez un gain sur la prochaine carte :</translation>
+        <translation>Risquez un gain sur la prochaine carte&#xa0;:</translation>
     </message>
     <message>
         <source>red or black pays 2 X the stake,</source>
@@ -1278,7 +1278,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     </message>
     <message>
         <source>its suit pays 4 X; a wrong guess loses it.</source>
-        <translation>son enseigne paie 4 x ; une erreur la fait perdre.</translation>
+        <translation>son enseigne paie 4 x&#xa0;; une erreur la fait perdre.</translation>
     </message>
     <message>
         <source>Bell</source>
@@ -1632,6 +1632,14 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     <message>
         <source>Multiplier %1</source>
         <translation>Multiplicateur %1</translation>
+    </message>
+    <message>
+        <source>Safer play</source>
+        <translation>Jeu plus sûr</translation>
+    </message>
+    <message>
+        <source>Safer Play in OPTIONS (off until you choose it, kept with your player) follows the rules set for online slots: no autoplay; every game lasts at least 2.5 seconds from the press to the result; a return not above the stake is shown without a win sound, flashing or counting up; the SESSION meter stays in view; and a Reality Check comes every 60 minutes unless you chose another interval. The pays and the odds are the same.</source>
+        <translation>Jeu plus sûr dans les OPTIONS (désactivé tant que vous ne le choisissez pas, gardé avec votre joueur) suit les règles fixées pour les machines à sous en ligne : pas de jeu automatique ; chaque partie dure au moins 2,5 secondes de l’appui au résultat ; un retour qui ne dépasse pas la mise s’affiche sans son de gain, sans clignotement ni décompte ; le compteur SESSION reste visible ; et un Rappel de session vient toutes les 60 minutes, sauf si vous avez choisi un autre intervalle. Les gains et les chances ne changent pas.</translation>
     </message>
 </context>
 </TS>

@@ -1637,5 +1637,13 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <source>Multiplier %1</source>
         <translation>Множитель %1</translation>
     </message>
+    <message>
+        <source>Safer play</source>
+        <translation>Безопасная игра</translation>
+    </message>
+    <message>
+        <source>Safer Play in OPTIONS (off until you choose it, kept with your player) follows the rules set for online slots: no autoplay; every game lasts at least 2.5 seconds from the press to the result; a return not above the stake is shown without a win sound, flashing or counting up; the SESSION meter stays in view; and a Reality Check comes every 60 minutes unless you chose another interval. The pays and the odds are the same.</source>
+        <translation>«Безопасная игра» в НАСТРОЙКАХ (выключена, пока вы её не выберете, хранится с вашим игроком) следует правилам для онлайн-слотов: без автоигры; каждая игра длится не меньше 2,5 секунды от нажатия до результата; возврат не больше ставки показывается без звука выигрыша, мигания и отсчёта; индикатор СЕАНС всегда на виду; Контроль времени приходит каждые 60 минут, если вы не выбрали другой интервал. Выплаты и шансы не меняются.</translation>
+    </message>
 </context>
 </TS>

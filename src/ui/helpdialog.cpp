@@ -174,6 +174,13 @@ std::vector<HelpDialog::Section> HelpDialog::featureSections() {
                    {tr("With Reduced Motion ON in OPTIONS the animations hold still: winning symbols, "
                        "wilds, scatters, bells and the jackpot board each keep one picture. The game, its "
                        "timing and its sounds stay the same.")}});
+    out.push_back({tr("Safer play"),
+                   {tr("Safer Play in OPTIONS (off until you choose it, kept with your player) follows the "
+                       "rules set for online slots: no autoplay; every game lasts at least 2.5 seconds from "
+                       "the press to the result; a return not above the stake is shown without a win sound, "
+                       "flashing or counting up; the SESSION meter stays in view; and a Reality Check comes "
+                       "every 60 minutes unless you chose another interval. The pays and the odds are the "
+                       "same.")}});
     return out;
 }
 

@@ -68,12 +68,13 @@ TEST(HelpWindow, TheGamesTextWordForWordInParagraphsThenEveryFeatureWithPictures
                                   QStringLiteral("HISTORY"),
                                   QStringLiteral("SESSION"),
                                   QStringLiteral("Play limits"),
-                                  QStringLiteral("Reduced motion")};
+                                  QStringLiteral("Reduced motion"),
+                                  QStringLiteral("Safer play")};
     EXPECT_EQ(headings.mid(2), features);
     const QString all = texts.join(QLatin1Char(' '));
     for (const char* fact :
          {"GRAND, MAJOR or MINOR", "3 scatters pay 2 X Bet + 10 free spins", "2, 3, 5 or 10",
-          "pays 2 times the stake", "pays 4 times", "dashed line", "Reality Check"})
+          "pays 2 times the stake", "pays 4 times", "dashed line", "Reality Check", "2.5 seconds"})
         EXPECT_TRUE(all.contains(QString::fromLatin1(fact))) << fact;
 
     // The pictures: the bell and the board, the scatter, the wild and the four
