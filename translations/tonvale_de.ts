@@ -1548,7 +1548,7 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     </message>
 </context>
 <context>
-    <name>tonvale::HelpDialog</name>
+    <name>Help</name>
     <message>
         <source>Bells and the jackpot board</source>
         <translation>Glocken und das Jackpot-Brett</translation>

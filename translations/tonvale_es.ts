@@ -1549,7 +1549,7 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     </message>
 </context>
 <context>
-    <name>tonvale::HelpDialog</name>
+    <name>Help</name>
     <message>
         <source>Bells and the jackpot board</source>
         <translation>Las campanas y el tablero de jackpots</translation>

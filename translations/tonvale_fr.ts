@@ -1548,7 +1548,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     </message>
 </context>
 <context>
-    <name>tonvale::HelpDialog</name>
+    <name>Help</name>
     <message>
         <source>Bells and the jackpot board</source>
         <translation>Les cloches et le plateau des jackpots</translation>

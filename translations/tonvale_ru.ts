@@ -1552,7 +1552,7 @@ The Graphic marked OPTIONS will give you access to an array of different options
     </message>
 </context>
 <context>
-    <name>tonvale::HelpDialog</name>
+    <name>Help</name>
     <message>
         <source>Bells and the jackpot board</source>
         <translation>Колокола и табло джекпотов</translation>

@@ -133,49 +133,68 @@ QStringList HelpDialog::paragraphsOf(const QString& text) {
 
 std::vector<HelpDialog::Section> HelpDialog::featureSections() {
     std::vector<Section> out;
-    out.push_back({tr("Bells and the jackpot board"),
-                   {tr("Three bells on reels 1, 2 and 3 in one spin (not in free spins) bring down the "
-                       "jackpot board. A ball runs round its 16 prize fields and stops on one drawn at "
-                       "random: the GRAND, MAJOR or MINOR jackpot, or 10, 20 or 30 times your total bet."),
-                    tr("The three jackpots at the top of the cabinet grow with every paid spin. A jackpot "
-                       "that is paid starts again: the GRAND at $ 20000, the MAJOR at $ 2000, the MINOR at "
-                       "$ 20.")}});
-    Section free{tr("Scatters and free spins"), {}};
+    out.push_back({QCoreApplication::translate("Help", "Bells and the jackpot board"),
+                   {QCoreApplication::translate(
+                        "Help",
+                        "Three bells on reels 1, 2 and 3 in one spin (not in free spins) bring down the "
+                        "jackpot board. A ball runs round its 16 prize fields and stops on one drawn at "
+                        "random: the GRAND, MAJOR or MINOR jackpot, or 10, 20 or 30 times your total bet."),
+                    QCoreApplication::translate(
+                        "Help",
+                        "The three jackpots at the top of the cabinet grow with every paid spin. A jackpot "
+                        "that is paid starts again: the GRAND at $ 20000, the MAJOR at $ 2000, the MINOR at "
+                        "$ 20.")}});
+    Section free{QCoreApplication::translate("Help", "Scatters and free spins"), {}};
     free.paragraphs << PaytablePicture::scatterLines().join(QStringLiteral(". ")) + QLatin1Char('.');
-    free.paragraphs << tr(
+    free.paragraphs << QCoreApplication::translate(
+        "Help",
         "The free spins play by themselves at no cost. Each one multiplies its wins by "
         "2, 3, 5 or 10, drawn anew for every spin and shown over the wilds. When the "
         "series ends, TAKE WIN collects its total, which you may then gamble.");
     out.push_back(free);
-    out.push_back({tr("The gamble"),
-                   {tr("After a win, GAMBLE stakes the win on the next card drawn. Its colour, red or "
+    out.push_back({QCoreApplication::translate("Help", "The gamble"),
+                   {QCoreApplication::translate(
+                       "Help",
+                       "After a win, GAMBLE stakes the win on the next card drawn. Its colour, red or "
                        "black, pays 2 times the stake; its suit, hearts, clubs, diamonds or spades, pays "
                        "4 times. A wrong guess loses the stake. After a right guess you may gamble the "
                        "new amount again or collect it with TAKE WIN. The strip under the card shows the "
                        "suits of the last five cards.")}});
-    out.push_back({tr("HISTORY"),
-                   {tr("HISTORY (key H) lists your last games. Choose one to see its reels, what paid, "
-                       "its free spins, jackpot and gamble, and the credit before and after it."),
-                    tr("Its three plots set your results against the odds: the return, the free-spin "
-                       "series and the jackpots per paid spin. The solid line is yours, the dashed line "
-                       "is what the game's odds give, and the band shows where 99 of 100 players' results "
-                       "would lie after as many games.")}});
-    out.push_back({tr("SESSION"),
-                   {tr("The SESSION meter above OPTIONS and MENU shows how long you have played since the "
+    out.push_back({QCoreApplication::translate("Help", "HISTORY"),
+                   {QCoreApplication::translate(
+                        "Help",
+                        "HISTORY (key H) lists your last games. Choose one to see its reels, what paid, "
+                        "its free spins, jackpot and gamble, and the credit before and after it."),
+                    QCoreApplication::translate(
+                        "Help",
+                        "Its three plots set your results against the odds: the return, the free-spin "
+                        "series and the jackpots per paid spin. The solid line is yours, the dashed line "
+                        "is what the game's odds give, and the band shows where 99 of 100 players' results "
+                        "would lie after as many games.")}});
+    out.push_back({QCoreApplication::translate("Help", "SESSION"),
+                   {QCoreApplication::translate(
+                       "Help",
+                       "The SESSION meter above OPTIONS and MENU shows how long you have played since the "
                        "game started or the player changed, and what you have won or lost in that time. "
                        "Credit inserted does not count as a win.")}});
-    out.push_back({tr("Play limits"),
-                   {tr("The Play Limits column of OPTIONS keeps your limits with your player. A Reality "
+    out.push_back({QCoreApplication::translate("Help", "Play limits"),
+                   {QCoreApplication::translate(
+                       "Help",
+                       "The Play Limits column of OPTIONS keeps your limits with your player. A Reality "
                        "Check every 15, 30 or 60 minutes stops before the next spin to show your time and "
                        "your result, and asks whether to go on. Autoplay Spins ends autoplay after 10, 25, "
                        "50 or 100 spins; the Autoplay Loss Limit ends it once the run has lost $ 10, $ 25, "
                        "$ 50 or $ 100.")}});
-    out.push_back({tr("Reduced motion"),
-                   {tr("With Reduced Motion ON in OPTIONS the animations hold still: winning symbols, "
+    out.push_back({QCoreApplication::translate("Help", "Reduced motion"),
+                   {QCoreApplication::translate(
+                       "Help",
+                       "With Reduced Motion ON in OPTIONS the animations hold still: winning symbols, "
                        "wilds, scatters, bells and the jackpot board each keep one picture. The game, its "
                        "timing and its sounds stay the same.")}});
-    out.push_back({tr("Safer play"),
-                   {tr("Safer Play in OPTIONS (off until you choose it, kept with your player) follows the "
+    out.push_back({QCoreApplication::translate("Help", "Safer play"),
+                   {QCoreApplication::translate(
+                       "Help",
+                       "Safer Play in OPTIONS (off until you choose it, kept with your player) follows the "
                        "rules set for online slots: no autoplay; every game lasts at least 2.5 seconds from "
                        "the press to the result; a return not above the stake is shown without a win sound, "
                        "flashing or counting up; the SESSION meter stays in view; and a Reality Check comes "
@@ -184,32 +203,28 @@ std::vector<HelpDialog::Section> HelpDialog::featureSections() {
     return out;
 }
 
-QLabel* HelpDialog::heading(const QString& text) {
+QLabel* HelpDialog::words(const QString& text, bool isHeading) {
+    // A heading stands off the paragraph above it; a paragraph can be selected.
     auto* label = new QLabel(text, sheet_);
     label->setStyle(&style_);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setFont(textFont(kHead, true));
-    colour(label, kHeading);
-    label->setContentsMargins(0, 10, 0, 0);
+    label->setFont(textFont(isHeading ? kHead : kBody, isHeading));
+    colour(label, isHeading ? kHeading : kInk);
+    if (isHeading) {
+        label->setContentsMargins(0, 10, 0, 0);
+        headings_.push_back(label);
+    } else {
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
     column_->addWidget(label);
-    headings_.push_back(label);
     texts_.push_back(label);
     return label;
 }
 
-QLabel* HelpDialog::paragraph(const QString& text) {
-    auto* label = new QLabel(text, sheet_);
-    label->setStyle(&style_);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(textFont(kBody, false));
-    colour(label, kInk);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    column_->addWidget(label);
-    texts_.push_back(label);
-    return label;
-}
+QLabel* HelpDialog::heading(const QString& text) { return words(text, true); }
+
+QLabel* HelpDialog::paragraph(const QString& text) { return words(text, false); }
 
 void HelpDialog::pictures(const std::vector<std::pair<QString, QString>>& pathsAndNames) {
     auto* row = new QHBoxLayout;
@@ -242,7 +257,7 @@ void HelpDialog::pictures(const std::vector<std::pair<Picture, QString>>& pictur
 void HelpDialog::rebuild() {
     const QString title = ui::modelText(title_);
     setWindowTitle(title);
-    close_->setText(tr("Close"));
+    close_->setText(QCoreApplication::translate("Help", "Close"));
     close_->setAccessibleName(close_->text());
     headings_.clear();
     texts_.clear();
@@ -255,9 +270,9 @@ void HelpDialog::rebuild() {
     column_->setSpacing(7);
 
     const auto tile = [](Symbol s) { return resourcePath(symbolTile(s)); };
-    heading(tr("How to play"));
+    heading(QCoreApplication::translate("Help", "How to play"));
     for (const QString& p : paragraphsOf(ui::modelText(text_))) paragraph(p);
-    heading(tr("Keys"));
+    heading(QCoreApplication::translate("Help", "Keys"));
     paragraph(ui::modelText(keys_));
 
     const std::vector<Section> sections = featureSections();
@@ -266,14 +281,15 @@ void HelpDialog::rebuild() {
         if (s.heading == sections[0].heading)
             pictures(std::vector<std::pair<QString, QString>>{
                 {tile(Symbol::bell), ui::symbolWords(Symbol::bell)},
-                {picturePath(Picture(Sheet::jackpot_board)), tr("The jackpot board")}});
+                {picturePath(Picture(Sheet::jackpot_board)),
+                 QCoreApplication::translate("Help", "The jackpot board")}});
         else if (s.heading == sections[1].heading) {
             std::vector<std::pair<QString, QString>> shown{
                 {tile(Symbol::scatter), ui::symbolWords(Symbol::scatter)},
                 {tile(Symbol::wild), ui::symbolWords(Symbol::wild)}};
             for (const int m : {2, 3, 5, 10})
                 shown.emplace_back(picturePath(Picture(Sheet::ImageList3, multiplierTopFrame(m))),
-                                   tr("Multiplier %1").arg(m));
+                                   QCoreApplication::translate("Help", "Multiplier %1").arg(m));
             pictures(shown);
         } else if (s.heading == sections[2].heading) {
             std::vector<std::pair<Picture, QString>> suits;

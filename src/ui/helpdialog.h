@@ -54,6 +54,7 @@ protected:
 
 private:
     void rebuild();
+    QLabel* words(const QString& text, bool isHeading);
     QLabel* heading(const QString& text);
     QLabel* paragraph(const QString& text);
     void pictures(const std::vector<std::pair<QString, QString>>& pathsAndNames);
