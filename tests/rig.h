@@ -10,6 +10,7 @@
 #include "game/fields.h"
 #include "game/game.h"
 #include "game/startup.h"
+#include "offer.h"
 
 namespace tonvale::testing {
 
@@ -36,13 +37,33 @@ struct Rig {
     }
 };
 
-// A paying spin as the evaluation leaves it: the win credited and the gamble offered.
+inline void reportedSpin(Rig& r, std::int32_t win) { reportSpin(r.game.m, win); }
+
+// A paying spin as the evaluation leaves it: the win credited and the gamble
+// offered, and the game's cycle as the evaluation reports such a spin.
 inline void afterWin(Rig& r, std::int32_t win, std::int32_t bankAfterWin = 10000) {
     r.s().winamount = win;
     r.s().bank = bankAfterWin;
     r.s().total = 40000;
     r.ui().btndouble.enabled = true;
     r.ui().btndouble.visible = true;
+    reportOffer(r.game.m, win);
+}
+
+// The jackpot's award display with a drawn prize: the state as the ball left it,
+// the game cycle as the evaluation and the draw reported it.
+inline void prizeShowing(Rig& r, std::int16_t field, std::int32_t prize) {
+    reportedSpin(r, 0);
+    r.game.m.cycles.jackpotStarts();
+    r.game.m.cycles.spinEnds();
+    r.s().jackpotfield = field;
+    r.s().ballstop = field;
+    r.s().jackpotwon = prize;
+    r.s().showticks = 59;
+    r.ui().btnoptions.enabled = false;
+    r.ui().btnopenmenu.enabled = false;
+    r.game.m.setTimer(TimerId::tmrshowjackpot, true);
+    r.game.m.cycles.jackpotDrawn(field, prize);
 }
 
 }  // namespace tonvale::testing

@@ -345,8 +345,7 @@ To turn Autoplay OFF Click on the Auto On/Off button.
 
 This message will not appear again</source>
         <translation>..............BITTE LESEN.................
-Solange diese Funktion läuft, stehen Ihnen alle anderen
-Funktionen nicht zur Verfügung, bis Sie den Autostart AUSSCHALTEN.
+Solange diese Funktion läuft, stehen Ihnen alle anderen Funktionen nicht zur Verfügung, bis Sie den Autostart AUSSCHALTEN.
 Zum Ausschalten klicken Sie auf die Taste Auto Ein/Aus.
 
 Diese Meldung erscheint nicht wieder.</translation>
@@ -1062,6 +1061,118 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     <message>
         <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
         <translation>Tasten: S oder Eingabe Start, die Leertaste wie immer, I $50 einwerfen, W Gewinnwege, B Einsatz, A Autostart, G Risiko, T Gewinn nehmen, H Verlauf, O Optionen, M Menü, P Gewinntabelle, F1 Hilfe, F11 Vollbild. Im Risikospiel: R Rot, K Schwarz, 1 bis 4 Herz, Kreuz, Karo, Pik, C Gewinn nehmen. Tab und Umschalt+Tab bewegen den Fokusrahmen über die Tasten; Eingabe drückt die Taste, auf der er steht.</translation>
+    </message>
+    <message>
+        <source>Credit inserted %1</source>
+        <extracomment>A line of the history that is no game: credit inserted, and the amount.</extracomment>
+        <translation>Guthaben eingeworfen   %1</translation>
+    </message>
+    <message>
+        <source>Credit %1</source>
+        <extracomment>The credit at a line of the history that carries the totals of the lines before it.</extracomment>
+        <translation>Guthaben   %1</translation>
+    </message>
+    <message>
+        <source>Earlier games: their totals are carried over</source>
+        <translation>Frühere Spiele: ihre Summen werden übertragen</translation>
+    </message>
+    <message>
+        <source>Earlier games, kept by an earlier version</source>
+        <translation>Frühere Spiele, von einer früheren Version gespeichert</translation>
+    </message>
+    <message>
+        <source>The record as it was read: the history goes on from it</source>
+        <translation>Der Spielstand, wie er gelesen wurde: der Verlauf geht von ihm aus weiter</translation>
+    </message>
+    <message>
+        <source>The player&apos;s details were deleted</source>
+        <translation>Die Daten des Spielers wurden gelöscht</translation>
+    </message>
+    <message>
+        <source>Restored after a close</source>
+        <extracomment>A game that went on after the game was closed or stopped in the middle of it.</extracomment>
+        <translation>Nach dem Schließen wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Still under way</source>
+        <extracomment>A game whose series, jackpot or gamble is not over yet.</extracomment>
+        <translation>Noch im Gange</translation>
+    </message>
+    <message>
+        <source>This line cannot be read.</source>
+        <translation>Diese Zeile kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1. %2 insert %3</source>
+        <extracomment>A row of the list of games: its number, the time, &quot;insert&quot;, the amount.</extracomment>
+        <translation>%1.  %2   Einwurf   %3</translation>
+    </message>
+    <message>
+        <source>%1. %2 carried %3</source>
+        <extracomment>A row of the list: its number, the time, &quot;carried&quot; and the credit carried over.</extracomment>
+        <translation>%1.  %2   übertragen   %3</translation>
+    </message>
+    <message>
+        <source>%1. %2 unreadable line</source>
+        <translation>%1.  %2   unlesbare Zeile</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 %4 playing</source>
+        <extracomment>A row of the list: number, time, stake, what came back; the game is not over yet.</extracomment>
+        <translation>%1.  %2   %3   %4   läuft</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 %4 restored</source>
+        <extracomment>A row of the list: number, time, stake, what came back; the game went on after a close.</extracomment>
+        <translation>%1.  %2   %3   %4   wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 %4 playing restored</source>
+        <translation>%1.  %2   %3   %4   läuft   wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>..............GAME RESTORED.................</source>
+        <translation>..............SPIEL WIEDERHERGESTELLT.................</translation>
+    </message>
+    <message>
+        <source>Your free spins go on.</source>
+        <translation>Ihre Freispiele gehen weiter.</translation>
+    </message>
+    <message>
+        <source>Free spins left: %1</source>
+        <translation>Verbleibende Freispiele:  %1</translation>
+    </message>
+    <message>
+        <source>Series total: %1</source>
+        <translation>Serie gesamt:  %1</translation>
+    </message>
+    <message>
+        <source>Your free spins are played: take the series total.</source>
+        <translation>Ihre Freispiele sind gespielt: nehmen Sie den Seriengewinn.</translation>
+    </message>
+    <message>
+        <source>Your gamble goes on.</source>
+        <translation>Ihr Risikospiel geht weiter.</translation>
+    </message>
+    <message>
+        <source>At risk: %1</source>
+        <translation>Im Risiko:  %1</translation>
+    </message>
+    <message>
+        <source>Your jackpot is shown and paid now.</source>
+        <translation>Ihr Jackpot wird jetzt gezeigt und ausgezahlt.</translation>
+    </message>
+    <message>
+        <source>Jackpot: %1</source>
+        <translation>Jackpot:  %1</translation>
+    </message>
+    <message>
+        <source>Your jackpot feature starts again from its bells.</source>
+        <translation>Ihr Jackpot-Spiel beginnt noch einmal mit seinen Glocken.</translation>
+    </message>
+    <message>
+        <source>The game was closed while it was under way.</source>
+        <translation>Das Spiel wurde geschlossen, während es lief.</translation>
     </message>
     <message>
         <source>Safer Play</source>

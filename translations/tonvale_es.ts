@@ -345,8 +345,7 @@ To turn Autoplay OFF Click on the Auto On/Off button.
 
 This message will not appear again</source>
         <translation>..............LÉASE.................
-Mientras uses esta función, todas las demás funciones
-quedan bloqueadas hasta que DESACTIVES el juego automático.
+Mientras uses esta función, todas las demás funciones quedan bloqueadas hasta que DESACTIVES el juego automático.
 Para desactivarlo, haz clic en el botón Auto Sí/No.
 
 Este mensaje no volverá a aparecer.</translation>
@@ -1063,6 +1062,118 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     <message>
         <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
         <translation>Teclas: S o Intro girar, la barra espaciadora como siempre, I insertar $50, W formas, B apuesta, A juego automático, G arriesgar, T cobrar, H historial, O opciones, M menú, P tabla de premios, F1 ayuda, F11 pantalla completa. En el juego de riesgo: R rojo, K negro, 1 a 4 corazones, tréboles, diamantes, picas, C cobrar. Tab y Mayús+Tab mueven el marco de foco por los botones; Intro pulsa aquel en el que está.</translation>
+    </message>
+    <message>
+        <source>Credit inserted %1</source>
+        <extracomment>A line of the history that is no game: credit inserted, and the amount.</extracomment>
+        <translation>Crédito insertado   %1</translation>
+    </message>
+    <message>
+        <source>Credit %1</source>
+        <extracomment>The credit at a line of the history that carries the totals of the lines before it.</extracomment>
+        <translation>Crédito   %1</translation>
+    </message>
+    <message>
+        <source>Earlier games: their totals are carried over</source>
+        <translation>Partidas anteriores: sus totales se arrastran</translation>
+    </message>
+    <message>
+        <source>Earlier games, kept by an earlier version</source>
+        <translation>Partidas anteriores, guardadas por una versión anterior</translation>
+    </message>
+    <message>
+        <source>The record as it was read: the history goes on from it</source>
+        <translation>El registro tal como se leyó: el historial sigue a partir de él</translation>
+    </message>
+    <message>
+        <source>The player&apos;s details were deleted</source>
+        <translation>Los datos del jugador se borraron</translation>
+    </message>
+    <message>
+        <source>Restored after a close</source>
+        <extracomment>A game that went on after the game was closed or stopped in the middle of it.</extracomment>
+        <translation>Restaurada tras un cierre</translation>
+    </message>
+    <message>
+        <source>Still under way</source>
+        <extracomment>A game whose series, jackpot or gamble is not over yet.</extracomment>
+        <translation>Aún en curso</translation>
+    </message>
+    <message>
+        <source>This line cannot be read.</source>
+        <translation>Esta línea no se puede leer.</translation>
+    </message>
+    <message>
+        <source>%1. %2 insert %3</source>
+        <extracomment>A row of the list of games: its number, the time, &quot;insert&quot;, the amount.</extracomment>
+        <translation>%1.  %2   inserción   %3</translation>
+    </message>
+    <message>
+        <source>%1. %2 carried %3</source>
+        <extracomment>A row of the list: its number, the time, &quot;carried&quot; and the credit carried over.</extracomment>
+        <translation>%1.  %2   arrastrado   %3</translation>
+    </message>
+    <message>
+        <source>%1. %2 unreadable line</source>
+        <translation>%1.  %2   línea ilegible</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 %4 playing</source>
+        <extracomment>A row of the list: number, time, stake, what came back; the game is not over yet.</extracomment>
+        <translation>%1.  %2   %3   %4   en curso</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 %4 restored</source>
+        <extracomment>A row of the list: number, time, stake, what came back; the game went on after a close.</extracomment>
+        <translation>%1.  %2   %3   %4   restaurada</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 %4 playing restored</source>
+        <translation>%1.  %2   %3   %4   en curso   restaurada</translation>
+    </message>
+    <message>
+        <source>..............GAME RESTORED.................</source>
+        <translation>..............PARTIDA RESTAURADA.................</translation>
+    </message>
+    <message>
+        <source>Your free spins go on.</source>
+        <translation>Sus giros gratis continúan.</translation>
+    </message>
+    <message>
+        <source>Free spins left: %1</source>
+        <translation>Giros gratis restantes:  %1</translation>
+    </message>
+    <message>
+        <source>Series total: %1</source>
+        <translation>Total de la serie:  %1</translation>
+    </message>
+    <message>
+        <source>Your free spins are played: take the series total.</source>
+        <translation>Sus giros gratis se han jugado: cobre el total de la serie.</translation>
+    </message>
+    <message>
+        <source>Your gamble goes on.</source>
+        <translation>Su juego de riesgo continúa.</translation>
+    </message>
+    <message>
+        <source>At risk: %1</source>
+        <translation>En juego:  %1</translation>
+    </message>
+    <message>
+        <source>Your jackpot is shown and paid now.</source>
+        <translation>Su jackpot se muestra y se paga ahora.</translation>
+    </message>
+    <message>
+        <source>Jackpot: %1</source>
+        <translation>Jackpot:  %1</translation>
+    </message>
+    <message>
+        <source>Your jackpot feature starts again from its bells.</source>
+        <translation>Su jackpot vuelve a empezar desde sus campanas.</translation>
+    </message>
+    <message>
+        <source>The game was closed while it was under way.</source>
+        <translation>El juego se cerró mientras la partida seguía.</translation>
     </message>
     <message>
         <source>Safer Play</source>

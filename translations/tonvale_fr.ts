@@ -345,8 +345,7 @@ To turn Autoplay OFF Click on the Auto On/Off button.
 
 This message will not appear again</source>
         <translation>..............À LIRE.................
-Pendant que cette fonction est active, toutes les autres
-fonctions vous sont inaccessibles jusqu&apos;à l&apos;ARRÊT du jeu automatique.
+Pendant que cette fonction est active, toutes les autres fonctions vous sont inaccessibles jusqu&apos;à l&apos;ARRÊT du jeu automatique.
 Pour l&apos;arrêter, cliquez sur le bouton Auto Marche/Arrêt.
 
 Ce message ne s&apos;affichera plus.</translation>
@@ -1062,6 +1061,118 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     <message>
         <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
         <translation>Touches&#xa0;: S ou Entrée lancer, la barre d&apos;espace comme toujours, I insérer $50, W voies, B mise, A jeu automatique, G risquer, T encaisser, H historique, O options, M menu, P table des gains, F1 aide, F11 plein écran. Au jeu de risque&#xa0;: R rouge, K noir, 1 à 4 cœur, trèfle, carreau, pique, C encaisser. Tab et Maj+Tab déplacent le cadre de focus sur les boutons&#xa0;; Entrée appuie sur celui où il se trouve.</translation>
+    </message>
+    <message>
+        <source>Credit inserted %1</source>
+        <extracomment>A line of the history that is no game: credit inserted, and the amount.</extracomment>
+        <translation>Crédit inséré   %1</translation>
+    </message>
+    <message>
+        <source>Credit %1</source>
+        <extracomment>The credit at a line of the history that carries the totals of the lines before it.</extracomment>
+        <translation>Crédit   %1</translation>
+    </message>
+    <message>
+        <source>Earlier games: their totals are carried over</source>
+        <translation>Parties antérieures : leurs totaux sont reportés</translation>
+    </message>
+    <message>
+        <source>Earlier games, kept by an earlier version</source>
+        <translation>Parties antérieures, gardées par une version précédente</translation>
+    </message>
+    <message>
+        <source>The record as it was read: the history goes on from it</source>
+        <translation>Le dossier tel qu&apos;il a été lu : l&apos;historique repart de lui</translation>
+    </message>
+    <message>
+        <source>The player&apos;s details were deleted</source>
+        <translation>Les données du joueur ont été effacées</translation>
+    </message>
+    <message>
+        <source>Restored after a close</source>
+        <extracomment>A game that went on after the game was closed or stopped in the middle of it.</extracomment>
+        <translation>Reprise après une fermeture</translation>
+    </message>
+    <message>
+        <source>Still under way</source>
+        <extracomment>A game whose series, jackpot or gamble is not over yet.</extracomment>
+        <translation>Encore en cours</translation>
+    </message>
+    <message>
+        <source>This line cannot be read.</source>
+        <translation>Cette ligne ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>%1. %2 insert %3</source>
+        <extracomment>A row of the list of games: its number, the time, &quot;insert&quot;, the amount.</extracomment>
+        <translation>%1.  %2   insertion   %3</translation>
+    </message>
+    <message>
+        <source>%1. %2 carried %3</source>
+        <extracomment>A row of the list: its number, the time, &quot;carried&quot; and the credit carried over.</extracomment>
+        <translation>%1.  %2   reporté   %3</translation>
+    </message>
+    <message>
+        <source>%1. %2 unreadable line</source>
+        <translation>%1.  %2   ligne illisible</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 %4 playing</source>
+        <extracomment>A row of the list: number, time, stake, what came back; the game is not over yet.</extracomment>
+        <translation>%1.  %2   %3   %4   en cours</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 %4 restored</source>
+        <extracomment>A row of the list: number, time, stake, what came back; the game went on after a close.</extracomment>
+        <translation>%1.  %2   %3   %4   reprise</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 %4 playing restored</source>
+        <translation>%1.  %2   %3   %4   en cours   reprise</translation>
+    </message>
+    <message>
+        <source>..............GAME RESTORED.................</source>
+        <translation>..............PARTIE REPRISE.................</translation>
+    </message>
+    <message>
+        <source>Your free spins go on.</source>
+        <translation>Vos tours gratuits continuent.</translation>
+    </message>
+    <message>
+        <source>Free spins left: %1</source>
+        <translation>Tours gratuits restants :  %1</translation>
+    </message>
+    <message>
+        <source>Series total: %1</source>
+        <translation>Total de la série :  %1</translation>
+    </message>
+    <message>
+        <source>Your free spins are played: take the series total.</source>
+        <translation>Vos tours gratuits sont joués : prenez le total de la série.</translation>
+    </message>
+    <message>
+        <source>Your gamble goes on.</source>
+        <translation>Votre jeu de risque continue.</translation>
+    </message>
+    <message>
+        <source>At risk: %1</source>
+        <translation>En jeu :  %1</translation>
+    </message>
+    <message>
+        <source>Your jackpot is shown and paid now.</source>
+        <translation>Votre jackpot est maintenant affiché et payé.</translation>
+    </message>
+    <message>
+        <source>Jackpot: %1</source>
+        <translation>Jackpot :  %1</translation>
+    </message>
+    <message>
+        <source>Your jackpot feature starts again from its bells.</source>
+        <translation>Votre jackpot reprend depuis ses cloches.</translation>
+    </message>
+    <message>
+        <source>The game was closed while it was under way.</source>
+        <translation>Le jeu a été fermé pendant la partie.</translation>
     </message>
     <message>
         <source>Input Players Name</source>

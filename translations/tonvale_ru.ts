@@ -345,8 +345,7 @@ To turn Autoplay OFF Click on the Auto On/Off button.
 
 This message will not appear again</source>
         <translation>..............ПРОЧТИТЕ.................
-Пока работает эта функция, все остальные функции
-недоступны, пока вы не ВЫКЛЮЧИТЕ автоигру.
+Пока работает эта функция, все остальные функции недоступны, пока вы не ВЫКЛЮЧИТЕ автоигру.
 Чтобы выключить автоигру, нажмите кнопку «Авто Вкл/Выкл».
 
 Это сообщение больше не появится.</translation>
@@ -1066,6 +1065,118 @@ The Graphic marked OPTIONS will give you access to an array of different options
     <message>
         <source>Keys: S or Enter spin, the space bar as always, I insert $50, W ways, B bet, A autoplay, G gamble, T take win, H history, O options, M menu, P pay table, F1 help, F11 full screen. In the gamble: R red, K black, 1 to 4 hearts, clubs, diamonds, spades, C take the win. Tab and Shift+Tab move the focus ring over the buttons; Enter presses the one it is on.</source>
         <translation>Клавиши: S или Enter — старт, пробел — как всегда, I — внести $50, W — способы, B — ставка, A — автоигра, G — риск, T — забрать выигрыш, H — история, O — настройки, M — меню, P — таблица выплат, F1 — справка, F11 — весь экран. В игре на риск: R — красная, K — чёрная, 1–4 — черви, трефы, бубны, пики, C — забрать выигрыш. Tab и Shift+Tab переводят рамку фокуса по кнопкам; Enter нажимает ту, на которой она стоит.</translation>
+    </message>
+    <message>
+        <source>Credit inserted %1</source>
+        <extracomment>A line of the history that is no game: credit inserted, and the amount.</extracomment>
+        <translation>Внесён кредит   %1</translation>
+    </message>
+    <message>
+        <source>Credit %1</source>
+        <extracomment>The credit at a line of the history that carries the totals of the lines before it.</extracomment>
+        <translation>Кредит   %1</translation>
+    </message>
+    <message>
+        <source>Earlier games: their totals are carried over</source>
+        <translation>Прежние игры: их итоги перенесены</translation>
+    </message>
+    <message>
+        <source>Earlier games, kept by an earlier version</source>
+        <translation>Прежние игры, сохранённые прежней версией</translation>
+    </message>
+    <message>
+        <source>The record as it was read: the history goes on from it</source>
+        <translation>Запись в том виде, в каком она прочитана: история продолжается с неё</translation>
+    </message>
+    <message>
+        <source>The player&apos;s details were deleted</source>
+        <translation>Данные игрока удалены</translation>
+    </message>
+    <message>
+        <source>Restored after a close</source>
+        <extracomment>A game that went on after the game was closed or stopped in the middle of it.</extracomment>
+        <translation>Восстановлена после закрытия</translation>
+    </message>
+    <message>
+        <source>Still under way</source>
+        <extracomment>A game whose series, jackpot or gamble is not over yet.</extracomment>
+        <translation>Ещё идёт</translation>
+    </message>
+    <message>
+        <source>This line cannot be read.</source>
+        <translation>Эту строку невозможно прочитать.</translation>
+    </message>
+    <message>
+        <source>%1. %2 insert %3</source>
+        <extracomment>A row of the list of games: its number, the time, &quot;insert&quot;, the amount.</extracomment>
+        <translation>%1.  %2   внесено   %3</translation>
+    </message>
+    <message>
+        <source>%1. %2 carried %3</source>
+        <extracomment>A row of the list: its number, the time, &quot;carried&quot; and the credit carried over.</extracomment>
+        <translation>%1.  %2   перенесено   %3</translation>
+    </message>
+    <message>
+        <source>%1. %2 unreadable line</source>
+        <translation>%1.  %2   нечитаемая строка</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 %4 playing</source>
+        <extracomment>A row of the list: number, time, stake, what came back; the game is not over yet.</extracomment>
+        <translation>%1.  %2   %3   %4   идёт</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 %4 restored</source>
+        <extracomment>A row of the list: number, time, stake, what came back; the game went on after a close.</extracomment>
+        <translation>%1.  %2   %3   %4   восстановлена</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 %4 playing restored</source>
+        <translation>%1.  %2   %3   %4   идёт   восстановлена</translation>
+    </message>
+    <message>
+        <source>..............GAME RESTORED.................</source>
+        <translation>..............ИГРА ВОССТАНОВЛЕНА.................</translation>
+    </message>
+    <message>
+        <source>Your free spins go on.</source>
+        <translation>Ваши фриспины продолжаются.</translation>
+    </message>
+    <message>
+        <source>Free spins left: %1</source>
+        <translation>Осталось фриспинов:  %1</translation>
+    </message>
+    <message>
+        <source>Series total: %1</source>
+        <translation>Итог серии:  %1</translation>
+    </message>
+    <message>
+        <source>Your free spins are played: take the series total.</source>
+        <translation>Ваши фриспины сыграны: заберите итог серии.</translation>
+    </message>
+    <message>
+        <source>Your gamble goes on.</source>
+        <translation>Ваша игра на риск продолжается.</translation>
+    </message>
+    <message>
+        <source>At risk: %1</source>
+        <translation>На кону:  %1</translation>
+    </message>
+    <message>
+        <source>Your jackpot is shown and paid now.</source>
+        <translation>Ваш джекпот сейчас будет показан и выплачен.</translation>
+    </message>
+    <message>
+        <source>Jackpot: %1</source>
+        <translation>Джекпот:  %1</translation>
+    </message>
+    <message>
+        <source>Your jackpot feature starts again from its bells.</source>
+        <translation>Ваш джекпот начинается заново с колоколов.</translation>
+    </message>
+    <message>
+        <source>The game was closed while it was under way.</source>
+        <translation>Игра была закрыта во время партии.</translation>
     </message>
     <message>
         <source>Safer Play</source>

@@ -4,13 +4,20 @@
 // The command line (app/startoptions.h) is read before anything else. Three of its
 // options exist for testing and are not part of the game:
 //   --demo          inserts credit and switches autoplay on (the autoplay notice
-//                   counts as shown), so the game plays by itself;
+//                   counts as shown), so the game plays by itself; a message box
+//                   is answered at once (the notice of a restored game too);
 //   --report-saves  prints one line to standard output for every save made at a
 //                   settled point, before its writes start:
 //                   "save<TAB>player<N>" then "<TAB>key=value" for the nineteen
 //                   keys in reading order (a value's control characters
 //                   escaped: \t, \n, \r, \\ and \xHH for the others, NUL
-//                   included), written whole.
+//                   included), written whole; a line
+//                   "reels<TAB>player<N><TAB>paid|free<TAB>S1,S2,S3,S4,S5" when a
+//                   reel run has shown its last frame; and
+//                   "resume<TAB>player<N><TAB>PHASE<TAB>N" when a game goes on
+//                   after a close or a fault (a series: the free spins it has
+//                   left; the gamble: the stake at risk; the jackpot: the prize
+//                   drawn, 0 when it starts again).
 //   --report-sounds prints "sound<TAB>play<TAB>115<TAB>ms" (or loop, or stop with
 //                   clip 0) for every sound the game asks for, ms the time of day
 //                   in milliseconds since 1970; scripts/sound-check.sh finds each
@@ -28,7 +35,9 @@
 
 #include "app/startoptions.h"
 #include "core/store.h"
+#include "eval/evaluation.h"
 #include "game/game.h"
+#include "game/resume.h"
 #include "game/startup.h"
 #include "players/options.h"
 #include "ui/frontdoor.h"
@@ -46,6 +55,33 @@ void reportSave(const std::string& slot, const tonvale::ProgramValues& v) {
     const std::string line = tonvale::saveReport(slot, v);
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);
+}
+
+void reportLine(const std::string& line) {
+    std::fputs((line + "\n").c_str(), stdout);
+    std::fflush(stdout);
+}
+
+// The reel runs shown and the games resumed, beside the saves.
+void reportPlay(tonvale::Game& game) {
+    using namespace tonvale;
+    const std::function<void()> run = game.eval.calls.reelrun;
+    game.eval.calls.reelrun = [&game, run] {
+        run();
+        const MachineState& s = game.m.s;
+        reportLine("reels\t" + recordSection(s.playerslot) +
+                   (s.freespinsawarded > 0 ? "\tfree\t" : "\tpaid\t") + std::to_string(s.reelstop1) + "," +
+                   std::to_string(s.reelstop2) + "," + std::to_string(s.reelstop3) + "," +
+                   std::to_string(s.reelstop4) + "," + std::to_string(s.reelstop5));
+    };
+    game.resume.onResume = [](const Play& line) {
+        const std::int64_t n = line.phase == Phase::series
+                                   ? line.freespins - static_cast<int>(line.spins.size())
+                               : line.phase == Phase::gamble ? line.gamblewin
+                                                             : line.jackpotwin;
+        reportLine("resume\tplayer" + std::to_string(line.player) + "\t" +
+                   std::string(phaseName(line.phase)) + "\t" + std::to_string(n));
+    };
 }
 
 bool showsWindows() {
@@ -117,7 +153,11 @@ int main(int argc, char* argv[]) {
     }
     platform.sound.preload();
     tonvale::Game game(platform.ports());
-    if (reportSaves) game.saves.onSave = reportSave;
+    if (reportSaves) {
+        game.saves.onSave = reportSave;
+        reportPlay(game);
+    }
+    if (demo) platform.desktop.answerAtOnce(true);
 
     // What went wrong with the store is told at the start; then when saving stops
     // working and when it works again. A box waits for the event loop, never

@@ -32,11 +32,13 @@ CommandLine readCommandLine(const QStringList& arguments) {
     const QCommandLineOption demo(
         QStringLiteral("demo"),
         QStringLiteral("For tests only: insert credit and switch autoplay on, so that the game plays "
-                       "by itself."));
+                       "by itself; message boxes are answered at once."));
     const QCommandLineOption reportSaves(
         QStringLiteral("report-saves"),
         QStringLiteral("For tests only: before every save, print a line \"save<TAB>player<N>\" and "
-                       "then \"<TAB>key=value\" for each key of the record to standard output."));
+                       "then \"<TAB>key=value\" for each key of the record to standard output; also a "
+                       "line \"reels<TAB>...\" for every reel run shown and \"resume<TAB>...\" for every "
+                       "game that goes on after a close or a fault."));
     const QCommandLineOption reportSounds(
         QStringLiteral("report-sounds"),
         QStringLiteral("For tests only: print a line \"sound<TAB>play|loop|stop<TAB><clip><TAB><ms>\" "

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "core/database.h"
+#include "core/linecodec.h"
 
 namespace tonvale {
 
@@ -45,6 +46,11 @@ nlohmann::json toJson(const Play& p) {
         {"gamble_win", p.gamblewin},
         {"credit_before", p.creditBefore},
         {"credit_after", p.creditAfter},
+        {"kind", kindName(p.kind)},
+        {"phase", phaseName(p.phase)},
+        {"machinepay", p.machinepay},
+        {"detail", encodeDetail(p)},
+        {"unreadable", p.unreadable},
     };
 }
 
@@ -76,7 +82,7 @@ int runHistory(const HistoryOptions& o, std::ostream& out, std::ostream& err) {
     const auto header = [&out] {
         out << "id      time (UTC)               player  bet  ways  stake  stops           bell  win     "
                "free  "
-               "series  jackpot  gamble            credit before -> after\n";
+               "series  jackpot  gamble            credit before -> after   game\n";
     };
     const auto table = [&](const Play& p) {
         if (first) header();
@@ -89,7 +95,12 @@ int runHistory(const HistoryOptions& o, std::ostream& out, std::ostream& err) {
             << std::setw(6) << p.freespins << std::setw(8) << p.freespinwin << std::setw(9)
             << (p.jackpotfield ? std::to_string(p.jackpotfield) + ":" + std::to_string(p.jackpotwin) : "-")
             << std::setw(18) << (p.gamble.empty() ? "-" : p.gamble) << p.creditBefore << " -> "
-            << p.creditAfter << '\n';
+            << std::setw(12) << p.creditAfter << kindName(p.kind);
+        if (p.phase != Phase::ended) out << ' ' << phaseName(p.phase);
+        if (p.kind == LineKind::insert) out << ' ' << p.inserted;
+        if (!p.note.empty()) out << ' ' << p.note;
+        if (!p.unreadable.empty()) out << " unreadable: " << p.unreadable;
+        out << '\n';
         return static_cast<bool>(out);
     };
     const bool read = o.json ? forEachPlay(path, o.player, o.limit, json, error)

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "cli/audit.h"
 #include "cli/evalcmd.h"
 #include "cli/historycmd.h"
 #include "cli/input.h"
@@ -66,6 +67,18 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(1, 6));
     history->add_option("--limit", historyOptions.limit, "The last N plays (default 1000)")->check(decimal);
     history->add_flag("--json", historyOptions.json, "JSON instead of a table");
+
+    // audit
+    auto* audit = app.add_subcommand(
+        "audit",
+        "Work every recorded game out again with the rules and check the history against itself and the "
+        "records; exit 1 on any difference");
+    AuditOptions auditOptions;
+    audit->add_option("--store", auditOptions.store, "Store file (default: the game's)");
+    audit->add_option("--player", auditOptions.player, "Player 1..6 (default: every player with a history)")
+        ->check(decimal)
+        ->check(CLI::Range(1, 6));
+    audit->add_flag("--json", auditOptions.json, "JSON instead of a report");
 
     // rtp
     auto* rtp = app.add_subcommand("rtp", "Exact return figures over every stop combination");
@@ -147,6 +160,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (history->parsed()) return runHistory(historyOptions, std::cout, std::cerr);
+    if (audit->parsed()) return runAudit(auditOptions, std::cout, std::cerr);
     if (play->parsed() && replay != 0) {
         std::string error;
         const auto found = findPlay(storePath, replay, error);

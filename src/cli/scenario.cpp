@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/input.h"
+#include "core/database.h"
 #include "core/machine.h"
 #include "core/store.h"
 #include "core/textforms.h"
@@ -86,6 +87,32 @@ bool isStoreApp(const std::string& app) {
 bool isStoreSection(const std::string& section) {
     if (section == kNoticeSection) return true;
     return section.size() == 7 && section.rfind("player", 0) == 0 && section[6] >= '1' && section[6] <= '6';
+}
+
+// A part of a history line by the name history --json gives it.
+std::optional<std::string> lineField(const Play& p, const std::string& name) {
+    const std::pair<const char*, std::int64_t> numbers[] = {
+        {"stake", p.stake},
+        {"win", p.win},
+        {"freespins", p.freespins},
+        {"spins", static_cast<std::int64_t>(p.spins.size())},
+        {"freespin_win", p.freespinwin},
+        {"jackpot_field", p.jackpotfield},
+        {"jackpot_win", p.jackpotwin},
+        {"gamble_stake", p.gamblestake},
+        {"gamble_win", p.gamblewin},
+        {"credit_before", p.creditBefore},
+        {"credit_after", p.creditAfter},
+        {"inserted", p.inserted},
+        {"restored", p.restored},
+        {"returned", returned(p)},
+    };
+    for (const auto& [n, v] : numbers)
+        if (name == n) return std::to_string(v);
+    if (name == "kind") return std::string(kindName(p.kind));
+    if (name == "phase") return std::string(phaseName(p.phase));
+    if (name == "gamble") return p.gamble;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -194,6 +221,24 @@ std::optional<std::string> ScenarioRunner::command(const std::string& line, bool
     if (cmd == "set") {
         if (w.size() < 3) return "set takes NAME VALUE";
         if (!writeName(g, w[1], restAfter(line, 2))) return "set: unknown name or bad value " + excerpt(w[1]);
+        return std::nullopt;
+    }
+    if (cmd == "offer") {
+        // The game in play becomes a paid spin (on the stops the state shows) whose
+        // win is on offer to the gamble, as a spin by hand leaves one: a scenario
+        // that sets a win by hand plays the gamble on it.
+        std::int64_t win = 0;
+        if (w.size() != 2 || !parseInteger(w[1], win) || !std::in_range<std::int32_t>(win) || win < 1)
+            return "offer takes a win in cents";
+        CycleBook& book = g.m.cycles;
+        const MachineState& st = g.m.s;
+        book.spinStarts();
+        book.charged(st.stake());
+        book.drawn(
+            Draw{{st.reelstop1, st.reelstop2, st.reelstop3, st.reelstop4, st.reelstop5}, st.bellcoin, 1});
+        book.stood(win, false);
+        book.offers();
+        book.spinEnds();
         return std::nullopt;
     }
     if (cmd == "call") {
@@ -353,6 +398,26 @@ std::optional<std::string> ScenarioRunner::expectation(const std::vector<std::st
                         " since the last one expected");
         return fail(std::string("the ") + what + (message ? "es" : "s") +
                     " since the last one expected were " + quotedList(shown, from));
+    }
+    if (cmd == "expect-line" || cmd == "expect-lines") {
+        // The current player's play history as the game has written it (lines are
+        // written at settled points; the game's own store, or the one in memory).
+        const int player = slotNumber(game_->m.s.playerslot);
+        const std::vector<Play> lines = p.store.plays(player, kPlaysKept + 1);
+        if (cmd == "expect-lines") {
+            std::int64_t n = 0;
+            if (w.size() != 2 || !parseInteger(w[1], n)) return "expect-lines takes N";
+            if (static_cast<std::int64_t>(lines.size()) != n)
+                return fail("the history holds " + std::to_string(lines.size()) + " lines");
+            return std::nullopt;
+        }
+        if (w.size() < 3) return "expect-line takes NAME VALUE";
+        if (lines.empty()) return fail("the history holds no line");
+        const std::optional<std::string> value = lineField(lines.back(), w[1]);
+        if (!value) return "expect-line: no such part of a line: " + excerpt(w[1]);
+        const std::string wanted = restAfter(line, 2);
+        if (*value != wanted) return fail("wanted '" + wanted + "', the line has '" + *value + "'");
+        return std::nullopt;
     }
     if (cmd == "expect-store") {
         if (w.size() < 4) return "expect-store takes APP SECTION KEY VALUE";

@@ -257,6 +257,11 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
             j["slot_switches"] = r.slotSwitches;
             j["random_presses"] = r.randomPresses;
             j["random_presses_mid_spin"] = r.pressesMidSpin;
+            j["history_lines"] = r.historyLines;
+            j["resumed_series"] = r.resumedSeries;
+            j["resumed_gambles"] = r.resumedGambles;
+            j["resumed_jackpots"] = r.resumedJackpots;
+            j["audit_differences"] = r.auditDifferences;
             j["jackpots_by_kind"] = {{"bet_x10", r.jackpotsByKind[1]}, {"bet_x20", r.jackpotsByKind[2]},
                                      {"bet_x30", r.jackpotsByKind[3]}, {"minor", r.jackpotsByKind[4]},
                                      {"major", r.jackpotsByKind[5]},   {"grand", r.jackpotsByKind[6]}};
@@ -299,6 +304,10 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
             << " mid-feature)\n";
         out << "options           " << r.optionsOpened << " opened, " << r.slotSwitches << " slot switches\n";
         out << "random presses    " << r.randomPresses << " (" << r.pressesMidSpin << " while a spin ran)\n";
+        out << "resumed           " << r.resumedSeries << " series, " << r.resumedGambles << " gambles, "
+            << r.resumedJackpots << " jackpots after a restart\n";
+        out << "history           " << r.historyLines << " lines; audit: " << r.auditDifferences
+            << " differences\n";
     }
     out << "checks            " << r.checks << " settled points\n";
     out << "invariants        " << (r.broken ? "BROKEN at " + *r.broken : std::string("held")) << '\n';

@@ -61,6 +61,10 @@ struct SimResult {
     std::int64_t optionsOpened = 0, slotSwitches = 0, randomPresses = 0, pressesMidSpin = 0;
     std::array<std::int64_t, 7>
         jackpotsByKind{};  // by JackpotPrize: none, x10, x20, x30, minor, major, grand
+    // The game's own record (player mode): history lines written, games that went
+    // on after a close or a kill, and the differences the audit found at the end.
+    std::int64_t historyLines = 0, resumedSeries = 0, resumedGambles = 0, resumedJackpots = 0;
+    std::int64_t auditDifferences = 0;
 };
 
 SimResult simulate(const SimOptions& options);

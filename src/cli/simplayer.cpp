@@ -8,13 +8,19 @@
 // (inserts, stakes and their refunds within a series, wins, free-spin totals,
 // jackpot prizes of each kind, gamble stakes out, doublings, collects and losses)
 // per player slot, and at every settled point the game's credit and statistics must
-// equal it; after every restart the record the game reads back must equal it too.
+// equal it. The game's own record of its games must agree: a history line for
+// every paid game, each line's credit before where the line before it left the
+// credit, the newest line at the credit the player has. A game left in a series,
+// the gamble or the jackpot by a close or a kill must come back as it stood, when
+// its slot is played again. At the end the store's history is audited
+// (cli/audit.h): every game worked out again from its stops.
 #include <array>
 #include <functional>
 #include <memory>
 #include <random>
 #include <sstream>
 
+#include "cli/audit.h"
 #include "cli/signature.h"
 #include "cli/simcmd.h"
 #include "core/checked.h"
@@ -35,19 +41,40 @@ namespace {
 constexpr int kInsert = 5000;
 constexpr int kSlots = 3;  // the slots the player uses (of six)
 
-// One slot's money as the ledger keeps it.
+struct Pending {
+    JackpotPrize prize;
+    std::int64_t amount;
+};
+
+// One slot's money as the ledger keeps it, with the game the slot has open.
 struct Account {
     std::int64_t credit = 0;  // bank, an open gamble's stake included while it can be collected
     std::int64_t invested = 0, wager = 0, games = 0, total = 0, jackpotbank = 0;
     std::int64_t grandwon = 0, majorwon = 0, minorwon = 0;
     std::array<std::int64_t, 3> pools{};  // grand, major, minor: each slot keeps its own
     bool used = false;                    // the slot has a record in the store
+    std::int64_t paidGames = 0;           // paid games begun: each has its history line
+
+    // The game in play.
+    std::int64_t offer = 0;              // what the gamble would take now
+    std::int64_t offerAfterJackpot = 0;  // a win offered once the jackpot is paid
+    std::int64_t series = 0;             // the running series' total, not yet collected
+    int seriesAwarded = 0, seriesPlayed = 0;
+    bool jackpot = false;            // the jackpot feature runs (drawn or not)
+    std::optional<Pending> pending;  // its drawn prize, not yet paid
+    bool gambling = false;
+    std::int64_t gambleStake = 0, gambleBase = 0;
 };
 
 class PlayerSim {
 public:
     explicit PlayerSim(const SimOptions& o) : o_(o), choice_(o.seed ^ 0x9e3779b97f4a7c15ULL) {
-        store_.commitEvery = 1024;  // in memory: what a kill leaves is the values written so far
+        // In memory, what a kill leaves is the values written so far; a store file
+        // commits every save, as the game does.
+        if (!o.store.empty())
+            store_ = SqliteStore(o.store);
+        else
+            store_.commitEvery = 1024;
         boot();
     }
 
@@ -72,6 +99,7 @@ public:
             r_.signature = signature_.text();
             r_.signedStates = signature_.states();
         }
+        audit();
         return r_;
     }
 
@@ -92,7 +120,7 @@ private:
         p.time.setTickHandler([this](TimerId id) { game_->timerTick(id); });
         game_->spin.onSpinStart = [this] { spinStarts(); };
         game_->spin.onSpinEnd = [this] { spinEnds(); };
-        game_->spin.onSeriesReset = [this] { carry_ = 0; };  // a spin start forgets the gamble offer
+        game_->m.cycles.onLine = [this](const Play& line) { lineRecorded(line); };
         if (o_.signature)
             game_->saves.onSave = [this](const std::string& slot, const ProgramValues& v) {
                 signature_.settled(*game_, slot, v);
@@ -113,11 +141,7 @@ private:
         game_->startup.Form_Load();
         slot_ = 1;
         accounts_[1].used = true;
-        offerWin_ = 0;
-        carry_ = 0;
-        series_ = 0;
-        gambling_ = false;
-        pending_.reset();
+        resumed();
     }
 
     // Runs after a timer's own handler.
@@ -142,8 +166,15 @@ private:
     Account& account() { return accounts_[static_cast<std::size_t>(slot_)]; }
 
     void spinStarts() {
+        Account& a = account();
         free_ = s().freespinsawarded > 0;
         stake_ = s().stake();
+        if (!free_) {
+            // A paid game begins: the game before it has ended, its offer with it.
+            ++a.paidGames;
+            a.offer = 0;
+            a.offerAfterJackpot = 0;
+        }
     }
 
     void spinEnds() {
@@ -157,10 +188,11 @@ private:
             a.games += 1;
         }
         a.total += win;
-        offerWin_ = win;
         const bool inSeries = free_ || s().freespinsawarded > 0;
         if (inSeries) {
-            series_ += win;
+            a.series += win;
+            a.seriesAwarded = s().freespinsawarded;
+            a.seriesPlayed = s().freespinsplayed;
             if (free_) {
                 ++r_.freeSpins;
                 r_.freeSpinWins += win;
@@ -170,16 +202,24 @@ private:
                 r_.staked += stake_;
                 r_.paidWins += win;
             }
-            if (s().freespinsawarded == 0) collectSeries();  // autoplay collected it
+            if (s().freespinsawarded == 0) collectSeries(false);  // autoplay collected it
+            return;
+        }
+        a.credit += win;
+        ++r_.paidSpins;
+        r_.staked += stake_;
+        r_.paidWins += win;
+        // A counted spin outside a series grows the pools from their floors.
+        grow(a.pools[0], 2000000, 50);
+        grow(a.pools[1], 200000, 30);
+        grow(a.pools[2], 2000, 20);
+        // A win by hand is offered to the gamble, after the jackpot when bells came.
+        const std::int64_t offer = s().autoplaymode == 0 ? win : 0;
+        if (m().timerEnabled(TimerId::tmrbell)) {
+            a.jackpot = true;
+            a.offerAfterJackpot = offer;
         } else {
-            a.credit += win;
-            ++r_.paidSpins;
-            r_.staked += stake_;
-            r_.paidWins += win;
-            // A counted spin outside a series grows the pools from their floors.
-            grow(a.pools[0], 2000000, 50);
-            grow(a.pools[1], 200000, 30);
-            grow(a.pools[2], 2000, 20);
+            a.offer = offer;
         }
     }
 
@@ -187,10 +227,13 @@ private:
         pool = pool < floor ? floor : pool + step;
     }
 
-    void collectSeries() {
-        account().credit += series_;
-        carry_ = series_;
-        series_ = 0;
+    // The series total goes to the credit; by hand it is offered to the gamble.
+    void collectSeries(bool byHand) {
+        Account& a = account();
+        a.credit += a.series;
+        a.offer = byHand ? a.series : 0;
+        a.series = 0;
+        a.seriesAwarded = a.seriesPlayed = 0;
     }
 
     void jackpotDrawn() {
@@ -226,32 +269,32 @@ private:
         if (s().jackpotwon != p.amount)
             fail("jackpot drawn " + std::to_string(s().jackpotwon) + " but the board's field pays " +
                  std::to_string(p.amount));
-        pending_ = p;
+        a.pending = p;
         ++r_.jackpots;
         ++r_.jackpotsByKind[static_cast<std::size_t>(prize)];
     }
 
     // The pending prize goes to the credit; a pool prize also to the jackpot
-    // statistic, and its pool starts again.
-    void payPending() {
-        if (!pending_) return;
+    // statistic, and its pool starts again. The spin's win is offered now.
+    void jackpotPaid() {
         Account& a = account();
-        a.credit += pending_->amount;
-        r_.jackpotWins += pending_->amount;
-        if (isPool(pending_->prize)) a.jackpotbank += pending_->amount;
-        if (pending_->prize == JackpotPrize::grand) a.pools[0] = kGrandReset;
-        if (pending_->prize == JackpotPrize::major) a.pools[1] = kMajorReset;
-        if (pending_->prize == JackpotPrize::minor) a.pools[2] = kMinorReset;
-        pending_.reset();
+        if (!a.pending) return;
+        a.credit += a.pending->amount;
+        r_.jackpotWins += a.pending->amount;
+        if (isPool(a.pending->prize)) a.jackpotbank += a.pending->amount;
+        if (a.pending->prize == JackpotPrize::grand) a.pools[0] = kGrandReset;
+        if (a.pending->prize == JackpotPrize::major) a.pools[1] = kMajorReset;
+        if (a.pending->prize == JackpotPrize::minor) a.pools[2] = kMinorReset;
+        a.pending.reset();
+        a.jackpot = false;
+        a.offer = s().autoplaymode == 0 ? a.offerAfterJackpot : 0;
+        a.offerAfterJackpot = 0;
     }
-
-    void jackpotPaid() { payPending(); }
 
     // --- the player's presses; each says what the ledger expects of it ---
 
     bool act(Control& c) {
         const bool pressable = game_->pressable(c);
-        const bool freeBefore = s().freespinsawarded > 0;
         Account& a = account();
         if (&c == &ui().btncredit && pressable &&
             std::in_range<i32>(static_cast<std::int64_t>(s().bank) + kInsert) &&
@@ -259,20 +302,21 @@ private:
             a.credit += kInsert;
             a.invested += kInsert;
             r_.inserted += kInsert;
+            a.offer = 0;  // an insert collects the win on offer
         }
-        if (&c == &ui().btnbet && pressable && !freeBefore) carry_ = 0;
+        if (&c == &ui().autoplayon && pressable && s().autoplaytoggle != 1) a.offer = 0;
         if (&c == &ui().btndouble && pressable) {
-            gambleStake_ = carry_ > 0 ? carry_ : offerWin_;
-            gambleBase_ = gambleStake_;
-            carry_ = 0;
-            gambling_ = true;
+            a.gambleStake = a.offer;
+            a.gambleBase = a.gambleStake;
+            a.offer = 0;
+            a.gambling = true;
             ++r_.gambles;
         }
-        if (&c == &ui().takewin && pressable) collectSeries();
+        if (&c == &ui().takewin && pressable) collectSeries(s().autoplaymode == 0);
         const bool handled = game_->press(c);
-        if (&c == &ui().btndouble && gambling_ && s().gamblestake != gambleStake_)
+        if (&c == &ui().btndouble && a.gambling && s().gamblestake != a.gambleStake)
             fail("gamble entered with " + std::to_string(s().gamblestake) + " but the offer was " +
-                 std::to_string(gambleStake_));
+                 std::to_string(a.gambleStake));
         return handled;
     }
 
@@ -288,20 +332,20 @@ private:
         const bool won = on == 0 ? red : on == 1 ? !red : card == on - 1;
         Account& a = account();
         if (won) {
-            const std::int64_t next = gambleStake_ * (on >= 2 ? 4 : 2);
-            if (std::in_range<i32>(a.credit - gambleStake_ + next) &&
-                std::in_range<i32>(a.total + next - gambleBase_)) {
-                a.credit += next - gambleStake_;
-                gambleStake_ = next;
+            const std::int64_t next = a.gambleStake * (on >= 2 ? 4 : 2);
+            if (std::in_range<i32>(a.credit - a.gambleStake + next) &&
+                std::in_range<i32>(a.total + next - a.gambleBase)) {
+                a.credit += next - a.gambleStake;
+                a.gambleStake = next;
             }
             ++r_.cardsWon;
-            if (s().gamblestake != gambleStake_)
+            if (s().gamblestake != a.gambleStake)
                 fail("gamble stake " + std::to_string(s().gamblestake) + " but the card makes it " +
-                     std::to_string(gambleStake_));
+                     std::to_string(a.gambleStake));
         } else {
-            a.credit -= gambleStake_;
-            r_.gambleLost += gambleStake_;
-            gambling_ = false;
+            a.credit -= a.gambleStake;
+            r_.gambleLost += a.gambleStake;
+            a.gambling = false;
             ++r_.gambleLosses;
         }
     }
@@ -309,9 +353,9 @@ private:
     void collect() {
         if (!game_->pressable(ui().cancelbet)) return;
         Account& a = account();
-        a.total += gambleStake_ - gambleBase_;
-        r_.gambleCollected += gambleStake_;
-        gambling_ = false;
+        a.total += a.gambleStake - a.gambleBase;
+        r_.gambleCollected += a.gambleStake;
+        a.gambling = false;
         ++r_.collects;
         game_->press(ui().cancelbet);
     }
@@ -346,7 +390,7 @@ private:
         const bool midFeature = ui().pandouble.visible || featureRunning();
         const double closing = ui().pandouble.visible                      ? 0.01
                                : m().timerEnabled(TimerId::tmrshowjackpot) ? 0.005
-                               : s().freespinsawarded > 0                  ? 0.0003
+                               : s().freespinsawarded > 0                  ? 0.0005
                                : midFeature                                ? 0.0005
                                                                            : 0.00002;
         if (chance(closing)) return restart(midFeature);
@@ -363,7 +407,7 @@ private:
         }
         // Idle, by hand.
         if (s().bank < s().stake()) insertCredit();
-        if (game_->pressable(ui().btndouble) && s().winamount > 0 && chance(o_.gambleChance)) {
+        if (game_->pressable(ui().btndouble) && chance(o_.gambleChance)) {
             act(ui().btndouble);
             return;
         }
@@ -436,41 +480,33 @@ private:
     // Opens the options window, perhaps switches to another slot, and closes it.
     void useOptions() {
         if (!game_->pressable(ui().btnoptions)) return;
+        account().offer = 0;  // the options withdraw the gamble offer
         act(ui().btnoptions);
         if (!game_->options.ui.form.visible) return;
         ++r_.optionsOpened;
         if (chance(0.7)) {
             const int k = pick(kSlots) + 1;
-            game_->press(game_->options.ui.machine[static_cast<std::size_t>(k)]);
-            if (k != slot_) ++r_.slotSwitches;
             // A slot without a record takes the pools as they are now.
             Account& next = accounts_[static_cast<std::size_t>(k)];
             if (!next.used) next.pools = account().pools;
             next.used = true;
+            if (k != slot_) ++r_.slotSwitches;
             slot_ = k;
-            offerWin_ = 0;  // a slot switch reads the slot's record; the last win is not its
-            carry_ = 0;
+            game_->press(game_->options.ui.machine[static_cast<std::size_t>(k)]);
         }
         if (chance(0.5))
             game_->press(game_->options.ui.btnokplayer);
         else
             game_->options.close();
+        resumed();
         // The main window shows the slot's credit; its bet stays as it was.
-        if (s().bank < s().stake()) insertCredit();
+        if (s().bank < s().stake() && !featureRunning() && !ui().pandouble.visible) insertCredit();
     }
 
     // The game ends (its close box, or killed without a word) and starts again on
-    // the same store: what the player had must come back.
+    // the same store: what the player had must come back, the game in play with it.
     void restart(bool midFeature) {
         const bool kill = chance(0.5);
-        Account& a = account();
-        // What the record holds by now: the open gamble's stake collected, the
-        // uncollected series total collected, a drawn prize paid.
-        if (gambling_) a.total += gambleStake_ - gambleBase_;
-        a.credit += series_;
-        series_ = 0;
-        payPending();
-        gambling_ = false;
         if (kill) {
             ++r_.kills;
         } else {
@@ -478,16 +514,72 @@ private:
             game_->callRoutine("Form_QueryUnload");
         }
         if (midFeature) ++r_.closesMidFeature;
+        account().offer = 0;  // a close collects the win on offer
+        account().offerAfterJackpot = 0;
         boot();
         // Form_Load has read slot 1; its record must be what the ledger says.
         check();
+        if (s().freespinsawarded > 0 || ui().pandouble.visible || featureRunning()) return;
         s().machinepay = static_cast<i16>(o_.payout);
         const int waysfactor = *waysFactorForWays(o_.ways);
         for (int i = 0; i < 5 && s().waysfactor != waysfactor; ++i) act(ui().btnlines);
         for (int i = 0; i < 5 && s().bet != o_.bet; ++i) act(ui().btnbet);
     }
 
+    // The slot's record was read: the game it had open goes on as it stood.
+    void resumed() {
+        Account& a = account();
+        const bool series = a.seriesAwarded > 0;
+        if (series) {
+            ++r_.resumedSeries;
+            if (s().freespinsawarded != a.seriesAwarded || s().freespinsplayed != a.seriesPlayed ||
+                s().freespintotal != a.series)
+                fail("series resumed at " + std::to_string(s().freespinsplayed) + " of " +
+                     std::to_string(s().freespinsawarded) + " spins (total " +
+                     std::to_string(s().freespintotal) + ") but it stood at " +
+                     std::to_string(a.seriesPlayed) + " of " + std::to_string(a.seriesAwarded) + " (" +
+                     std::to_string(a.series) + ")");
+        } else if (s().freespinsawarded > 0) {
+            fail("a series came back that the ledger does not know");
+        }
+        if (a.gambling) {
+            ++r_.resumedGambles;
+            if (!ui().pandouble.visible || s().gamblestake != a.gambleStake)
+                fail("gamble resumed with " + std::to_string(s().gamblestake) + " at risk but it stood at " +
+                     std::to_string(a.gambleStake));
+        } else if (ui().pandouble.visible) {
+            fail("a gamble came back that the ledger does not know");
+        }
+        if (a.jackpot) {
+            ++r_.resumedJackpots;
+            const bool drawn = a.pending.has_value();
+            if (drawn && (!m().timerEnabled(TimerId::tmrshowjackpot) || s().jackpotwon != a.pending->amount))
+                fail("drawn jackpot of " + std::to_string(a.pending->amount) + " not shown again");
+            if (!drawn && !m().timerEnabled(TimerId::tmrbell))
+                fail("the jackpot's bells did not start again");
+        }
+    }
+
     // --- the books ---
+
+    // Every line the game records, as it goes to the store: a paid game's line
+    // begins where the one before it left the credit.
+    void lineRecorded(const Play& line) {
+        auto& newest = newest_[static_cast<std::size_t>(line.player)];
+        if (!newest || line.id > newest->id) {
+            if (newest && line.creditBefore != newest->creditAfter)
+                fail("line " + std::to_string(line.id) + " begins at credit " +
+                     std::to_string(line.creditBefore) + " but line " + std::to_string(newest->id) +
+                     " left " + std::to_string(newest->creditAfter));
+            if (line.kind == LineKind::spin) ++lines_[static_cast<std::size_t>(line.player)];
+            ++r_.historyLines;
+        } else if (line.id < newest->id) {
+            fail("line " + std::to_string(line.id) + " written again after line " +
+                 std::to_string(newest->id));
+            return;
+        }
+        newest = line;
+    }
 
     void fail(const std::string& what) {
         if (r_.broken) return;
@@ -512,7 +604,7 @@ private:
         if (w.pandouble.visible && w.cancelbet.enabled) held += st.gamblestake;
         if (m().timerEnabled(TimerId::tmrshowjackpot) && prizeOfField(st.jackpotfield) != JackpotPrize::none)
             held += st.jackpotwon;
-        const std::int64_t ledgerHeld = a.credit + series_ + (pending_ ? pending_->amount : 0);
+        const std::int64_t ledgerHeld = a.credit + a.series + (a.pending ? a.pending->amount : 0);
         expect("credit", held, ledgerHeld);
         expect("amountinvested", st.amountinvested, a.invested);
         expect("wager", st.wager, a.wager);
@@ -525,16 +617,29 @@ private:
         expect("grand", st.grand, a.pools[0]);
         expect("major", st.major, a.pools[1]);
         expect("minor", st.minor, a.pools[2]);
-        if (gambling_ != (w.pandouble.visible && w.cancelbet.enabled))
-            fail(std::string("the gamble is ") + (gambling_ ? "open" : "closed") + " for the ledger only");
-        else if (gambling_)
-            expect("gamblestake", st.gamblestake, gambleStake_);
+        if (a.gambling != (w.pandouble.visible && w.cancelbet.enabled))
+            fail(std::string("the gamble is ") + (a.gambling ? "open" : "closed") + " for the ledger only");
+        else if (a.gambling)
+            expect("gamblestake", st.gamblestake, a.gambleStake);
+        // The history: a line for every paid game, the newest at the player's credit.
+        expect("history lines", lines_[static_cast<std::size_t>(slot_)], a.paidGames);
+        if (const auto& newest = newest_[static_cast<std::size_t>(slot_)])
+            expect("credit after the newest history line", newest->creditAfter, ledgerHeld);
     }
 
-    struct Pending {
-        JackpotPrize prize;
-        std::int64_t amount;
-    };
+    // The store's history worked out again from its stops, and its lines added up
+    // to each player's record.
+    void audit() {
+        store_.commitEvery = 1;
+        store_.flush();
+        const AuditReport report = auditStore(snapshotOf(store_));
+        r_.auditDifferences = report.differences();
+        for (const PlayerAudit& p : report.players)
+            if (!p.differences.empty()) {
+                fail("audit of player " + std::to_string(p.player) + ": " + p.differences.front());
+                break;
+            }
+    }
 
     SimOptions o_;
     std::mt19937_64 choice_;  // the player's own choices, apart from the game's draws
@@ -545,16 +650,12 @@ private:
     SimResult r_;
     RunSignature signature_;
 
-    std::array<Account, 7> accounts_{};  // slots 1..6
+    std::array<Account, 7> accounts_{};            // slots 1..6
+    std::array<std::optional<Play>, 7> newest_{};  // each player's newest history line
+    std::array<std::int64_t, 7> lines_{};          // and their paid games' lines
     int slot_ = 1;
     bool free_ = false;
     std::int64_t stake_ = 0;
-    std::int64_t offerWin_ = 0;  // the last spin's win, what the gamble would take
-    std::int64_t carry_ = 0;     // a collected series total on offer instead
-    std::int64_t series_ = 0;    // the running series' total, not yet collected
-    bool gambling_ = false;
-    std::int64_t gambleStake_ = 0, gambleBase_ = 0;
-    std::optional<Pending> pending_;
 };
 
 }  // namespace

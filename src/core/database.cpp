@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/dbschema.h"
+#include "core/linecodec.h"
 #include "core/sqlitehelp.h"
 #include "core/storefile.h"
 
@@ -23,23 +24,6 @@ namespace {
 constexpr std::int64_t kTrimEvery = 50;
 
 }  // namespace
-
-int waysOf(int waysfactor) {
-    switch (waysfactor) {
-        case 1:
-            return 3;
-        case 3:
-            return 9;
-        case 7:
-            return 27;
-        case 15:
-            return 81;
-        case 25:
-            return 243;
-        default:
-            return 0;
-    }
-}
 
 SqliteStore::SqliteStore() {
     if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK ||
@@ -203,6 +187,78 @@ std::int64_t SqliteStore::recordPlay(const Play& play) {
     return p.id;
 }
 
+std::optional<Play> SqliteStore::lastPlay(int player) {
+    for (auto it = pendingPlays_.rbegin(); it != pendingPlays_.rend(); ++it)
+        if (it->second.player == player) return it->second;
+    std::optional<Play> newest;
+    if (db_)
+        eachPlay(db_, player, 1, [&newest](const Play& p) {
+            newest = p;
+            return false;
+        });
+    return newest;
+}
+
+bool SqliteStore::writePlay(const Play& p) {
+    const std::string sql = std::string("INSERT OR REPLACE INTO plays(") + kPlayColumns +
+                            ") VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, "
+                            "?16, ?17, ?18, ?19, ?20, ?21, ?22, ?23, ?24, ?25, ?26)";
+    sqlite3_stmt* st = cached(insert_, sql.c_str());
+    if (!st) return false;
+    int c = 1;
+    sqlite3_bind_int64(st, c++, p.id);
+    sqlite3_bind_int(st, c++, p.player);
+    sqlite3_bind_int64(st, c++, p.timeMs);
+    sqlite3_bind_int(st, c++, p.bet);
+    sqlite3_bind_int(st, c++, p.waysfactor);
+    sqlite3_bind_int(st, c++, p.ways);
+    sqlite3_bind_int64(st, c++, p.stake);
+    for (int stop : p.stops) sqlite3_bind_int(st, c++, stop);
+    sqlite3_bind_int(st, c++, p.bellcoin);
+    sqlite3_bind_int64(st, c++, p.win);
+    sqlite3_bind_int(st, c++, p.freespins);
+    sqlite3_bind_int64(st, c++, p.freespinwin);
+    sqlite3_bind_int(st, c++, p.jackpotfield);
+    sqlite3_bind_int64(st, c++, p.jackpotwin);
+    bindText(st, c++, p.gamble);
+    sqlite3_bind_int64(st, c++, p.gamblewin);
+    sqlite3_bind_int64(st, c++, p.creditBefore);
+    sqlite3_bind_int64(st, c++, p.creditAfter);
+    bindText(st, c++, std::string(kindName(p.kind)));
+    bindText(st, c++, std::string(phaseName(p.phase)));
+    sqlite3_bind_int(st, c++, p.machinepay);
+    bindText(st, c++, encodeDetail(p));
+    const bool ok = sqlite3_step(st) == SQLITE_DONE;
+    sqlite3_reset(st);
+    return ok;
+}
+
+// The lines of a player beyond the last kPlaysKept go; the newest of them stays as
+// the checkpoint that carries the totals they came to.
+bool SqliteStore::trimPlays(int player) {
+    const std::string sql =
+        std::string("SELECT ") + kPlayColumns +
+        " FROM plays WHERE player = ?1 AND id < (SELECT MIN(id) FROM (SELECT id FROM plays "
+        "WHERE player = ?1 ORDER BY id DESC LIMIT ?2)) ORDER BY id DESC LIMIT 1";
+    Play last;
+    {
+        Statement newest(db_, sql.c_str());
+        if (!newest) return false;
+        sqlite3_bind_int(newest.get(), 1, player);
+        sqlite3_bind_int64(newest.get(), 2, static_cast<sqlite3_int64>(kPlaysKept));
+        const int rc = sqlite3_step(newest.get());
+        if (rc == SQLITE_DONE) return true;  // nothing to trim
+        if (rc != SQLITE_ROW) return false;
+        last = playFromRow(newest.get(), true);
+    }
+    if (last.kind != LineKind::checkpoint && !writePlay(checkpointOf(last, "trimmed"))) return false;
+    Statement drop(db_, "DELETE FROM plays WHERE player = ?1 AND id < ?2");
+    if (!drop) return false;
+    sqlite3_bind_int(drop.get(), 1, player);
+    sqlite3_bind_int64(drop.get(), 2, last.id);
+    return sqlite3_step(drop.get()) == SQLITE_DONE;
+}
+
 bool SqliteStore::commitPending(const char* extra) {
     if (!run(begin_, "BEGIN IMMEDIATE")) {
         failed(sqlite3_extended_errcode(db_));
@@ -235,55 +291,19 @@ bool SqliteStore::commitPending(const char* extra) {
     }
     std::map<int, bool> grown;
     bool trimDue = false;
-    if (ok && !pendingPlays_.empty()) {
-        const std::string sql = std::string("INSERT OR REPLACE INTO plays(") + kPlayColumns +
-                                ") VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, "
-                                "?16, ?17, ?18, ?19, ?20, ?21, ?22)";
-        sqlite3_stmt* st = cached(insert_, sql.c_str());
-        ok = st != nullptr;
-        for (auto it = pendingPlays_.begin(); ok && it != pendingPlays_.end(); ++it) {
-            const Play& p = it->second;
-            int c = 1;
-            sqlite3_bind_int64(st, c++, p.id);
-            sqlite3_bind_int(st, c++, p.player);
-            sqlite3_bind_int64(st, c++, p.timeMs);
-            sqlite3_bind_int(st, c++, p.bet);
-            sqlite3_bind_int(st, c++, p.waysfactor);
-            sqlite3_bind_int(st, c++, p.ways);
-            sqlite3_bind_int64(st, c++, p.stake);
-            for (int stop : p.stops) sqlite3_bind_int(st, c++, stop);
-            sqlite3_bind_int(st, c++, p.bellcoin);
-            sqlite3_bind_int64(st, c++, p.win);
-            sqlite3_bind_int(st, c++, p.freespins);
-            sqlite3_bind_int64(st, c++, p.freespinwin);
-            sqlite3_bind_int(st, c++, p.jackpotfield);
-            sqlite3_bind_int64(st, c++, p.jackpotwin);
-            bindText(st, c++, p.gamble);
-            sqlite3_bind_int64(st, c++, p.gamblewin);
-            sqlite3_bind_int64(st, c++, p.creditBefore);
-            sqlite3_bind_int64(st, c++, p.creditAfter);
-            ok = sqlite3_step(st) == SQLITE_DONE;
-            sqlite3_reset(st);
-            grown[p.player] = true;
-            trimDue = trimDue || p.id % kTrimEvery == 0;
-        }
+    for (auto it = pendingPlays_.begin(); ok && it != pendingPlays_.end(); ++it) {
+        const Play& p = it->second;
+        ok = writePlay(p);
+        grown[p.player] = true;
+        trimDue = trimDue || p.id % kTrimEvery == 0;
     }
     // The history is trimmed now and then, not at every line: with every 50th line
     // (by its number, so that short games trim as well as long ones). At least the
-    // last kPlaysKept of each player stay.
+    // last kPlaysKept of each player stay, and the newest line trimmed is left as
+    // the checkpoint that carries the totals the lines before it came to.
     bool trimmed = false;
     if (ok && trimDue) {
-        Statement trim(
-            db_,
-            "DELETE FROM plays WHERE player = ?1 AND id < (SELECT MIN(id) FROM (SELECT id FROM plays "
-            "WHERE player = ?1 ORDER BY id DESC LIMIT ?2))");
-        ok = static_cast<bool>(trim);
-        for (auto it = grown.begin(); ok && it != grown.end(); ++it) {
-            sqlite3_bind_int(trim.get(), 1, it->first);
-            sqlite3_bind_int64(trim.get(), 2, static_cast<sqlite3_int64>(kPlaysKept));
-            ok = sqlite3_step(trim.get()) == SQLITE_DONE;
-            sqlite3_reset(trim.get());
-        }
+        for (auto it = grown.begin(); ok && it != grown.end(); ++it) ok = trimPlays(it->first);
         trimmed = ok;
     }
     if (ok && run(commit_, "COMMIT")) {
@@ -312,8 +332,17 @@ bool SqliteStore::flush() {
         unwritableSinceOpening_ = false;
         return true;
     }
-    // Due still, with the next flush; the history waiting is not let grow without end.
-    while (pendingPlays_.size() > kPlaysKept) pendingPlays_.erase(pendingPlays_.begin());
+    // Due still, with the next flush. The history waiting is not let grow without
+    // end: a player's oldest line waiting goes, and their next line waiting, when
+    // its game has ended, becomes the checkpoint that carries what came before it.
+    while (pendingPlays_.size() > kPlaysKept) {
+        const auto oldest = pendingPlays_.begin();
+        auto next = std::next(oldest);
+        while (next != pendingPlays_.end() && next->second.player != oldest->second.player) ++next;
+        if (next != pendingPlays_.end() && next->second.phase == Phase::ended)
+            next->second = checkpointOf(next->second, "trimmed");
+        pendingPlays_.erase(oldest);
+    }
     return false;
 }
 

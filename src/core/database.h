@@ -69,6 +69,7 @@ public:
                const std::string& value) override;
     bool flush() override;
     std::int64_t recordPlay(const Play& play) override;
+    std::optional<Play> lastPlay(int player) override;
 
     // Why the store cannot be written now ("the disk is full"); empty while it can.
     std::string failure() const override { return failure_; }
@@ -144,6 +145,8 @@ private:
     void close();
     bool exec(const char* sql);
     bool commitPending(const char* extra = nullptr);
+    bool writePlay(const Play& p);
+    bool trimPlays(int player);
     void failed(int code);
     // A statement prepared once for the life of the connection (saves are frequent).
     sqlite3_stmt* cached(sqlite3_stmt*& slot, const char* sql);
@@ -182,5 +185,15 @@ bool forEachPlay(const std::string& path, std::optional<int> player, std::size_t
                  const std::function<bool(const Play&)>& fn, std::string& error);
 // The line with this id; empty with the reason when there is none.
 std::optional<Play> readPlay(const std::string& path, std::int64_t id, std::string& error);
+
+// Everything a store holds: the history (oldest first) and the values by
+// (application, section, key). readStore opens it for reading only, as readPlays.
+struct StoreSnapshot {
+    std::vector<Play> plays;
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
+};
+std::optional<StoreSnapshot> readStore(const std::string& path, std::string& error);
+// The same of a store in use (its writes not yet flushed are not in it).
+StoreSnapshot snapshotOf(const SqliteStore& store);
 
 }  // namespace tonvale

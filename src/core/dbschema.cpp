@@ -11,6 +11,10 @@ namespace tonvale {
 
 const char* const kPlayColumns =
     "id, player, time, bet, waysfactor, ways, stake, stop1, stop2, stop3, stop4, stop5, bellcoin, win, "
+    "freespins, freespinwin, jackpotfield, jackpotwin, gamble, gamblewin, credit_before, credit_after, kind, "
+    "phase, machinepay, detail";
+const char* const kFirstPlayColumns =
+    "id, player, time, bet, waysfactor, ways, stake, stop1, stop2, stop3, stop4, stop5, bellcoin, win, "
     "freespins, freespinwin, jackpotfield, jackpotwin, gamble, gamblewin, credit_before, credit_after";
 
 namespace {
@@ -28,10 +32,12 @@ CREATE TABLE IF NOT EXISTS plays(
   freespins INTEGER NOT NULL, freespinwin INTEGER NOT NULL,
   jackpotfield INTEGER NOT NULL, jackpotwin INTEGER NOT NULL,
   gamble TEXT NOT NULL, gamblewin INTEGER NOT NULL,
-  credit_before INTEGER NOT NULL, credit_after INTEGER NOT NULL);
+  credit_before INTEGER NOT NULL, credit_after INTEGER NOT NULL,
+  kind TEXT NOT NULL DEFAULT 'legacy', phase TEXT NOT NULL DEFAULT 'ended',
+  machinepay INTEGER NOT NULL DEFAULT 0, detail TEXT NOT NULL DEFAULT '');
 CREATE INDEX IF NOT EXISTS plays_by_player ON plays(player, id);
 CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID;
-INSERT OR REPLACE INTO meta(key, value) VALUES('schema', '2');
+INSERT OR REPLACE INTO meta(key, value) VALUES('schema', '3');
 )sql";
 
 // Version 1 to 2: the settings' names and values from BLOB to TEXT, byte for byte
@@ -47,8 +53,20 @@ ALTER TABLE settings_text RENAME TO settings;
 UPDATE meta SET value = '2' WHERE key = 'schema';
 )sql";
 
+// Version 2 to 3: each line keeps its game cycle. The lines kept before stay as
+// they were recorded, kind "legacy", with one mend: they counted the winning spin
+// among the free spins it awarded ("11 free spins" for 10).
+const char* const kToVersion3 = R"sql(
+ALTER TABLE plays ADD COLUMN kind TEXT NOT NULL DEFAULT 'legacy';
+ALTER TABLE plays ADD COLUMN phase TEXT NOT NULL DEFAULT 'ended';
+ALTER TABLE plays ADD COLUMN machinepay INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE plays ADD COLUMN detail TEXT NOT NULL DEFAULT '';
+UPDATE plays SET freespins = freespins - 1 WHERE freespins > 0;
+UPDATE meta SET value = '3' WHERE key = 'schema';
+)sql";
+
 // The step from each version to the next, by the version it starts from.
-const char* const kSteps[] = {kCreate, kToVersion2};
+const char* const kSteps[] = {kCreate, kToVersion2, kToVersion3};
 
 bool exec(sqlite3* db, const char* sql) {
     return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -104,7 +122,9 @@ bool bringUpToDate(sqlite3* db) {
 }
 
 int checkShape(sqlite3* db) {
-    for (const std::string& probe : {std::string("SELECT ") + kPlayColumns + " FROM plays LIMIT 0",
+    // A store not yet brought up to date has the columns of its own version.
+    const char* const plays = schemaVersion(db) >= 3 ? kPlayColumns : kFirstPlayColumns;
+    for (const std::string& probe : {std::string("SELECT ") + plays + " FROM plays LIMIT 0",
                                      std::string("SELECT app, section, key, value FROM settings LIMIT 0"),
                                      std::string("SELECT key, value FROM meta LIMIT 0")}) {
         sqlite3_stmt* st = nullptr;

@@ -15,11 +15,11 @@ ProgramValues durableValues(const Machine& m) {
     setChecked(v.bank, m.creditHeld());
     // A stake that can still be collected is counted as collected, in the total
     // won too, as the take-win button counts it.
-    if (m.ui.pandouble.visible && m.ui.cancelbet.enabled)
+    if (m.cycles.phase() == Phase::gamble)
         setChecked(v.total, static_cast<std::int64_t>(v.total) + m.s.gamblestake - m.s.gamblebase);
     // A drawn prize not yet paid is the player's: counted as paid, its pool
     // started again.
-    if (m.timerEnabled(TimerId::tmrshowjackpot)) {
+    if (m.prizeHeld() > 0) {
         switch (prizeOfField(m.s.jackpotfield)) {
             case JackpotPrize::grand:
                 setChecked(v.jackpotbank, static_cast<std::int64_t>(v.jackpotbank) + m.s.jackpotwon);
@@ -64,7 +64,7 @@ void DurableSaves::settle() {
         nextTryMs_ = now;
     }
     ProgramValues v = durableValues(m_);
-    const bool played = history.observe(m_, v.bank, store);
+    const bool played = m_.cycles.settle(v);
     if (failing_) {
         // Not before the pace allows; then the whole record, changed or not.
         if (now < nextTryMs_) return;

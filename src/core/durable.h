@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 
-#include "core/history.h"
 #include "core/state.h"
 
 namespace tonvale {
@@ -27,17 +26,15 @@ public:
     explicit DurableSaves(Machine& m) : m_(m) {}
 
     // Saves the record of the current slot when it differs from the last one saved
-    // here, or when the line of the play history changed; the line and the record
-    // go to the store in one flush. Does nothing once the program has ended.
+    // here, or when a line of the play history changed (the game cycle's,
+    // core/cycle.h); the lines and the record go to the store in one flush. Does
+    // nothing once the program has ended.
     //
     // While the store cannot be written, saves are tried again at the next settled
     // point and then after 1, 2, 4, 8, 16 and then every 30 seconds of the clock,
     // each time with the whole record: the first save that works holds the whole
     // settled state (with every write and history line left waiting).
     void settle();
-
-    // The play history's recorder.
-    PlayRecorder history;
 
     // Told of every save before its writes start (slot text, values written).
     std::function<void(const std::string& slot, const ProgramValues& v)> onSave;

@@ -2,7 +2,6 @@
 #include "core/machine.h"
 
 #include "core/checked.h"
-#include "rules/board.h"
 #include "rules/money.h"
 
 namespace tonvale {
@@ -44,14 +43,16 @@ void Machine::hideFlashers() {
     }
 }
 
-std::int64_t Machine::creditHeld() const {
-    std::int64_t credit = s.bank;
-    if (ui.pandouble.visible && ui.cancelbet.enabled) credit += s.gamblestake;
-    credit += s.freespintotal;
-    if (ui.timer(TimerId::tmrshowjackpot).enabled && prizeOfField(s.jackpotfield) != JackpotPrize::none)
-        credit += s.jackpotwon;
-    return credit;
+std::int64_t Machine::gambleHeld() const { return cycles.phase() == Phase::gamble ? s.gamblestake : 0; }
+
+std::int64_t Machine::prizeHeld() const {
+    const Play* line = cycles.line();
+    return line && line->phase == Phase::jackpot && line->jackpotfield > 0 && !line->jackpotpaid
+               ? s.jackpotwon
+               : 0;
 }
+
+std::int64_t Machine::creditHeld() const { return s.bank + gambleHeld() + s.freespintotal + prizeHeld(); }
 
 bool Machine::creditTakes(std::int64_t amount) const { return std::in_range<i32>(creditHeld() + amount); }
 

@@ -3,6 +3,7 @@
 // The machine every subsystem shares: the state, the main window's controls and
 // the ports, with the few helpers that every handler uses (clips, timers, events).
 #include "core/controls.h"
+#include "core/cycle.h"
 #include "core/ports.h"
 #include "core/state.h"
 
@@ -22,6 +23,9 @@ public:
     MachineState s;
     MainWindow ui;
     Ports ports;
+    // The game in play, as the model's own record: what every game did and
+    // whether one is running (core/cycle.h).
+    CycleBook cycles{*this};
     bool ended = false;  // the program has ended: no handler runs any more
     // The player's choice of reduced motion: the animations hold one picture (no
     // flashing frames, no sliding board); what happens and when stays the same.
@@ -61,6 +65,10 @@ public:
     // gamble's stake while it can still be collected, an uncollected free-spin
     // total and a drawn jackpot prize not yet paid.
     std::int64_t creditHeld() const;
+    // The game's stake at risk in an open gamble, and a drawn jackpot prize not
+    // yet paid (0 when there is none), as the game cycle holds them.
+    std::int64_t gambleHeld() const;
+    std::int64_t prizeHeld() const;
     // The credit can take `amount` more cents without leaving the money width.
     bool creditTakes(std::int64_t amount) const;
     // Tells the player that the credit cannot take any more.

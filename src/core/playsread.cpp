@@ -7,6 +7,7 @@
 
 #include "core/database.h"
 #include "core/dbschema.h"
+#include "core/linecodec.h"
 #include "core/sqlitehelp.h"
 #include "core/storefile.h"
 
@@ -23,7 +24,7 @@ void bindText(sqlite3_stmt* st, int index, const std::string& text) {
     sqlite3_bind_text(st, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
 }
 
-Play playFromRow(sqlite3_stmt* st) {
+Play playFromRow(sqlite3_stmt* st, bool cycles) {
     Play p;
     int c = 0;
     p.id = sqlite3_column_int64(st, c++);
@@ -44,7 +45,33 @@ Play playFromRow(sqlite3_stmt* st) {
     p.gamblewin = sqlite3_column_int64(st, c++);
     p.creditBefore = sqlite3_column_int64(st, c++);
     p.creditAfter = sqlite3_column_int64(st, c++);
+    if (!cycles) {
+        // A store of an earlier version, read as it is: its lines are kept as such.
+        p.kind = LineKind::legacy;
+        p.unreadable = lineProblem(p);
+        return p;
+    }
+    // A line whose columns say what this game cannot read (a kind, phase or detail
+    // it does not know, or what the rules cannot replay) keeps what it can and
+    // says why.
+    const std::string kind = columnText(st, c++);
+    const std::string phase = columnText(st, c++);
+    p.machinepay = sqlite3_column_int(st, c++);
+    const std::string detail = columnText(st, c++);
+    if (!kindNamed(kind, p.kind))
+        p.unreadable = "kind \"" + kind + "\"";
+    else if (!phaseNamed(phase, p.phase))
+        p.unreadable = "phase \"" + phase + "\"";
+    else if (!decodeDetail(detail, p))
+        p.unreadable = "detail " + detail;
+    else
+        p.unreadable = lineProblem(p);
     return p;
+}
+
+bool keepsCycles(sqlite3* db) {
+    const Statement probe(db, "SELECT kind, phase, machinepay, detail FROM plays LIMIT 0");
+    return static_cast<bool>(probe);
 }
 
 // The first id is found by the index, and the lines are then read in the order of
@@ -67,15 +94,17 @@ bool eachPlay(sqlite3* db, std::optional<int> player, std::size_t limit,
         else if (rc != SQLITE_DONE)
             return false;
     }
-    const std::string sql = std::string("SELECT ") + kPlayColumns + " FROM plays" +
-                            (player ? " WHERE player = ?1 AND id >= ?2" : " WHERE id >= ?2") + " ORDER BY id";
+    const bool cycles = keepsCycles(db);
+    const std::string sql = std::string("SELECT ") + (cycles ? kPlayColumns : kFirstPlayColumns) +
+                            " FROM plays" + (player ? " WHERE player = ?1 AND id >= ?2" : " WHERE id >= ?2") +
+                            " ORDER BY id";
     Statement st(db, sql.c_str());
     if (!st) return false;
     if (player) sqlite3_bind_int(st.get(), 1, *player);
     sqlite3_bind_int64(st.get(), 2, first);
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(st.get())) == SQLITE_ROW)
-        if (!fn(playFromRow(st.get()))) return true;
+        if (!fn(playFromRow(st.get(), cycles))) return true;
     return rc == SQLITE_DONE;
 }
 
@@ -172,14 +201,16 @@ std::optional<Play> readPlay(const std::string& path, std::int64_t id, std::stri
     sqlite3* db = openForReading(path, error);
     if (!db) return std::nullopt;
     std::optional<Play> found;
-    const std::string sql = std::string("SELECT ") + kPlayColumns + " FROM plays WHERE id = ?1";
+    const bool cycles = keepsCycles(db);
+    const std::string sql =
+        std::string("SELECT ") + (cycles ? kPlayColumns : kFirstPlayColumns) + " FROM plays WHERE id = ?1";
     {
         Statement st(db, sql.c_str());
         if (st) {
             sqlite3_bind_int64(st.get(), 1, id);
             const int rc = sqlite3_step(st.get());
             if (rc == SQLITE_ROW)
-                found = playFromRow(st.get());
+                found = playFromRow(st.get(), cycles);
             else if (rc == SQLITE_DONE)
                 error = "no play " + std::to_string(id) + " in the store";
             else
@@ -190,6 +221,31 @@ std::optional<Play> readPlay(const std::string& path, std::int64_t id, std::stri
     }
     sqlite3_close_v2(db);
     return found;
+}
+
+std::optional<StoreSnapshot> readStore(const std::string& path, std::string& error) {
+    sqlite3* db = openForReading(path, error);
+    if (!db) return std::nullopt;
+    StoreSnapshot out;
+    const bool ok = eachPlay(db, std::nullopt, static_cast<std::size_t>(INT64_MAX), [&out](const Play& p) {
+        out.plays.push_back(p);
+        return true;
+    });
+    Statement all(db, "SELECT app, section, key, value FROM settings");
+    while (all && sqlite3_step(all.get()) == SQLITE_ROW)
+        out.values[{columnText(all.get(), 0), columnText(all.get(), 1), columnText(all.get(), 2)}] =
+            columnText(all.get(), 3);
+    if (!ok || !all) error = path + ": " + sqlite3_errmsg(db);
+    sqlite3_close_v2(db);
+    if (!ok || !all) return std::nullopt;
+    return out;
+}
+
+StoreSnapshot snapshotOf(const SqliteStore& store) {
+    StoreSnapshot out;
+    out.plays = store.plays(std::nullopt, static_cast<std::size_t>(INT64_MAX));
+    for (const auto& [names, value] : store.values()) out.values[names] = value;
+    return out;
 }
 
 }  // namespace tonvale

@@ -4,6 +4,7 @@
 // implementations; the tests and the command-line tool use the headless ones.
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/controls.h"
@@ -64,6 +65,10 @@ public:
     virtual void sleep(int ms) = 0;  // block: no events, no timers
     virtual void present() = 0;      // show the current frame now
     virtual void wait(int ms) = 0;   // let events run until ms have passed
+    // Let the player's input that arrived so far run now, no timers: at the end of
+    // a spin, so that a press made while it ran meets the running spin and is
+    // refused, instead of starting a game once it has ended.
+    virtual void deliverInput() {}
 };
 
 class SoundPort {
@@ -93,6 +98,8 @@ public:
     // A line of the play history, written with the next flush. A play with id 0 is
     // a new line and gets its number here; the same id again replaces that line.
     virtual std::int64_t recordPlay(const Play& play) { return play.id; }
+    // The newest line of a player's history, recorded or still to be written.
+    virtual std::optional<Play> lastPlay(int /*player*/) { return std::nullopt; }
 };
 
 enum class MsgIcon : std::uint8_t { none, information, question, critical };

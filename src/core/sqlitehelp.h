@@ -36,7 +36,11 @@ std::string columnText(sqlite3_stmt* st, int column);
 // Names and values are TEXT, with their length, so that every byte (a NUL too) is kept.
 void bindText(sqlite3_stmt* st, int index, const std::string& text);
 
-Play playFromRow(sqlite3_stmt* st);
+// A line as it is stored; `cycles`: the row has the columns of this version (a
+// store of an earlier version is read as it is, its lines as kept before).
+Play playFromRow(sqlite3_stmt* st, bool cycles);
+// True when the history has the columns of the cycles (core/dbschema.h).
+bool keepsCycles(sqlite3* db);
 // The last `limit` lines (of one player), oldest first, one at a time; false when
 // they could not be read. `fn` returns false to stop.
 bool eachPlay(sqlite3* db, std::optional<int> player, std::size_t limit,

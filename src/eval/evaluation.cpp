@@ -104,22 +104,31 @@ void Evaluation::checkwins() {
         mulChecked(s.winamount, s.freespinmultiplier, s.winamount);
     }
 
-    // A win the credit (or the total-won statistic) cannot hold is not won at all:
-    // the credit and its statistic move together or not at all.
-    const bool creditFull =
-        s.winamount > 0 && (!m.creditTakes(s.winamount) ||
-                            !std::in_range<i32>(static_cast<std::int64_t>(s.total) + s.winamount));
-    if (creditFull) s.winamount = 0;
-
     // Statistics. Each statement that would overflow is skipped, and only what was
     // done is undone when the spin is thrown away. A stake the wager cannot count
     // is not taken.
     const i32 stake = s.stake();
-    const bool countedTotal = addChecked(s.total, s.winamount);
     const bool countedWager = addChecked(s.wager, stake);
     const bool countedGame = addChecked(s.games, 1);
     const bool charged = countedWager && subChecked(s.bank, stake);
     chargedStake_ = charged ? stake : 0;
+    // A win the credit (or the total-won statistic) cannot hold after the stake is
+    // not won at all: the credit and its statistic move together or not at all.
+    // A spin that wins a series, and a series spin but the last, get their stake
+    // back at the end of the evaluation, so the credit then holds the stake as well.
+    const bool refundDue = decodeScatter(s.scattersum).has_value() ||
+                           (s.freespinsawarded > 0 && s.freespinsplayed + 1 < s.freespinsawarded);
+    const std::int64_t room =
+        refundDue ? s.winamount + static_cast<std::int64_t>(chargedStake_) : s.winamount;
+    const bool creditFull =
+        s.winamount > 0 &&
+        (!m.creditTakes(room) || !std::in_range<i32>(static_cast<std::int64_t>(s.total) + s.winamount));
+    if (creditFull) s.winamount = 0;
+    const bool countedTotal = addChecked(s.total, s.winamount);
+    m.cycles.charged(chargedStake_);
+    m.cycles.drawn(Draw{{s.reelstop1, s.reelstop2, s.reelstop3, s.reelstop4, s.reelstop5},
+                        s.bellcoin,
+                        s.freespinsawarded > 0 ? s.freespinmultiplier : 1});
 
     // Payout level: a win above twice the stake may be withdrawn and the spin drawn
     // again. The new spin is evaluated (and animated) by its own checkwins; this
@@ -134,6 +143,7 @@ void Evaluation::checkwins() {
         s.scattersum = 0;
         m.setTimer(TimerId::Timerflash, false);
         m.setTimer(TimerId::Timerwincounter, false);
+        m.cycles.withdrawn();
         calls.spinreel1();
         return;
     }
@@ -142,6 +152,8 @@ void Evaluation::checkwins() {
 
     m.doEvents();
     calls.reelrun();
+    // The reels have stopped on the draw that stood.
+    m.cycles.stood(s.winamount, creditFull);
 
     // Presentation start.
     m.setTimer(TimerId::Tmrtick, true);
@@ -161,6 +173,7 @@ void Evaluation::checkwins() {
     } else if (s.freespinsawarded > 0) {
         // A running series gathers its wins in the series total, not in the credit.
         addChecked(s.freespintotal, s.winamount);
+        m.cycles.seriesTotal(s.freespintotal);
         ui.LABWIN.caption = std::to_string(s.freespintotal);
         ui.lblwin.caption = money(s.freespintotal);
     } else {
@@ -194,7 +207,10 @@ void Evaluation::checkwins() {
             s.nowincount = 0;
         }
     }
-    if (s.winamount > 0 && s.freespinsawarded < 1 && s.autoplaymode == 0) ui.btndouble.enabled = true;
+    if (s.winamount > 0 && s.freespinsawarded < 1 && s.autoplaymode == 0) {
+        ui.btndouble.enabled = true;
+        m.cycles.offers();
+    }
     if (creditFull) m.showCreditFull();
 }
 
@@ -236,6 +252,7 @@ void Evaluation::bellAndJackpot() {
     }
     if (s.bellcount > 2) {
         s.bellcount = 0;
+        m.cycles.jackpotStarts();
         m.doEvents();
         m.setTimer(TimerId::tmrautospin, false);
         ui.btnopenmenu.enabled = false;

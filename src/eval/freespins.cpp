@@ -50,6 +50,9 @@ void Evaluation::freespinaward() {
     addChecked(s.howmanyspins, 1);
     s.autospinwait = 100;
     addChecked(s.freespintotal, s.winamount);
+    // The winning spin is the series' first: the free spins are the rest.
+    m.cycles.seriesAwarded(s.freespinsawarded - 1);
+    m.cycles.seriesTotal(s.freespintotal);
     ui.LABWIN.caption = std::to_string(s.freespintotal);
     ui.panfreespin.visible = false;
     ui.spinsleft.visible = true;

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "core/checked.h"
-#include "core/durable.h"
 #include "gamble/gamble.h"
 
 namespace tonvale {
@@ -90,11 +89,14 @@ void Gamble::bet(BetOn on, int suit) {
         // stays as it is; the bet still won.
         const std::int64_t next = static_cast<std::int64_t>(s.gamblestake) * (on == BetOn::suit ? 4 : 2);
         const std::int64_t gain = next - s.gamblestake;
-        if (m.creditTakes(gain) &&
-            std::in_range<i32>(static_cast<std::int64_t>(s.total) + next - s.gamblebase))
+        const bool fits = m.creditTakes(gain) &&
+                          std::in_range<i32>(static_cast<std::int64_t>(s.total) + next - s.gamblebase);
+        if (fits)
             s.gamblestake = static_cast<i32>(next);
         else
             m.showCreditFull();
+        m.cycles.betDecided({card, betOn(on, suit), fits ? GambleBet::Result::won : GambleBet::Result::full},
+                            s.gamblestake);
         ui.betred.enabled = true;
         ui.betblack.enabled = true;
         ui.cancelbet.enabled = true;
@@ -119,10 +121,11 @@ void Gamble::bet(BetOn on, int suit) {
     ui.betred.enabled = false;
     ui.betblack.enabled = false;
     ui.cancelbet.enabled = false;
-    // The card has decided: the stake can no longer be collected, and the record
-    // saved now holds the loss, so that closing the game in the pause below cannot
-    // bring the stake back.
-    saves_.settle();
+    // The card has decided: the stake can no longer be collected, the game has
+    // ended, and the record saved now holds the loss, so that closing the game in
+    // the pause below cannot bring the stake back.
+    m.cycles.betDecided({card, betOn(on, suit), GambleBet::Result::lost}, 0);
+    calls.settle();
 
     // The loss stays on view for three seconds; the window paints but takes no input.
     m.doEvents();

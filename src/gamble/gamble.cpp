@@ -34,11 +34,30 @@ void Gamble::showStake() {
 void Gamble::btndouble_Click() {
     Machine& m = m_;
     MachineState& s = m.s;
-    MainWindow& ui = m.ui;
 
     // Not during autoplay or a series: the next automatic spin would take the stake.
-    if (rule_.refuses(ui.btndouble)) return;
+    if (rule_.refuses(m.ui.btndouble)) return;
     m.playClip(115);
+    // The stake is what the game has on offer: the spin's win, or a collected
+    // free-spin total in its place.
+    s.gamblestake = static_cast<i32>(m.cycles.offered());
+    s.gamblebase = s.gamblestake;
+    s.gamblecarry = 0;
+    m.cycles.gambleEntered(s.gamblestake);
+    showPanel();
+
+    // The stake is outside the credit until the gamble ends.
+    subChecked(s.bank, s.gamblestake);
+    m.showCredit();
+
+    m.ui.keypreview = false;
+    m.doEvents();
+}
+
+void Gamble::showPanel() {
+    Machine& m = m_;
+    MachineState& s = m.s;
+    MainWindow& ui = m.ui;
     ui.piccardholder.picture = Picture(Sheet::imagelistcards, kCardBack);
     ui.piccardholder.overlay.clear();
     for (int i = 1; i <= 4; ++i) ui.suitbet[i].picture = Picture(Sheet::imagelistcards, kFirstSuit - 1 + i);
@@ -57,23 +76,23 @@ void Gamble::btndouble_Click() {
     ui.gamblelose.visible = false;
     ui.btnlines.enabled = false;
 
-    // A collected free-spin total is offered in place of the last spin's win.
-    s.gamblestake = s.gamblecarry > 0 ? s.gamblecarry : s.winamount;
-    s.gamblebase = s.gamblestake;
-    s.gamblecarry = 0;
-
     ui.LABWIN.caption = std::to_string(s.gamblestake);
     ui.lblwin.caption = money(s.gamblestake);
     showStake();
     ui.lblblackred.visible = true;
     ui.lblsuit.visible = true;
+}
 
-    // The stake is outside the credit until the gamble ends.
-    subChecked(s.bank, s.gamblestake);
+void Gamble::resumePanel(const std::vector<GambleBet>& bets) {
+    Machine& m = m_;
+    showPanel();
+    // The strip shows the cards this gamble drew before the close.
+    for (const GambleBet& b : bets) {
+        addChecked(m.s.gamblecount, 1);
+        addToHistory(b.card);
+    }
     m.showCredit();
-
-    ui.keypreview = false;
-    m.doEvents();
+    m.ui.keypreview = false;
 }
 
 void Gamble::btndouble_MouseUp() { m_.ui.btndouble.visible = true; }
@@ -91,6 +110,7 @@ void Gamble::cancelbet_Click() {
     // from: the spin's win, or a free-spin total (whose wins the statistic already
     // holds; the last spin's win would leave it wrong by the difference).
     setChecked(s.total, static_cast<std::int64_t>(s.total) + s.gamblestake - s.gamblebase);
+    m.cycles.gambleCollected(s.gamblestake);
     m.playClip(101);
     m.showCredit();
     ui.LABWIN.caption = std::to_string(s.gamblestake);
@@ -123,10 +143,12 @@ void Gamble::takewin_Click() {
     addChecked(s.bank, s.freespintotal);
     m.showCredit();
 
-    // The series total becomes the next gamble's stake.
+    // The series total becomes the next gamble's stake (outside autoplay).
     s.gamblecarry = s.freespintotal;
-    m.doEvents();
+    const std::int64_t collected = s.freespintotal;
     s.freespintotal = 0;
+    m.cycles.seriesCollected(collected, s.autoplaymode == 0);
+    m.doEvents();
 
     ui.spinsleft.visible = false;
     ui.takewin.visible = false;

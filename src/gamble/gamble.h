@@ -1,20 +1,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The double-up gamble on a card's colour or suit, and collecting a free-spin total.
+#include <functional>
+#include <vector>
+
 #include "core/bindings.h"
 #include "core/machine.h"
 #include "core/pressrule.h"
 
 namespace tonvale {
 
-class DurableSaves;
-
 class Gamble {
 public:
-    // A lost bet is saved at once (saves), so a close during the loss pause cannot
-    // bring the stake back.
-    Gamble(Machine& m, const PressRule& rule, DurableSaves& saves) : m_(m), rule_(rule), saves_(saves) {}
+    Gamble(Machine& m, const PressRule& rule) : m_(m), rule_(rule) {}
     void bind(Bindings& b);
+
+    // A lost bet is saved at once (a settled point of its own), so that a close
+    // during the loss pause cannot bring the stake back.
+    struct Calls {
+        std::function<void()> settle;
+    };
+    Calls calls;
 
     void btndouble_Click();
     void btndouble_MouseUp();
@@ -23,6 +29,9 @@ public:
     void suitbet_Click(int index);
     void cancelbet_Click();
     void takewin_Click();
+    // The gamble goes on after a restart: the panel as entering left it, with the
+    // stake (gamblestake, from gamblebase) at risk and the cards of `bets` on the strip.
+    void resumePanel(const std::vector<GambleBet>& bets);
 
     // True while a bet is revealing its card; another bet or a collect that
     // arrives meanwhile (the reveal lets events run) is ignored.
@@ -30,13 +39,15 @@ public:
 
 private:
     enum class BetOn { red, black, suit };
+    // What the game's line calls the choice: 0 red, 1 black, 1 + the suit's card.
+    static int betOn(BetOn on, int suit) { return on == BetOn::red ? 0 : on == BetOn::black ? 1 : 1 + suit; }
     void bet(BetOn on, int suit);
     void showStake();  // risklab, lblblackred and lblsuit for the stake
+    void showPanel();  // the panel opened on the stake, the rest of the cabinet held
     void addToHistory(int card);
     void reveal(int card);
     Machine& m_;
     const PressRule& rule_;
-    DurableSaves& saves_;
     bool revealing_ = false;
 };
 

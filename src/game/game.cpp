@@ -3,6 +3,7 @@
 
 #include "eval/evaluation.h"
 #include "gamble/gamble.h"
+#include "game/resume.h"
 #include "game/startup.h"
 #include "jackpot/jackpot.h"
 #include "players/options.h"
@@ -24,12 +25,13 @@ struct Game::Parts {
           eval{g.m},
           present{g.m},
           jackpot{g.m},
-          gamble{g.m, g, g.saves},
+          gamble{g.m, g},
           options{g.m, session},
           windows{g.m},
           session{g.m},
           autolimits{g.m, session.limits, controls},
-          history{g.m} {}
+          history{g.m},
+          resume{g} {}
 
     Startup startup;
     SpinCycle spin;
@@ -43,6 +45,7 @@ struct Game::Parts {
     Session session;
     AutoplayLimits autolimits;
     History history;
+    Resume resume;
 };
 
 Game::Game(Ports ports)
@@ -59,7 +62,8 @@ Game::Game(Ports ports)
       windows(parts_->windows),
       session(parts_->session),
       autolimits(parts_->autolimits),
-      history(parts_->history) {
+      history(parts_->history),
+      resume(parts_->resume) {
     // The few calls a subsystem makes to a sibling.
     spin.calls = {
         .spinMayStart = [this] { return session.spinMayStart(); },
@@ -85,7 +89,8 @@ Game::Game(Ports ports)
             },
     };
     windows.calls = {.xit_Click = [this] { startup.xit_Click(); }};
-    history.calls = {.spinning = [this] { return spin.spinning(); }};
+    gamble.calls = {.settle = [this] { settled(); }};
+    options.calls = {.slotLoaded = [this] { resume.slotLoaded(); }};
 
     startup.bind(bindings);
     spin.bind(bindings);
@@ -103,10 +108,13 @@ Game::Game(Ports ports)
 Game::~Game() = default;
 
 Game::Entry::~Entry() {
-    if (--g_.depth_ != 0) return;
-    g_.saves.settle();
-    g_.session.settle();
-    g_.history.settle();
+    if (--g_.depth_ == 0) g_.settled();
+}
+
+void Game::settled() {
+    saves.settle();
+    session.settle();
+    history.settle();
 }
 
 bool Game::accepts(const Control& c) const { return !m.ended && c.live(); }
@@ -116,19 +124,31 @@ bool Game::pressable(const Control& c) const { return accepts(c) && !refuses(c);
 bool Game::refuses(const Control& c) const {
     const MachineState& s = m.s;
     const MainWindow& ui = m.ui;
-    const bool spinning = spin.spinning();
-    const bool gambling = ui.pandouble.visible;
-    const bool series = s.freespinsawarded > 0;
-    if (&c == &ui.btnstartall)
-        // Nothing starts a spin behind a hidden or disabled window (the advert, the
-        // options, the pay table or the about window is in front).
-        return spinning || gambling || !ui.form.visible || !ui.form.enabled;
-    if (&c == &ui.btnspin || &c == &ui.btnbet || &c == &ui.btnlines) return spinning || gambling;
-    if (&c == &ui.btncredit) return spinning || gambling || s.freespinsawarded > 1;
+    const CycleBook& game = m.cycles;
+    const bool spinning = game.spinning();
+    const Phase phase = game.phase();
+    // The panel stays on view through a lost card's pause, after its game has ended.
+    const bool gambling = phase == Phase::gamble || ui.pandouble.visible;
+    const bool series = phase == Phase::series || s.freespinsawarded > 0;
+    const bool running = game.running() || gambling || series;
+    if (&c == &ui.btnstartall) {
+        // A series starts its own next spin; nothing else starts one while a game
+        // runs, nor behind a hidden or disabled window (the advert, the options,
+        // the pay table or the about window is in front).
+        const bool nextFreeSpin = series && s.freespinsplayed < s.freespinsawarded;
+        return spinning || (running && !nextFreeSpin) || !ui.form.visible || !ui.form.enabled;
+    }
+    if (&c == &ui.btnspin) return running;
+    // A bet press in a series only stops the win flash; but the jackpot's prizes
+    // of ten to thirty times the stake hold the stake the game was played at.
+    if (&c == &ui.btnbet || &c == &ui.btnlines) return spinning || gambling || phase == Phase::jackpot;
+    if (&c == &ui.btncredit) return game.running() || gambling || s.freespinsawarded > 1;
     // Safer play offers no autoplay; a run already going can still be stopped.
     if (&c == &ui.autoplayon) return gambling || (m.saferPlay && s.autoplaymode == 0);
-    if (&c == &ui.btndouble) return spinning || series || s.autoplaymode != 0;
-    if (&c == &ui.btnoptions) return spinning || series || s.autoplaymode == 10 || gambling;
+    // The gamble is offered only for a win that is still to be collected.
+    if (&c == &ui.btndouble) return spinning || game.offered() <= 0 || s.autoplaymode != 0;
+    if (&c == &ui.btnoptions) return running || s.autoplaymode == 10;
+    // The menu stays open to the gamble and the jackpot (an exit keeps what is at stake).
     if (&c == &ui.btnopenmenu || &c == &ui.about || &c == &ui.mnuviewpaytable || &c == &ui.xit)
         return spinning || series;
     if (&c == &ui.betred || &c == &ui.betblack || &c == &ui.cancelbet) return gamble.revealing();

@@ -26,6 +26,7 @@ class Jackpot;
 class Options;
 class PlayerControls;
 class Presentation;
+class Resume;
 class Session;
 class SpinCycle;
 class Startup;
@@ -56,6 +57,7 @@ public:
     Session& session;
     AutoplayLimits& autolimits;
     History& history;
+    Resume& resume;
 
     Bindings bindings;
 
@@ -79,9 +81,11 @@ public:
     // and enabled inside shown and enabled containers and its handler takes a press
     // in the present state; the view paints every other button as unavailable and
     // sends it no press. refuses() is the state half of the rule, and the handlers
-    // refuse by it: while a spin runs nothing but the autoplay switch acts; while
-    // the gamble panel is open the gamble is the only play (no spin, bet, ways,
-    // credit or autoplay); the gamble is offered only outside autoplay and series.
+    // refuse by it. It reads the game cycle (core/cycle.h): while a game runs (a
+    // spin from the press that started it, a series, the jackpot, the gamble)
+    // nothing starts another, and no insert, bet, ways, options or menu acts;
+    // autoplay can still be switched but for the gamble; the gamble is offered
+    // only for a win still to be collected, outside autoplay.
     bool pressable(const Control& c) const;
     bool refuses(const Control& c) const override;
 
@@ -92,6 +96,7 @@ public:
     std::vector<std::string> routineNames() const { return bindings.routineNames(); }
 
 private:
+    void settled();  // a settled point: the save, the session meter, the HISTORY button
     bool accepts(const Control& c) const;
     bool run(Control& c, Ev ev);
     std::array<bool, kTimerCount> ticking_{};

@@ -4,6 +4,7 @@
 #include "core/durable.h"
 #include "core/store.h"
 #include "game/game.h"
+#include "game/resume.h"
 #include "players/options.h"
 #include "players/session.h"
 #include "rules/money.h"
@@ -52,6 +53,8 @@ void Startup::Form_Load() {
     m.reducedMotion = readReducedMotion(m.ports.store, kMainApp, s.playerslot);
     m.saferPlay = readSaferPlay(m.ports.store, kMainApp, s.playerslot);
     m.language = readLanguage(m.ports.store, kMainApp, s.playerslot);
+    // The game that was open when the game last ended goes on.
+    g_.resume.slotLoaded();
     g_.session.start();
 }
 
@@ -69,8 +72,10 @@ void Startup::shutdown() {
     if (m.ended) return;
     m.playClip(115);
     // The credit at risk in an open gamble and an uncollected series total go
-    // with the player (durable.h).
-    saveRecord(m.ports.store, durableValues(m), m.s.playerslot, SaveOrder::exit);
+    // with the player (durable.h), the open game's line with them.
+    const ProgramValues v = durableValues(m);
+    m.cycles.settle(v);
+    saveRecord(m.ports.store, v, m.s.playerslot, SaveOrder::exit);
     m.ended = true;
     m.ports.desktop.quit();
 }

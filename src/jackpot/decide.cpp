@@ -110,6 +110,9 @@ void Jackpot::award() {
         m.showCreditFull();
     }
 
+    // The game's line keeps the field the ball stopped on, whatever it pays.
+    m.cycles.jackpotDrawn(s.ballstop, s.jackpotwon);
+
     m.playClip(128);
     m.setTimer(TimerId::tmrshowjackpot, true);
     m.setTimer(TimerId::tmrdecidejackpot, false);

@@ -129,6 +129,8 @@ void Jackpot::finishShow() {
         default:
             break;
     }
+    // The prize is the player's now: the game goes on to the gamble offer, or ends.
+    m.cycles.jackpotPaid();
 
     // Autoplay holds the menu and the options, as it does everywhere else.
     if (s.autoplaymode == 0) {

@@ -182,6 +182,8 @@ void Options::Btndeletedetails_Click() {
     s.amountinvested = s.games = s.wager = s.total = s.bank = 0;
     s.howmanyspins = 0;
     s.grandwon = s.majorwon = s.minorwon = 0;
+    // The play history goes on from the new totals: a checkpoint line carries them.
+    m.cycles.checkpoint("deleted");
     saveSlot(true);
     // The player's details are gone: their session starts again from nothing.
     session_.start();
@@ -216,6 +218,10 @@ void Options::Form_QueryUnload() {
     m.hideFlashers();
     if (s.reelspeed == 0) s.reelspeed = 1;
     ui.form.visible = false;
+    // Back at the main window with the slot chosen last: the game it had left in a
+    // series, the jackpot or the gamble goes on there (not behind this window,
+    // where the slot's details could be deleted under it).
+    if (calls.slotLoaded) calls.slotLoaded();
 }
 
 // The game options.

@@ -7,6 +7,7 @@
 // the controls (machine(k), Btndeletedetails, btnokplayer and the option buttons
 // of the four groups), keys of the name box through Game::keyPress(ui.player1,
 // code), and the dialog's close box to close().
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,13 @@ public:
     // A slot switch starts the player's session again with their limits.
     Options(Machine& m, Session& session) : m_(m), session_(session) {}
     void bind(Bindings& b);
+
+    // The window has closed on the slot chosen last: the game the slot had open
+    // goes on (game/resume.h).
+    struct Calls {
+        std::function<void()> slotLoaded;
+    };
+    Calls calls;
 
     OptionsWindow ui;
 

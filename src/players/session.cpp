@@ -2,7 +2,6 @@
 #include "players/session.h"
 
 #include "core/checked.h"
-#include "core/durable.h"
 #include "core/store.h"
 #include "rules/money.h"
 
@@ -57,12 +56,10 @@ void Session::bind(Bindings& b) {
 
 void Session::start() {
     Machine& m = m_;
-    const ProgramValues v = durableValues(m);
     startMs_ = m.ports.clock.nowMs();
     lastCheckMs_ = 0;
-    wager0_ = v.wager;
-    credit0_ = v.bank;
-    invested0_ = v.amountinvested;
+    staked0_ = m.cycles.staked();
+    shown0_ = m.cycles.shown();
     staked_ = net_ = 0;
     started_ = true;
     m.setTimer(TimerId::tmrsession, true);
@@ -77,17 +74,13 @@ void Session::slotChosen(const std::string& before) {
 
 void Session::settle() {
     if (!started_) return;
-    // The credit as saved (what is the player's but not yet in the bank counts),
-    // read without copying the whole record: this runs at every settled point.
-    const Machine& m = m_;
-    const std::int64_t held = m.creditHeld();
-    const std::int64_t bank = std::in_range<i32>(held) ? held : m.s.bank;
-    staked_ = static_cast<std::int64_t>(m.s.wager) - wager0_;
-    net_ = (bank - credit0_) - (static_cast<std::int64_t>(m.s.amountinvested) - invested0_);
+    const CycleBook& games = m_.cycles;
+    staked_ = games.staked() - staked0_;
+    net_ = games.shown() - shown0_ - staked_;
     showMeter();
 }
 
-// The meter follows the credit meter while a spin runs, too.
+// The meter follows the games while a spin runs, too.
 void Session::tmrsession_Timer() { settle(); }
 
 std::int64_t Session::elapsedMs() const { return started_ ? m_.ports.clock.nowMs() - startMs_ : 0; }

@@ -5,12 +5,12 @@
 // (won minus staked); the reality check, when the player has chosen an interval,
 // holds the next paid spin start with a message of the session's figures.
 //
-// The figures are taken from the record as it is saved (the credit resolved in
-// the player's favour, durable.h) at settled points: staked is what the wager
-// statistic grew by, the net is what the credit grew by apart from the credit
-// inserted, and won is the net plus the stake. So every way of moving credit
-// (ways wins, series totals, the gamble, jackpots) counts without each having
-// to report it.
+// The figures are read from the game cycles (core/cycle.h), so the meter moves
+// with what the player sees: a game's stake when its spin starts (a series costs
+// its one stake, once), and what came back as it is shown: a spin's win when the
+// count-up ends, a free spin's as its reels stop, a jackpot when it is paid, a
+// gamble's result when its card decides. Won is what came back; the net is won
+// minus staked.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -84,8 +84,8 @@ private:
     void showMeter();
     Machine& m_;
     std::int64_t startMs_ = 0;
-    std::int64_t lastCheckMs_ = 0;  // session time of the last check answered
-    std::int64_t wager0_ = 0, credit0_ = 0, invested0_ = 0;
+    std::int64_t lastCheckMs_ = 0;           // session time of the last check answered
+    std::int64_t staked0_ = 0, shown0_ = 0;  // the games' figures when the session started
     std::int64_t staked_ = 0, net_ = 0;
     std::int64_t shownSeconds_ = -1, shownNet_ = 0;  // what the meter's text shows
     std::string shownText_;

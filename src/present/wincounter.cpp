@@ -59,6 +59,7 @@ void Presentation::Timerwincounter_Timer() {
         m.showCredit();
         m.setTimer(TimerId::Timerwincounter, false);
         s.wincounted = 0;
+        m.cycles.winShown();
     } else {
         ui.LABWIN.caption = std::to_string(s.wincounted);
         ui.lblwin.caption = money(s.wincounted);

@@ -54,6 +54,7 @@ void PlayerControls::autoplayon_MouseDown() {
     for (Control* c : {&ui.btnspin, &ui.btnbet, &ui.btnlines, &ui.btndouble, &ui.btnoptions, &ui.btncredit,
                        &ui.btnopenmenu})
         c->enabled = false;
+    m.cycles.offerWithdrawn();
     autolimits_.runStarted();
     spin_.btnstartall_Click();
     m.doEvents();
@@ -121,6 +122,7 @@ void PlayerControls::btnoptions_Click() {
     if (rule_.refuses(m.ui.btnoptions)) return;
     m.playClip(115);
     m.ui.btndouble.enabled = false;
+    m.cycles.offerWithdrawn();
     m.ui.form.enabled = false;
     calls.openOptions();
 }

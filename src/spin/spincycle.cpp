@@ -10,6 +10,18 @@ namespace tonvale {
 
 namespace {
 
+// A press taken by a spin handler, until the handler returns.
+class PressTaken {
+public:
+    explicit PressTaken(CycleBook& book) : book_(book) { book_.pressTaken(); }
+    ~PressTaken() { book_.pressDone(); }
+    PressTaken(const PressTaken&) = delete;
+    PressTaken& operator=(const PressTaken&) = delete;
+
+private:
+    CycleBook& book_;
+};
+
 constexpr int kCreditInsert = 5000;  // cents per press of the credit button
 
 // The stake against the credit. A short credit is told by clip 113 and the
@@ -72,23 +84,30 @@ void SpinCycle::bind(Bindings& b) {
 
 // The whole spin, evaluation and animation included, runs inside this call. The
 // spin controls refuse a press until it has returned: the spin lets events run at
-// a few points, and a second spin must never start inside the first.
+// a few points, and a second spin must never start inside the first. The presses
+// the player made while it ran are let in before it ends, to be refused: one
+// press starts one game, and no game starts from a press made during another.
 void SpinCycle::runSpin() {
     if (onSpinStart) onSpinStart();
-    spinning_ = true;
+    m_.cycles.spinStarts();
     startedMs_ = m_.ports.clock.nowMs();
     spinreel1();
-    spinning_ = false;
+    m_.ports.events.deliverInput();
+    m_.cycles.spinEnds();
     if (onSpinEnd) onSpinEnd();
 }
 
 void SpinCycle::btnspin_MouseDown() {
-    if (rule_.refuses(m_.ui.btnspin) || !calls.spinMayStart()) return;
+    if (rule_.refuses(m_.ui.btnspin)) return;
+    // From here the press is taken: the events this handler lets in meet a spin.
+    const PressTaken taken(m_.cycles);
+    if (!calls.spinMayStart()) return;
     Machine& m = m_;
     MachineState& s = m.s;
     m.ui.btnspin.visible = false;
-    m.doEvents();
+    // The autoplay switch waits for the spin: it is held before the events run.
     m.ui.autoplayon.enabled = false;
+    m.doEvents();
     auto refuse = [&m] {
         m.ui.btncredit.enabled = true;
         m.s.autoplaymode = 0;
@@ -96,7 +115,6 @@ void SpinCycle::btnspin_MouseDown() {
     };
     if (s.freespinsawarded < 1) {
         seriesReset(m);
-        if (onSeriesReset) onSeriesReset();
         if (!creditCovers(m)) return refuse();
     }
     // This check also applies inside a free-spin series.
@@ -121,12 +139,13 @@ void SpinCycle::btnspin_MouseUp() { m_.ui.btnspin.visible = true; }
 // Pressed from code: by the space bar, by autoplay and by the free-spin timer. A
 // free spin skips the credit check and leaves the series' meters alone.
 void SpinCycle::btnstartall_Click() {
-    if (rule_.refuses(m_.ui.btnstartall) || !calls.spinMayStart()) return;
+    if (rule_.refuses(m_.ui.btnstartall)) return;
+    const PressTaken taken(m_.cycles);
+    if (!calls.spinMayStart()) return;
     Machine& m = m_;
     MachineState& s = m.s;
     if (s.freespinsawarded <= 0) {
         seriesReset(m);
-        if (onSeriesReset) onSeriesReset();
         if (!creditCovers(m)) {
             m.ui.btnspin.enabled = false;
             s.autoplaymode = 0;
@@ -235,9 +254,13 @@ void SpinCycle::btncredit_MouseDown() {
     m.stopSound();
     m.ui.btncredit.visible = false;
     m.playClip(130);
+    m.cycles.inserting();
     s.bank += kCreditInsert;
     m.ui.pannomoney.visible = false;
     s.amountinvested += kCreditInsert;
+    // An insert is a game cycle of its own: the win on offer is collected with it.
+    m.cycles.inserted(kCreditInsert);
+    m.ui.btndouble.enabled = false;
     m.showCredit();
     m.ui.keypreview = true;
     m.ui.autoplayon.enabled = true;

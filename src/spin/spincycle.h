@@ -35,9 +35,9 @@ public:
     // Hatching shapes for the current ways factor.
     void shapeRefresh();
 
-    // True from an accepted spin start until its spin has ended; a press of the
-    // spin controls meanwhile is refused.
-    bool spinning() const { return spinning_; }
+    // True from an accepted spin start until its spin has ended (the game cycle's
+    // own flag); a press of the spin controls meanwhile is refused.
+    bool spinning() const { return m_.cycles.spinning(); }
 
     // Counts of the last reel run: strip placements and pauses.
     int moves = 0;
@@ -54,15 +54,12 @@ public:
     // Told before and after every spin that runs (an observer for the simulator's
     // books; the game itself sets none).
     std::function<void()> onSpinStart, onSpinEnd;
-    // Told when a spin start outside a series forgets the last series and gamble.
-    std::function<void()> onSeriesReset;
 
 private:
     std::int64_t startedMs_ = 0;  // the clock when the running spin started
     void runSpin();               // spinreel1 with the spin controls held off
     Machine& m_;
     const PressRule& rule_;
-    bool spinning_ = false;
 };
 
 }  // namespace tonvale

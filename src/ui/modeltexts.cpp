@@ -303,6 +303,42 @@ const Entry kEntries[] = {
     {QT_TRANSLATE_NOOP("Game", "Gamble result %1"), "m"},
     //: The credit before and after the game.
     {QT_TRANSLATE_NOOP("Game", "Credit %1 > %2"), "mm"},
+    //: A line of the history that is no game: credit inserted, and the amount.
+    {QT_TRANSLATE_NOOP("Game", "Credit inserted %1"), "m"},
+    //: The credit at a line of the history that carries the totals of the lines before it.
+    {QT_TRANSLATE_NOOP("Game", "Credit %1"), "m"},
+    {QT_TRANSLATE_NOOP("Game", "Earlier games: their totals are carried over")},
+    {QT_TRANSLATE_NOOP("Game", "Earlier games, kept by an earlier version")},
+    {QT_TRANSLATE_NOOP("Game", "The record as it was read: the history goes on from it")},
+    {QT_TRANSLATE_NOOP("Game", "The player's details were deleted")},
+    //: A game that went on after the game was closed or stopped in the middle of it.
+    {QT_TRANSLATE_NOOP("Game", "Restored after a close")},
+    //: A game whose series, jackpot or gamble is not over yet.
+    {QT_TRANSLATE_NOOP("Game", "Still under way")},
+    {QT_TRANSLATE_NOOP("Game", "This line cannot be read.")},
+    //: A row of the list of games: its number, the time, "insert", the amount.
+    {QT_TRANSLATE_NOOP("Game", "%1. %2 insert %3"), "ncm"},
+    //: A row of the list: its number, the time, "carried" and the credit carried over.
+    {QT_TRANSLATE_NOOP("Game", "%1. %2 carried %3"), "ncm"},
+    {QT_TRANSLATE_NOOP("Game", "%1. %2 unreadable line"), "nc"},
+    //: A row of the list: number, time, stake, what came back; the game is not over yet.
+    {QT_TRANSLATE_NOOP("Game", "%1. %2 %3 %4 playing"), "ncmm"},
+    //: A row of the list: number, time, stake, what came back; the game went on after a close.
+    {QT_TRANSLATE_NOOP("Game", "%1. %2 %3 %4 restored"), "ncmm"},
+    {QT_TRANSLATE_NOOP("Game", "%1. %2 %3 %4 playing restored"), "ncmm"},
+
+    // The game restored after a close or a fault.
+    {QT_TRANSLATE_NOOP("Game", "..............GAME RESTORED.................")},
+    {QT_TRANSLATE_NOOP("Game", "Your free spins go on.")},
+    {QT_TRANSLATE_NOOP("Game", "Free spins left: %1"), "n"},
+    {QT_TRANSLATE_NOOP("Game", "Series total: %1"), "m"},
+    {QT_TRANSLATE_NOOP("Game", "Your free spins are played: take the series total.")},
+    {QT_TRANSLATE_NOOP("Game", "Your gamble goes on.")},
+    {QT_TRANSLATE_NOOP("Game", "At risk: %1"), "m"},
+    {QT_TRANSLATE_NOOP("Game", "Your jackpot is shown and paid now.")},
+    {QT_TRANSLATE_NOOP("Game", "Jackpot: %1"), "m"},
+    {QT_TRANSLATE_NOOP("Game", "Your jackpot feature starts again from its bells.")},
+    {QT_TRANSLATE_NOOP("Game", "The game was closed while it was under way.")},
 
     // The store: what lies at its path, why it cannot be written, and saving again.
     {QT_TRANSLATE_NOOP(

@@ -49,6 +49,8 @@ void QtTimers::stopAll() {
 
 void QtEvents::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
+void QtEvents::deliverInput() { QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers); }
+
 void QtEvents::sleep(int ms) {
     present();
     if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
@@ -77,6 +79,10 @@ void QtEvents::wait(int ms) {
 
 Answer QtDesktop::message(const std::string& title, const std::string& text, MsgIcon icon,
                           MsgButtons buttons) {
+    if (answerAtOnce_)
+        return buttons == MsgButtons::ok      ? Answer::ok
+               : buttons == MsgButtons::yesNo ? Answer::no
+                                              : Answer::yes;
     // A box belongs to the window whose input raised it and stays above that window.
     QWidget* owner = ModelDialog::handlingInput();
     QMessageBox box(owner && owner->isVisible() ? owner : window_.data());
@@ -121,6 +127,7 @@ Answer QtDesktop::message(const std::string& title, const std::string& text, Msg
 }
 
 void QtDesktop::help(const std::string& title, const std::string& text, const std::string& keys) {
+    if (answerAtOnce_) return;  // a game that plays by itself is not held by the help either
     if (help_)
         help_(title, text, keys);
     else

@@ -63,6 +63,7 @@ public:
     void sleep(int ms) override;
     void present() override;
     void wait(int ms) override;
+    void deliverInput() override;
 
 private:
     QPointer<QWidget> view_;
@@ -78,6 +79,10 @@ public:
     using HelpWindow =
         std::function<void(const std::string& title, const std::string& text, const std::string& keys)>;
     void setHelpWindow(HelpWindow show) { help_ = std::move(show); }
+    // For tests only (the game's --demo): a message box is answered at once with
+    // its default, without showing it, so that a game that plays by itself is
+    // never held by one.
+    void answerAtOnce(bool yes) { answerAtOnce_ = yes; }
     Answer message(const std::string& title, const std::string& text, MsgIcon icon,
                    MsgButtons buttons) override;
     void help(const std::string& title, const std::string& text, const std::string& keys) override;
@@ -91,6 +96,7 @@ private:
     QtTimers* timers_ = nullptr;
     std::string linkFailure_;
     HelpWindow help_;
+    bool answerAtOnce_ = false;
 };
 
 // Whether the desktop counts as connected: online is, disconnected or only a

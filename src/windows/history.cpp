@@ -78,14 +78,12 @@ void History::bind(Bindings& b) {
     b.routine("tonvalehistory:QueryUnload", [this] { close(); });
 }
 
-// Games are recalled between games only: not while a spin, a series, autoplay,
-// the gamble or the jackpot board is under way.
+// Games are recalled between games only: not while a game runs (a spin, a
+// series, the jackpot, the gamble) nor under autoplay.
 bool History::mayOpen() const {
     const Machine& m = m_;
-    const MachineState& s = m.s;
-    return !calls.spinning() && s.freespinsawarded <= 0 && s.autoplaymode != 10 && !m.ui.pandouble.visible &&
-           !m.ui.jackpotframe.visible && !m.timerEnabled(TimerId::tmrbell) &&
-           !m.timerEnabled(TimerId::tmrdecidejackpot) && !m.timerEnabled(TimerId::tmrshowjackpot);
+    return !m.cycles.running() && m.s.freespinsawarded <= 0 && m.s.autoplaymode != 10 &&
+           !m.ui.pandouble.visible;
 }
 
 void History::settle() { m_.ui.btnhistory.enabled = mayOpen(); }
@@ -113,7 +111,10 @@ void History::open() {
     std::vector<RecalledGame> all =
         source_->newest(player_, 0, static_cast<int>(std::min<std::int64_t>(count_, 1 << 30)));
     std::reverse(all.begin(), all.end());
-    // A line that does not say its payout level was played at the player's own.
+    // The plot is of paid games the rules can replay, not of inserts, checkpoints
+    // or lines that cannot be read. A line that does not say its payout level was
+    // played at the player's own.
+    std::erase_if(all, [](const RecalledGame& g) { return !isPlayedGame(g); });
     for (RecalledGame& g : all)
         if (g.machinepay == 0) g.machinepay = m_.s.machinepay;
     plot_ = resultsPlot(all, figures);

@@ -47,12 +47,6 @@ public:
     explicit History(Machine& m);
     void bind(Bindings& b);
 
-    // Whether a spin is running: games are recalled between games only.
-    struct Calls {
-        std::function<bool()> spinning;
-    };
-    Calls calls;
-
     HistoryWindow ui;
 
     // Where the games come from: the play history of the game's store when it

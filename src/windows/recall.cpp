@@ -51,17 +51,64 @@ std::string recallTime(std::int64_t ms) {
 }
 
 std::int64_t returned(const RecalledGame& g) {
+    // The series total holds the winning spin's win: it is counted once.
+    const std::int64_t game = (g.freespins > 0 ? g.freespinwin : g.win) + g.jackpotwin;
+    if (g.gamble.empty()) return game;
     // A gamble stakes the win it was entered with and gives back what it came to.
-    return g.gamble.empty() ? g.win + g.freespinwin + g.jackpotwin : g.gamblewin + g.jackpotwin;
+    // A line kept before the stake was recorded gambled the whole win.
+    return g.gamblestake > 0 ? game - g.gamblestake + g.gamblewin : g.gamblewin + g.jackpotwin;
+}
+
+bool isPlayedGame(const RecalledGame& g) {
+    return (g.kind == LineKind::spin || g.kind == LineKind::legacy) && g.unreadable.empty();
 }
 
 std::string recallRow(const RecalledGame& g) {
-    return recallTime(g.timeMs).substr(12) + "   " + money(g.stake) + "   " + money(returned(g));
+    const std::string time = recallTime(g.timeMs).substr(12) + "   ";
+    if (!g.unreadable.empty()) return time + "unreadable line";
+    switch (g.kind) {
+        case LineKind::insert:
+            return time + "insert   " + money(g.inserted);
+        case LineKind::checkpoint:
+            return time + "carried   " + money(g.creditAfter);
+        default:
+            break;
+    }
+    std::string row = time + money(g.stake) + "   " + money(returned(g));
+    if (g.phase != Phase::ended && g.phase != Phase::offer) row += "   playing";
+    if (g.restored > 0) row += "   restored";
+    return row;
 }
+
+namespace {
+
+std::string checkpointText(const std::string& note) {
+    if (note == "deleted") return "The player's details were deleted";
+    if (note == "legacy") return "Earlier games, kept by an earlier version";
+    if (note == "start") return "The record as it was read: the history goes on from it";
+    return "Earlier games: their totals are carried over";
+}
+
+}  // namespace
 
 std::vector<std::string> recallLines(const RecalledGame& g) {
     std::vector<std::string> out;
     out.push_back(recallTime(g.timeMs) + " UTC");
+    // Why it cannot be read, the tools say (tonvale-cli history, audit).
+    if (!g.unreadable.empty()) {
+        out.push_back("This line cannot be read.");
+        return out;
+    }
+    if (g.kind == LineKind::insert) {
+        out.push_back("Credit inserted   " + money(g.inserted));
+        out.push_back("Credit   " + money(g.creditBefore) + "  >  " + money(g.creditAfter));
+        return out;
+    }
+    if (g.kind == LineKind::checkpoint) {
+        out.push_back(checkpointText(g.note));
+        out.push_back("Credit   " + money(g.creditAfter));
+        return out;
+    }
     out.push_back(std::to_string(waysOfFactor(g.waysfactor)) + " ways   bet " + std::to_string(g.bet) +
                   "   stake " + money(g.stake));
 
@@ -93,21 +140,19 @@ std::vector<std::string> recallLines(const RecalledGame& g) {
         out.push_back("Series total   " + money(g.freespinwin));
     }
     if (g.jackpotfield > 0) out.push_back("Jackpot   " + money(g.jackpotwin));
-    if (!g.gamble.empty()) {
+    std::vector<GambleBet> bets;
+    if (!g.gamble.empty() && parseGamble(g.gamble, bets)) {
+        // The cards drawn, in order; the window shows their faces beside.
         std::string line = "Gamble  ";
-        std::size_t from = 0;
-        while (from <= g.gamble.size()) {
-            const std::size_t comma = std::min(g.gamble.find(',', from), g.gamble.size());
-            const std::string bet = g.gamble.substr(from, comma - from);
-            const std::size_t colon = bet.find(':');
-            if (colon != std::string::npos)
-                line += " card " + bet.substr(0, colon) + " " + bet.substr(colon + 1);
-            from = comma + 1;
-        }
+        for (const GambleBet& b : bets)
+            line +=
+                " card " + std::to_string(b.card) + (b.result == GambleBet::Result::lost ? " lost" : " won");
         out.push_back(line);
         out.push_back("Gamble result   " + money(g.gamblewin));
     }
     out.push_back("Credit   " + money(g.creditBefore) + "  >  " + money(g.creditAfter));
+    if (g.restored > 0) out.push_back("Restored after a close");
+    if (g.phase != Phase::ended && g.phase != Phase::offer) out.push_back("Still under way");
     return out;
 }
 

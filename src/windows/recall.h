@@ -10,16 +10,25 @@
 #include <string>
 #include <vector>
 
+#include "core/play.h"
+
 namespace tonvale {
 
-// One paid game with everything that followed from it. Money in cents.
+// One line of a player's history: a paid game with everything that followed from
+// it, a credit insert, or a checkpoint. Money in cents.
 struct RecalledGame {
     std::int64_t id = 0;      // the order of play, rising
     int player = 0;           // slot 1..6
     std::int64_t timeMs = 0;  // milliseconds since 1970 (UTC)
-    int bet = 0;              // cents a way unit
-    int waysfactor = 0;       // 1, 3, 7, 15 or 25
-    int machinepay = 0;       // payout level 1..3; 0 when the history does not say
+    LineKind kind = LineKind::spin;
+    Phase phase = Phase::ended;  // a game that goes on is not ended
+    std::int64_t inserted = 0;   // an insert: the amount
+    int restored = 0;            // times the game went on after a close or a fault
+    std::string note;            // a checkpoint: why
+    std::string unreadable;      // why the stored line cannot be read (empty: it can)
+    int bet = 0;                 // cents a way unit
+    int waysfactor = 0;          // 1, 3, 7, 15 or 25
+    int machinepay = 0;          // payout level 1..3; 0 when the history does not say
     std::int64_t stake = 0;
     int stops[5] = {0, 0, 0, 0, 0};  // reels 1..5, 1..22
     int bellcoin = 2;                // 1: a bell on reel 3 counts
@@ -29,8 +38,9 @@ struct RecalledGame {
     std::int64_t freespinwin = 0;    // the series total
     int jackpotfield = 0;            // the board field the ball stopped on (0: no jackpot)
     std::int64_t jackpotwin = 0;
-    std::string gamble;          // "card:won" or "card:lost", comma-separated, in order
-    std::int64_t gamblewin = 0;  // what the gamble came to (0 after a loss)
+    std::string gamble;            // the bets in order (core/play.h)
+    std::int64_t gamblestake = 0;  // what the gamble was entered with (0: not recorded, or no gamble)
+    std::int64_t gamblewin = 0;    // what the gamble came to (0 after a loss)
     std::int64_t creditBefore = 0;
     std::int64_t creditAfter = 0;
 };
@@ -56,8 +66,11 @@ std::vector<std::string> recallLines(const RecalledGame& g);
 std::string recallRow(const RecalledGame& g);
 // "10 Dec 2026 06:14:43" in UTC.
 std::string recallTime(std::int64_t ms);
-// Everything that came back to the player: win, series, jackpot, gamble.
+// Everything that came back to the player: the win or the series total (which
+// holds the winning spin's win), the jackpot, and what the gamble made of it.
 std::int64_t returned(const RecalledGame& g);
+// A paid game the rules can replay: the lines the results plot is made of.
+bool isPlayedGame(const RecalledGame& g);
 
 // The player's results against the odds. For each plotted game count n: the
 // running mean of the player's figure over games 1..n, the exact figure of the

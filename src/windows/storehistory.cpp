@@ -21,7 +21,16 @@ RecalledGame recalled(const Play& p) {
     g.jackpotfield = p.jackpotfield;
     g.jackpotwin = p.jackpotwin;
     g.gamble = p.gamble;
+    g.gamblestake = p.gamblestake;
     g.gamblewin = p.gamblewin;
+    g.kind = p.kind;
+    g.phase = p.phase;
+    g.inserted = p.inserted;
+    g.restored = p.restored;
+    g.note = p.note;
+    g.unreadable = p.unreadable;
+    g.machinepay = p.machinepay;
+    for (const FreeSpin& f : p.spins) g.multipliers.push_back(f.draw.multiplier);
     g.creditBefore = p.creditBefore;
     g.creditAfter = p.creditAfter;
     return g;

@@ -8,9 +8,10 @@ namespace tonvale {
 
 class SqliteStore;
 
-// One line of the play history as the window shows it. The line does not keep
-// the payout level or each free spin's multiplier: the level is left 0 (the
-// results plot then takes the player's own level) and the multipliers empty.
+// One line of the play history as the window shows it. A line kept before the
+// game recorded its cycles has no payout level nor the free spins' multipliers:
+// the level is left 0 (the results plot then takes the player's own level) and
+// the multipliers empty.
 RecalledGame recalled(const Play& p);
 
 class StoreHistory : public GameHistory {

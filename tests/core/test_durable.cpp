@@ -25,12 +25,7 @@ std::string stored(Rig& r, const char* app, const char* key) {
 }
 
 // A paying spin as the evaluation leaves it: the win credited and the gamble offered.
-void wonSpin(Rig& r) {
-    r.s().winamount = 250;
-    r.s().bank = 10000;
-    r.ui().btndouble.enabled = true;
-    r.ui().btndouble.visible = true;
-}
+void wonSpin(Rig& r) { testing::afterWin(r, 250); }
 
 // A free-spin series that has ended with its total not yet collected.
 void seriesOver(Rig& r) {

@@ -21,6 +21,7 @@
 #include "present/presentation.h"
 #include "rig.h"
 #include "rules/board.h"
+#include "sleepwatch.h"
 #include "spin/spincycle.h"
 
 namespace tonvale {
@@ -28,6 +29,7 @@ namespace {
 
 using testing::afterWin;
 using testing::findSpin;
+using testing::prizeShowing;
 using testing::Rig;
 using testing::Trial;
 
@@ -139,17 +141,6 @@ TEST(AutoplayWindows, AutoplayWaitsWhileTheMainWindowIsHiddenOrDisabled) {
     }
 }
 
-// The award display about to finish with a drawn prize.
-void prizeShowing(Rig& r, std::int16_t field, std::int32_t prize) {
-    r.s().jackpotfield = field;
-    r.s().ballstop = field;
-    r.s().jackpotwon = prize;
-    r.s().showticks = 59;
-    r.ui().btnoptions.enabled = false;
-    r.ui().btnopenmenu.enabled = false;
-    r.game.m.setTimer(TimerId::tmrshowjackpot, true);
-}
-
 TEST(JackpotUnderAutoplay, MenuAndOptionsStayHeldAfterThePayment) {
     for (const int mode : {0, 10}) {
         Rig r;
@@ -194,14 +185,21 @@ TEST(DrawnJackpot, IsThePlayersFromTheDrawOnAndSurvivesACloseOrAKill) {
             EXPECT_EQ(stored(r.platform.store, "jackpotbank"), std::to_string(c.jackpotbank));
             EXPECT_EQ(stored(r.platform.store, "minor", "allslot"), std::to_string(c.minor));
             EXPECT_EQ(stored(r.platform.store, "grand", "allslot"), std::to_string(c.grand));
-            // The game started again reads it all back, and nothing is paid twice.
+            // The game started again shows the award and pays it, once.
             HeadlessPlatform again;
             again.store = std::move(r.platform.store);
             Game g(again.ports());
+            again.time.setTickHandler([&g](TimerId id) { g.timerTick(id); });
             g.startup.Form_Load();
+            EXPECT_TRUE(g.m.timerEnabled(TimerId::tmrshowjackpot));
+            EXPECT_EQ(g.m.s.bank, 1000);
+            EXPECT_EQ(durableValues(g.m).bank, 1000 + c.prize);
+            again.time.advance(10000);
+            EXPECT_FALSE(g.m.timerEnabled(TimerId::tmrshowjackpot));
             EXPECT_EQ(g.m.s.bank, 1000 + c.prize);
             EXPECT_EQ(g.m.s.jackpotbank, c.jackpotbank);
-            EXPECT_FALSE(g.m.timerEnabled(TimerId::tmrshowjackpot));
+            EXPECT_EQ(g.m.s.minor, c.minor);
+            EXPECT_EQ(g.m.s.grand, c.grand);
         }
     }
 }
@@ -220,27 +218,10 @@ TEST(DrawnJackpot, PaidOnceWhenTheDisplayEnds) {
     EXPECT_EQ(durableValues(r.game.m).jackpotbank, 2500);
 }
 
-// The events of the machine, with a look at the store whenever a handler pauses.
-class WatchedEvents : public EventsPort {
-public:
-    WatchedEvents(EventsPort& inner, std::function<void(int)> onSleep) : inner_(inner), onSleep_(onSleep) {}
-    void doEvents() override { inner_.doEvents(); }
-    void sleep(int ms) override {
-        onSleep_(ms);
-        inner_.sleep(ms);
-    }
-    void present() override { inner_.present(); }
-    void wait(int ms) override { inner_.wait(ms); }
-
-private:
-    EventsPort& inner_;
-    std::function<void(int)> onSleep_;
-};
-
 TEST(LostCard, IsSavedTheMomentTheCardIsDecided) {
     HeadlessPlatform p;
     std::vector<std::string> bankDuringPause;
-    WatchedEvents events(p.time, [&](int ms) {
+    SleepWatch events(p.time, [&](int ms) {
         if (ms >= 3000) bankDuringPause.push_back(stored(p.store, "bank"));
     });
     Game g(Ports{p.random, p.time, p.time, events, p.sound, p.store, p.desktop});
@@ -249,6 +230,11 @@ TEST(LostCard, IsSavedTheMomentTheCardIsDecided) {
     g.m.s.winamount = 250;
     g.m.s.bank = 10000;
     g.m.ui.btndouble.enabled = true;
+    g.m.cycles.spinStarts();
+    g.m.cycles.drawn(Draw{{1, 1, 1, 1, 1}, 2, 1});
+    g.m.cycles.stood(250, false);
+    g.m.cycles.offers();
+    g.m.cycles.spinEnds();
     ASSERT_TRUE(g.click(g.m.ui.btndouble));
     EXPECT_EQ(stored(p.store, "bank"), "10000");  // the stake at risk is still the player's
     p.random.script({2});                         // clubs: a red bet loses
@@ -284,19 +270,36 @@ TEST(CreditLimit, MoneyMovesWithItsStatisticOrNotAtAll) {
         EXPECT_EQ(r.s().amountinvested, max - 10);
     }
     {
-        SCOPED_TRACE("a win the credit cannot hold");
+        SCOPED_TRACE("a win the credit cannot hold after the stake");
         Rig r;
         r.load();
-        r.s().bank = max - 30;
+        r.s().bank = max;
         r.s().total = 500;
         scriptSpin(r, smallWin());
+        ASSERT_GT(smallWin().pays.win, 25);
         r.game.press(r.ui().btnspin);
         EXPECT_EQ(r.s().games, 1);
         EXPECT_EQ(r.s().wager, 25);
         EXPECT_EQ(r.s().winamount, 0);
         EXPECT_EQ(r.s().total, 500);
-        EXPECT_EQ(r.s().bank, max - 30 - 25);
+        EXPECT_EQ(r.s().bank, max - 25);
         EXPECT_EQ(r.ui().LABWIN.caption, "Credit Full");
+    }
+    {
+        // The credit after the spin holds the win: it counts, though the credit
+        // before the stake could not have held it.
+        SCOPED_TRACE("a win that fits once the stake is taken");
+        Rig r;
+        r.load();
+        const std::int64_t win = smallWin().pays.win;
+        r.s().bank = static_cast<i32>(max - win + 25);
+        r.s().total = 500;
+        scriptSpin(r, smallWin());
+        r.game.press(r.ui().btnspin);
+        EXPECT_EQ(r.s().winamount, win);
+        EXPECT_EQ(r.s().total, 500 + win);
+        EXPECT_EQ(r.s().bank, max);
+        EXPECT_NE(r.ui().LABWIN.caption, "Credit Full");
     }
     {
         SCOPED_TRACE("a doubling the credit could not take back");

@@ -22,6 +22,7 @@
 #include "core/store.h"
 #include "game/game.h"
 #include "game/startup.h"
+#include "lines.h"
 
 namespace tonvale {
 namespace {
@@ -84,7 +85,7 @@ void expectWholeGame(const std::string& db, const std::vector<ProgramValues>& sa
     EXPECT_TRUE(sameRecord(again.game->m.s, saves.back()));
     EXPECT_EQ(again.game->m.s.games, games);
     EXPECT_EQ(again.game->m.s.amountinvested, 5000 * games);
-    EXPECT_EQ(static_cast<int>(again.store.plays().size()), games);
+    EXPECT_EQ(testing::gameLines(again.store.plays()), games);
 }
 
 // A fault of a moment: at the opening it is given another try there and nobody
@@ -236,7 +237,7 @@ TEST(StoreFaults, AStoreAnotherProgramHoldsIsSavedOnceItLetsGo) {
     Session again{SqliteStore(folder.db())};
     EXPECT_TRUE(sameRecord(again.game->m.s, saves.back()));
     EXPECT_EQ(again.game->m.s.games, 5);
-    EXPECT_EQ(again.store.plays().size(), 5u);
+    EXPECT_EQ(testing::gameLines(again.store.plays()), 5);
 }
 
 // A store that never takes a save: it is tried at the next settled point, then

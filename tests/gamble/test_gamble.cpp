@@ -225,27 +225,34 @@ TEST(Gamble, DoublingBeyondTheMoneyWidthKeepsTheStake) {
     EXPECT_EQ(r.ui().lblsuit.caption, "");
 }
 
-TEST(Gamble, ZeroStakeCanBeGambledAndStaysZero) {
+// The gamble is offered only for a win still to be collected: never for nothing,
+// whether a spin or a series came to nothing.
+TEST(Gamble, NothingWonIsNothingOffered) {
     Rig r;
     afterWin(r, 0, 800);
-    enter(r);
-    EXPECT_EQ(stakeLabels(r), (std::vector<std::string>{"At Risk  0", "Black/Red Win = 0", "Suit Win = 0"}));
-    EXPECT_EQ(r.s().bank, 800);
-    betRed(r, 3);
-    EXPECT_EQ(r.s().gamblestake, 0);
-    EXPECT_TRUE(r.ui().pandouble.visible);
-    ASSERT_TRUE(r.game.click(r.ui().cancelbet));
+    EXPECT_FALSE(r.game.pressable(r.ui().btndouble));
+    EXPECT_FALSE(r.game.click(r.ui().btndouble) && r.ui().pandouble.visible);
+    EXPECT_FALSE(r.ui().pandouble.visible);
     EXPECT_EQ(r.s().bank, 800);
 }
 
-// The series has ended: its total waits on the meters for take-win.
-void seriesEnded(Rig& r, std::int16_t autoplay) {
+// The series has ended: its total waits on the meters for take-win. The game's
+// cycle is a series, as the evaluation reports one.
+void seriesEnded(Rig& r, std::int16_t autoplay, std::int32_t total = 3000) {
     MachineState& s = r.s();
+    CycleBook& game = r.game.m.cycles;
+    game.spinStarts();
+    game.charged(25);
+    game.drawn(Draw{{1, 1, 1, 1, 1}, 2, 1});
+    game.stood(0, false);
+    game.seriesAwarded(10);
+    game.seriesTotal(total);
     s.freespinsawarded = 11;
+    game.spinEnds();
     s.freespinsplayed = 11;
     s.respinsoundpick = 2;
     s.respinsounddone = 1;
-    s.freespintotal = 3000;
+    s.freespintotal = total;
     s.winamount = 40;  // the last free spin's win
     s.bank = 5000;
     s.idleticks = 33;
@@ -299,6 +306,16 @@ TEST(TakeWin, CollectsTheSeriesTotalAndOffersItAsTheNextStake) {
     ASSERT_TRUE(r.game.click(r.ui().cancelbet));
     EXPECT_EQ(r.s().bank, 11000);
     EXPECT_EQ(r.s().total, 3000);
+}
+
+TEST(TakeWin, ASeriesThatWonNothingOffersNoGamble) {
+    Rig r;
+    seriesEnded(r, 0, 0);
+    ASSERT_TRUE(r.game.click(r.ui().takewin));
+    EXPECT_FALSE(r.game.pressable(r.ui().btndouble));
+    r.game.click(r.ui().btndouble);
+    EXPECT_FALSE(r.ui().pandouble.visible);
+    EXPECT_EQ(r.s().bank, 5000);
 }
 
 TEST(TakeWin, WithAutoplayOnTheGambleIsNotOffered) {

@@ -3,14 +3,18 @@
 // virtual time.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/headless.h"
+#include "eval/evaluation.h"
 #include "eval/spinsearch.h"
 #include "game/startup.h"
 #include "players/options.h"
 #include "players/session.h"
 #include "rig.h"
+#include "sleepwatch.h"
 #include "spin/autolimits.h"
 #include "windows/auxwindows.h"
 
@@ -119,6 +123,87 @@ TEST(Session, ChangingThePlayerStartsANewSessionReopeningTheSameDoesNot) {
     EXPECT_EQ(r.game.session.elapsedMs(), 0);
     EXPECT_EQ(r.game.session.net(), 0);
     EXPECT_EQ(r.ui().lblsession.caption, "0:00:00   $ 0");
+}
+
+// The net result the meter shows: what follows the time.
+std::string meterNet(Rig& r) {
+    const std::string& c = r.ui().lblsession.caption;
+    return c.substr(c.find("   ") + 3);
+}
+
+TEST(Session, TheMeterMovesWithWhatThePlayerSees) {
+    // A win shows on the meter once its count-up has put it into the credit meter,
+    // not while the reels run or it is still counting.
+    {
+        SCOPED_TRACE("a win counted up");
+        Rig r;
+        seated(r);
+        r.s().machinepay = 1;
+        r.s().winroll = 1;
+        std::vector<std::string> duringReels;
+        r.game.eval.calls.reelrun = [&r, &duringReels, run = r.game.eval.calls.reelrun] {
+            run();
+            r.game.session.tmrsession_Timer();  // the meter's own tick, as the reels stop
+            duringReels.push_back(meterNet(r));
+        };
+        r.draws({21, 2, 2, 16, 11, 7, 1});  // a dollar won
+        ASSERT_TRUE(r.game.press(r.ui().btnspin));
+        ASSERT_EQ(r.s().winamount, 100);
+        EXPECT_EQ(duringReels, std::vector<std::string>{"-$ 0.25"});
+        ASSERT_TRUE(r.game.m.timerEnabled(TimerId::Timerwincounter));
+        EXPECT_EQ(meterNet(r), "-$ 0.25");
+        for (int k = 0; k < 100 && r.game.m.timerEnabled(TimerId::Timerwincounter); ++k) {
+            EXPECT_EQ(meterNet(r), "-$ 0.25") << "counting " << r.ui().LABWIN.caption;
+            r.advance(100);
+        }
+        EXPECT_EQ(r.ui().LABWIN.caption, "100");
+        EXPECT_EQ(meterNet(r), "+$ 0.75");
+    }
+    // A lost card shows at once, through the pause that keeps the loss on view.
+    {
+        SCOPED_TRACE("a lost gamble");
+        HeadlessPlatform p;
+        std::vector<std::string> duringPause;
+        Game* game = nullptr;
+        SleepWatch events(p.time, [&](int ms) {
+            if (ms >= 3000) duringPause.push_back(game->m.ui.lblsession.caption);
+        });
+        Game g(Ports{p.random, p.time, p.time, events, p.sound, p.store, p.desktop});
+        game = &g;
+        p.time.setTickHandler([&g](TimerId id) { g.timerTick(id); });
+        g.startup.Form_Load();
+        ASSERT_TRUE(g.press(g.m.ui.btncredit));
+        g.m.s.machinepay = 1;
+        p.random.script({21, 2, 2, 16, 11, 7, 1});
+        ASSERT_TRUE(g.press(g.m.ui.btnspin));
+        p.time.advance(5000);
+        ASSERT_TRUE(g.click(g.m.ui.btndouble));
+        p.random.script({2});  // clubs: red loses
+        ASSERT_TRUE(g.click(g.m.ui.betred));
+        ASSERT_EQ(duringPause.size(), 1u);
+        const std::string& c = duringPause[0];
+        EXPECT_EQ(c.substr(c.find("   ") + 3), "-$ 0.25");
+    }
+    // A series costs its one stake, from its start: its end drops nothing.
+    {
+        SCOPED_TRACE("a free-spin series");
+        Rig r;
+        seated(r);
+        r.s().machinepay = 1;
+        r.draws({1, 1, 2, 6, 1, 1, 1, 2});  // ten free spins and a 50-cent scatter pay
+        ASSERT_TRUE(r.game.press(r.ui().btnspin));
+        EXPECT_EQ(meterNet(r), "+$ 0.25");
+        for (int k = 0; k < 10; ++k) {
+            r.draws({2, 3, 2, 1, 1, 1, 25, 1});  // free spins that lose
+            r.s().idleticks = 80;
+            r.advance(100);
+            EXPECT_EQ(meterNet(r), "+$ 0.25") << "after free spin " << k + 1;
+        }
+        ASSERT_TRUE(r.ui().takewin.visible);
+        ASSERT_TRUE(r.game.click(r.ui().takewin));
+        EXPECT_EQ(meterNet(r), "+$ 0.25");
+        EXPECT_EQ(r.game.session.staked(), 25);
+    }
 }
 
 TEST(RealityCheck, OffByDefaultNeverHoldsASpin) {

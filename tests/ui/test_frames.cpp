@@ -7,6 +7,7 @@
 #include <QTest>
 #include <functional>
 
+#include "offer.h"
 #include "ui/uirig.h"
 
 namespace tonvale::testing {
@@ -38,6 +39,7 @@ TEST(Frames, GambleLossIsOnViewThroughoutItsPause) {
     s.winamount = 120;
     s.bank = 620;
     ui.btndouble.enabled = true;
+    reportOffer(rig.game.m, 120);
     rig.game.click(ui.btndouble);
     rig.cabinet.ticked();
     settle();

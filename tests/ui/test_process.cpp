@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The game as a process: killed at random moments, or right after it reported a
 // save, it leaves a store holding the last or the previous save, all applications
-// together; stop signals close it as its close box does; a second start brings the
-// running game to the front and ends, but no lock left behind stops a start; a
-// broken store is told once.
+// together, a history line for every paid game that the audit finds right, and a
+// series it was killed in goes on at the next start; stop signals close it as its
+// close box does; a second start brings the running game to the front and ends, but
+// no lock left behind stops a start; a broken store is told once.
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -20,10 +21,12 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "cli/audit.h"
 #include "core/database.h"
 #include "core/store.h"
 #include "savereports.h"
@@ -95,7 +98,59 @@ std::vector<Record> reportedSaves(const QByteArray& output) {
 
 struct KillCounts {
     int kills = 0, saves = 0, withoutSave = 0, onLast = 0, onPrevious = 0, mixed = 0;
+    int auditDifferences = 0, linesNotGames = 0, seriesLeftOpen = 0, seriesResumed = 0, otherResumed = 0;
+    // The game a kill left open, which the next start must resume: "series 7".
+    std::string open;
 };
+
+// What a store's history says after a kill: every paid game has its line (an open
+// series has not charged its stake yet), the audit finds nothing, and which game
+// goes on at the next start.
+void checkHistory(GameHome& home, KillCounts& n) {
+    std::string error;
+    const std::optional<StoreSnapshot> store = readStore(home.db(), error);
+    ASSERT_TRUE(store) << error;
+    const AuditReport audit = auditStore(*store, 1);
+    for (const PlayerAudit& p : audit.players)
+        for (const std::string& d : p.differences) ADD_FAILURE() << "audit: " << d;
+    n.auditDifferences += static_cast<int>(audit.differences());
+    std::int64_t lines = 0;
+    const Play* newest = nullptr;
+    for (const Play& p : store->plays) {
+        if (p.player != 1) continue;
+        newest = &p;
+        if (p.kind == LineKind::spin) ++lines;
+    }
+    Record record;
+    ASSERT_TRUE(home.read(record));
+    std::int64_t games = record["games"].empty() ? 0 : std::stoll(record["games"]);
+    n.open.clear();
+    if (newest && newest->kind == LineKind::spin && newest->phase != Phase::ended &&
+        newest->phase != Phase::offer) {
+        const int left = newest->freespins - static_cast<int>(newest->spins.size());
+        if (newest->phase == Phase::series) {
+            ++n.seriesLeftOpen;
+            n.open = "series\t" + std::to_string(left);
+            if (left > 0) ++games;  // its stake is charged on its last spin
+        } else {
+            n.open = std::string(phaseName(newest->phase));
+        }
+    }
+    if (lines != games) ++n.linesNotGames;
+    EXPECT_EQ(lines, games) << "history lines against the record's games";
+}
+
+// The game the last kill left open comes back first thing in the next run.
+void checkResumed(const QByteArray& out, KillCounts& n) {
+    if (n.open.empty()) return;
+    const QByteArray wanted = QByteArray("resume\tplayer1\t") + n.open.c_str();
+    const bool started = out.contains("save\t");
+    if (out.contains(wanted)) {
+        ++(n.open.rfind("series", 0) == 0 ? n.seriesResumed : n.otherResumed);
+    } else if (started && n.open.rfind("series", 0) == 0) {
+        ADD_FAILURE() << "the series left open (" << n.open << " free spins left) did not go on";
+    }
+}
 
 // One run killed by `kill`; checks the store against the saves the run reported.
 void killedRun(GameHome& home, Record& before, KillCounts& n, const std::function<void(QProcess&)>& kill) {
@@ -104,6 +159,7 @@ void killedRun(GameHome& home, Record& before, KillCounts& n, const std::functio
     kill(game);
     ASSERT_TRUE(game.waitForFinished(10000));
     const QByteArray out = game.readAllStandardOutput();
+    checkResumed(out, n);
 
     const std::vector<Record> reported = reportedSaves(out);
     n.saves += static_cast<int>(reported.size());
@@ -122,6 +178,7 @@ void killedRun(GameHome& home, Record& before, KillCounts& n, const std::functio
         ++n.mixed;
     EXPECT_TRUE(stored == last || stored == previous) << "the store holds neither of the last two saves";
     before = stored;
+    checkHistory(home, n);
 }
 
 TEST(GameProcess, KilledAtRandomMomentsTheStoreHoldsTheLastOrThePreviousSave) {
@@ -142,10 +199,14 @@ TEST(GameProcess, KilledAtRandomMomentsTheStoreHoldsTheLastOrThePreviousSave) {
         });
     }
     EXPECT_EQ(n.mixed, 0);
+    EXPECT_EQ(n.auditDifferences, 0);
+    EXPECT_EQ(n.linesNotGames, 0);
     std::printf(
         "%d kills at random moments, %d saves reported, %d runs killed before their first save: %d stores on "
-        "the last save, %d on the previous, %d mixed\n",
-        n.kills, n.saves, n.withoutSave, n.onLast, n.onPrevious, n.mixed);
+        "the last save, %d on the previous, %d mixed; history lines = games after every kill but %d; audit "
+        "differences %d; %d kills left a series open, %d series resumed, %d other games resumed\n",
+        n.kills, n.saves, n.withoutSave, n.onLast, n.onPrevious, n.mixed, n.linesNotGames, n.auditDifferences,
+        n.seriesLeftOpen, n.seriesResumed, n.otherResumed);
 }
 
 TEST(GameProcess, KilledRightAfterAReportedSaveTheStoreHoldsThatSaveOrThePrevious) {

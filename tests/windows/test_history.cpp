@@ -3,6 +3,7 @@
 // game, and the numbers of the results plot.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -85,6 +86,7 @@ TEST(Recall, LinesOfASeriesAJackpotAndAGamble) {
     EXPECT_TRUE(has(recallLines(jackpot), "Jackpot   $ 20"));
     EXPECT_TRUE(has(recallLines(jackpot), "No Win"));
 
+    // A line kept before the bets' choices were recorded.
     RecalledGame gamble = game(3, 40);
     gamble.gamble = "2:won,4:lost";
     gamble.gamblewin = 0;
@@ -92,8 +94,43 @@ TEST(Recall, LinesOfASeriesAJackpotAndAGamble) {
     EXPECT_TRUE(has(gl, "Gamble   card 2 won card 4 lost"));
     EXPECT_TRUE(has(gl, "Gamble result   $ 0"));
     EXPECT_EQ(returned(gamble), 0);
-    EXPECT_EQ(returned(series), 1300);
+    // The series total holds the winning spin's win: it is not counted twice.
+    EXPECT_EQ(returned(series), 1250);
     EXPECT_EQ(returned(jackpot), 2000);
+
+    // A gamble of a series total, collected after a red card: the total is staked
+    // and what was collected comes back.
+    RecalledGame carried = game(4, 50, 10, 1250);
+    carried.gamble = "1:red:won";
+    carried.gamblestake = 1250;
+    carried.gamblewin = 2500;
+    EXPECT_TRUE(has(recallLines(carried), "Gamble   card 1 won"));
+    EXPECT_EQ(returned(carried), 2500);
+}
+
+TEST(Recall, InsertsCheckpointsRestoredAndUnreadableLines) {
+    RecalledGame insert = game(5, 0);
+    insert.kind = LineKind::insert;
+    insert.inserted = 5000;
+    insert.creditBefore = 25;
+    insert.creditAfter = 5025;
+    EXPECT_EQ(recallRow(insert), recallTime(insert.timeMs).substr(12) + "   insert   $ 50");
+    EXPECT_TRUE(has(recallLines(insert), "Credit inserted   $ 50"));
+    EXPECT_TRUE(has(recallLines(insert), "Credit   $ 0.25  >  $ 50.25"));
+    EXPECT_FALSE(isPlayedGame(insert));
+
+    RecalledGame restored = game(6, 40);
+    restored.restored = 1;
+    EXPECT_TRUE(has(recallLines(restored), "Restored after a close"));
+    EXPECT_NE(recallRow(restored).find("restored"), std::string::npos);
+    EXPECT_TRUE(isPlayedGame(restored));
+
+    RecalledGame unreadable = game(7, 40);
+    unreadable.bet = 3;
+    unreadable.unreadable = "bet 3";
+    EXPECT_EQ(recallLines(unreadable), (std::vector<std::string>{recallTime(unreadable.timeMs) + " UTC",
+                                                                 "This line cannot be read."}));
+    EXPECT_FALSE(isPlayedGame(unreadable));
 }
 
 TEST(ResultsPlot, RunningMeanAndBandsFromAKnownHistory) {
@@ -283,6 +320,7 @@ TEST(HistoryWindow, ShowsTheGamesThePlayerPlayedAsPlayed) {
     ASSERT_TRUE(h.isOpen());
     ASSERT_EQ(h.count(), static_cast<std::int64_t>(plays.size()));
     int checked[4] = {0, 0, 0, 0};  // plain win, series, jackpot, gamble
+    int inserts = 0;
     for (std::int64_t i = 0; i < h.count(); ++i) {
         const Play& p = plays[plays.size() - 1 - static_cast<std::size_t>(i)];
         const RecalledGame* g = h.shown();
@@ -299,8 +337,11 @@ TEST(HistoryWindow, ShowsTheGamesThePlayerPlayedAsPlayed) {
         for (std::size_t k = 0; k < lines.size() && k + 1 < h.ui.lblline.size(); ++k)
             EXPECT_EQ(h.ui.lblline[k + 1].caption, lines[k]);
         EXPECT_TRUE(shows("Credit   " + money(p.creditBefore) + "  >  " + money(p.creditAfter)));
-        if (!p.gamble.empty()) {
-            EXPECT_EQ(p.gamble, "1:won,2:lost");
+        if (p.kind == LineKind::insert) {
+            EXPECT_TRUE(shows("Credit inserted   $ 50"));
+            ++inserts;
+        } else if (!p.gamble.empty()) {
+            EXPECT_EQ(p.gamble, "1:red:won,2:red:lost");
             EXPECT_TRUE(shows("KING   1 way   $ 2"));
             EXPECT_TRUE(shows("Win   $ 2"));
             EXPECT_TRUE(shows("Gamble   card 1 won card 2 lost"));
@@ -310,7 +351,9 @@ TEST(HistoryWindow, ShowsTheGamesThePlayerPlayedAsPlayed) {
             EXPECT_FALSE(h.ui.piccard[3].visible);
             ++checked[3];
         } else if (p.freespins > 0) {
-            EXPECT_TRUE(shows(std::to_string(p.freespins) + " free spins"));
+            std::string multipliers;
+            for (const FreeSpin& f : p.spins) multipliers += " x" + std::to_string(f.draw.multiplier);
+            EXPECT_TRUE(shows(std::to_string(p.freespins) + " free spins  " + multipliers));
             EXPECT_TRUE(shows("Series total   " + money(p.freespinwin)));
             ++checked[1];
         } else if (p.jackpotfield > 0) {
@@ -325,8 +368,11 @@ TEST(HistoryWindow, ShowsTheGamesThePlayerPlayedAsPlayed) {
         r.game.click(h.ui.btnolder);
     }
     for (int k = 0; k < 4; ++k) EXPECT_GT(checked[k], 0) << k;
-    // The plot covers every game kept.
-    EXPECT_EQ(h.plot().ret.points.back().n, h.count());
+    // The plot covers every game kept, not the inserts.
+    const auto games =
+        std::count_if(plays.begin(), plays.end(), [](const Play& p) { return p.kind == LineKind::spin; });
+    EXPECT_EQ(h.plot().ret.points.back().n, games);
+    EXPECT_EQ(inserts, 20);
 }
 
 }  // namespace
