@@ -23,12 +23,6 @@ namespace {
 
 const QColor kLightYellow(0xff, 0xff, 0xe1);
 
-void colour(QWidget* w, const QColor& c) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, c);
-    w->setPalette(pal);
-}
-
 }  // namespace
 
 AboutDialog::AboutDialog(Game& game, SpriteCache& sprites, TheatreStyle& style)

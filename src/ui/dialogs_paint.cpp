@@ -17,6 +17,12 @@ QFont font(qreal px, bool bold) {
     return f;
 }
 
+void colour(QWidget* w, const QColor& c) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, c);
+    w->setPalette(pal);
+}
+
 namespace {
 
 std::function<void(const Written&)>& watcher() {

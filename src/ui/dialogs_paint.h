@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <QWidget>
 #include <cstdint>
 #include <functional>
 
@@ -32,6 +33,8 @@ void noteWritten(const Written& w);
 
 // The windows' text face (DejaVu Sans) at `px` pixels.
 QFont font(qreal px, bool bold);
+// A label's ink.
+void colour(QWidget* w, const QColor& c);
 
 // Writes one line in `box`, `em` pixels high at most, made smaller until it fits the
 // width. Returns the pixel size used.

@@ -37,12 +37,6 @@ QFont textFont(int px, bool bold) {
     return f;
 }
 
-void colour(QWidget* w, const QColor& c) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, c);
-    w->setPalette(pal);
-}
-
 // The ivory sheet the help is written on, with a gold rim.
 class IvorySheet : public QWidget {
 public:
