@@ -51,7 +51,7 @@ TEST(BigWin, TheStepsAtFifteenThirtyAndSixtyTimesTheStake) {
 }
 
 // A fresh game with $ 50 of credit at bet 1 and 243 ways (stake 25), every win kept.
-void seated(Rig& r) {
+void seatedForBigWins(Rig& r) {
     r.load();
     r.s().soundonoff = -1;
     ASSERT_TRUE(r.game.press(r.ui().btncredit));
@@ -75,7 +75,7 @@ TEST(BigWin, ASpinWinningFifteenTimesTheStakeIsCelebratedWithItsOwnClip) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::to_string(c.trial.pays.win) + (soundOn ? " sound on" : " sound off"));
             Rig r;
-            seated(r);
+            seatedForBigWins(r);
             r.s().soundonoff = soundOn ? -1 : 0;
             const auto& st = c.trial.stops;
             r.stops(st[0], st[1], st[2], st[3], st[4], c.trial.bellcoin);
