@@ -15,7 +15,9 @@ cross-correlation of at least 0.6, in what is left of the recording once the cli
 far are taken out of it (so a clip that sounds under another is found too). The
 marker's player starts at its own pace, so the first clip is looked for within a second
 of where the marker places it, and each later one from 40 ms before to 80 ms after where
-the clip heard before it places it. Prints a line per request, a count per clip, and exits 1 when a clip was not heard.
+the clip heard before it places it (on a loaded machine, a clip not found there is looked
+for up to 300 ms sooner and 600 ms later, after the clip heard before it, when no other
+request of the same clip is that close). Prints a line per request, a count per clip, and exits 1 when a clip was not heard.
 """
 import sys
 import wave
