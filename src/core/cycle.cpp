@@ -216,7 +216,12 @@ void CycleBook::gambleCollected(std::int64_t stake) {
 }
 
 void CycleBook::offerWithdrawn() {
-    if (phase() == Phase::offer) end();
+    // Withdrawn as its spin ends (autoplay switched on by input let in then), or
+    // while the jackpot runs, the win is not offered at all.
+    if (phase() == Phase::offer)
+        end();
+    else
+        offerAfter_ = false;
 }
 
 void CycleBook::inserted(std::int64_t amount) {
