@@ -15,7 +15,7 @@ packages=(
   fonts-dejavu-core locales
   xvfb xauth x11-utils imagemagick openbox xdotool
   at-spi2-core python3-pyatspi dbus-x11
-  pulseaudio pulseaudio-utils sox python3-numpy
+  pulseaudio pulseaudio-utils sox python3-numpy ffmpeg
   clang clang-format libclang-rt-14-dev
   ccache
   desktop-file-utils appstream help2man

@@ -11,8 +11,8 @@ folder of RESOURCE_ID_<n>.wav. MARKER is a beep played into the recording at the
 day PLAYED (ms since 1970), before the game started: found in the recording, it matches
 the recording's clock to the game's. Each clip the game played is looked for in the recording where the game
 played it: the clip's opening (up to 60 ms of it) must be found there by normalised
-cross-correlation (at least 0.6, or 0.4 for a clip asked for with another, whose sound
-mixes with it). The
+cross-correlation of at least 0.6, in what is left of the recording once the clips heard so
+far are taken out of it (so a clip that sounds under another is found too). The
 marker's player starts at its own pace, so the first clip is looked for within a second
 of where the marker places it, and each later one from 40 ms before to 80 ms after where
 the clip heard before it places it. Prints a line per request, a count per clip, and exits 1 when a clip was not heard.
@@ -28,8 +28,10 @@ SHIFT_MS = 1000     # how far the marker's clock may be off the recording's
 EARLY_MS = 40       # how much sooner than the clip heard before places it a clip may sound
 LATE_MS = 80        # and how much later
 FOUND = 0.6          # normalised correlation that counts as heard
-FOUND_TOGETHER = 0.4  # the same for a clip asked for together with another (they mix)
 TOGETHER_MS = 60     # requests this close sound together
+TOGETHER_SLACK_MS = 20  # and are looked for this close to where the clock puts them
+SHORT_CLIP = RATE * 150 // 1000  # a clip this short rings out under the next one
+CUT_MS = 20          # a clip cut off sooner by the next one is not counted
 
 
 def read_wave(path):
@@ -67,20 +69,6 @@ def best_match(signal, template):
     return i, float(score[i])
 
 
-def onsets(recording, template, threshold):
-    """Where the template starts in the recording: peaks of the match, 30 ms apart."""
-    scores = match_curve(recording, template)
-    gap = RATE * 30 // 1000
-    found = []
-    for i in np.flatnonzero(scores >= threshold):
-        if found and i - found[-1][0] < gap:
-            if scores[i] > found[-1][1]:
-                found[-1] = (i, scores[i])
-            continue
-        found.append((i, scores[i]))
-    return [i * 1000 // RATE for i, _ in found]
-
-
 def main():
     if len(sys.argv) != 6:
         sys.exit(__doc__)
@@ -90,58 +78,145 @@ def main():
         if len(parts) == 4 and parts[0] == "sound":
             requests.append((parts[1], int(parts[2]), int(parts[3])))
     recording = read_wave(sys.argv[2])
-    played = [r for r in requests if r[0] != "stop"]
+    played = [(i, r) for i, r in enumerate(requests) if r[0] != "stop"]
     if not played:
         sys.exit("no clip was played")
     marker_at, score = best_match(recording[: RATE * 5], read_wave(sys.argv[4]))
     if score < FOUND:
         sys.exit(f"the marker beep is not in the recording (best match {score:.2f})")
     played_at = int(sys.argv[5])
+    clips = {clip: read_wave(f"{sys.argv[3]}/RESOURCE_ID_{clip}.wav") for _, (_, clip, _) in played}
+    opening = RATE * OPENING_MS // 1000
 
-    # Every place in the recording where each clip starts: alone, and mixed with
-    # another clip.
-    found = {}
-    for _, clip, _ in played:
-        if clip not in found:
-            opening = read_wave(f"{sys.argv[3]}/RESOURCE_ID_{clip}.wav")[: RATE * OPENING_MS // 1000]
-            found[clip] = (onsets(recording, opening, FOUND), onsets(recording, opening, FOUND_TOGETHER))
-    times = [ms for _, _, ms in played]
+    def sounding(k):
+        """What request k sounds: to its end, or, cut off by the next request, up to it
+        (a click or a thud rings out whatever follows); a loop over and over."""
+        what, clip, ms = requests[k]
+        samples = clips[clip]
+        if what == "loop":
+            samples = np.tile(samples, RATE * 10 // len(samples) + 1)
+        if len(clips[clip]) <= SHORT_CLIP and what != "loop":
+            return samples
+        for _, _, later in requests[k + 1:]:
+            if later > ms:
+                return samples[: (later - ms) * RATE // 1000]
+        return samples
 
-    # The requests are matched to those places in order. The recording's clock is
-    # followed from one heard clip to the next (the marker's player starts at its
-    # own pace, and a loaded machine may drop a little of the recording), so each
-    # clip is looked for where the clip heard before it places it; only a clip that
-    # sounded alone places the next.
+    # What is left of the recording once the clips heard so far are taken out of it: a
+    # clip that sounds under another is found in what the other leaves.
+    residual = recording.copy()
+
+    def take_out(at, samples):
+        part = residual[at : at + len(samples)]
+        s = samples[: len(part)]
+        energy = float(np.dot(s, s))
+        if energy > 0:
+            part -= s * (float(np.dot(part, s)) / energy)
+
+    def look(clip, ms, anchor, window):
+        """The best place of the clip's opening where the anchor expects it, and how well it matches."""
+        expected = anchor[1] + ms - anchor[0]
+        lo = max(0, (expected + window[0]) * RATE // 1000)
+        hi = min(len(residual), (expected + window[1]) * RATE // 1000 + opening)
+        at, score = best_match(residual[lo:hi], clips[clip][:opening])
+        return lo + at, score, expected
+
+    def fit_together(members, anchor, window):
+        """Clips asked for together sound with one and the same delay: the delay (within the
+        window) at which their openings together explain the recording best, how well they
+        do, and the level each was found at."""
+        expected = [(anchor[1] + ms - anchor[0]) * RATE // 1000 for _, (_, _, ms) in members]
+        first = min(expected)
+        span = max(expected) - first + opening
+        best = (0, 0.0, [0.0] * len(members))
+        for lag in range(window[0] * RATE // 1000, window[1] * RATE // 1000 + 1):
+            lo = first + lag
+            if lo < 0 or lo + span > len(residual):
+                continue
+            y = residual[lo : lo + span]
+            columns = np.zeros((span, len(members)))
+            for c, ((_, (_, clip, _)), at) in enumerate(zip(members, expected)):
+                part = clips[clip][:opening]
+                columns[at - first : at - first + len(part), c] = part
+            gains, *_ = np.linalg.lstsq(columns, y, rcond=None)
+            energy = float(np.dot(y, y))
+            left = y - columns @ gains
+            score = np.sqrt(max(0.0, 1.0 - float(np.dot(left, left)) / energy)) if energy > 0 else 0.0
+            if score > best[1]:
+                best = (lag, score, list(gains))
+        return [e + best[0] for e in expected], best[1], best[2]
+
+    # The requests are looked for in order. The recording's clock is followed from one
+    # heard clip to the next (the marker's player starts at its own pace, and a loaded
+    # machine may drop a little of the recording), so each clip is looked for where the
+    # clip heard before it places it; only a clip that sounded alone places the next.
+    # Clips asked for together (a reel's thud and its scatter's pluck) are looked for
+    # together, with the delay they share, each found when it is there at half its level
+    # or more. What was not found is looked for once more when all the others are taken out.
     anchor = (played_at, marker_at * 1000 // RATE)  # (game's ms, recording's ms)
     window = (-SHIFT_MS, SHIFT_MS)
-    last = {}  # each clip's place heard last: a place is heard once
-    heard = {}
-    missed = 0
-    for i, (what, clip, ms) in enumerate(played):
-        expected = anchor[1] + ms - anchor[0]
-        together = any(abs(t - ms) < TOGETHER_MS for j, t in enumerate(times) if j != i)
-        places = found[clip][1 if together else 0]
-        candidates = [t for t in places if t > last.get(clip, -1) and window[0] <= t - expected <= window[1]]
-        total, count = heard.get(clip, (0, 0))
-        if candidates:
-            t = min(candidates, key=lambda c: abs(c - expected))
-            print(f"{ms - played_at:8d} ms  {what} {clip}  heard, {t - expected:+4d} ms from where expected"
-                  + (" (with another clip)" if together else ""))
-            if not together:
-                anchor = (ms, t)
+    found = [None] * len(played)
+    where = [None] * len(played)
+    level = 1.0  # how loud the recording holds a clip: a clip alone tells
+    n = 0
+    while n < len(played):
+        group = [n]
+        while group[-1] + 1 < len(played) and played[group[-1] + 1][1][2] - played[n][1][2] < TOGETHER_MS:
+            group.append(group[-1] + 1)
+        for m in group:
+            where[m] = (anchor, window)
+        if len(group) == 1:
+            k, (what, clip, ms) = played[n]
+            at, score, _ = look(clip, ms, anchor, window)
+            if score >= FOUND:
+                found[n] = at
+                part = clips[clip][:opening]
+                level = float(np.dot(residual[at : at + len(part)], part) / np.dot(part, part))
+                take_out(at, sounding(k))
+                anchor = (ms, at * 1000 // RATE)
                 window = (-EARLY_MS, LATE_MS)
-            last[clip] = t
-            heard[clip] = (total + 1, count + 1)
         else:
+            members = [played[m] for m in group]
+            places, score, gains = fit_together(members, anchor, window if n == 0 else
+                                                (-TOGETHER_SLACK_MS, TOGETHER_SLACK_MS))
+            for m, at, gain in zip(group, places, gains):
+                if score >= FOUND and gain >= 0.5 * level:
+                    found[m] = at
+            for m, at in zip(group, places):
+                if found[m] is not None:
+                    take_out(at, sounding(played[m][0]))
+        n = group[-1] + 1
+    for n, (k, (what, clip, ms)) in enumerate(played):
+        if found[n] is None:
+            at, score, _ = look(clip, ms, *where[n])
+            if score >= FOUND:
+                found[n] = at
+                take_out(at, sounding(k))
+
+    # A clip the next request cuts off at once (the game's rule of one clip at a time:
+    # the ball's loop as the ball stops) has nothing to be heard by.
+    silent = [len(sounding(k)) < RATE * CUT_MS // 1000 for k, _ in played]
+    heard = {}
+    for n, (k, (what, clip, ms)) in enumerate(played):
+        if silent[n] and found[n] is None:
+            print(f"{ms - played_at:8d} ms  {what} {clip}  cut off at once by the next clip, as the game asks")
+            continue
+        total, count = heard.get(clip, (0, 0))
+        heard[clip] = (total + 1, count + (found[n] is not None))
+        if found[n] is None:
             print(f"{ms - played_at:8d} ms  {what} {clip}  NOT HEARD")
-            heard[clip] = (total + 1, count)
-            missed += 1
+        else:
+            expected = where[n][0][1] + ms - where[n][0][0]
+            print(f"{ms - played_at:8d} ms  {what} {clip}  heard, {found[n] * 1000 // RATE - expected:+4d} ms "
+                  "from where expected")
+    counted = sum(total for total, _ in heard.values())
+    missed = counted - sum(count for _, count in heard.values())
     print()
     print("clip  played  heard")
     for clip in sorted(heard):
         total, count = heard[clip]
         print(f"{clip:4d}  {total:6d}  {count:5d}")
-    print(f"all   {len(played):6d}  {len(played) - missed:5d}")
+    print(f"all   {counted:6d}  {counted - missed:5d}")
     return 1 if missed else 0
 
 

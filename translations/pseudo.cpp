@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: MIT
 // Writes the test language "xa" from a translation file: every source text accented,
-// each line 40 % longer and the whole marked at both ends ("⟦Ŝṕíñ ẋẋ⟧"), so that a
+// each line 40 % longer, its markers counted, and the whole marked at both ends
+// ("⟦Ŝṕíñẋ⟧", "⟦Ĝóóđẋ Ĺúçķẋẋ⟧"), so that a
 // text that never went through translation, or that overflows its room once a
 // language runs longer than English, shows at a glance and to a test.
 //
 //   tonvale_pseudo IN.ts OUT.ts
 //
-// Placeholders (%1, %n), markup between < and > and entities stay as they are.
+// Placeholders (%1, %n) and markup between < and > stay as they are.
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QString>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -28,39 +30,59 @@ QString accented(QChar c) {
     return map.value(c, c);
 }
 
-QString line(const QString& s) {
-    QString out;
+// Every word of a line accented and longer: the line grows by 40 % (rounded up),
+// its two markers counted, spread over its words in proportion to their letters,
+// as a longer language spreads over them.
+QString line(const QString& s, int markers) {
     int letters = 0;
+    for (const QChar c : s) letters += c.isLetter() ? 1 : 0;
+    const int extra = std::max(0, (static_cast<int>(s.size()) * 4 + 9) / 10 - markers);
+    QString out;
+    int run = 0, seen = 0, given = 0;
+    const auto endWord = [&] {
+        if (run == 0 || letters == 0) return;
+        seen += run;
+        const int due = extra * seen / letters;  // the share of the words so far
+        out += QString(due - given, QChar(0x1E8B));
+        given = due;
+        run = 0;
+    };
     for (qsizetype i = 0; i < s.size(); ++i) {
         const QChar c = s[i];
         if (c == QLatin1Char('%') && i + 1 < s.size() &&
             (s[i + 1].isDigit() || s[i + 1] == QLatin1Char('n'))) {
+            endWord();
             out += c;
             out += s[++i];
             continue;
         }
-        if (c == QLatin1Char('<') || c == QLatin1Char('&')) {
-            // Markup and entities pass whole.
-            const QChar end = c == QLatin1Char('<') ? QLatin1Char('>') : QLatin1Char(';');
-            const qsizetype close = s.indexOf(end, i);
+        if (c == QLatin1Char('<') && i + 1 < s.size() &&
+            (s[i + 1].isLetter() || s[i + 1] == QLatin1Char('/'))) {
+            // Markup passes whole.
+            const qsizetype close = s.indexOf(QLatin1Char('>'), i);
             if (close > i) {
+                endWord();
                 out += s.mid(i, close - i + 1);
                 i = close;
                 continue;
             }
         }
-        if (c.isLetter()) ++letters;
+        if (c.isLetter()) {
+            ++run;
+        } else {
+            endWord();
+        }
         out += accented(c);
     }
-    // Forty per cent more, rounded up, as a tail of the line's own length.
-    const qsizetype extra = (s.size() * 4 + 9) / 10;
-    if (letters > 0 && extra > 0) out += QLatin1Char(' ') + QString(extra - 1, QChar(0x1E8B));
+    endWord();
     return out;
 }
 
 QString pseudo(const QString& source) {
     QStringList lines = source.split(QLatin1Char('\n'));
-    for (QString& l : lines) l = line(l);
+    // A text of one line counts its markers in its 40 %; each line of a longer one
+    // grows by its own 40 %.
+    for (QString& l : lines) l = line(l, lines.size() == 1 ? 2 : 0);
     return QChar(0x27E6) + lines.join(QLatin1Char('\n')) + QChar(0x27E7);
 }
 

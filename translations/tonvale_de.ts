@@ -387,10 +387,6 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>Tonvale Optionen</translation>
     </message>
     <message>
-        <source>Input Players Name Then Enter</source>
-        <translation>Spielername eingeben, dann Eingabetaste</translation>
-    </message>
-    <message>
         <source>Total won does not include any funds from jackpots.</source>
         <translation>Der Gesamtgewinn enthält keine Jackpotgewinne.</translation>
     </message>
@@ -432,10 +428,6 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>Walzentempo</translation>
     </message>
     <message>
-        <source>&lt;&lt;&lt;Faster Slower&gt;&gt;&gt;</source>
-        <translation>&lt;&lt;&lt;Schneller            Langsamer&gt;&gt;&gt;</translation>
-    </message>
-    <message>
         <source>Current Speed = %1</source>
         <translation>Aktuelles Tempo = %1</translation>
     </message>
@@ -451,7 +443,7 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     <message>
         <source>Loose</source>
         <extracomment>A payout level.</extracomment>
-        <translation>Großzügig</translation>
+        <translation>Üppig</translation>
     </message>
     <message>
         <source>Dream Machine !!</source>
@@ -1171,6 +1163,58 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <source>The game was closed while it was under way.</source>
         <translation>Das Spiel wurde geschlossen, während es lief.</translation>
     </message>
+    <message>
+        <source>Input Players Name</source>
+        <extracomment>Left of the name box; &quot;Then Enter&quot; stands right of it.</extracomment>
+        <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Then Enter</source>
+        <translation>dann Eingabe</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt;Faster</source>
+        <extracomment>Under the left end of the reel speeds; &quot;Slower&gt;&gt;&gt;&quot; stands under the right end.</extracomment>
+        <translation>&lt;&lt;&lt;Schneller</translation>
+    </message>
+    <message>
+        <source>Slower&gt;&gt;&gt;</source>
+        <translation>Langsamer&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice of language that follows the desktop&apos;s.</extracomment>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Русский</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1232,6 +1276,10 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     <message>
         <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
         <translation>Tonvale kann nicht starten: Seine Sperrdatei %1 lässt sich nicht sperren (%2). Ohne seine Sperre könnte ein zweites Spiel die gespeicherten Spiele dieses Spiels überschreiben.</translation>
+    </message>
+    <message>
+        <source>Tonvale is already running: its window was brought to the front.</source>
+        <translation>Tonvale läuft bereits: Sein Fenster wurde nach vorn geholt.</translation>
     </message>
 </context>
 <context>

@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>Pay Table</source>
-        <translation>Tabla de premios</translation>
+        <translation>Premios</translation>
     </message>
     <message>
         <source>Help</source>
@@ -387,10 +387,6 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <translation>Opciones de Tonvale</translation>
     </message>
     <message>
-        <source>Input Players Name Then Enter</source>
-        <translation>Escribe el nombre y pulsa Intro</translation>
-    </message>
-    <message>
         <source>Total won does not include any funds from jackpots.</source>
         <translation>El total ganado no incluye ningún premio de jackpot.</translation>
     </message>
@@ -432,10 +428,6 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <translation>Velocidad de rodillos</translation>
     </message>
     <message>
-        <source>&lt;&lt;&lt;Faster Slower&gt;&gt;&gt;</source>
-        <translation>&lt;&lt;&lt;Más rápido            Más lento&gt;&gt;&gt;</translation>
-    </message>
-    <message>
         <source>Current Speed = %1</source>
         <translation>Velocidad actual = %1</translation>
     </message>
@@ -451,7 +443,7 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     <message>
         <source>Loose</source>
         <extracomment>A payout level.</extracomment>
-        <translation>Generosa</translation>
+        <translation>Suelta</translation>
     </message>
     <message>
         <source>Dream Machine !!</source>
@@ -600,7 +592,7 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     </message>
     <message>
         <source>ODDS</source>
-        <translation>PROBABILIDADES</translation>
+        <translation>PROBAB.</translation>
     </message>
     <message>
         <source>TonVale Odds</source>
@@ -1171,6 +1163,58 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <source>The game was closed while it was under way.</source>
         <translation>El juego se cerró mientras la partida seguía.</translation>
     </message>
+    <message>
+        <source>Input Players Name</source>
+        <extracomment>Left of the name box; &quot;Then Enter&quot; stands right of it.</extracomment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Then Enter</source>
+        <translation>y pulsa Intro</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt;Faster</source>
+        <extracomment>Under the left end of the reel speeds; &quot;Slower&gt;&gt;&gt;&quot; stands under the right end.</extracomment>
+        <translation>&lt;&lt;&lt;Más rápido</translation>
+    </message>
+    <message>
+        <source>Slower&gt;&gt;&gt;</source>
+        <translation>Más lento&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice of language that follows the desktop&apos;s.</extracomment>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Русский</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1233,6 +1277,10 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
         <translation>Tonvale no puede arrancar: no se puede bloquear su archivo de bloqueo %1 (%2). Sin su bloqueo, una segunda partida podría sobrescribir las partidas guardadas de esta.</translation>
     </message>
+    <message>
+        <source>Tonvale is already running: its window was brought to the front.</source>
+        <translation>Tonvale ya está en marcha: su ventana se ha traído al frente.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -1281,7 +1329,7 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     </message>
     <message>
         <source>X Bet</source>
-        <translation>x Apuesta</translation>
+        <translation>×apuesta</translation>
     </message>
     <message>
         <source>Scatter</source>

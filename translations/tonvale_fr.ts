@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>Pay Table</source>
-        <translation>Table des gains</translation>
+        <translation>Gains</translation>
     </message>
     <message>
         <source>Help</source>
@@ -387,10 +387,6 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <translation>Options de Tonvale</translation>
     </message>
     <message>
-        <source>Input Players Name Then Enter</source>
-        <translation>Nom du joueur, puis Entrée</translation>
-    </message>
-    <message>
         <source>Total won does not include any funds from jackpots.</source>
         <translation>Le total gagné ne comprend aucun gain de jackpot.</translation>
     </message>
@@ -432,10 +428,6 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <translation>Vitesse des rouleaux</translation>
     </message>
     <message>
-        <source>&lt;&lt;&lt;Faster Slower&gt;&gt;&gt;</source>
-        <translation>&lt;&lt;&lt;Plus vite            Plus lent&gt;&gt;&gt;</translation>
-    </message>
-    <message>
         <source>Current Speed = %1</source>
         <translation>Vitesse actuelle = %1</translation>
     </message>
@@ -451,7 +443,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     <message>
         <source>Loose</source>
         <extracomment>A payout level.</extracomment>
-        <translation>Généreuse</translation>
+        <translation>Souple</translation>
     </message>
     <message>
         <source>Dream Machine !!</source>
@@ -1171,6 +1163,58 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <source>The game was closed while it was under way.</source>
         <translation>Le jeu a été fermé pendant la partie.</translation>
     </message>
+    <message>
+        <source>Input Players Name</source>
+        <extracomment>Left of the name box; &quot;Then Enter&quot; stands right of it.</extracomment>
+        <translation>Nom du joueur</translation>
+    </message>
+    <message>
+        <source>Then Enter</source>
+        <translation>puis Entrée</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt;Faster</source>
+        <extracomment>Under the left end of the reel speeds; &quot;Slower&gt;&gt;&gt;&quot; stands under the right end.</extracomment>
+        <translation>&lt;&lt;&lt;Plus vite</translation>
+    </message>
+    <message>
+        <source>Slower&gt;&gt;&gt;</source>
+        <translation>Plus lent&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice of language that follows the desktop&apos;s.</extracomment>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Русский</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1232,6 +1276,10 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     <message>
         <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
         <translation>Tonvale ne peut pas démarrer : son fichier de verrou %1 ne peut pas être verrouillé (%2). Sans son verrou, une seconde partie pourrait écraser les parties enregistrées de celle-ci.</translation>
+    </message>
+    <message>
+        <source>Tonvale is already running: its window was brought to the front.</source>
+        <translation>Tonvale est déjà lancé : sa fenêtre a été ramenée au premier plan.</translation>
     </message>
 </context>
 <context>

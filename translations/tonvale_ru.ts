@@ -235,11 +235,11 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Об игре</translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <source>Pay Table</source>
-        <translation>Таблица выплат</translation>
+        <translation>Выплаты</translation>
     </message>
     <message>
         <source>Help</source>
@@ -387,10 +387,6 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <translation>Настройки Tonvale</translation>
     </message>
     <message>
-        <source>Input Players Name Then Enter</source>
-        <translation>Введите имя игрока и нажмите Enter</translation>
-    </message>
-    <message>
         <source>Total won does not include any funds from jackpots.</source>
         <translation>Сумма выигрышей не включает джекпоты.</translation>
     </message>
@@ -432,10 +428,6 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <translation>Скорость барабанов</translation>
     </message>
     <message>
-        <source>&lt;&lt;&lt;Faster Slower&gt;&gt;&gt;</source>
-        <translation>&lt;&lt;&lt;Быстрее            Медленнее&gt;&gt;&gt;</translation>
-    </message>
-    <message>
         <source>Current Speed = %1</source>
         <translation>Текущая скорость = %1</translation>
     </message>
@@ -446,7 +438,7 @@ The Graphic marked OPTIONS will give you access to an array of different options
     <message>
         <source>Realistic</source>
         <extracomment>A payout level.</extracomment>
-        <translation>Реалистичный</translation>
+        <translation>Реальный</translation>
     </message>
     <message>
         <source>Loose</source>
@@ -1174,6 +1166,58 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <source>The game was closed while it was under way.</source>
         <translation>Игра была закрыта во время партии.</translation>
     </message>
+    <message>
+        <source>Input Players Name</source>
+        <extracomment>Left of the name box; &quot;Then Enter&quot; stands right of it.</extracomment>
+        <translation>Имя игрока</translation>
+    </message>
+    <message>
+        <source>Then Enter</source>
+        <translation>затем Enter</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt;Faster</source>
+        <extracomment>Under the left end of the reel speeds; &quot;Slower&gt;&gt;&gt;&quot; stands under the right end.</extracomment>
+        <translation>&lt;&lt;&lt;Быстрее</translation>
+    </message>
+    <message>
+        <source>Slower&gt;&gt;&gt;</source>
+        <translation>Медленнее&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice of language that follows the desktop&apos;s.</extracomment>
+        <translation>Системный</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
+        <translation>Русский</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1235,6 +1279,10 @@ The Graphic marked OPTIONS will give you access to an array of different options
     <message>
         <source>Tonvale cannot start: its lock file %1 cannot be locked (%2). Without its lock a second game could overwrite the saved games of this one.</source>
         <translation>Tonvale не может запуститься: её файл блокировки %1 не удаётся заблокировать (%2). Без блокировки вторая игра могла бы перезаписать сохранённые игры этой.</translation>
+    </message>
+    <message>
+        <source>Tonvale is already running: its window was brought to the front.</source>
+        <translation>Tonvale уже запущен: его окно выведено на передний план.</translation>
     </message>
 </context>
 <context>

@@ -5,9 +5,12 @@
 //
 //     tonvale_synth OUTDIR      writes OUTDIR/RESOURCE_ID_101.wav ... RESOURCE_ID_130.wav
 //
-// All clips are 44.1 kHz, 16-bit, mono PCM, normalised to a -3 dBFS peak. One-shot clips get a
-// short fade at both ends; looping clips are rendered on a circular buffer (whatever rings past
-// the end of the bar wraps into its start) so the loop point is as smooth as any other sample.
+// All clips are 44.1 kHz, 16-bit, mono PCM. Each is brought to the loudness of its kind (EBU R128
+// / ITU-R BS.1770: every tune, fanfare and loop at -20 LUFS, so that they sound equally loud; the
+// click and the reel's thud, soft by design, at -24), its peaks never above -3 dBFS. One-shot
+// clips get a short fade at both ends; looping clips are rendered on a circular buffer (whatever
+// rings past the end of the bar wraps into its start) so the loop point is as smooth as any other
+// sample.
 // Noise comes from a seeded generator, so every build writes exactly the same bytes.
 
 #include <algorithm>
@@ -238,13 +241,14 @@ void bass(Track& tr, double at, double note, double amp, double len) {
     });
 }
 
-// Tick of the jackpot ball hopping over the frets.
+// Tick of the jackpot ball hopping over the frets: a fret that rings a little after the hit, so
+// that the ticks are as loud as the game's other sounds without a harsh peak.
 void tick(Track& tr, double at, double f, double amp) {
-    const double len = 0.03;
+    const double len = 0.06;
     tr.play(at, len, [=](double t) {
-        const double v = std::sin(kTwoPi * f * t) * std::exp(-t / 0.004) +
-                         0.5 * std::sin(kTwoPi * 1.73 * f * t) * std::exp(-t / 0.002);
-        return amp * gate(t, len, 0.0005, 0.004) * v;
+        const double v = std::sin(kTwoPi * f * t) * std::exp(-t / 0.012) +
+                         0.5 * std::sin(kTwoPi * 1.73 * f * t) * std::exp(-t / 0.004);
+        return amp * gate(t, len, 0.0005, 0.01) * v;
     });
 }
 
@@ -481,10 +485,15 @@ Track coinsDropping() {  // three coins bouncing in the tray
     return tr;
 }
 
+// The loudness of each kind of clip, LUFS.
+constexpr double kTune = -20.0;  // every tune, fanfare, pluck and loop
+constexpr double kTick = -24.0;  // the button's click and the reel's thud, soft by design
+
 struct Recipe {
     int id;
     const char* role;
     std::function<Track()> make;
+    double lufs = kTune;
 };
 
 const std::vector<Recipe>& recipes() {
@@ -502,8 +511,8 @@ const std::vector<Recipe>& recipes() {
         {111, "win 201-300", [] { return winTier(5); }},
         {112, "win 1211 or more", [] { return winTier(11); }},
         {113, "credit too low, gamble lost", lowCredit},
-        {114, "reel comes to rest", reelStop},
-        {115, "button click", buttonClick},
+        {114, "reel comes to rest", reelStop, kTick},
+        {115, "button click", buttonClick, kTick},
         {116, "suit bet won, free-spin total collected", suitWon},
         {117, "red bet won", redWon},
         {119, "scatter on reel 1", [] { return scatter(0); }},
@@ -526,8 +535,70 @@ const std::vector<Recipe>& recipes() {
 // Output
 // ---------------------------------------------------------------------------------------------
 
-// Fades one-shot clips in and out, then scales the peak to -3 dBFS.
-std::vector<std::int16_t> finish(Track& tr) {
+// Loudness after ITU-R BS.1770 (the measure of EBU R128) of a mono clip, in LUFS: the K-weighted
+// mean square, gated over 400 ms blocks (75 % overlap) at -70 LUFS and then 10 LU below the mean
+// of the blocks that passed. A clip shorter than one block is measured over its whole length.
+double loudness(const std::vector<double>& x) {
+    // The two K-weighting stages (a high shelf for the head, a high pass) at this rate.
+    struct Biquad {
+        double b0, b1, b2, a1, a2, z1 = 0.0, z2 = 0.0;
+        double operator()(double in) {
+            const double out = b0 * in + z1;
+            z1 = b1 * in - a1 * out + z2;
+            z2 = b2 * in - a2 * out;
+            return out;
+        }
+    };
+    const auto shelf = [] {
+        const double gain = std::pow(10.0, 3.999843853973347 / 40.0), w = kTwoPi * 1681.974450955533 / kRate;
+        const double alpha = std::sin(w) / (2.0 * 0.7071752369554196), c = std::cos(w),
+                     r = 2.0 * std::sqrt(gain) * alpha;
+        const double a0 = (gain + 1) - (gain - 1) * c + r;
+        return Biquad{gain * ((gain + 1) + (gain - 1) * c + r) / a0,
+                      -2 * gain * ((gain - 1) + (gain + 1) * c) / a0,
+                      gain * ((gain + 1) + (gain - 1) * c - r) / a0, 2 * ((gain - 1) - (gain + 1) * c) / a0,
+                      ((gain + 1) - (gain - 1) * c - r) / a0};
+    }();
+    const auto highPass = [] {
+        const double w = kTwoPi * 38.13547087602444 / kRate, alpha = std::sin(w) / (2.0 * 0.5003270373238773);
+        const double c = std::cos(w), a0 = 1 + alpha;
+        return Biquad{(1 + c) / 2 / a0, -(1 + c) / a0, (1 + c) / 2 / a0, -2 * c / a0, (1 - alpha) / a0};
+    }();
+    std::vector<double> squares(x.size());
+    Biquad s1 = shelf, s2 = highPass;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const double k = s2(s1(x[i]));
+        squares[i] = k * k;
+    }
+    const auto lufs = [](double meanSquare) {
+        return -0.691 + 10.0 * std::log10(std::max(meanSquare, 1e-20));
+    };
+    const std::size_t block = kRate * 400 / 1000, step = block / 4;
+    if (squares.size() < block) {
+        double sum = 0.0;
+        for (double v : squares) sum += v;
+        return lufs(sum / static_cast<double>(std::max<std::size_t>(squares.size(), 1)));
+    }
+    std::vector<double> blocks;
+    for (std::size_t at = 0; at + block <= squares.size(); at += step) {
+        double sum = 0.0;
+        for (std::size_t i = at; i < at + block; ++i) sum += squares[i];
+        if (lufs(sum / block) > -70.0) blocks.push_back(sum / block);
+    }
+    const auto mean = [&blocks](double above) {
+        double sum = 0.0;
+        int n = 0;
+        for (double b : blocks)
+            if (b > above) sum += b, ++n;
+        return n ? sum / n : 0.0;
+    };
+    const double relative = mean(0.0) * std::pow(10.0, -10.0 / 10.0);
+    return lufs(mean(relative));
+}
+
+// Fades one-shot clips in and out, then brings the clip to its loudness, its peak never above
+// -3 dBFS. Returns the samples and the loudness they have.
+std::vector<std::int16_t> finish(Track& tr, double lufs, double& reached) {
     auto& x = tr.data();
     if (!tr.loop()) {
         const int in = kRate * 3 / 1000, out = kRate * 5 / 1000;  // 3 ms in, 5 ms out
@@ -538,7 +609,10 @@ std::vector<std::int16_t> finish(Track& tr) {
     }
     double peak = 0.0;
     for (double v : x) peak = std::max(peak, std::abs(v));
-    const double scale = peak > 0.0 ? kPeak * 32767.0 / peak : 0.0;
+    if (peak == 0.0) return std::vector<std::int16_t>(x.size(), 0);
+    const double loud = std::pow(10.0, (lufs - loudness(x)) / 20.0);
+    const double scale = 32767.0 * std::min(loud, kPeak / peak);
+    reached = loudness(x) + 20.0 * std::log10(scale / 32767.0);
     std::vector<std::int16_t> pcm(x.size());
     for (std::size_t i = 0; i < x.size(); ++i)
         pcm[i] = static_cast<std::int16_t>(std::clamp(std::lround(x[i] * scale), -32768L, 32767L));
@@ -586,13 +660,14 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(dir, ec);
     for (const Recipe& r : recipes()) {
         Track tr = r.make();
-        const auto pcm = finish(tr);
+        double reached = 0.0;
+        const auto pcm = finish(tr, r.lufs, reached);
         const auto path = dir / ("RESOURCE_ID_" + std::to_string(r.id) + ".wav");
         if (!writeWav(path, pcm)) {
             std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
             return 1;
         }
-        std::printf("%d  %.3f s  %s\n", r.id, tr.seconds(), r.role);
+        std::printf("%d  %.3f s  %5.1f LUFS  %s\n", r.id, tr.seconds(), reached, r.role);
     }
     return 0;
 }

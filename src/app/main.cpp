@@ -40,6 +40,7 @@
 #include "game/resume.h"
 #include "game/startup.h"
 #include "players/options.h"
+#include "ui/frontdoor.h"
 #include "ui/gamewindow.h"
 #include "ui/identity.h"
 #include "ui/language.h"
@@ -113,6 +114,15 @@ int main(int argc, char* argv[]) {
     // One game per user: the lock lives beside the store it protects.
     const tonvale::SingleInstance instance(dataFolder);
     if (!instance.acquired()) {
+        // The game that runs comes to the front; only when it does not answer is
+        // the player told that it runs.
+        if (instance.heldByAnotherGame() && tonvale::FrontDoor::knock(dataFolder)) {
+            std::fprintf(
+                stderr, "%s\n",
+                qPrintable(QCoreApplication::translate(
+                    "Messages", "Tonvale is already running: its window was brought to the front.")));
+            return 0;
+        }
         const QString& text = instance.refusal();
         std::fprintf(stderr, "%s\n", qPrintable(text));
         if (showsWindows()) QMessageBox::information(nullptr, QStringLiteral("Tonvale"), text);
@@ -189,7 +199,10 @@ int main(int argc, char* argv[]) {
             window.close();
     };
 
-    window.centreOnScreen();
+    // A second start knocks here and the window comes to the front.
+    const tonvale::FrontDoor frontDoor(dataFolder, [&window] { window.bringToFront(); });
+
+    window.placeOnScreen();
     window.show();
     game.startup.Form_Load();
     window.sync();
@@ -203,5 +216,8 @@ int main(int argc, char* argv[]) {
             game.press(game.m.ui.autoplayon);
         });
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // However the game ended, the next start opens its window where this one was.
+    window.rememberPlace();
+    return status;
 }

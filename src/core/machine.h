@@ -30,6 +30,9 @@ public:
     // The player's choice of reduced motion: the animations hold one picture (no
     // flashing frames, no sliding board); what happens and when stays the same.
     bool reducedMotion = false;
+    // The player's choice of language, by its code ("de"); empty for the desktop's.
+    // The model speaks English whatever it holds: the view translates.
+    std::string language;
 
     bool soundOn() const { return s.soundonoff == -1; }
     // Clips sound only while the sound switch is on, one at a time.

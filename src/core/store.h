@@ -5,7 +5,9 @@
 // Layout: application "keys" holds the player keys as the main window reads
 // them, "Tonvale" as the options window reads them, "allslot" the three jackpot
 // pools; every record lives in section "player" followed by the slot number.
-// "tonvale" / "notice" / "autoplay" holds the autoplay notice flag.
+// "tonvale" / "notice" / "autoplay" holds the autoplay notice flag; "tonvale" /
+// "window" where the main window was when the game last ended (the view's:
+// src/ui/windowplace.h).
 //
 // Both player-key copies are written on every save, whichever window saves, so
 // that what one window saved is what the other reads back. Each window still

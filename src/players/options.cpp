@@ -38,6 +38,8 @@ void Options::bind(Bindings& b) {
         b.on(ui.wincounter[static_cast<std::size_t>(i)], Ev::Click, [this, i] { wincounter_Click(i); });
         b.on(ui.motion[static_cast<std::size_t>(i)], Ev::Click, [this, i] { motion_Click(i); });
     }
+    for (int i = 0; i < static_cast<int>(ui.language.size()); ++i)
+        b.on(ui.language[static_cast<std::size_t>(i)], Ev::Click, [this, i] { language_Click(i); });
     for (int i = 0; i <= 2; ++i)
         b.on(ui.Amtpayout[static_cast<std::size_t>(i)], Ev::Click, [this, i] { Amtpayout_Click(i); });
     b.routine("tonvaleoptions:QueryUnload", [this] { close(); });
@@ -77,6 +79,7 @@ void Options::Form_Load() {
     showSound();
     showLimits();
     showMotion();
+    showLanguage();
     showStatistics(Stats::opening);
 }
 
@@ -126,6 +129,8 @@ void Options::machine_Click(int k) {
     showLimits();
     m.reducedMotion = readReducedMotion(m.ports.store, kOptionsApp, s.playerslot);
     showMotion();
+    m.language = readLanguage(m.ports.store, kOptionsApp, s.playerslot);
+    showLanguage();
 }
 
 void Options::player1_KeyPress(int& keyCode) {

@@ -28,6 +28,14 @@ bool readReducedMotion(StorePort& store, const std::string& app, std::string_vie
 // Writes it to both copies and flushes.
 bool saveReducedMotion(StorePort& store, std::string_view slot, bool reduced);
 
+// The player's language, kept with the player's record as its code.
+inline constexpr const char* kLanguageKey = "language";
+// Reads it from one copy of the player keys: a code of kLanguageCodes, else "" (the
+// desktop's language).
+std::string readLanguage(StorePort& store, const std::string& app, std::string_view slot);
+// Writes it to both copies and flushes.
+bool saveLanguage(StorePort& store, std::string_view slot, const std::string& code);
+
 class Options {
 public:
     // A slot switch starts the player's session again with their limits.
@@ -64,6 +72,7 @@ public:
     void wincounter_Click(int index);  // 1..2
     void Amtpayout_Click(int index);   // 0..2
     void motion_Click(int index);      // 1 reduced, 2 full; kept at once
+    void language_Click(int index);    // 0..5 (kLanguageCodes); kept at once
 
     // The player's limits; each choice is kept with the player's record at once.
     void realitycheck_Click(int index);  // 0..3
@@ -79,6 +88,7 @@ private:
     void showSound();
     void showLimits();
     void showMotion();
+    void showLanguage();
     void bindLimits(Bindings& b);
     void keepLimits();
     void saveSlot(bool withName);

@@ -49,8 +49,10 @@ OptionsWindow::OptionsWindow() {
     add(speedlab, "speedlab", K::label, &Framespeed, 135, 960, 2535, 270);
 
     add(payout, "payout", K::frame, &Framemain, 4740, 3700, 3660, 735);
-    add(Amtpayout[0], "Amtpayout", K::option, &payout, 120, 360, 1000, 300, 0).arrayed = true;
-    add(Amtpayout[1], "Amtpayout", K::option, &payout, 1200, 360, 735, 300, 1).arrayed = true;
+    // "Loose" had only the room its English word takes (and reached into the next
+    // button): the first button gives up what it does not use.
+    add(Amtpayout[0], "Amtpayout", K::option, &payout, 120, 360, 950, 300, 0).arrayed = true;
+    add(Amtpayout[1], "Amtpayout", K::option, &payout, 1090, 360, 830, 300, 1).arrayed = true;
     add(Amtpayout[2], "Amtpayout", K::option, &payout, 1920, 360, 1635, 300, 2).arrayed = true;
 
     add(Framelimits, "Framelimits", K::frame, &form, 8700, 120, 2520, 5415);
@@ -68,6 +70,13 @@ OptionsWindow::OptionsWindow() {
         add(autoloss[static_cast<std::size_t>(i)], "autoloss", K::option, &Frameautoloss, x, y, w, 300, i)
             .arrayed = true;
     }
+
+    // A row of its own under both columns.
+    add(Framelanguage, "Framelanguage", K::frame, &form, 0, 5700, 11220, 780);
+    for (int i = 0; i < 6; ++i)
+        add(language[static_cast<std::size_t>(i)], "language", K::option, &Framelanguage, 300 + 1800 * i, 300,
+            1650, 300, i)
+            .arrayed = true;
 
     design();
 }
@@ -110,6 +119,8 @@ void OptionsWindow::design() {
     const char* spins[5] = {"10", "25", "50", "100", "Unlimited"};
     for (int i = 0; i < 5; ++i) autospins[static_cast<std::size_t>(i)].caption = spins[i];
     Frameautoloss.caption = "Autoplay Loss Limit";
+    Framelanguage.caption = "Language";
+    for (std::size_t i = 0; i < language.size(); ++i) language[i].caption = kLanguageNames[i];
     const char* losses[5] = {"$ 10", "$ 25", "$ 50", "$ 100", "No Limit"};
     for (int i = 0; i < 5; ++i) autoloss[static_cast<std::size_t>(i)].caption = losses[i];
 }

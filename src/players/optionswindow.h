@@ -14,7 +14,7 @@ struct OptionsWindow : ControlSet {
     // The game's window is 8580 twips wide; the player's limits take a column to
     // its right.
     static constexpr int kWidth = 11340;
-    static constexpr int kHeight = 5745;
+    static constexpr int kHeight = 6585;
 
     OptionsWindow();
     // Every property as the window has it when it is loaded (it is loaded afresh
@@ -40,6 +40,9 @@ struct OptionsWindow : ControlSet {
     std::array<Control, 3> Amtpayout;  // 0 level 3, 1 level 2, 2 level 1
     Control Framemotion;
     std::array<Control, 3> motion;  // 1 reduced motion, 2 full motion
+    // The language the game speaks to the player.
+    Control Framelanguage;
+    std::array<Control, 6> language;  // 0..5: the desktop's, English, German, French, Spanish, Russian
 
     // The player's limits.
     Control Framelimits;
@@ -55,5 +58,10 @@ struct OptionsWindow : ControlSet {
 inline constexpr std::array<std::int16_t, 4> kRealityMinutes = {0, 15, 30, 60};
 inline constexpr std::array<std::int16_t, 5> kAutoplaySpins = {10, 25, 50, 100, 0};
 inline constexpr std::array<std::int32_t, 5> kAutoplayLosses = {1000, 2500, 5000, 10000, 0};
+// The languages, in button order, by their codes ("" for the desktop's), and their
+// names as their own speakers write them.
+inline constexpr std::array<const char*, 6> kLanguageCodes = {"", "en", "de", "fr", "es", "ru"};
+inline constexpr std::array<const char*, 6> kLanguageNames = {"System",   "English", "Deutsch",
+                                                              "Français", "Español", "Русский"};
 
 }  // namespace tonvale

@@ -50,7 +50,10 @@ public:
 
     bool isValid() const override { return cabinet_ && (kind_ != Kind::control || entry()); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parent()->window(); }
+    QWindow* window() const override {
+        QAccessibleInterface* p = parent();
+        return p ? p->window() : nullptr;
+    }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(cabinet_.data());
     }
@@ -428,13 +431,17 @@ void CabinetNarrator::update() {
     auto* root = listening()
                      ? static_cast<CabinetAccessible*>(QAccessible::queryAccessibleInterface(&cabinet_))
                      : nullptr;
-    // The meters' amounts: their text changes, as a label's text does.
-    const std::vector<CabinetControl> list = childControls(game.m.ui);
-    meters_.resize(list.size());
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (!list[i].meter || list[i].control->caption == meters_[i]) continue;
+    // The meters' amounts: their text changes, as a label's text does. (The table is
+    // the same for the cabinet's life; its meters are looked up once.)
+    if (meterControls_.empty())
+        for (const CabinetControl& k : childControls(game.m.ui))
+            meterControls_.push_back(k.meter ? k.control : nullptr);
+    meters_.resize(meterControls_.size());
+    for (std::size_t i = 0; i < meterControls_.size(); ++i) {
+        const Control* meterControl = meterControls_[i];
+        if (!meterControl || meterControl->caption == meters_[i]) continue;
         const QString before = ui::modelText(meters_[i]).simplified();
-        meters_[i] = list[i].control->caption;
+        meters_[i] = meterControl->caption;
         if (!root) continue;
         if (QAccessibleInterface* meter = root->child(static_cast<int>(i))) {
             QAccessibleTextUpdateEvent changed(meter, 0, before, ui::modelText(meters_[i]).simplified());

@@ -19,6 +19,7 @@ namespace tonvale {
 
 class CabinetWidget;
 struct CabinetControl;
+struct Control;
 
 // Makes QAccessible describe every CabinetWidget this way; call once at start.
 void installCabinetAccessibility();
@@ -71,7 +72,8 @@ private:
     void post(QAccessibleEvent& e);
     QString spinResult() const;
     CabinetWidget& cabinet_;
-    std::vector<std::string> meters_;  // captions as last told, in the order of the children
+    std::vector<const Control*> meterControls_;  // each child control that is a meter, else null
+    std::vector<std::string> meters_;            // their captions as last told
     std::vector<QString> reels_;
     bool spinEnded_ = false;
     std::int64_t invested_ = 0;

@@ -124,6 +124,7 @@ void CabinetPainter::paint(QPainter& p, const MainWindow& ui, const ViewGeometry
 
 void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Control& c, bool pressedLook) {
     const QRectF r = g_.rect(c);
+    painting_ = &c;
     switch (c.kind) {
         case ControlKind::window:
             if (!drawPicture(p, picturePath(Sheet::cabinet), r)) p.fillRect(r, kVelvetLo);
@@ -263,20 +264,33 @@ void CabinetPainter::paintLabel(QPainter& p, const MainWindow& ui, const Control
     paintText(p, textBox(g_, ui, c), text, colour, jackpotMeter || big || onParchment, big ? 0.7 : 0.62);
 }
 
-void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour,
-                               bool bold, qreal fill) {
+CabinetPainter::Fit CabinetPainter::fit(const QString& text, const QRectF& box, bool bold, qreal fill) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(bold);
-    qreal px = std::max<qreal>(1, box.height() * fill);
-    font.setPixelSize(static_cast<int>(px));
+    Fit f;
+    f.boxPixels = std::max<qreal>(1, box.height() * fill);
+    f.pixels = f.boxPixels;
+    font.setPixelSize(static_cast<int>(f.pixels));
     // Shrink until the line fits the box.
-    const qreal room = box.width() * 0.94;
+    f.room = box.width() * 0.94;
+    f.width = QFontMetricsF(font).horizontalAdvance(text);
     for (int i = 0; i < 8; ++i) {
-        const qreal w = QFontMetricsF(font).horizontalAdvance(text);
-        if (w <= room || px <= 4) break;
-        px = std::max<qreal>(4, std::floor(px * room / w));
-        font.setPixelSize(static_cast<int>(px));
+        if (f.width <= f.room || f.pixels <= 4) break;
+        f.pixels = std::max<qreal>(4, std::floor(f.pixels * f.room / f.width));
+        font.setPixelSize(static_cast<int>(f.pixels));
+        f.width = QFontMetricsF(font).horizontalAdvance(text);
     }
+    return f;
+}
+
+void CabinetPainter::paintText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour,
+                               bool bold, qreal fill) {
+    const Fit f = fit(text, box, bold, fill);
+    if (written) written({text, painting_, box, bold, fill, f});
+    const qreal px = f.pixels;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(bold);
+    font.setPixelSize(static_cast<int>(px));
     p.setFont(font);
     // A drop shadow keeps light text legible on any picture.
     if (colour.lightness() > 128) {

@@ -67,6 +67,25 @@ public:
     // All a control may paint over: its place and, for a label, where its text goes.
     static QRectF reach(const ViewGeometry& g, const MainWindow& ui, const Control& c);
 
+    // How a line of text fits a box: the box gives it a size (`fill` of its height),
+    // which shrinks until the line fits the room across (view pixels).
+    struct Fit {
+        qreal boxPixels = 0, pixels = 0;  // the size the box gives, the size drawn
+        qreal room = 0, width = 0;
+    };
+    static Fit fit(const QString& text, const QRectF& box, bool bold, qreal fill);
+    // A text as the painter wrote it, the control it belongs to and the box it was
+    // fitted to (the test of the languages reads these).
+    struct Written {
+        QString text;
+        const Control* control = nullptr;
+        QRectF box;
+        bool bold = false;
+        qreal fill = 0;
+        Fit fit;
+    };
+    std::function<void(const Written&)> written;
+
 private:
     bool dimmed(const Control& c) const { return available_ ? !available_(c) : !c.enabled; }
     void paintControl(QPainter& p, const MainWindow& ui, const Control& c, bool pressedLook);
@@ -81,6 +100,7 @@ private:
 
     SpriteCache& sprites_;
     ViewGeometry g_;
+    const Control* painting_ = nullptr;
     Availability available_;
 };
 

@@ -51,7 +51,8 @@ std::int64_t steadyNs() {
 
 // About 60 ms of sound is queued in the stream: the delay from a press to its
 // click. The stream is topped up every 10 ms.
-constexpr int kBufferBytes = ClipMixer::kRate * 2 * 60 / 1000;
+constexpr int kQueueMs = 60;
+constexpr int kBufferBytes = ClipMixer::kRate * 2 * kQueueMs / 1000;
 constexpr int kTopUpMs = 10;
 
 }  // namespace
@@ -59,8 +60,14 @@ constexpr int kTopUpMs = 10;
 ClipPlayer::ClipPlayer() { thread_.setObjectName(QStringLiteral("sound")); }
 
 ClipPlayer::~ClipPlayer() {
-    // The click of the exit button is heard before the stream closes.
-    for (int waited = 0; open_ && mixer_.ringing() && waited < 300; waited += 10) QThread::msleep(10);
+    // The click of the exit button is heard before the stream closes: it is mixed,
+    // and then what the stream holds plays out.
+    bool rang = false;
+    for (int waited = 0; open_ && mixer_.ringing() && waited < 300; waited += 10) {
+        rang = true;
+        QThread::msleep(10);
+    }
+    if (rang) QThread::msleep(kQueueMs + 40);
     closeStream();
     if (thread_.isRunning()) {
         thread_.quit();

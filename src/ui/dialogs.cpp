@@ -81,9 +81,11 @@ QPalette theatrePalette() {
 
 ModelDialog::ModelDialog(Game& game, ControlSet& set, Control& form, SpriteCache& sprites,
                          TheatreStyle& style)
-    : QWidget(nullptr, Qt::Window), game_(game), set_(set), form_(form), sprites_(sprites), style_(style) {
+    : QWidget(nullptr, Qt::Dialog), game_(game), set_(set), form_(form), sprites_(sprites), style_(style) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Closing one of these windows never ends the game; the model decides what shows next.
+    // A window of the game's own (not modal) that the window manager keeps above the
+    // window it stands over. Closing it never ends the game; the model decides what
+    // shows next.
     setAttribute(Qt::WA_QuitOnClose, false);
     setStyle(&style_);
     setPalette(theatrePalette());
@@ -251,7 +253,6 @@ void ModelDialog::showControl(const Control& c, QWidget* w) {
         const QString text = ui::modelText(c.caption);
         if (edit->text() != text) edit->setText(text);
     }
-    w->update();
 }
 
 void ModelDialog::keepOneTabStopAGroup() {
@@ -362,12 +363,14 @@ void ModelDialog::sync() {
     if (!form_.visible && !isVisible()) return;  // nothing of a closed window is seen
     for (Bound& b : bound_) {
         showControl(*b.control, b.widget);
-        auto* button = qobject_cast<QPushButton*>(b.widget);
-        if (button && b.icon != b.control->picture) {
+        if (b.picture == b.control->picture) continue;
+        b.picture = b.control->picture;
+        if (auto* button = qobject_cast<QPushButton*>(b.widget)) {
             // A button with a caption carries its picture as an icon at its left.
-            b.icon = b.control->picture;
-            const QPixmap pm = sprites_.picture(b.icon, QSize(96, 96), 1);
+            const QPixmap pm = sprites_.picture(b.picture, QSize(96, 96), 1);
             button->setIcon(pm.isNull() ? QIcon() : QIcon(pm));
+        } else {
+            b.widget->update();  // a picture is drawn from the model when painted
         }
     }
     showMore();

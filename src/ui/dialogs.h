@@ -101,7 +101,7 @@ private:
     struct Bound {
         Control* control;
         QWidget* widget;
-        Picture icon;  // the picture the widget's icon was made from
+        Picture picture;  // the control's picture as the widget last showed it
     };
     void place();
     void keepOneTabStopAGroup();

@@ -63,8 +63,8 @@ QWidget* OptionsDialog::make(Control& c, QWidget* parent) {
     QWidget* w = ModelDialog::make(c, parent);
     if (!w) return w;
     if (auto* box = qobject_cast<QGroupBox*>(w)) {
-        // The main frame and the limits column are walnut sheets the window draws.
-        const bool sheet = &c == &ui_.Framemain || &c == &ui_.Framelimits;
+        // The main frame, the limits column and the language row are walnut sheets the window draws.
+        const bool sheet = &c == &ui_.Framemain || &c == &ui_.Framelimits || &c == &ui_.Framelanguage;
         box->setProperty(framelook::kProperty,
                          QString::fromLatin1(sheet ? framelook::kSheet : framelook::kRule));
         box->setProperty(kTitleColourProperty, textColour(c));
@@ -90,10 +90,10 @@ void OptionsDialog::showControl(const Control& c, QWidget* w) {
 
 void OptionsDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
     velvet(p, g.area());
-    // The main frame and the limits column: a walnut band trimmed in gold round an
+    // The main frame, the limits column and the language row: a walnut band trimmed in gold round an
     // ivory sheet, the title in a walnut tab on its top.
     const qreal e = 165 * g.scale();
-    for (const Control* f : {&ui_.Framemain, &ui_.Framelimits}) {
+    for (const Control* f : {&ui_.Framemain, &ui_.Framelimits, &ui_.Framelanguage}) {
         if (!f->shown()) continue;
         const QRectF r = g.rect(*f);
         walnutSheet(p, r, g.scale());

@@ -19,11 +19,23 @@ QFont font(qreal px, bool bold) {
     return f;
 }
 
+std::function<void(const Written&)>& watcher() {
+    static std::function<void(const Written&)> w;
+    return w;
+}
+
 }  // namespace
+
+void watchWritten(std::function<void(const Written&)> watch) { watcher() = std::move(watch); }
+
+void noteWritten(const Written& w) {
+    if (watcher()) watcher()(w);
+}
 
 qreal fitText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, qreal em, bool bold,
               Align align, bool shadow) {
-    qreal px = std::max<qreal>(4, std::min(em, box.height() * 0.9));
+    const qreal wanted = std::max<qreal>(4, std::min(em, box.height() * 0.9));
+    qreal px = wanted;
     QFont f = font(px, bold);
     const qreal room = box.width();
     for (int i = 0; i < 8; ++i) {
@@ -33,6 +45,7 @@ qreal fitText(QPainter& p, const QRectF& box, const QString& text, const QColor&
         f = font(px, bold);
     }
     p.setFont(f);
+    noteWritten({text, p.device(), wanted, px});
     const int flags = Qt::AlignVCenter | (align == Align::centre ? Qt::AlignHCenter : Qt::AlignLeft);
     if (shadow) {
         const qreal d = std::max<qreal>(1, px / 14);

@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 #include "ui/palette.h"
 
@@ -15,6 +16,17 @@ namespace tonvale::dialogpaint {
 using namespace palette;
 
 enum class Align : std::uint8_t { left, centre };
+
+// A line as a window wrote it: where it was drawn, the size its box gave it and the
+// size it was drawn at once made to fit (pixels). The test of the languages watches
+// them; nothing else does.
+struct Written {
+    QString text;
+    const QPaintDevice* device = nullptr;
+    qreal wanted = 0, drawn = 0;
+};
+void watchWritten(std::function<void(const Written&)> watch);
+void noteWritten(const Written& w);
 
 // Writes one line in `box`, `em` pixels high at most, made smaller until it fits the
 // width. Returns the pixel size used.

@@ -93,10 +93,10 @@ std::vector<PaytablePicture::Line> PaytablePicture::lines() {
     using palette::kHeading;
     using palette::kInk;
     std::vector<Line> out;
-    // The title leaves the top right corner to the buttons.
+    // The title leaves the top right corner to the ODDS and close buttons (from 336 on).
     Line title{QStringLiteral("title"),
                QCoreApplication::translate("Paytable", "TonVale Pays"),
-               QRectF(12, 8, 400, 36),
+               QRectF(12, 8, 318, 36),
                kTitle,
                26,
                true};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/gamewindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QScreen>
@@ -9,8 +10,10 @@
 #include "game/game.h"
 #include "game/startup.h"
 #include "ui/identity.h"
+#include "ui/language.h"
 #include "ui/qtports.h"
 #include "ui/uitext.h"
+#include "ui/windowplace.h"
 
 namespace tonvale {
 
@@ -61,7 +64,62 @@ void GameWindow::centreOnScreen() {
     move(frame.topLeft());
 }
 
+void GameWindow::placeOnScreen() {
+    QList<QRect> screens;
+    for (const QScreen* s : QGuiApplication::screens()) screens << s->availableGeometry();
+    const std::optional<WindowPlace> place = readWindowPlace(game_.m.ports.store);
+    if (!place || !placeShows(place->normal, screens)) {
+        centreOnScreen();
+        return;
+    }
+    placed_ = true;
+    setGeometry(QRect(place->normal.topLeft(), place->normal.size().expandedTo(minimumSizeHint())));
+    if (place->state == WindowPlace::State::maximized) setWindowState(Qt::WindowMaximized);
+    if (place->state == WindowPlace::State::fullScreen) setWindowState(Qt::WindowFullScreen);
+}
+
+void GameWindow::rememberPlace() {
+    WindowPlace place;
+    place.normal = normalGeometry();
+    if (isFullScreen())
+        place.state = WindowPlace::State::fullScreen;
+    else if (isMaximized())
+        place.state = WindowPlace::State::maximized;
+    StorePort& store = game_.m.ports.store;
+    writeWindowPlace(store, place);
+    store.flush();
+}
+
+void GameWindow::bringToFront() {
+    const auto lift = [](QWidget* w) {
+        if (w->isMinimized()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+        w->raise();
+    };
+    // The main window first, then the game's windows that stand in front of it
+    // (the options, the pay table, the advert that hides it, a message box).
+    QWidget* active = nullptr;
+    if (isVisible()) {
+        lift(this);
+        active = this;
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = w->windowType();
+        if (w == this || !w->isVisible() || (type != Qt::Window && type != Qt::Dialog)) continue;
+        lift(w);
+        if (!active || !active->isEnabled()) active = w;
+    }
+    if (QWidget* modal = QApplication::activeModalWidget()) active = modal;
+    if (active) active->activateWindow();
+}
+
 void GameWindow::sync() {
+    // The player's language (a slot switch, the options window's choice); the
+    // windows hear of a change and speak it at once.
+    if (!language_ || *language_ != game_.m.language) {
+        language_ = game_.m.language;
+        const QString wanted = chooseLanguage(*language_);
+        if (wanted != currentLanguage()) setLanguage(wanted);
+    }
     const Control& form = game_.m.ui.form;
     const QString title = ui::modelText(form.caption);
     if (windowTitle() != title) setWindowTitle(title);
@@ -69,7 +127,8 @@ void GameWindow::sync() {
     if (game_.m.ended) return;
     dialogs_->sync();
     if (form.visible && !isVisible()) {
-        centreOnScreen();
+        // Back from behind the advert, the window is where the player left it.
+        if (!placed_) centreOnScreen();
         show();
     } else if (!form.visible && isVisible()) {
         hide();

@@ -13,6 +13,7 @@
 #include "game/game.h"
 #include "ui/dialogs_paint.h"
 #include "ui/historyviews.h"
+#include "ui/language.h"
 #include "ui/modelwidgets.h"
 #include "ui/symbolnames.h"
 #include "ui/theatrestyle.h"
@@ -139,6 +140,18 @@ bool HistoryDialog::eventFilter(QObject* watched, QEvent* e) {
     return ModelDialog::eventFilter(watched, e);
 }
 
+void HistoryDialog::showControl(const Control& c, QWidget* w) {
+    ModelDialog::showControl(c, w);
+    // The game's first line is its time of play, which the model writes in universal
+    // time: the player reads it by the desktop's clock and in the language's form.
+    const RecalledGame* shown = game_.history.shown();
+    if (&c != &ui_.lblline[1] || !shown || c.caption != recallTime(shown->timeMs) + " UTC") return;
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        const QString local = playTime(shown->timeMs, true);
+        if (label->text() != local) label->setText(local);
+    }
+}
+
 void HistoryDialog::showMore() {
     if (list_) {
         const QSignalBlocker quiet(list_);
@@ -154,10 +167,27 @@ void HistoryDialog::showMore() {
         for (int i = 1; i <= rows; ++i) {
             const Control& row = ui_.lstgame[static_cast<std::size_t>(i)];
             QListWidgetItem* item = list_->item(i - 1);
-            const QString text = ui::modelText(row.caption);
+            QString text = ui::modelText(row.caption);
+            // The model writes the time of play in universal time; the row shows
+            // the player's own clock.
+            const std::size_t k = static_cast<std::size_t>(i - 1);
+            const auto& page = game_.history.page();
+            if (k < page.size()) {
+                const QString utc = QString::fromStdString(recallTime(page[k].timeMs).substr(12));
+                const qsizetype at = text.indexOf(QLatin1String(".  ")) + 3;
+                if (at >= 3 && text.mid(at, utc.size()) == utc)
+                    text.replace(at, utc.size(), playTime(page[k].timeMs, false));
+            }
             if (item->text() != text) item->setText(text);
             if (row.value && list_->currentRow() != i - 1) list_->setCurrentRow(i - 1);
         }
+    }
+    // The drawn parts are drawn again when another game is shown or the games change.
+    const auto now = std::make_pair(game_.history.selected(), game_.history.count());
+    if (now != drawn_) {
+        drawn_ = now;
+        for (const Control* c : {&ui_.picreels, &ui_.picplot[1], &ui_.picplot[2], &ui_.picplot[3]})
+            if (QWidget* w = widgetOf(*c)) w->update();
     }
     // What the drawn parts show, in words.
     if (QWidget* reels = widgetOf(ui_.picreels)) {

@@ -4,6 +4,9 @@
 // reels drawn from the game's tiles (the cells that did not count hatched), its
 // lines and gamble cards, and the three plots of the player's results against
 // the odds. The arrow keys step through the games, Esc closes.
+#include <cstdint>
+#include <utility>
+
 #include "ui/dialogs.h"
 
 class QListWidget;
@@ -21,6 +24,7 @@ public:
 
 protected:
     QWidget* make(Control& c, QWidget* parent) override;
+    void showControl(const Control& c, QWidget* w) override;
     void showMore() override;
     void retranslate() override;
     void paintBackground(QPainter& p, const ViewGeometry& g) override;
@@ -31,6 +35,7 @@ private:
     void step(bool older);
     HistoryWindow& ui_;
     QListWidget* list_ = nullptr;
+    std::pair<std::int64_t, std::int64_t> drawn_{-1, -1};  // the game shown and the count, as drawn
 };
 
 }  // namespace tonvale

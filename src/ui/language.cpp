@@ -2,6 +2,7 @@
 #include "ui/language.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -95,6 +96,16 @@ void setLanguage(const QString& wanted) {
 }
 
 QString currentLanguage() { return installed().code; }
+
+QString playTime(std::int64_t msUtc, bool withDate) {
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(msUtc, Qt::LocalTime);
+    const QLocale locale;
+    // The locale's short time, with the seconds the game was played at.
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("ss"))) format.replace(QLatin1String("mm"), QLatin1String("mm:ss"));
+    const QString time = locale.toString(local.time(), format);
+    return withDate ? locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') + time : time;
+}
 
 bool translating() { return installed().game != nullptr; }
 

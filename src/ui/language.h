@@ -6,6 +6,7 @@
 // hears of a change by a LanguageChange event.
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <string>
 
 namespace tonvale {
@@ -23,6 +24,11 @@ QString chooseLanguage(const std::string& chosen);
 // locale; money keeps the game's own form in every language.
 void setLanguage(const QString& code);
 QString currentLanguage();
+
+// A moment of play (milliseconds since 1970, UTC) as the player reads it: in the
+// desktop's time zone, in the form of the language's locale, the time with its
+// seconds, and with `withDate` the date before it.
+QString playTime(std::int64_t msUtc, bool withDate);
 
 // Whether a translation is in use (in English the texts are shown as they stand).
 bool translating();

@@ -85,6 +85,7 @@ SingleInstance::SingleInstance(const QString& folder) {
         const int error = errno;
         ::close(fd_);
         fd_ = -1;
+        heldByAnotherGame_ = error == EWOULDBLOCK;
         refusal_ =
             error == EWOULDBLOCK
                 ? say(QT_TRANSLATE_NOOP("Messages", "Tonvale is already running."))

@@ -30,9 +30,12 @@ public:
     // Why the lock was not had: "Tonvale is already running." when another game
     // holds it, else what stands in the way. Empty when acquired.
     const QString& refusal() const { return refusal_; }
+    // The lock is held by another game (not in the way of something else).
+    bool heldByAnotherGame() const { return heldByAnotherGame_; }
 
 private:
     int fd_ = -1;
+    bool heldByAnotherGame_ = false;
     QString refusal_;
 };
 

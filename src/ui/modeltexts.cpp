@@ -102,7 +102,9 @@ const Entry kEntries[] = {
 
     // The options window.
     {QT_TRANSLATE_NOOP("Game", "Tonvale Options")},
-    {QT_TRANSLATE_NOOP("Game", "Input Players Name Then Enter")},
+    //: Left of the name box; "Then Enter" stands right of it.
+    {QT_TRANSLATE_NOOP("Game", "Input Players Name")},
+    {QT_TRANSLATE_NOOP("Game", "Then Enter")},
     {QT_TRANSLATE_NOOP("Game", "Total won does not include any funds from jackpots.")},
     {QT_TRANSLATE_NOOP("Game", "Delete Current Player")},
     {QT_TRANSLATE_NOOP("Game", "O.K. Close and save changes")},
@@ -114,7 +116,9 @@ const Entry kEntries[] = {
     {QT_TRANSLATE_NOOP("Game", "OFF")},
     {QT_TRANSLATE_NOOP("Game", "Reduced Motion")},
     {QT_TRANSLATE_NOOP("Game", "Reel Speed")},
-    {QT_TRANSLATE_NOOP("Game", "<<<Faster Slower>>>")},
+    //: Under the left end of the reel speeds; "Slower>>>" stands under the right end.
+    {QT_TRANSLATE_NOOP("Game", "<<<Faster")},
+    {QT_TRANSLATE_NOOP("Game", "Slower>>>")},
     {QT_TRANSLATE_NOOP("Game", "Current Speed = %1"), "n"},
     {QT_TRANSLATE_NOOP("Game", "Payout %")},
     //: A payout level.
@@ -132,6 +136,19 @@ const Entry kEntries[] = {
     {QT_TRANSLATE_NOOP("Game", "Unlimited")},
     {QT_TRANSLATE_NOOP("Game", "Autoplay Loss Limit")},
     {QT_TRANSLATE_NOOP("Game", "No Limit")},
+    {QT_TRANSLATE_NOOP("Game", "Language")},
+    //: The choice of language that follows the desktop's.
+    {QT_TRANSLATE_NOOP("Game", "System")},
+    //: A language's name as its own speakers write it: keep it so in every language.
+    {QT_TRANSLATE_NOOP("Game", "English")},
+    //: A language's name as its own speakers write it: keep it so in every language.
+    {QT_TRANSLATE_NOOP("Game", "Deutsch")},
+    //: A language's name as its own speakers write it: keep it so in every language.
+    {QT_TRANSLATE_NOOP("Game", "Français")},
+    //: A language's name as its own speakers write it: keep it so in every language.
+    {QT_TRANSLATE_NOOP("Game", "Español")},
+    //: A language's name as its own speakers write it: keep it so in every language.
+    {QT_TRANSLATE_NOOP("Game", "Русский")},
     // The statistics: without a number before the first game, amounts in cents.
     {QT_TRANSLATE_NOOP("Game", "Games Played")},
     {QT_TRANSLATE_NOOP("Game", "Games Played %1"), "n"},
@@ -578,10 +595,47 @@ std::optional<QString> line(const QString& text, bool translating) {
     return std::nullopt;
 }
 
+// A line whose parts stand apart in columns, set by a wide run of blanks ("Input
+// Players Name      [the name box]      Then Enter"): each part on its own, the
+// blanks kept, so that the columns stay where the window has its room.
+std::optional<QString> columns(const QString& raw, bool translating) {
+    static const QRegularExpression gap(QStringLiteral(" {6,}"));
+    const QString t = raw.trimmed();
+    QString out;
+    qsizetype from = 0;
+    bool split = false;
+    const auto part = [&](const QString& p) -> bool {
+        if (!hasLetter(p)) {
+            out += p;
+            return true;
+        }
+        const std::optional<QString> one = line(p.simplified(), translating);
+        if (!one) return false;
+        out += *one;
+        // A shorter part keeps the next column where it stands: a blank is about half
+        // as wide as a letter.
+        if (translating && one->size() < p.size())
+            out += QString(2 * (p.size() - one->size()), QLatin1Char(' '));
+        return true;
+    };
+    auto it = gap.globalMatch(t);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        if (!part(t.mid(from, m.capturedStart() - from))) return std::nullopt;
+        out += m.captured(0);
+        from = m.capturedEnd();
+        split = true;
+    }
+    if (!split || !part(t.mid(from))) return std::nullopt;
+    return out;
+}
+
 // The text line by line: a block of lines that the catalogue holds whole comes
-// first, then single lines; a line the catalogue lacks stays as it is (or makes
-// the whole unknown when `known` asks).
+// first, then single lines, then a line's columns; a line the catalogue lacks stays
+// as it is (or makes the whole unknown when `known` asks).
 std::optional<QString> text(const QString& english, bool translating) {
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    const QStringList raw = english.split(breaks);
     const QStringList lines = linesOf(english);
     QStringList out;
     for (qsizetype i = 0; i < lines.size();) {
@@ -599,7 +653,8 @@ std::optional<QString> text(const QString& english, bool translating) {
             }
         }
         if (!taken) {
-            const std::optional<QString> one = line(lines[i], translating);
+            std::optional<QString> one = line(lines[i], translating);
+            if (!one) one = columns(raw[i], translating);
             if (!one && !translating) return std::nullopt;
             out << one.value_or(lines[i]);
             taken = 1;

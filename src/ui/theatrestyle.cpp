@@ -177,7 +177,8 @@ void TheatreStyle::drawItemText(QPainter* p, const QRect& r, int flags, const QP
     // Smaller until the text fits its box; a wrapped text fits both ways.
     QFont f = p->font();
     const bool wrap = flags & Qt::TextWordWrap;
-    qreal px = fontPixels(f);
+    const qreal wanted = fontPixels(f);
+    qreal px = wanted;
     for (int i = 0; i < 16; ++i) {
         const QRectF need = QFontMetricsF(f).boundingRect(QRectF(r), flags, text);
         const bool fits = need.width() <= r.width() + 0.5 && (!wrap || need.height() <= r.height() + 0.5);
@@ -186,6 +187,7 @@ void TheatreStyle::drawItemText(QPainter* p, const QRect& r, int flags, const QP
         f.setPixelSize(static_cast<int>(px));
     }
     p->setFont(f);
+    dialogpaint::noteWritten({text, p->device(), wanted, px});
     QColor colour = role == QPalette::NoRole
                         ? p->pen().color()
                         : pal.color(enabled ? QPalette::Active : QPalette::Disabled, role);

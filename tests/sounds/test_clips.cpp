@@ -152,12 +152,14 @@ TEST(Clips, WinTiersGrowLongerWithTheWin) {
     }
 }
 
-TEST(Clips, PeaksSitBetweenMinus6AndMinus1Dbfs) {
+// The clips are made to a loudness (scripts/loudness.sh measures it); their peaks stay at
+// -3 dBFS or below, and none is so low that it would be lost.
+TEST(Clips, PeaksNeverPassMinus3Dbfs) {
     for (const auto& [id, w] : clips()) {
         SCOPED_TRACE(id);
         const double db = 20.0 * std::log10(std::max(w.peak(), 1) / 32768.0);
-        EXPECT_GE(db, -6.0);
-        EXPECT_LE(db, -1.0);
+        EXPECT_GE(db, -15.0);
+        EXPECT_LE(db, -2.99);
     }
 }
 

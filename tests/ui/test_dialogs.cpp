@@ -249,6 +249,8 @@ TEST(Dialogs, AMessageBoxBelongsToTheWindowThatRaisedIt) {
     ASSERT_TRUE(rig.game.click(rig.ui().btnoptions));
     rig.window.sync();
     ASSERT_TRUE(rig.activate(dialog));
+    // The window itself stands over the main window.
+    EXPECT_EQ(dialog.windowHandle()->transientParent(), rig.window.windowHandle());
 
     SeenBox tooLong;
     answerNextBox(tooLong, QMessageBox::Ok);

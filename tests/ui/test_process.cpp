@@ -2,8 +2,9 @@
 // The game as a process: killed at random moments, or right after it reported a
 // save, it leaves a store holding the last or the previous save, all applications
 // together, a history line for every paid game that the audit finds right, and a
-// series it was killed in goes on at the next start; stop signals close it as its close box does; a second
-// start is turned away, but no lock left behind stops a start; a broken store is told once.
+// series it was killed in goes on at the next start; stop signals close it as its
+// close box does; a second start brings the running game to the front and ends, but
+// no lock left behind stops a start; a broken store is told once.
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -15,6 +16,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QTest>
 #include <csignal>
 #include <cstdlib>
 #include <functional>
@@ -28,6 +30,8 @@
 #include "core/database.h"
 #include "core/store.h"
 #include "savereports.h"
+#include "ui/frontdoor.h"
+#include "ui/lifecycle.h"
 
 namespace tonvale {
 namespace {
@@ -229,7 +233,7 @@ TEST(GameProcess, KilledRightAfterAReportedSaveTheStoreHoldsThatSaveOrThePreviou
         n.kills, n.onLast, n.onPrevious, n.mixed);
 }
 
-TEST(GameProcess, StopSignalsCloseAsTheCloseBoxAndASecondStartIsTurnedAway) {
+TEST(GameProcess, StopSignalsCloseAsTheCloseBoxAndASecondStartBringsTheGameToTheFront) {
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         SCOPED_TRACE(signal);
         GameHome home;
@@ -245,11 +249,12 @@ TEST(GameProcess, StopSignalsCloseAsTheCloseBoxAndASecondStartIsTurnedAway) {
         home.start(game, {});
         ASSERT_TRUE(home.waitForLock());
 
+        // A second start brings the running game to the front and ends.
         QProcess second;
         home.start(second, {});
         ASSERT_TRUE(second.waitForFinished(20000));
-        EXPECT_EQ(second.exitCode(), 1);
-        EXPECT_TRUE(second.readAllStandardError().contains("Tonvale is already running."));
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_TRUE(second.readAllStandardError().contains("Tonvale is already running"));
         EXPECT_EQ(game.state(), QProcess::Running);
 
         ASSERT_EQ(::kill(static_cast<pid_t>(game.processId()), signal), 0);
@@ -367,13 +372,37 @@ TEST(GameProcess, TwoStartsAtTheSameInstantLeaveOneGame) {
         EXPECT_EQ(running, 1);
         for (QProcess* p : {&a, &b}) {
             if (p->state() != QProcess::Running) {
-                EXPECT_EQ(p->exitCode(), 1);
+                EXPECT_EQ(p->exitCode(), 0);  // it brought the other to the front
                 continue;
             }
             ::kill(static_cast<pid_t>(p->processId()), SIGTERM);
             EXPECT_TRUE(p->waitForFinished(20000));
         }
     }
+}
+
+// A second start knocks at the running game's door, which brings the game to the
+// front, and ends; when no game answers (the lock held, but no door) it says that
+// the game runs, as before.
+TEST(GameProcess, ASecondStartBringsTheRunningGameToTheFront) {
+    GameHome home;
+    const SingleInstance running(home.folder());
+    ASSERT_TRUE(running.acquired());
+    QProcess second;
+    {
+        int knocks = 0;
+        const FrontDoor door(home.folder(), [&knocks] { ++knocks; });
+        ASSERT_TRUE(door.open());
+        home.start(second, {});
+        ASSERT_TRUE(QTest::qWaitFor([&second] { return second.state() == QProcess::NotRunning; }, 20000));
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_EQ(knocks, 1);
+        EXPECT_TRUE(second.readAllStandardError().contains("its window was brought to the front"));
+    }
+    home.start(second, {});
+    ASSERT_TRUE(second.waitForFinished(20000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(second.readAllStandardError().contains("Tonvale is already running."));
 }
 
 // A file that is not the game's at the store's path is left as it is; the game
