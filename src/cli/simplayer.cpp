@@ -41,6 +41,7 @@
 #include "core/checked.h"
 #include "core/database.h"
 #include "core/headless.h"
+#include "core/store.h"
 #include "gamble/gamble.h"
 #include "game/game.h"
 #include "game/startup.h"
@@ -701,14 +702,19 @@ private:
         switch (pick(10)) {
             case 0: {
                 const int k = pick(kSlots) + 1;
+                const auto pools = account().pools;
+                game_->press(at(w.machine, k));
+                if (slotNumber(s().playerslot) != k) {
+                    walk("options: slot " + std::to_string(k) + " not taken");
+                    return;
+                }
                 // A slot without a record takes the pools as they are now.
                 Account& next = books_.accounts[static_cast<std::size_t>(k)];
-                if (!next.used) next.pools = account().pools;
+                if (!next.used) next.pools = pools;
                 next.used = true;
                 if (k != slot_) ++r_.slotSwitches;
                 slot_ = k;
                 walk("options: slot " + std::to_string(k));
-                game_->press(at(w.machine, k));
                 return;
             }
             case 1: {
