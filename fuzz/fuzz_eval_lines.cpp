@@ -3,6 +3,7 @@
 // message, never a crash, and accepted cases are within the rules.
 #include <cstdint>
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 

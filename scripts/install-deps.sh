@@ -11,7 +11,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  libsqlite3-dev sqlite3 strace
+  libsqlite3-dev sqlite3 strace libsodium-dev dieharder
   fonts-dejavu-core locales
   xvfb xauth x11-utils imagemagick openbox xdotool
   at-spi2-core python3-pyatspi dbus-x11

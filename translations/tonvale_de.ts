@@ -372,12 +372,8 @@ Clicking on &apos;Select Bet&apos; will simply toggle your bet 1,2,5,10 or 20 .
 The &apos;Total Bet&apos; caption will give you the total amount you are wagering per spin.
 The Graphic marked OPTIONS will give you access to an array of different options which you can specify.</source>
         <translation>Mit &apos;Gewinnwege wählen&apos; legen Sie fest, wie viele Gewinnwege Sie spielen, von 3 bis 243.
-Dabei werden einige Symbole schraffiert: Diese Symbole zählen nicht. Zeigt die Anzeige
-der Gewinnwege zum Beispiel 3, so zahlen nur alle Symbole der ersten Walze und die
-mittleren Symbole aller anderen Walzen, Sie spielen also 3 X 1 = 3 Gewinnwege.
-Zeigt die Anzeige 9, so spielen Sie alle Symbole der Walzen 1 und 2 und die Mitte aller
-anderen Walzen, also 3 X 3 X 1 = 9 Gewinnwege; so geht es weiter bis zu 243 Gewinnwegen,
-d. h. 3 X 3 X 3 X 3 X 3 = 243 Gewinnwege.
+Dabei werden einige Symbole schraffiert: Diese Symbole zählen nicht. Zeigt die Anzeige der Gewinnwege zum Beispiel 3, so zahlen nur alle Symbole der ersten Walze und die mittleren Symbole aller anderen Walzen, Sie spielen also 3 X 1 = 3 Gewinnwege.
+Zeigt die Anzeige 9, so spielen Sie alle Symbole der Walzen 1 und 2 und die Mitte aller anderen Walzen, also 3 X 3 X 1 = 9 Gewinnwege; so geht es weiter bis zu 243 Gewinnwegen, d. h. 3 X 3 X 3 X 3 X 3 = 243 Gewinnwege.
 Mit &apos;Einsatz wählen&apos; wechseln Sie Ihren Einsatz zwischen 1, 2, 5, 10 und 20.
 Die Anzeige &apos;Gesamteinsatz&apos; nennt den ganzen Betrag, den Sie je Spiel einsetzen.
 Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wählen können.</translation>
@@ -1162,6 +1158,11 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     <message>
         <source>The game was closed while it was under way.</source>
         <translation>Das Spiel wurde geschlossen, während es lief.</translation>
+    </message>
+    <message>
+        <source>Safer Play</source>
+        <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
+        <translation>Sicherer spielen</translation>
     </message>
     <message>
         <source>Input Players Name</source>

@@ -373,11 +373,8 @@ The &apos;Total Bet&apos; caption will give you the total amount you are wagerin
 The Graphic marked OPTIONS will give you access to an array of different options which you can specify.</source>
         <translation>Haz clic en «Elegir formas» para elegir cuántas formas de ganar juegas, de 3 a 243.
 Al hacerlo verás que algunos símbolos quedan rayados: esos símbolos no cuentan.
-Por ejemplo, cuando el indicador de formas muestra 3, solo pagan todos los símbolos
-del primer rodillo y los del centro de los demás rodillos: juegas 3 X 1 = 3 formas.
-Cuando muestra 9, juegas todos los símbolos de los rodillos 1 y 2 y el centro de los
-demás, es decir 3 X 3 X 1 = 9 formas, y así puedes subir hasta 243 formas,
-o sea, 3 X 3 X 3 X 3 X 3 = 243 formas.
+Por ejemplo, cuando el indicador de formas muestra 3, solo pagan todos los símbolos del primer rodillo y los del centro de los demás rodillos: juegas 3 X 1 = 3 formas.
+Cuando muestra 9, juegas todos los símbolos de los rodillos 1 y 2 y el centro de los demás, es decir 3 X 3 X 1 = 9 formas, y así puedes subir hasta 243 formas, o sea, 3 X 3 X 3 X 3 X 3 = 243 formas.
 Un clic en «Elegir apuesta» cambia tu apuesta entre 1, 2, 5, 10 y 20.
 El indicador «Apuesta total» muestra el importe total que apuestas en cada giro.
 El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gusto.</translation>
@@ -1162,6 +1159,11 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     <message>
         <source>The game was closed while it was under way.</source>
         <translation>El juego se cerró mientras la partida seguía.</translation>
+    </message>
+    <message>
+        <source>Safer Play</source>
+        <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
+        <translation>Juego más seguro</translation>
     </message>
     <message>
         <source>Input Players Name</source>

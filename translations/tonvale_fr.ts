@@ -372,12 +372,8 @@ Clicking on &apos;Select Bet&apos; will simply toggle your bet 1,2,5,10 or 20 .
 The &apos;Total Bet&apos; caption will give you the total amount you are wagering per spin.
 The Graphic marked OPTIONS will give you access to an array of different options which you can specify.</source>
         <translation>Cliquez sur « Choisir les voies » pour choisir le nombre de voies que vous jouez, de 3 à 243.
-Certains symboles sont alors hachurés&#xa0;: ces symboles ne comptent pas. Par exemple,
-quand l&apos;affichage des voies indique 3, seuls paient tous les symboles du premier rouleau
-et ceux du centre des autres rouleaux&#xa0;: vous jouez donc 3 X 1 = 3 voies.
-Quand il indique 9, vous jouez tous les symboles des rouleaux 1 et 2 et le centre des
-autres rouleaux, soit 3 X 3 X 1 = 9 voies, et ainsi de suite jusqu&apos;à 243 voies,
-c.-à-d. 3 X 3 X 3 X 3 X 3 = 243 voies.
+Certains symboles sont alors hachurés&#xa0;: ces symboles ne comptent pas. Par exemple, quand l&apos;affichage des voies indique 3, seuls paient tous les symboles du premier rouleau et ceux du centre des autres rouleaux&#xa0;: vous jouez donc 3 X 1 = 3 voies.
+Quand il indique 9, vous jouez tous les symboles des rouleaux 1 et 2 et le centre des autres rouleaux, soit 3 X 3 X 1 = 9 voies, et ainsi de suite jusqu&apos;à 243 voies, c.-à-d. 3 X 3 X 3 X 3 X 3 = 243 voies.
 Un clic sur « Choisir la mise » fait passer votre mise par 1, 2, 5, 10 ou 20.
 L&apos;affichage « Mise totale » indique le montant total que vous misez à chaque tour.
 Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez choisir.</translation>
@@ -1215,6 +1211,11 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <extracomment>A language&apos;s name as its own speakers write it: keep it so in every language.</extracomment>
         <translation>Русский</translation>
     </message>
+    <message>
+        <source>Safer Play</source>
+        <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
+        <translation>Jeu plus sûr</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1279,7 +1280,7 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     </message>
     <message>
         <source>Tonvale is already running: its window was brought to the front.</source>
-        <translation>Tonvale est déjà lancé : sa fenêtre a été ramenée au premier plan.</translation>
+        <translation>Tonvale est déjà lancé&#xa0;: sa fenêtre a été ramenée au premier plan.</translation>
     </message>
 </context>
 <context>

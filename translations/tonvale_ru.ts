@@ -373,11 +373,8 @@ The &apos;Total Bet&apos; caption will give you the total amount you are wagerin
 The Graphic marked OPTIONS will give you access to an array of different options which you can specify.</source>
         <translation>Кнопка «Выбор способов» задаёт число способов выигрыша, от 3 до 243.
 При этом часть символов заштриховывается: такие символы не засчитываются.
-Например, когда счётчик способов показывает 3, платят только все символы первого
-барабана и центральные символы остальных барабанов: вы играете 3 X 1 = 3 способа.
-Когда он показывает 9, вы играете все символы барабанов 1 и 2 и центр остальных,
-то есть 3 X 3 X 1 = 9 способов, и так можно дойти до 243 способов,
-т. е. 3 X 3 X 3 X 3 X 3 = 243 способа.
+Например, когда счётчик способов показывает 3, платят только все символы первого барабана и центральные символы остальных барабанов: вы играете 3 X 1 = 3 способа.
+Когда он показывает 9, вы играете все символы барабанов 1 и 2 и центр остальных, то есть 3 X 3 X 1 = 9 способов, и так можно дойти до 243 способов, т. е. 3 X 3 X 3 X 3 X 3 = 243 способа.
 Кнопка «Выбор ставки» переключает ставку: 1, 2, 5, 10 или 20.
 Счётчик «Общая ставка» показывает, сколько всего вы ставите на одно вращение.
 Кнопка НАСТРОЙКИ открывает ряд параметров, которые вы можете выбрать сами.</translation>
@@ -1165,6 +1162,11 @@ The Graphic marked OPTIONS will give you access to an array of different options
     <message>
         <source>The game was closed while it was under way.</source>
         <translation>Игра была закрыта во время партии.</translation>
+    </message>
+    <message>
+        <source>Safer Play</source>
+        <extracomment>The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.</extracomment>
+        <translation>Безопасная игра</translation>
     </message>
     <message>
         <source>Input Players Name</source>

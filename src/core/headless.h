@@ -8,16 +8,18 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/database.h"
 #include "core/ports.h"
+#include "core/random.h"
 
 namespace tonvale {
 
+// The tools' random port: the game's ChaCha20 words keyed from a seed, so that a
+// run with the same seed draws the same, on every machine.
 class SeededRandom : public RandomPort {
 public:
     explicit SeededRandom(std::uint64_t seed = 1) : engine_(seed) {}
@@ -30,7 +32,7 @@ public:
     std::vector<std::string> errors;  // scripted answers that did not fit their draw
 
 private:
-    std::mt19937_64 engine_;
+    ChaChaWords engine_;
     std::deque<int> scripted_;
 };
 

@@ -14,4 +14,7 @@ struct PlayLimits {
     bool operator==(const PlayLimits&) const = default;
 };
 
+// The reality check's interval under safer play when the player chose none.
+inline constexpr std::int16_t kSaferRealityCheck = 60;
+
 }  // namespace tonvale

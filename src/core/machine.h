@@ -30,6 +30,16 @@ public:
     // The player's choice of reduced motion: the animations hold one picture (no
     // flashing frames, no sliding board); what happens and when stays the same.
     bool reducedMotion = false;
+    // The player's choice of safer play (the rules set for online slots in 2021):
+    // no autoplay, a game cycle of at least kSaferCycleMs from the press to the
+    // result, no celebration of a return that is not more than the stake, the
+    // session's meter always in sight, a reality check at 60 minutes unless the
+    // player chose another interval. The game's rules and odds are the same.
+    bool saferPlay = false;
+    static constexpr int kSaferCycleMs = 2500;
+    // Whether the spin's win is celebrated (win sound, flashing frames, the count
+    // up): always, but under safer play only a return above the stake.
+    bool celebratesWin() const { return !saferPlay || s.winamount > s.stake(); }
     // The player's choice of language, by its code ("de"); empty for the desktop's.
     // The model speaks English whatever it holds: the view translates.
     std::string language;

@@ -2,6 +2,7 @@
 #pragma once
 // What the game model asks of its platform. The desktop game supplies Qt
 // implementations; the tests and the command-line tool use the headless ones.
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,25 +12,35 @@
 
 namespace tonvale {
 
-// Uniform draws. draw(n) gives 1..n, each equally likely. The source is seeded once
-// and never reseeded before a draw (that would repeat stops).
+// Uniform draws. draw(n) gives 1..n, each exactly equally likely. The source is
+// keyed once and never again before a draw (that would repeat stops).
 class RandomPort {
 public:
     virtual ~RandomPort() = default;
     virtual int draw(int n) = 0;
 };
 
-// The game's one draw, which every random port makes: 1..n from a 64-bit engine.
-// The engine's top 32 bits are r in [0, 1) as a fraction of 2^32, and the draw is
-// Int(r * n) + 1, exactly, in integers, so that each of 1..n comes from
-// floor(2^32 / n) or ceil(2^32 / n) of the fractions. For n < 1 nothing is drawn
-// and the answer is 1.
+// The game's one draw, which every random port makes: 1..n from an engine of
+// uniform words of W bits (32 for the game's, ChaChaWords). A word r is the
+// fraction r / 2^W of [0, 1) and the draw is Int(r * n) + 1, in integers: the high
+// half of r * n. So that each of 1..n is drawn exactly as often as every other,
+// the 2^W mod n words that would give some values one word more are drawn again
+// (they are the words whose r * n has a low half below 2^W mod n, one at the start
+// of some values' ranges). For n < 1 nothing is drawn and the answer is 1.
 template <class Engine>
 int drawFrom(Engine& engine, int n) {
-    static_assert(Engine::min() == 0 && Engine::max() == UINT64_MAX, "a 64-bit engine");
+    constexpr std::uint64_t kWords = std::uint64_t{Engine::max()} + 1;  // 2^W
+    static_assert(Engine::min() == 0 && std::has_single_bit(kWords) && kWords <= (std::uint64_t{1} << 32),
+                  "an engine of whole words of at most 32 bits");
+    constexpr int kBits = std::countr_zero(kWords);
     if (n < 1) return 1;
-    const std::uint64_t r = static_cast<std::uint64_t>(engine()) >> 32;
-    return static_cast<int>((r * static_cast<std::uint64_t>(n)) >> 32) + 1;
+    const auto un = static_cast<std::uint64_t>(n);
+    std::uint64_t m = static_cast<std::uint64_t>(engine()) * un;
+    if ((m & (kWords - 1)) < un) {
+        const std::uint64_t refused = kWords % un;
+        while ((m & (kWords - 1)) < refused) m = static_cast<std::uint64_t>(engine()) * un;
+    }
+    return static_cast<int>(m >> kBits) + 1;
 }
 
 // Monotonic milliseconds.

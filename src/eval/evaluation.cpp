@@ -231,7 +231,7 @@ void Evaluation::winTier() {
                 break;
             }
         s.autospinwait = tier ? tier->wait : 100;
-        m.playClip(tier ? tier->clip : 112);
+        if (m.celebratesWin()) m.playClip(tier ? tier->clip : 112);
     }
     m.doEvents();
 }

@@ -143,7 +143,8 @@ bool Game::refuses(const Control& c) const {
     // of ten to thirty times the stake hold the stake the game was played at.
     if (&c == &ui.btnbet || &c == &ui.btnlines) return spinning || gambling || phase == Phase::jackpot;
     if (&c == &ui.btncredit) return game.running() || gambling || s.freespinsawarded > 1;
-    if (&c == &ui.autoplayon) return gambling;
+    // Safer play offers no autoplay; a run already going can still be stopped.
+    if (&c == &ui.autoplayon) return gambling || (m.saferPlay && s.autoplaymode == 0);
     // The gamble is offered only for a win that is still to be collected.
     if (&c == &ui.btndouble) return spinning || game.offered() <= 0 || s.autoplaymode != 0;
     if (&c == &ui.btnoptions) return running || s.autoplaymode == 10;

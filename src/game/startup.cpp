@@ -51,6 +51,7 @@ void Startup::Form_Load() {
     m.playClip(106);
     g_.session.limits = readPlayLimits(m.ports.store, kMainApp, s.playerslot);
     m.reducedMotion = readReducedMotion(m.ports.store, kMainApp, s.playerslot);
+    m.saferPlay = readSaferPlay(m.ports.store, kMainApp, s.playerslot);
     m.language = readLanguage(m.ports.store, kMainApp, s.playerslot);
     // The game that was open when the game last ended goes on.
     g_.resume.slotLoaded();

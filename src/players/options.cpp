@@ -37,6 +37,7 @@ void Options::bind(Bindings& b) {
         b.on(ui.sounds[static_cast<std::size_t>(i)], Ev::Click, [this, i] { sounds_Click(i); });
         b.on(ui.wincounter[static_cast<std::size_t>(i)], Ev::Click, [this, i] { wincounter_Click(i); });
         b.on(ui.motion[static_cast<std::size_t>(i)], Ev::Click, [this, i] { motion_Click(i); });
+        b.on(ui.safer[static_cast<std::size_t>(i)], Ev::Click, [this, i] { safer_Click(i); });
     }
     for (int i = 0; i < static_cast<int>(ui.language.size()); ++i)
         b.on(ui.language[static_cast<std::size_t>(i)], Ev::Click, [this, i] { language_Click(i); });
@@ -79,6 +80,7 @@ void Options::Form_Load() {
     showSound();
     showLimits();
     showMotion();
+    showSaferPlay();
     showLanguage();
     showStatistics(Stats::opening);
 }
@@ -126,6 +128,8 @@ void Options::machine_Click(int k) {
     showReelSpeed();
     showSound();
     session_.slotChosen(before);
+    m.saferPlay = readSaferPlay(m.ports.store, kOptionsApp, s.playerslot);
+    showSaferPlay();
     showLimits();
     m.reducedMotion = readReducedMotion(m.ports.store, kOptionsApp, s.playerslot);
     showMotion();

@@ -28,6 +28,10 @@ bool readReducedMotion(StorePort& store, const std::string& app, std::string_vie
 // Writes it to both copies and flushes.
 bool saveReducedMotion(StorePort& store, std::string_view slot, bool reduced);
 
+// The player's safer-play choice, kept with the player's record the same way.
+inline constexpr const char* kSaferPlayKey = "saferplay";
+bool readSaferPlay(StorePort& store, const std::string& app, std::string_view slot);
+bool saveSaferPlay(StorePort& store, std::string_view slot, bool on);
 // The player's language, kept with the player's record as its code.
 inline constexpr const char* kLanguageKey = "language";
 // Reads it from one copy of the player keys: a code of kLanguageCodes, else "" (the
@@ -72,6 +76,7 @@ public:
     void wincounter_Click(int index);  // 1..2
     void Amtpayout_Click(int index);   // 0..2
     void motion_Click(int index);      // 1 reduced, 2 full; kept at once
+    void safer_Click(int index);       // 1 safer play, 2 the game as ever; kept at once
     void language_Click(int index);    // 0..5 (kLanguageCodes); kept at once
 
     // The player's limits; each choice is kept with the player's record at once.
@@ -88,6 +93,7 @@ private:
     void showSound();
     void showLimits();
     void showMotion();
+    void showSaferPlay();
     void showLanguage();
     void bindLimits(Bindings& b);
     void keepLimits();

@@ -62,7 +62,12 @@ void Options::autoloss_Click(int index) {
 // offers selects none.
 void Options::showLimits() {
     const PlayLimits& l = session_.limits;
-    choose(ui.realitycheck, indexOf(kRealityMinutes, l.realitycheck));
+    // Under safer play there is always a reality check: no interval chosen shows the
+    // 60 minutes that apply, and "Off" cannot be chosen.
+    const bool safer = m_.saferPlay;
+    choose(ui.realitycheck,
+           indexOf(kRealityMinutes, safer && l.realitycheck == 0 ? kSaferRealityCheck : l.realitycheck));
+    ui.realitycheck[0].enabled = !safer;
     choose(ui.autospins, indexOf(kAutoplaySpins, l.autoplayspins));
     choose(ui.autoloss, indexOf(kAutoplayLosses, l.autoplayloss));
 }

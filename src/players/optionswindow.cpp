@@ -40,6 +40,10 @@ OptionsWindow::OptionsWindow() {
     add(motion[1], "motion", K::option, &Framemotion, 105, 285, 1200, 250, 1);
     add(motion[2], "motion", K::option, &Framemotion, 105, 600, 1200, 250, 2);
 
+    add(Framesafer, "Framesafer", K::frame, &Framemain, 6450, 1380, 1950, 930);
+    add(safer[1], "safer", K::option, &Framesafer, 105, 285, 1200, 250, 1);
+    add(safer[2], "safer", K::option, &Framesafer, 105, 600, 1200, 250, 2);
+
     add(Framespeed, "Framespeed", K::frame, &Framemain, 4710, 2350, 3690, 1335);
     for (int i = 0; i <= 4; ++i)
         add(setspeed[static_cast<std::size_t>(i)], "setspeed", K::option, &Framespeed, 120 + 600 * i, 360,
@@ -104,6 +108,9 @@ void OptionsWindow::design() {
     Framemotion.caption = "Reduced Motion";
     motion[1].caption = " ON";
     motion[2].caption = " OFF";
+    Framesafer.caption = "Safer Play";
+    safer[1].caption = " ON";
+    safer[2].caption = " OFF";
     Framespeed.caption = "Reel Speed";
     for (int i = 0; i <= 4; ++i) setspeed[static_cast<std::size_t>(i)].caption = std::to_string(i + 1);
     fastslow.caption = "<<<Faster                       Slower>>>";

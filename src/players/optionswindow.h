@@ -40,6 +40,8 @@ struct OptionsWindow : ControlSet {
     std::array<Control, 3> Amtpayout;  // 0 level 3, 1 level 2, 2 level 1
     Control Framemotion;
     std::array<Control, 3> motion;  // 1 reduced motion, 2 full motion
+    Control Framesafer;
+    std::array<Control, 3> safer;  // 1 safer play, 2 the game as ever
     // The language the game speaks to the player.
     Control Framelanguage;
     std::array<Control, 6> language;  // 0..5: the desktop's, English, German, French, Spanish, Russian

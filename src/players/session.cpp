@@ -114,9 +114,12 @@ std::string Session::realityText() const {
 bool Session::spinMayStart() {
     Machine& m = m_;
     if (holding_) return false;
-    if (!started_ || limits.realitycheck <= 0 || m.s.freespinsawarded > 0) return true;
+    // Under safer play the check comes every 60 minutes unless the player chose
+    // another interval.
+    const int interval = limits.realitycheck > 0 ? limits.realitycheck : m.saferPlay ? kSaferRealityCheck : 0;
+    if (!started_ || interval <= 0 || m.s.freespinsawarded > 0) return true;
     const std::int64_t elapsed = elapsedMs();
-    if (elapsed - lastCheckMs_ < limits.realitycheck * kMinute) return true;
+    if (elapsed - lastCheckMs_ < interval * kMinute) return true;
 
     // Autoplay waits for the answer: its timer would otherwise try to start spins
     // while the message is open.

@@ -34,6 +34,9 @@ void Presentation::Timerflash_Timer() {
     MainWindow& ui = m_.ui;
 
     addChecked(s.idleticks, 1);
+    // Under safer play a return not above the stake flashes nothing; the tick still
+    // counts towards the next autoplay or free spin.
+    if (!m_.celebratesWin()) return;
     if (s.flashposition > 36) s.flashposition = 1;
     addChecked(s.flashphase, 1);
     if (s.flashphase > 2) s.flashphase = 0;
@@ -73,7 +76,7 @@ void Presentation::timerballflash_Timer() {
     MachineState& s = m_.s;
     MainWindow& ui = m_.ui;
 
-    if (s.winamount < 1) return;
+    if (s.winamount < 1 || !m_.celebratesWin()) return;
 
     // With reduced motion the steps are counted as ever, but the wild holds its
     // first picture and the multiplier its last.

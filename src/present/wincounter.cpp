@@ -49,7 +49,8 @@ void Presentation::Timerwincounter_Timer() {
         return;
     }
 
-    if (s.winroll == 0) s.wincounted = s.winamount;
+    // Under safer play a return not above the stake is shown whole, not counted up.
+    if (s.winroll == 0 || !m_.celebratesWin()) s.wincounted = s.winamount;
     addChecked(s.wincounted, s.rollstep);
     s.rollstep = rollStepFor(s.wincounted);
     if (s.wincounted >= s.winamount) {

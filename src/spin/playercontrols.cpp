@@ -96,13 +96,25 @@ void PlayerControls::Form_KeyPress(int& keyCode) {
     }
 }
 
+// The menu opens as the mouse comes over its button, as it always did; a click
+// on the button (or M) opens or closes it. Closed by a click it stays closed
+// while the mouse stays on the button, or the next move would open it again.
 void PlayerControls::btnopenmenu_MouseMove() {
-    if (!rule_.refuses(m_.ui.btnopenmenu)) m_.ui.menupic.visible = true;
+    if (!rule_.refuses(m_.ui.btnopenmenu) && !menuClickedShut_) m_.ui.menupic.visible = true;
 }
 
-void PlayerControls::btnopenmenu_MouseUp() { m_.ui.menupic.visible = false; }
+void PlayerControls::btnopenmenu_MouseUp() {
+    // The release comes even to a button dimmed since the press: that one only closes.
+    const Control& button = m_.ui.btnopenmenu;
+    Control& menu = m_.ui.menupic;
+    menu.visible = !menu.visible && button.live() && !rule_.refuses(button);
+    menuClickedShut_ = !menu.visible;
+}
 
-void PlayerControls::Form_MouseMove() { m_.ui.menupic.visible = false; }
+void PlayerControls::Form_MouseMove() {
+    m_.ui.menupic.visible = false;
+    menuClickedShut_ = false;
+}
 
 void PlayerControls::btnoptions_Click() {
     Machine& m = m_;
@@ -118,15 +130,16 @@ void PlayerControls::btnoptions_Click() {
 void PlayerControls::about_Click() {
     Machine& m = m_;
     if (rule_.refuses(m.ui.about)) return;
+    m.ui.menupic.visible = false;
     m.playClip(115);
     m.ui.form.enabled = false;
     calls.showAbout();
-    m.ui.menupic.visible = false;
 }
 
 void PlayerControls::mnuviewpaytable_Click() {
     Machine& m = m_;
     if (rule_.refuses(m.ui.mnuviewpaytable)) return;
+    m.ui.menupic.visible = false;
     m.playClip(115);
     m.ui.pannomoney.visible = false;
     m.ui.form.enabled = false;

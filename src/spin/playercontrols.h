@@ -51,6 +51,7 @@ private:
     const PressRule& rule_;
     SpinCycle& spin_;
     AutoplayLimits& autolimits_;
+    bool menuClickedShut_ = false;  // a click closed the menu with the mouse on its button
 };
 
 }  // namespace tonvale

@@ -69,7 +69,13 @@ void SpinCycle::reelrun() {
         }
     };
 
-    for (int i = 0; i < kSpinUpPasses; ++i) pass(1, s.reeltop1, [] {});
+    // Under safer play the game cycle lasts at least kSaferCycleMs from the press
+    // to the result: the reels spin on, all of them for half of it, the last one
+    // until the whole of it has passed.
+    const bool safer = m.saferPlay;
+    const auto cycleMs = [&m, this] { return m.ports.clock.nowMs() - startedMs_; };
+    for (int i = 0; i < kSpinUpPasses || (safer && cycleMs() < Machine::kSaferCycleMs / 2); ++i)
+        pass(1, s.reeltop1, [] {});
 
     for (int k = 1; k <= 4; ++k) {
         const int base = s.reeltop(k) + kSettleOffset;
@@ -86,6 +92,7 @@ void SpinCycle::reelrun() {
         }
     }
 
+    while (safer && cycleMs() < Machine::kSaferCycleMs) pass(5, s.reeltop5, [] {});
     const int base5 = s.reeltop5 + kSettleOffset;
     if (s.freespinsawarded < 1) m.playClip(114);
     if (s.fivescattersound > 0) m.playClip(123);

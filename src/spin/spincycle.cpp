@@ -90,6 +90,7 @@ void SpinCycle::bind(Bindings& b) {
 void SpinCycle::runSpin() {
     if (onSpinStart) onSpinStart();
     m_.cycles.spinStarts();
+    startedMs_ = m_.ports.clock.nowMs();
     spinreel1();
     m_.ports.events.deliverInput();
     m_.cycles.spinEnds();

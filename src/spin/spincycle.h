@@ -56,7 +56,8 @@ public:
     std::function<void()> onSpinStart, onSpinEnd;
 
 private:
-    void runSpin();  // spinreel1 with the spin controls held off
+    std::int64_t startedMs_ = 0;  // the clock when the running spin started
+    void runSpin();               // spinreel1 with the spin controls held off
     Machine& m_;
     const PressRule& rule_;
 };

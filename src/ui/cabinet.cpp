@@ -325,10 +325,16 @@ void CabinetWidget::keyPressEvent(QKeyEvent* e) {
             return;
         }
         if (key == Qt::Key_M) {
-            // The menu opens as the mouse over its button opens it, and takes the keyboard.
-            game_.mouseMove(ui.btnopenmenu);
+            // M is a click on the menu's button: it opens the menu, with the keyboard
+            // on its first button, or closes it.
+            if (ui.menupic.visible) {
+                closeMenu();
+                return;
+            }
+            if (!game_.pressable(ui.btnopenmenu)) return;
+            game_.mouseUp(ui.btnopenmenu);
             after();
-            menu_->takeKeyboard();
+            if (ui.menupic.visible) menu_->takeKeyboard();
             return;
         }
         for (const CabinetControl& k : cabinetControls(ui)) {
@@ -337,7 +343,7 @@ void CabinetWidget::keyPressEvent(QKeyEvent* e) {
             // while the menu itself could be opened.
             if ((k.control == &ui.btnhelp || k.control == &ui.mnuviewpaytable) && !ui.menupic.visible &&
                 game_.pressable(ui.btnopenmenu)) {
-                game_.mouseMove(ui.btnopenmenu);
+                game_.mouseUp(ui.btnopenmenu);
                 after();
             }
             pressFromKeyboard(*k.control);

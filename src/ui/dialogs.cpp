@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "game/game.h"
+#include "ui/columnlabel.h"
 #include "ui/dialogs_about.h"
 #include "ui/dialogs_options.h"
 #include "ui/dialogs_paint.h"
@@ -142,7 +143,8 @@ QWidget* ModelDialog::make(Control& c, QWidget* parent) {
             return box;
         }
         case ControlKind::label: {
-            auto* label = new QLabel(parent);
+            // A caption set in columns round a control over it writes each column beside it.
+            auto* label = new ColumnLabel(parent);
             label->setTextFormat(Qt::PlainText);
             // A label three lines high wraps its words.
             const bool wraps = c.height > 3 * kEmTwips;

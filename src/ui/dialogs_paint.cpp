@@ -45,8 +45,9 @@ qreal fitText(QPainter& p, const QRectF& box, const QString& text, const QColor&
         f = font(px, bold);
     }
     p.setFont(f);
-    noteWritten({text, p.device(), wanted, px});
     const int flags = Qt::AlignVCenter | (align == Align::centre ? Qt::AlignHCenter : Qt::AlignLeft);
+    noteWritten({text, p.device(), wanted, px,
+                 p.transform().mapRect(QFontMetricsF(f).boundingRect(box, flags, text))});
     if (shadow) {
         const qreal d = std::max<qreal>(1, px / 14);
         p.setPen(QColor(0, 0, 0, 170));
@@ -130,10 +131,15 @@ void groupFrame(QPainter& p, const QRectF& r, const QString& caption, const QCol
     p.setPen(QPen(kGoldHi, line * 0.6));
     p.drawRoundedRect(box.adjusted(line, line, -line, -line), px * 0.35, px * 0.35);
     if (!caption.isEmpty()) {
-        QFont f = font(px, true);
-        const qreal w = QFontMetricsF(f).horizontalAdvance(caption);
-        const QRectF label(box.left() + px * 0.6, r.top(), std::min(w + px * 0.6, box.width() - px),
-                           px * 1.2);
+        // The title's ground is as wide as the title once made to fit, which keeps
+        // clear of the frame's right corner: a long title neither runs over the
+        // corner nor leaves a patch of ground beyond its last letter.
+        const qreal room = box.width() - px * 1.6;
+        qreal w = QFontMetricsF(font(px, true)).horizontalAdvance(caption);
+        if (w > room)
+            w = QFontMetricsF(font(std::max<qreal>(4, std::floor(px * room / w)), true))
+                    .horizontalAdvance(caption);
+        const QRectF label(box.left() + px * 0.6, r.top(), w + px * 0.6, px * 1.2);
         p.fillRect(label, ground);
         fitText(p, label.adjusted(px * 0.3, 0, 0, 0), caption, captionColour, px, true);
     }

@@ -18,12 +18,13 @@ using namespace palette;
 enum class Align : std::uint8_t { left, centre };
 
 // A line as a window wrote it: where it was drawn, the size its box gave it and the
-// size it was drawn at once made to fit (pixels). The test of the languages watches
-// them; nothing else does.
+// size it was drawn at once made to fit (pixels), and the room its letters took in
+// the painter's coordinates. The test of the languages watches them; nothing else does.
 struct Written {
     QString text;
     const QPaintDevice* device = nullptr;
     qreal wanted = 0, drawn = 0;
+    QRectF area;
 };
 void watchWritten(std::function<void(const Written&)> watch);
 void noteWritten(const Written& w);

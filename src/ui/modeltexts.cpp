@@ -115,6 +115,8 @@ const Entry kEntries[] = {
     {QT_TRANSLATE_NOOP("Game", "ON")},
     {QT_TRANSLATE_NOOP("Game", "OFF")},
     {QT_TRANSLATE_NOOP("Game", "Reduced Motion")},
+    //: The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.
+    {QT_TRANSLATE_NOOP("Game", "Safer Play")},
     {QT_TRANSLATE_NOOP("Game", "Reel Speed")},
     //: Under the left end of the reel speeds; "Slower>>>" stands under the right end.
     {QT_TRANSLATE_NOOP("Game", "<<<Faster")},

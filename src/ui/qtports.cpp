@@ -19,14 +19,6 @@
 
 namespace tonvale {
 
-QtRandom::QtRandom() {
-    std::random_device device;
-    std::seed_seq seed{device(), device(), device(), device()};
-    engine_.seed(seed);
-}
-
-int QtRandom::draw(int n) { return drawFrom(engine_, n); }
-
 QtTimers::QtTimers() {
     for (int i = 0; i < kTimerCount; ++i) {
         auto t = std::make_unique<QTimer>();

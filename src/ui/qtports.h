@@ -10,23 +10,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <random>
 
 #include "core/database.h"
 #include "core/ports.h"
+#include "core/random.h"
 #include "ui/clipplayer.h"
 
 namespace tonvale {
-
-// One engine, seeded once; r = 32 random bits / 2^32, draw = Int(r * n) + 1.
-class QtRandom : public RandomPort {
-public:
-    QtRandom();
-    int draw(int n) override;
-
-private:
-    std::mt19937_64 engine_;
-};
 
 class QtClock : public ClockPort {
 public:
@@ -111,7 +101,7 @@ bool someNetworkUp();
 // All Qt ports together.
 struct QtPlatform {
     QtPlatform() { desktop.setTimers(&timers); }
-    QtRandom random;
+    SystemRandom random;  // ChaCha20 keyed once from the system
     QtClock clock;
     QtTimers timers;
     QtEvents events;

@@ -187,7 +187,8 @@ void TheatreStyle::drawItemText(QPainter* p, const QRect& r, int flags, const QP
         f.setPixelSize(static_cast<int>(px));
     }
     p->setFont(f);
-    dialogpaint::noteWritten({text, p->device(), wanted, px});
+    dialogpaint::noteWritten({text, p->device(), wanted, px,
+                              p->transform().mapRect(QFontMetricsF(f).boundingRect(QRectF(r), flags, text))});
     QColor colour = role == QPalette::NoRole
                         ? p->pen().color()
                         : pal.color(enabled ? QPalette::Active : QPalette::Disabled, role);

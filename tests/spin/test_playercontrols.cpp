@@ -10,6 +10,7 @@
 #include "rig.h"
 #include "spin/playercontrols.h"
 #include "windows/auxwindows.h"
+#include "windows/history.h"
 
 namespace tonvale {
 namespace {
@@ -189,19 +190,70 @@ TEST(SpaceBar, DoesNothingInASeriesOrWithTheBarHiddenAndWarnsOfShortCredit) {
     EXPECT_EQ(r.s().keycount, 1);
 }
 
-TEST(Menu, OpensOnHoverOutsideASeriesAndClosesOnReleaseOrMoveAway) {
+TEST(Menu, OpensOnHoverAClickTogglesItAndMovingAwayClosesIt) {
     Rig r;
     r.load();
-    r.game.mouseMove(r.ui().btnopenmenu);
-    EXPECT_TRUE(r.ui().menupic.visible);
-    r.game.mouseMove(r.ui().form);
-    EXPECT_FALSE(r.ui().menupic.visible);
-    r.game.mouseMove(r.ui().btnopenmenu);
-    r.game.mouseUp(r.ui().btnopenmenu);
-    EXPECT_FALSE(r.ui().menupic.visible);
+    MainWindow& ui = r.ui();
+    r.game.mouseMove(ui.btnopenmenu);
+    EXPECT_TRUE(ui.menupic.visible);
+    r.game.mouseMove(ui.form);
+    EXPECT_FALSE(ui.menupic.visible);
+    // Hover opened it: the click closes it, and it stays closed while the mouse
+    // moves on over the button; the next click opens it again.
+    r.game.mouseMove(ui.btnopenmenu);
+    r.game.mouseUp(ui.btnopenmenu);
+    EXPECT_FALSE(ui.menupic.visible);
+    r.game.mouseMove(ui.btnopenmenu);
+    EXPECT_FALSE(ui.menupic.visible);
+    r.game.mouseUp(ui.btnopenmenu);
+    EXPECT_TRUE(ui.menupic.visible);
+    r.game.mouseUp(ui.btnopenmenu);
+    EXPECT_FALSE(ui.menupic.visible);
+    // Off the button and back, hover opens it as ever.
+    r.game.mouseMove(ui.form);
+    r.game.mouseMove(ui.btnopenmenu);
+    EXPECT_TRUE(ui.menupic.visible);
+    r.game.mouseMove(ui.form);
+    // Not during a series, nor by a release reaching the button dimmed by autoplay.
     r.s().freespinsawarded = 21;
-    r.game.mouseMove(r.ui().btnopenmenu);
-    EXPECT_FALSE(r.ui().menupic.visible);
+    r.game.mouseMove(ui.btnopenmenu);
+    r.game.mouseUp(ui.btnopenmenu);
+    EXPECT_FALSE(ui.menupic.visible);
+    r.s().freespinsawarded = 0;
+    ui.btnopenmenu.enabled = false;
+    r.game.mouseUp(ui.btnopenmenu);
+    EXPECT_FALSE(ui.menupic.visible);
+}
+
+// Every window the cabinet opens closes the menu, whichever way it was opened.
+TEST(Menu, OpeningAnyWindowClosesIt) {
+    struct Case {
+        const char* name;
+        Control& (*button)(Rig&);
+        bool (*opened)(Rig&);
+    };
+    const Case cases[] = {
+        {"help", [](Rig& r) -> Control& { return r.ui().btnhelp; },
+         [](Rig& r) { return !r.platform.desktop.messages.empty(); }},
+        {"pay table", [](Rig& r) -> Control& { return r.ui().mnuviewpaytable; },
+         [](Rig& r) { return r.game.windows.pays.form.visible; }},
+        {"about", [](Rig& r) -> Control& { return r.ui().about; },
+         [](Rig& r) { return r.game.windows.about.form.visible; }},
+        {"options", [](Rig& r) -> Control& { return r.ui().btnoptions; },
+         [](Rig& r) { return r.game.options.ui.form.visible; }},
+        {"history", [](Rig& r) -> Control& { return r.ui().btnhistory; },
+         [](Rig& r) { return r.game.history.isOpen(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig r;
+        r.load();
+        r.game.mouseUp(r.ui().btnopenmenu);
+        ASSERT_TRUE(r.ui().menupic.visible);
+        ASSERT_TRUE(r.game.click(c.button(r)));
+        EXPECT_TRUE(c.opened(r));
+        EXPECT_FALSE(r.ui().menupic.visible);
+    }
 }
 
 TEST(Menu, WindowButtonsOpenTheirWindowOnlyWhenAllowed) {

@@ -201,6 +201,39 @@ TEST(Keys, HistoryIsInTheTabRingWithItsKey) {
     EXPECT_TRUE(rig.game.history.isOpen());
 }
 
+// M is a click on the menu's button: it opens the menu and closes it again, also
+// with the keyboard on the menu's buttons; P and F1 open their window and close it.
+TEST(Keys, MTogglesTheMenuAndAWindowOpenedClosesIt) {
+    UiRig rig;
+    rig.game.m.s.soundonoff = 0;
+    MainWindow& ui = rig.ui();
+    MenuPanel& menu = rig.cabinet.menuPanel();
+    QWidget* window = rig.cabinet.window();
+    QTest::keyClick(&rig.cabinet, Qt::Key_M);
+    ASSERT_TRUE(menu.isVisible());
+    ASSERT_EQ(window->focusWidget(), menu.buttonFor(ui.about));
+    QTest::keyClick(window->focusWidget(), Qt::Key_M);
+    EXPECT_FALSE(ui.menupic.visible);
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_EQ(window->focusWidget(), &rig.cabinet);
+
+    QTest::keyClick(&rig.cabinet, Qt::Key_M);
+    ASSERT_TRUE(menu.isVisible());
+    QTest::keyClick(window->focusWidget(), Qt::Key_P);
+    EXPECT_TRUE(rig.game.windows.pays.form.visible);
+    EXPECT_FALSE(ui.menupic.visible);
+    EXPECT_FALSE(menu.isVisible());
+    rig.game.callRoutine("tonvalepays:QueryUnload");
+    rig.cabinet.refresh();
+
+    QTest::keyClick(&rig.cabinet, Qt::Key_M);
+    ASSERT_TRUE(menu.isVisible());
+    QTest::keyClick(window->focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(rig.desktop.messages.size(), 1u);
+    EXPECT_FALSE(ui.menupic.visible);
+    EXPECT_FALSE(menu.isVisible());
+}
+
 // The menu panel is push buttons: M opens it with the keyboard on its first button,
 // the arrows move and Enter presses, a click presses, Escape closes it.
 TEST(Keys, TheMenusPushButtonsTakeTheKeyboard) {
@@ -225,14 +258,17 @@ TEST(Keys, TheMenusPushButtonsTakeTheKeyboard) {
     QTest::keyClick(&rig.cabinet, Qt::Key_M);
     QTest::mouseClick(menu.buttonFor(ui.mnuviewpaytable), Qt::LeftButton);
     EXPECT_TRUE(rig.game.windows.pays.form.visible);
-    // Behind the pay table the game is disabled: the menu's buttons take no press.
-    EXPECT_FALSE(menu.buttonFor(ui.about)->isEnabled());
+    // The window in front closed the menu; behind it the game is disabled and M
+    // opens nothing.
+    EXPECT_FALSE(menu.isVisible());
+    QTest::keyClick(&rig.cabinet, Qt::Key_M);
+    EXPECT_FALSE(menu.isVisible());
     rig.game.callRoutine("tonvalepays:QueryUnload");
     rig.cabinet.refresh();
-    EXPECT_TRUE(menu.buttonFor(ui.about)->isEnabled());
 
     QTest::keyClick(&rig.cabinet, Qt::Key_M);
     ASSERT_TRUE(menu.isVisible());
+    EXPECT_TRUE(menu.buttonFor(ui.about)->isEnabled());
     QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(ui.menupic.visible);
     EXPECT_FALSE(menu.isVisible());

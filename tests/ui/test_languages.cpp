@@ -4,21 +4,26 @@
 // and every one fits its box at a size that still reads.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPainter>
 #include <QSet>
+#include <QTimer>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "cli/scenario.h"
 #include "fakehistory.h"
 #include "game/startup.h"
 #include "players/options.h"
+#include "scenariowalk.h"
 #include "ui/cabinetpainter.h"
 #include "ui/dialogs.h"
 #include "ui/dialogs_about.h"
@@ -29,6 +34,7 @@
 #include "ui/language.h"
 #include "ui/oddsdialog.h"
 #include "ui/picturewords.h"
+#include "ui/qtports.h"
 #include "ui/sprites.h"
 #include "ui/uitext.h"
 #include "windowrig.h"
@@ -59,14 +65,6 @@ QString untranslated(const QString& text) {
         else if (depth == 0 && c.isLetter())
             out += c;
     }
-    return out;
-}
-
-std::vector<std::filesystem::path> scenarios() {
-    std::vector<std::filesystem::path> out;
-    for (const auto& e : std::filesystem::directory_iterator(TONVALE_SCENARIOS))
-        if (e.path().extension() == ".scn") out.push_back(e.path());
-    std::sort(out.begin(), out.end());
     return out;
 }
 
@@ -139,24 +137,7 @@ protected:
 
 TEST_P(EveryLanguage, TheCabinetsTextsAreTranslatedAndFitTheirBoxes) {
     CabinetCheck cabinet(testLanguage());
-    for (const auto& path : scenarios()) {
-        std::ostringstream out, err;
-        ScenarioRunner runner(1, "", out, err);
-        const std::string name = path.filename().string();
-        int line = 0;
-        runner.platform().time.setTickHandler([&](TimerId id) {
-            runner.game().timerTick(id);
-            cabinet.paint(runner.game(), name + ":" + std::to_string(line));
-        });
-        std::ifstream script(path);
-        std::string text;
-        while (std::getline(script, text)) {
-            ++line;
-            std::istringstream one(text);
-            runner.run(one, name);
-            cabinet.paint(runner.game(), name + ":" + std::to_string(line));
-        }
-    }
+    testing::walkScenarios([&cabinet](Game& g, const std::string& where) { cabinet.paint(g, where); });
     EXPECT_GT(cabinet.texts(), 50);
     EXPECT_TRUE(cabinet.clean()) << GetParam() << ":\n" << cabinet.report();
     std::printf("%s: %d texts painted, the smallest at %.2f of the English size\n", GetParam(),
@@ -185,6 +166,23 @@ Lines linesOf(QWidget& window) {
     (void)window.grab();
     dialogpaint::watchWritten({});
     return out;
+}
+
+// The control a written line runs under: a button or a text box beside the widget
+// that wrote it and over its letters.
+const QWidget* coveredBy(const dialogpaint::Written& line) {
+    const auto* writer = dynamic_cast<const QWidget*>(line.device);
+    if (!writer || !writer->parentWidget()) return nullptr;
+    const QRectF letters = line.area.translated(writer->pos());
+    for (const QObject* o : writer->parentWidget()->children()) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        if (!w || w == writer || w->isHidden() ||
+            !(qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractButton*>(w)))
+            continue;
+        const QRectF both = letters.intersected(QRectF(w->geometry()));
+        if (both.width() > 1 && both.height() > 1) return w;
+    }
+    return nullptr;
 }
 
 // Every window of the game, each opened in turn with the player's history of a few
@@ -252,6 +250,8 @@ TEST_P(EveryLanguage, EveryWindowsTextsAreTranslatedAndFitTheirBoxes) {
             // A time of play is written in the locale's form, not translated.
             if (testLanguage() && !untranslated(line.text).isEmpty() && !times.contains(line.text))
                 problems.emplace(where, "not translated");
+            if (const QWidget* under = coveredBy(line))
+                problems.emplace(where, "runs under " + under->objectName().toStdString());
             const auto before = english.find(key);
             if (before != english.end() && line.drawn < kLegible * before->second.drawn)
                 problems.emplace(where, "drawn at " + std::to_string(line.drawn / before->second.drawn) +
@@ -280,6 +280,142 @@ TEST_P(EveryLanguage, EveryWindowsTextsAreTranslatedAndFitTheirBoxes) {
     std::string report;
     for (const auto& [where, why] : problems) report += "  " + where + ": " + why + "\n";
     EXPECT_TRUE(problems.empty()) << GetParam() << ":\n" << report;
+}
+
+// Every message box the scenarios raise, and the help, as the player's desktop shows
+// them: the title, the words and the game's own buttons went through translation;
+// the standard buttons come from the toolkit's own catalogue.
+TEST_P(EveryLanguage, EveryMessageBoxIsTranslated) {
+    std::map<std::pair<std::string, std::string>, MsgButtons> boxes;
+    testing::walkScenarios([](Game&, const std::string&) {},
+                           [&boxes](ScenarioRunner& r, const std::string&) {
+                               for (const auto& m : r.platform().desktop.messages)
+                                   boxes.emplace(std::make_pair(m.title, m.text), m.buttons);
+                           });
+    {
+        // The boxes no scenario raises: the help, a name left empty, the delete
+        // question, the reality check and a link that would not open.
+        std::ostringstream out, err;
+        ScenarioRunner runner(1, "", out, err);
+        std::istringstream script(
+            "set bank 5000\n"
+            "press btnoptions\n"
+            "key 13 tonvaleoptions:player1\n"
+            "type tonvaleoptions:player1 ada\n"
+            "key 13 tonvaleoptions:player1\n"
+            "press tonvaleoptions:realitycheck 1\n"
+            "press tonvaleoptions:btnokplayer\n"
+            "press btnspin\n"
+            "advance 960000\n"
+            "press btnspin\n"
+            "press btnoptions\n"
+            "answer no\n"
+            "press tonvaleoptions:Btndeletedetails\n");
+        runner.run(script, "boxes");
+        runner.game().windows.btnhelp_Click();
+        runner.platform().desktop.linkResult = false;
+        runner.game().windows.openlink("https://example.org/");
+        for (const auto& m : runner.platform().desktop.messages)
+            boxes.emplace(std::make_pair(m.title, m.text), m.buttons);
+        EXPECT_EQ(runner.platform().desktop.messages.size(), 5u) << err.str() << out.str();
+    }
+    ASSERT_GE(boxes.size(), 10u);
+    // A box as the player reads it: its title, its words and its buttons.
+    struct Seen {
+        QString title;
+        QStringList words, own, standard;
+    };
+    const auto show = [](const std::string& title, const std::string& text, MsgButtons buttons) {
+        QWidget owner;
+        QtDesktop desktop;
+        desktop.setWindow(&owner);
+        Seen seen;
+        QTimer reader;
+        reader.setInterval(5);
+        QObject::connect(&reader, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            reader.stop();
+            seen.title = box->windowTitle();
+            for (const QLabel* l : box->findChildren<QLabel*>())
+                if (!l->text().isEmpty()) seen.words << l->text();
+            for (QAbstractButton* b : box->buttons())
+                (box->standardButton(b) == QMessageBox::NoButton ? seen.own : seen.standard) << b->text();
+            if (QAbstractButton* out = box->escapeButton())
+                out->click();
+            else
+                box->done(0);
+        });
+        reader.start();
+        desktop.message(title, text, MsgIcon::information, buttons);
+        return seen;
+    };
+    std::set<std::string> problems;
+    bool toolkitSpeaks = false;
+    for (const auto& [words, buttons] : boxes) {
+        setLanguage(QStringLiteral("en"));
+        const Seen english = show(words.first, words.second, buttons);
+        setLanguage(QString::fromLatin1(GetParam()));
+        const Seen here = show(words.first, words.second, buttons);
+        const std::string where = "'" + words.first + "' / '" + words.second.substr(0, 40) + "'";
+        EXPECT_EQ(here.words.size(), english.words.size()) << where;
+        EXPECT_EQ(here.standard.size(), english.standard.size()) << where;
+        QStringList read = here.words + here.own;
+        read << here.title;
+        if (testLanguage()) {
+            for (const QString& t : read)
+                if (!untranslated(t).isEmpty()) problems.insert(where + ": '" + t.toStdString() + "'");
+        } else {
+            // The test language has no catalogue of the toolkit; the four languages do
+            // ("OK" stays "OK" in German, "&No" is "&No" in Spanish: "&Yes" is not).
+            for (qsizetype i = 0; i < here.standard.size() && i < english.standard.size(); ++i)
+                if (here.standard[i] != english.standard[i]) toolkitSpeaks = true;
+        }
+    }
+    if (!testLanguage()) {
+        EXPECT_TRUE(toolkitSpeaks) << GetParam() << ": the standard buttons are in English";
+    }
+    std::string report;
+    for (const std::string& p : problems) report += "  " + p + "\n";
+    EXPECT_TRUE(problems.empty()) << GetParam() << ":\n" << report;
+}
+
+// The main window in the test language: the menu's buttons, what a screen reader
+// hears of every control of the cabinet, the tooltips and the title.
+TEST(TestLanguage, TheMainWindowsWordsAreTranslated) {
+    testing::WindowRig<> rig(5);
+    setLanguage(QStringLiteral("xa"));
+    rig.game.mouseMove(rig.ui().btnopenmenu);  // the menu opens under the mouse
+    ASSERT_TRUE(rig.ui().menupic.visible);
+    rig.window.sync();
+    QCoreApplication::processEvents();
+    std::set<std::string> problems;
+    const auto check = [&problems](const QString& text, const std::string& what) {
+        if (!untranslated(text).isEmpty()) problems.insert(what + ": '" + text.toStdString() + "'");
+    };
+    const Lines lines = linesOf(rig.window);
+    EXPECT_GE(lines.size(), 4u);  // the menu's four buttons at least
+    for (const auto& [key, line] : lines) check(line.text, "written");
+    check(rig.window.windowTitle(), "title");
+    QAccessibleInterface* cabinet = QAccessible::queryAccessibleInterface(&rig.window.cabinet());
+    ASSERT_NE(cabinet, nullptr);
+    ASSERT_GT(cabinet->childCount(), 20);
+    check(cabinet->text(QAccessible::Name), "cabinet");
+    for (int i = 0; i < cabinet->childCount(); ++i) {
+        QAccessibleInterface* c = cabinet->child(i);
+        if (!c) continue;
+        for (const QAccessible::Text t : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+            check(c->text(t), "screen reader " + std::to_string(i));
+    }
+    for (QWidget* w : rig.window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&rig.window)) continue;
+        check(w->toolTip(), "tooltip " + w->objectName().toStdString());
+        check(w->accessibleName(), "name " + w->objectName().toStdString());
+    }
+    setLanguage(QStringLiteral("en"));
+    std::string report;
+    for (const std::string& p : problems) report += "  " + p + "\n";
+    EXPECT_TRUE(problems.empty()) << report;
 }
 
 // The history's times by the player's own clock: the model writes universal time.

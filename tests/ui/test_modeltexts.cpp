@@ -11,7 +11,6 @@
 #include <fstream>
 #include <random>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "cli/scenario.h"
@@ -20,6 +19,7 @@
 #include "game/startup.h"
 #include "players/options.h"
 #include "players/text.h"
+#include "scenariowalk.h"
 #include "ui/language.h"
 #include "ui/modeltexts.h"
 #include "ui/uitext.h"
@@ -74,30 +74,10 @@ private:
 
 TEST(ModelTexts, EveryTextTheScenariosShowIsInTheCatalogue) {
     Unknown unknown;
-    std::vector<std::filesystem::path> scripts;
-    for (const auto& e : std::filesystem::directory_iterator(TONVALE_SCENARIOS))
-        if (e.path().extension() == ".scn") scripts.push_back(e.path());
-    ASSERT_FALSE(scripts.empty());
-    for (const auto& path : scripts) {
-        std::ostringstream out, err;
-        ScenarioRunner runner(1, "", out, err);
-        const std::string name = path.filename().string();
-        // Looked at after every line of the script and every tick of a timer.
-        int line = 0;
-        runner.platform().time.setTickHandler([&](TimerId id) {
-            runner.game().timerTick(id);
-            unknown.look(runner.game(), name + ":" + std::to_string(line));
-        });
-        std::ifstream script(path);
-        std::string text;
-        while (std::getline(script, text)) {
-            ++line;
-            std::istringstream one(text);
-            runner.run(one, name);
-            unknown.look(runner.game(), name + ":" + std::to_string(line));
-        }
-        unknown.look(runner.platform().desktop, name);
-    }
+    const int scripts = testing::walkScenarios(
+        [&unknown](Game& g, const std::string& where) { unknown.look(g, where); },
+        [&unknown](ScenarioRunner& r, const std::string& name) { unknown.look(r.platform().desktop, name); });
+    ASSERT_GT(scripts, 0);
     EXPECT_TRUE(unknown.empty()) << "texts the catalogue lacks:\n" << unknown.report();
 }
 

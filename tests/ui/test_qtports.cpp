@@ -21,7 +21,9 @@ namespace tonvale {
 namespace {
 
 TEST(QtPorts, DrawsCoverOneToNAndNothingElse) {
-    QtRandom random;
+    // The game's port: ChaCha20 keyed from the system (core/random.h).
+    QtPlatform platform;
+    RandomPort& random = platform.random;
     std::array<int, 23> seen{};
     for (int i = 0; i < 20000; ++i) {
         const int v = random.draw(22);
