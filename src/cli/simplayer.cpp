@@ -456,7 +456,10 @@ private:
         if (!a.pending) return;
         a.credit += a.pending->amount;
         r_.jackpotWins += a.pending->amount;
-        if (isPool(a.pending->prize)) a.jackpotbank += a.pending->amount;
+        if (isPool(a.pending->prize)) {
+            a.jackpotbank += a.pending->amount;
+            r_.poolWins += a.pending->amount;
+        }
         if (a.pending->prize == JackpotPrize::grand) a.pools[0] = kGrandReset;
         if (a.pending->prize == JackpotPrize::major) a.pools[1] = kMajorReset;
         if (a.pending->prize == JackpotPrize::minor) a.pools[2] = kMinorReset;
@@ -794,6 +797,10 @@ private:
         }
         walk("options: delete, answered yes");
         Account& a = account();
+        // A prize drawn in a game the slot had left open was counted as paid in
+        // the record saved with it: the jackpot statistic and the pool keep it
+        // when the rest goes.
+        jackpotPaid();
         a.credit = a.invested = a.wager = a.games = a.total = 0;
         a.grandwon = a.majorwon = a.minorwon = 0;
         a.offer = a.offerAfterJackpot = 0;
