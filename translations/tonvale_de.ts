@@ -11,6 +11,22 @@
         <source>Tonvale</source>
         <translation>Tonvale</translation>
     </message>
+    <message>
+        <source>About Tonvale</source>
+        <translation>Über Tonvale</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: you may use, copy, change and share it (the file LICENSE holds the whole text). Play money only.</source>
+        <translation>Freie Software unter der MIT-Lizenz: Sie dürfen sie nutzen, kopieren, ändern und weitergeben (den vollen Text enthält die Datei LICENSE). Nur Spielgeld.</translation>
+    </message>
+    <message>
+        <source>Pictures, sounds and code by the Tonvale developers. Text set in the DejaVu fonts (Bitstream Vera licence). Built with Qt %1 (LGPL 3) and SQLite %2 (public domain).</source>
+        <translation>Bilder, Klänge und Code von den Tonvale-Entwicklern. Schrift: DejaVu (Bitstream-Vera-Lizenz). Erstellt mit Qt %1 (LGPL 3) und SQLite %2 (gemeinfrei).</translation>
+    </message>
 </context>
 <context>
     <name>Advert</name>
@@ -329,8 +345,7 @@ To turn Autoplay OFF Click on the Auto On/Off button.
 
 This message will not appear again</source>
         <translation>..............BITTE LESEN.................
-Solange diese Funktion läuft, stehen Ihnen alle anderen
-Funktionen nicht zur Verfügung, bis Sie den Autostart AUSSCHALTEN.
+Solange diese Funktion läuft, stehen Ihnen alle anderen Funktionen nicht zur Verfügung, bis Sie den Autostart AUSSCHALTEN.
 Zum Ausschalten klicken Sie auf die Taste Auto Ein/Aus.
 
 Diese Meldung erscheint nicht wieder.</translation>
@@ -1239,6 +1254,18 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <source>%1 games: yours %2, odds %3</source>
         <translation>%1 Spiele: Ihr Wert %2, Chancen %3</translation>
     </message>
+    <message>
+        <source>Your results</source>
+        <translation>Ihre Ergebnisse</translation>
+    </message>
+    <message>
+        <source>The odds</source>
+        <translation>Die Chancen</translation>
+    </message>
+    <message>
+        <source>99% band</source>
+        <translation>99-%-Bereich</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1339,6 +1366,38 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     <message>
         <source>Wild</source>
         <translation>Wild</translation>
+    </message>
+    <message>
+        <source>3 bells on reels 1, 2 and 3 bring the jackpot board.</source>
+        <translation>3 Glocken auf den Walzen 1, 2 und 3 holen das Jackpot-Brett.</translation>
+    </message>
+    <message>
+        <source>Its ball stops on the GRAND, MAJOR or MINOR jackpot</source>
+        <translation>Seine Kugel hält beim Jackpot GRAND, MAJOR oder MINOR</translation>
+    </message>
+    <message>
+        <source>or on 10, 20 or 30 X Total Bet.</source>
+        <translation>oder bei 10, 20 oder 30 x Gesamteinsatz.</translation>
+    </message>
+    <message>
+        <source>Gamble a win on the next card:</source>
+        <translation>Riskieren Sie einen Gewinn auf die nächste Karte:</translation>
+    </message>
+    <message>
+        <source>red or black pays 2 X the stake,</source>
+        <translation>Rot oder Schwarz zahlt 2 x den Einsatz,</translation>
+    </message>
+    <message>
+        <source>its suit pays 4 X; a wrong guess loses it.</source>
+        <translation>die Kartenfarbe 4 x; falsch geraten ist er verloren.</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Glocke</translation>
+    </message>
+    <message>
+        <source>Gamble</source>
+        <translation>Risiko</translation>
     </message>
 </context>
 <context>
@@ -1597,6 +1656,101 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     <message>
         <source>spades</source>
         <translation>Pik</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Bells and the jackpot board</source>
+        <translation>Glocken und das Jackpot-Brett</translation>
+    </message>
+    <message>
+        <source>Three bells on reels 1, 2 and 3 in one spin (not in free spins) bring down the jackpot board. A ball runs round its 16 prize fields and stops on one drawn at random: the GRAND, MAJOR or MINOR jackpot, or 10, 20 or 30 times your total bet.</source>
+        <translation>Drei Glocken auf den Walzen 1, 2 und 3 in einem Spiel (nicht in Freispielen) holen das Jackpot-Brett herunter. Eine Kugel läuft um seine 16 Preisfelder und bleibt auf einem zufällig gezogenen stehen: dem GRAND-, MAJOR- oder MINOR-Jackpot oder dem 10-, 20- oder 30-Fachen Ihres Gesamteinsatzes.</translation>
+    </message>
+    <message>
+        <source>The three jackpots at the top of the cabinet grow with every paid spin. A jackpot that is paid starts again: the GRAND at $ 20000, the MAJOR at $ 2000, the MINOR at $ 20.</source>
+        <translation>Die drei Jackpots oben am Automaten wachsen mit jedem bezahlten Spiel. Ein ausgezahlter Jackpot beginnt von vorn: GRAND bei $ 20000, MAJOR bei $ 2000, MINOR bei $ 20.</translation>
+    </message>
+    <message>
+        <source>Scatters and free spins</source>
+        <translation>Scatter und Freispiele</translation>
+    </message>
+    <message>
+        <source>The free spins play by themselves at no cost. Each one multiplies its wins by 2, 3, 5 or 10, drawn anew for every spin and shown over the wilds. When the series ends, TAKE WIN collects its total, which you may then gamble.</source>
+        <translation>Die Freispiele laufen von selbst und kosten nichts. Jedes vervielfacht seine Gewinne mit 2, 3, 5 oder 10, für jedes Spiel neu gezogen und über den Wilds gezeigt. Am Ende der Serie holt GEWINN NEHMEN ihre Summe ab, die Sie dann riskieren können.</translation>
+    </message>
+    <message>
+        <source>The gamble</source>
+        <translation>Das Risikospiel</translation>
+    </message>
+    <message>
+        <source>After a win, GAMBLE stakes the win on the next card drawn. Its colour, red or black, pays 2 times the stake; its suit, hearts, clubs, diamonds or spades, pays 4 times. A wrong guess loses the stake. After a right guess you may gamble the new amount again or collect it with TAKE WIN. The strip under the card shows the suits of the last five cards.</source>
+        <translation>Nach einem Gewinn setzt RISIKO den Gewinn auf die nächste gezogene Karte. Ihre Farbe, Rot oder Schwarz, zahlt das 2-Fache des Einsatzes; ihre Kartenfarbe, Herz, Kreuz, Karo oder Pik, das 4-Fache. Wer falsch rät, verliert den Einsatz. Nach einem Treffer können Sie den neuen Betrag wieder riskieren oder ihn mit GEWINN NEHMEN einstreichen. Die Leiste unter der Karte zeigt die Farben der letzten fünf Karten.</translation>
+    </message>
+    <message>
+        <source>HISTORY</source>
+        <translation>VERLAUF</translation>
+    </message>
+    <message>
+        <source>HISTORY (key H) lists your last games. Choose one to see its reels, what paid, its free spins, jackpot and gamble, and the credit before and after it.</source>
+        <translation>VERLAUF (Taste H) listet Ihre letzten Spiele auf. Wählen Sie eines, um seine Walzen zu sehen, was gezahlt hat, seine Freispiele, seinen Jackpot und sein Risikospiel sowie das Guthaben davor und danach.</translation>
+    </message>
+    <message>
+        <source>Its three plots set your results against the odds: the return, the free-spin series and the jackpots per paid spin. The solid line is yours, the dashed line is what the game&apos;s odds give, and the band shows where 99 of 100 players&apos; results would lie after as many games.</source>
+        <translation>Ihre drei Kurven stellen Ihre Ergebnisse den Chancen gegenüber: die Rückzahlung, die Freispielserien und die Jackpots je bezahltem Spiel. Die durchgezogene Linie ist Ihre, die gestrichelte zeigt, was die Chancen des Spiels ergeben, und der Bereich zeigt, wo die Ergebnisse von 99 aus 100 Spielern nach ebenso vielen Spielen lägen.</translation>
+    </message>
+    <message>
+        <source>SESSION</source>
+        <translation>SITZUNG</translation>
+    </message>
+    <message>
+        <source>The SESSION meter above OPTIONS and MENU shows how long you have played since the game started or the player changed, and what you have won or lost in that time. Credit inserted does not count as a win.</source>
+        <translation>Die Anzeige SITZUNG über OPTIONEN und MENÜ zeigt, wie lange Sie seit dem Start des Spiels oder dem Wechsel des Spielers spielen und was Sie in dieser Zeit gewonnen oder verloren haben. Eingezahltes Guthaben zählt nicht als Gewinn.</translation>
+    </message>
+    <message>
+        <source>Play limits</source>
+        <translation>Spiellimits</translation>
+    </message>
+    <message>
+        <source>The Play Limits column of OPTIONS keeps your limits with your player. A Reality Check every 15, 30 or 60 minutes stops before the next spin to show your time and your result, and asks whether to go on. Autoplay Spins ends autoplay after 10, 25, 50 or 100 spins; the Autoplay Loss Limit ends it once the run has lost $ 10, $ 25, $ 50 or $ 100.</source>
+        <translation>Die Spalte Spiellimits in OPTIONEN speichert Ihre Limits mit Ihrem Spieler. Ein Realitätscheck alle 15, 30 oder 60 Minuten hält vor dem nächsten Spiel an, zeigt Ihre Spielzeit und Ihr Ergebnis und fragt, ob Sie weiterspielen möchten. Autostart-Spiele beendet den Autostart nach 10, 25, 50 oder 100 Spielen; das Autostart-Verlustlimit beendet ihn, sobald der Lauf $ 10, $ 25, $ 50 oder $ 100 verloren hat.</translation>
+    </message>
+    <message>
+        <source>Reduced motion</source>
+        <translation>Weniger Bewegung</translation>
+    </message>
+    <message>
+        <source>With Reduced Motion ON in OPTIONS the animations hold still: winning symbols, wilds, scatters, bells and the jackpot board each keep one picture. The game, its timing and its sounds stay the same.</source>
+        <translation>Ist Weniger Bewegung in OPTIONEN eingeschaltet, stehen die Animationen still: Gewinnsymbole, Wilds, Scatter, Glocken und das Jackpot-Brett behalten je ein Bild. Das Spiel, sein Ablauf und seine Klänge bleiben gleich.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>So wird gespielt</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>The jackpot board</source>
+        <translation>Das Jackpot-Brett</translation>
+    </message>
+    <message>
+        <source>Multiplier %1</source>
+        <translation>Multiplikator %1</translation>
+    </message>
+    <message>
+        <source>Safer play</source>
+        <translation>Sicherer spielen</translation>
+    </message>
+    <message>
+        <source>Safer Play in OPTIONS (off until you choose it, kept with your player) follows the rules set for online slots: no autoplay; every game lasts at least 2.5 seconds from the press to the result; a return not above the stake is shown without a win sound, flashing or counting up; the SESSION meter stays in view; and a Reality Check comes every 60 minutes unless you chose another interval. The pays and the odds are the same.</source>
+        <translation>Sicherer spielen in OPTIONEN (aus, bis Sie es wählen, mit Ihrem Spieler gespeichert) folgt den Regeln für Online-Spielautomaten: kein Autostart; jedes Spiel dauert vom Druck bis zum Ergebnis mindestens 2,5 Sekunden; eine Rückzahlung, die den Einsatz nicht übersteigt, wird ohne Gewinnklang, Blinken oder Hochzählen gezeigt; die Anzeige SITZUNG bleibt sichtbar; und alle 60 Minuten kommt ein Realitätscheck, sofern Sie keinen anderen Abstand gewählt haben. Gewinne und Chancen bleiben gleich.</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,22 @@
         <source>Tonvale</source>
         <translation>Tonvale</translation>
     </message>
+    <message>
+        <source>About Tonvale</source>
+        <translation>Acerca de Tonvale</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: you may use, copy, change and share it (the file LICENSE holds the whole text). Play money only.</source>
+        <translation>Software libre con licencia MIT: puedes usarlo, copiarlo, modificarlo y compartirlo (el texto completo está en el archivo LICENSE). Solo dinero de juego.</translation>
+    </message>
+    <message>
+        <source>Pictures, sounds and code by the Tonvale developers. Text set in the DejaVu fonts (Bitstream Vera licence). Built with Qt %1 (LGPL 3) and SQLite %2 (public domain).</source>
+        <translation>Imágenes, sonidos y código de los desarrolladores de Tonvale. Texto en las fuentes DejaVu (licencia Bitstream Vera). Hecho con Qt %1 (LGPL 3) y SQLite %2 (dominio público).</translation>
+    </message>
 </context>
 <context>
     <name>Advert</name>
@@ -329,8 +345,7 @@ To turn Autoplay OFF Click on the Auto On/Off button.
 
 This message will not appear again</source>
         <translation>..............LÉASE.................
-Mientras uses esta función, todas las demás funciones
-quedan bloqueadas hasta que DESACTIVES el juego automático.
+Mientras uses esta función, todas las demás funciones quedan bloqueadas hasta que DESACTIVES el juego automático.
 Para desactivarlo, haz clic en el botón Auto Sí/No.
 
 Este mensaje no volverá a aparecer.</translation>
@@ -1240,6 +1255,18 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <source>%1 games: yours %2, odds %3</source>
         <translation>%1 partidas: tú %2, probabilidades %3</translation>
     </message>
+    <message>
+        <source>Your results</source>
+        <translation>Tus resultados</translation>
+    </message>
+    <message>
+        <source>The odds</source>
+        <translation>Probabilidades</translation>
+    </message>
+    <message>
+        <source>99% band</source>
+        <translation>Banda del 99&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1340,6 +1367,38 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     <message>
         <source>Wild</source>
         <translation>Wild</translation>
+    </message>
+    <message>
+        <source>3 bells on reels 1, 2 and 3 bring the jackpot board.</source>
+        <translation>3 campanas en los rodillos 1, 2 y 3 traen el tablero de jackpots.</translation>
+    </message>
+    <message>
+        <source>Its ball stops on the GRAND, MAJOR or MINOR jackpot</source>
+        <translation>Su bola se detiene en el jackpot GRAND, MAYOR o MENOR</translation>
+    </message>
+    <message>
+        <source>or on 10, 20 or 30 X Total Bet.</source>
+        <translation>o en 10, 20 o 30 × la apuesta total.</translation>
+    </message>
+    <message>
+        <source>Gamble a win on the next card:</source>
+        <translation>Arriesga un premio a la siguiente carta:</translation>
+    </message>
+    <message>
+        <source>red or black pays 2 X the stake,</source>
+        <translation>rojo o negro paga 2 × lo apostado,</translation>
+    </message>
+    <message>
+        <source>its suit pays 4 X; a wrong guess loses it.</source>
+        <translation>su palo paga 4 ×; si fallas, lo pierdes.</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Campana</translation>
+    </message>
+    <message>
+        <source>Gamble</source>
+        <translation>Riesgo</translation>
     </message>
 </context>
 <context>
@@ -1598,6 +1657,101 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     <message>
         <source>spades</source>
         <translation>picas</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Bells and the jackpot board</source>
+        <translation>Las campanas y el tablero de jackpots</translation>
+    </message>
+    <message>
+        <source>Three bells on reels 1, 2 and 3 in one spin (not in free spins) bring down the jackpot board. A ball runs round its 16 prize fields and stops on one drawn at random: the GRAND, MAJOR or MINOR jackpot, or 10, 20 or 30 times your total bet.</source>
+        <translation>Tres campanas en los rodillos 1, 2 y 3 en una misma tirada (fuera de los giros gratis) hacen bajar el tablero de jackpots. Una bola recorre sus 16 casillas de premio y se detiene en una elegida al azar: el jackpot GRAND, MAYOR o MENOR, o 10, 20 o 30 veces tu apuesta total.</translation>
+    </message>
+    <message>
+        <source>The three jackpots at the top of the cabinet grow with every paid spin. A jackpot that is paid starts again: the GRAND at $ 20000, the MAJOR at $ 2000, the MINOR at $ 20.</source>
+        <translation>Los tres jackpots de la parte superior de la máquina crecen con cada tirada pagada. Un jackpot pagado vuelve a empezar: el GRAND en $ 20000, el MAYOR en $ 2000 y el MENOR en $ 20.</translation>
+    </message>
+    <message>
+        <source>Scatters and free spins</source>
+        <translation>Scatters y giros gratis</translation>
+    </message>
+    <message>
+        <source>The free spins play by themselves at no cost. Each one multiplies its wins by 2, 3, 5 or 10, drawn anew for every spin and shown over the wilds. When the series ends, TAKE WIN collects its total, which you may then gamble.</source>
+        <translation>Los giros gratis se juegan solos y no cuestan nada. Cada uno multiplica sus premios por 2, 3, 5 o 10, sorteado de nuevo en cada giro y mostrado sobre los wilds. Al terminar la serie, COBRAR recoge su total, que después puedes arriesgar.</translation>
+    </message>
+    <message>
+        <source>The gamble</source>
+        <translation>La apuesta de riesgo</translation>
+    </message>
+    <message>
+        <source>After a win, GAMBLE stakes the win on the next card drawn. Its colour, red or black, pays 2 times the stake; its suit, hearts, clubs, diamonds or spades, pays 4 times. A wrong guess loses the stake. After a right guess you may gamble the new amount again or collect it with TAKE WIN. The strip under the card shows the suits of the last five cards.</source>
+        <translation>Tras un premio, ARRIESGAR apuesta el premio a la siguiente carta. Su color, rojo o negro, paga 2 veces lo apostado; su palo, corazones, tréboles, diamantes o picas, paga 4 veces. Si fallas, pierdes lo apostado. Si aciertas, puedes volver a arriesgar la nueva cantidad o cobrarla con COBRAR. La tira bajo la carta muestra los palos de las cinco últimas cartas.</translation>
+    </message>
+    <message>
+        <source>HISTORY</source>
+        <translation>HISTORIAL</translation>
+    </message>
+    <message>
+        <source>HISTORY (key H) lists your last games. Choose one to see its reels, what paid, its free spins, jackpot and gamble, and the credit before and after it.</source>
+        <translation>HISTORIAL (tecla H) muestra tus últimas partidas. Elige una para ver sus rodillos, lo que pagó, sus giros gratis, su jackpot y su apuesta de riesgo, y el crédito antes y después.</translation>
+    </message>
+    <message>
+        <source>Its three plots set your results against the odds: the return, the free-spin series and the jackpots per paid spin. The solid line is yours, the dashed line is what the game&apos;s odds give, and the band shows where 99 of 100 players&apos; results would lie after as many games.</source>
+        <translation>Sus tres gráficos comparan tus resultados con las probabilidades: el retorno, las series de giros gratis y los jackpots por tirada pagada. La línea continua es la tuya, la discontinua lo que dan las probabilidades del juego, y la banda muestra dónde quedarían los resultados de 99 de cada 100 jugadores tras las mismas partidas.</translation>
+    </message>
+    <message>
+        <source>SESSION</source>
+        <translation>SESIÓN</translation>
+    </message>
+    <message>
+        <source>The SESSION meter above OPTIONS and MENU shows how long you have played since the game started or the player changed, and what you have won or lost in that time. Credit inserted does not count as a win.</source>
+        <translation>El marcador SESIÓN sobre OPCIONES y MENÚ muestra cuánto tiempo llevas jugando desde que empezó el juego o cambió el jugador, y lo que has ganado o perdido en ese tiempo. El crédito introducido no cuenta como premio.</translation>
+    </message>
+    <message>
+        <source>Play limits</source>
+        <translation>Límites de juego</translation>
+    </message>
+    <message>
+        <source>The Play Limits column of OPTIONS keeps your limits with your player. A Reality Check every 15, 30 or 60 minutes stops before the next spin to show your time and your result, and asks whether to go on. Autoplay Spins ends autoplay after 10, 25, 50 or 100 spins; the Autoplay Loss Limit ends it once the run has lost $ 10, $ 25, $ 50 or $ 100.</source>
+        <translation>La columna Límites de juego de OPCIONES guarda tus límites con tu jugador. Un Control de realidad cada 15, 30 o 60 minutos se detiene antes de la siguiente tirada para mostrar tu tiempo y tu resultado, y te pregunta si quieres seguir. Giros automáticos detiene el juego automático tras 10, 25, 50 o 100 tiradas; el Límite de pérdidas (auto) lo detiene en cuanto la serie ha perdido $ 10, $ 25, $ 50 o $ 100.</translation>
+    </message>
+    <message>
+        <source>Reduced motion</source>
+        <translation>Menos animación</translation>
+    </message>
+    <message>
+        <source>With Reduced Motion ON in OPTIONS the animations hold still: winning symbols, wilds, scatters, bells and the jackpot board each keep one picture. The game, its timing and its sounds stay the same.</source>
+        <translation>Con Menos animación activado en OPCIONES, las animaciones se quedan quietas: los símbolos ganadores, los wilds, los scatters, las campanas y el tablero de jackpots mantienen una sola imagen. El juego, su ritmo y sus sonidos no cambian.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>The jackpot board</source>
+        <translation>El tablero de jackpots</translation>
+    </message>
+    <message>
+        <source>Multiplier %1</source>
+        <translation>Multiplicador %1</translation>
+    </message>
+    <message>
+        <source>Safer play</source>
+        <translation>Juego más seguro</translation>
+    </message>
+    <message>
+        <source>Safer Play in OPTIONS (off until you choose it, kept with your player) follows the rules set for online slots: no autoplay; every game lasts at least 2.5 seconds from the press to the result; a return not above the stake is shown without a win sound, flashing or counting up; the SESSION meter stays in view; and a Reality Check comes every 60 minutes unless you chose another interval. The pays and the odds are the same.</source>
+        <translation>Juego más seguro en OPCIONES (desactivado hasta que lo elijas, guardado con tu jugador) sigue las normas fijadas para las tragaperras en línea: sin juego automático; cada partida dura al menos 2,5 segundos desde la pulsación hasta el resultado; un retorno que no supera lo apostado se muestra sin sonido de premio, sin parpadeo ni recuento; el marcador SESIÓN sigue a la vista; y cada 60 minutos llega un Control de realidad, salvo que hayas elegido otro intervalo. Los premios y las probabilidades no cambian.</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,22 @@
         <source>Tonvale</source>
         <translation>Tonvale</translation>
     </message>
+    <message>
+        <source>About Tonvale</source>
+        <translation>À propos de Tonvale</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: you may use, copy, change and share it (the file LICENSE holds the whole text). Play money only.</source>
+        <translation>Logiciel libre sous licence MIT&#xa0;: vous pouvez l’utiliser, le copier, le modifier et le partager (le texte complet est dans le fichier LICENSE). Argent fictif uniquement.</translation>
+    </message>
+    <message>
+        <source>Pictures, sounds and code by the Tonvale developers. Text set in the DejaVu fonts (Bitstream Vera licence). Built with Qt %1 (LGPL 3) and SQLite %2 (public domain).</source>
+        <translation>Images, sons et code des développeurs de Tonvale. Texte composé en polices DejaVu (licence Bitstream Vera). Construit avec Qt %1 (LGPL 3) et SQLite %2 (domaine public).</translation>
+    </message>
 </context>
 <context>
     <name>Advert</name>
@@ -329,8 +345,7 @@ To turn Autoplay OFF Click on the Auto On/Off button.
 
 This message will not appear again</source>
         <translation>..............À LIRE.................
-Pendant que cette fonction est active, toutes les autres
-fonctions vous sont inaccessibles jusqu&apos;à l&apos;ARRÊT du jeu automatique.
+Pendant que cette fonction est active, toutes les autres fonctions vous sont inaccessibles jusqu&apos;à l&apos;ARRÊT du jeu automatique.
 Pour l&apos;arrêter, cliquez sur le bouton Auto Marche/Arrêt.
 
 Ce message ne s&apos;affichera plus.</translation>
@@ -1239,6 +1254,18 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <source>%1 games: yours %2, odds %3</source>
         <translation>%1 parties&#xa0;: vous %2, chances %3</translation>
     </message>
+    <message>
+        <source>Your results</source>
+        <translation>Vos résultats</translation>
+    </message>
+    <message>
+        <source>The odds</source>
+        <translation>Les chances</translation>
+    </message>
+    <message>
+        <source>99% band</source>
+        <translation>Bande à 99&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1339,6 +1366,38 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     <message>
         <source>Wild</source>
         <translation>Wild</translation>
+    </message>
+    <message>
+        <source>3 bells on reels 1, 2 and 3 bring the jackpot board.</source>
+        <translation>3 cloches sur les rouleaux 1, 2 et 3 amènent le plateau des jackpots.</translation>
+    </message>
+    <message>
+        <source>Its ball stops on the GRAND, MAJOR or MINOR jackpot</source>
+        <translation>Sa bille s’arrête sur le jackpot GRAND, MAJEUR ou MINEUR</translation>
+    </message>
+    <message>
+        <source>or on 10, 20 or 30 X Total Bet.</source>
+        <translation>ou sur 10, 20 ou 30 x la mise totale.</translation>
+    </message>
+    <message>
+        <source>Gamble a win on the next card:</source>
+        <translation>Risquez un gain sur la prochaine carte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>red or black pays 2 X the stake,</source>
+        <translation>rouge ou noir paie 2 x la mise,</translation>
+    </message>
+    <message>
+        <source>its suit pays 4 X; a wrong guess loses it.</source>
+        <translation>son enseigne paie 4 x&#xa0;; une erreur la fait perdre.</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Cloche</translation>
+    </message>
+    <message>
+        <source>Gamble</source>
+        <translation>Risque</translation>
     </message>
 </context>
 <context>
@@ -1597,6 +1656,101 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     <message>
         <source>spades</source>
         <translation>pique</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Bells and the jackpot board</source>
+        <translation>Les cloches et le plateau des jackpots</translation>
+    </message>
+    <message>
+        <source>Three bells on reels 1, 2 and 3 in one spin (not in free spins) bring down the jackpot board. A ball runs round its 16 prize fields and stops on one drawn at random: the GRAND, MAJOR or MINOR jackpot, or 10, 20 or 30 times your total bet.</source>
+        <translation>Trois cloches sur les rouleaux 1, 2 et 3 en un seul tour (hors tours gratuits) font descendre le plateau des jackpots. Une bille fait le tour de ses 16 cases de gain et s’arrête sur l’une d’elles, tirée au hasard&#xa0;: le jackpot GRAND, MAJEUR ou MINEUR, ou 10, 20 ou 30 fois votre mise totale.</translation>
+    </message>
+    <message>
+        <source>The three jackpots at the top of the cabinet grow with every paid spin. A jackpot that is paid starts again: the GRAND at $ 20000, the MAJOR at $ 2000, the MINOR at $ 20.</source>
+        <translation>Les trois jackpots en haut de la machine grossissent à chaque tour payé. Un jackpot versé repart de zéro&#xa0;: le GRAND à $ 20000, le MAJEUR à $ 2000, le MINEUR à $ 20.</translation>
+    </message>
+    <message>
+        <source>Scatters and free spins</source>
+        <translation>Scatters et tours gratuits</translation>
+    </message>
+    <message>
+        <source>The free spins play by themselves at no cost. Each one multiplies its wins by 2, 3, 5 or 10, drawn anew for every spin and shown over the wilds. When the series ends, TAKE WIN collects its total, which you may then gamble.</source>
+        <translation>Les tours gratuits se jouent tout seuls, sans frais. Chacun multiplie ses gains par 2, 3, 5 ou 10, tiré à nouveau à chaque tour et affiché sur les wilds. À la fin de la série, ENCAISSER récupère son total, que vous pouvez ensuite risquer.</translation>
+    </message>
+    <message>
+        <source>The gamble</source>
+        <translation>Le jeu du risque</translation>
+    </message>
+    <message>
+        <source>After a win, GAMBLE stakes the win on the next card drawn. Its colour, red or black, pays 2 times the stake; its suit, hearts, clubs, diamonds or spades, pays 4 times. A wrong guess loses the stake. After a right guess you may gamble the new amount again or collect it with TAKE WIN. The strip under the card shows the suits of the last five cards.</source>
+        <translation>Après un gain, RISQUER mise ce gain sur la prochaine carte tirée. Sa couleur, rouge ou noire, paie 2 fois la mise&#xa0;; son enseigne, cœur, trèfle, carreau ou pique, paie 4 fois. Une erreur fait perdre la mise. Après une bonne réponse, vous pouvez risquer à nouveau le nouveau montant ou l’encaisser avec ENCAISSER. La bande sous la carte montre les enseignes des cinq dernières cartes.</translation>
+    </message>
+    <message>
+        <source>HISTORY</source>
+        <translation>HISTORIQUE</translation>
+    </message>
+    <message>
+        <source>HISTORY (key H) lists your last games. Choose one to see its reels, what paid, its free spins, jackpot and gamble, and the credit before and after it.</source>
+        <translation>HISTORIQUE (touche H) liste vos dernières parties. Choisissez-en une pour voir ses rouleaux, ce qui a payé, ses tours gratuits, son jackpot et son jeu du risque, et le crédit avant et après.</translation>
+    </message>
+    <message>
+        <source>Its three plots set your results against the odds: the return, the free-spin series and the jackpots per paid spin. The solid line is yours, the dashed line is what the game&apos;s odds give, and the band shows where 99 of 100 players&apos; results would lie after as many games.</source>
+        <translation>Ses trois courbes comparent vos résultats aux chances&#xa0;: le retour, les séries de tours gratuits et les jackpots par tour payé. La ligne continue est la vôtre, la ligne pointillée ce que donnent les chances du jeu, et la bande montre où se trouveraient les résultats de 99 joueurs sur 100 après autant de parties.</translation>
+    </message>
+    <message>
+        <source>SESSION</source>
+        <translation>SESSION</translation>
+    </message>
+    <message>
+        <source>The SESSION meter above OPTIONS and MENU shows how long you have played since the game started or the player changed, and what you have won or lost in that time. Credit inserted does not count as a win.</source>
+        <translation>Le compteur SESSION au-dessus d’OPTIONS et MENU indique depuis combien de temps vous jouez, depuis le lancement du jeu ou le changement de joueur, et ce que vous avez gagné ou perdu pendant ce temps. Le crédit ajouté ne compte pas comme un gain.</translation>
+    </message>
+    <message>
+        <source>Play limits</source>
+        <translation>Limites de jeu</translation>
+    </message>
+    <message>
+        <source>The Play Limits column of OPTIONS keeps your limits with your player. A Reality Check every 15, 30 or 60 minutes stops before the next spin to show your time and your result, and asks whether to go on. Autoplay Spins ends autoplay after 10, 25, 50 or 100 spins; the Autoplay Loss Limit ends it once the run has lost $ 10, $ 25, $ 50 or $ 100.</source>
+        <translation>La colonne Limites de jeu des OPTIONS garde vos limites avec votre joueur. Un Rappel de session toutes les 15, 30 ou 60 minutes s’arrête avant le tour suivant pour montrer votre temps de jeu et votre résultat, et vous demande si vous voulez continuer. Tours automatiques arrête le jeu automatique après 10, 25, 50 ou 100 tours&#xa0;; la Limite de pertes (auto) l’arrête dès que la série a perdu $ 10, $ 25, $ 50 ou $ 100.</translation>
+    </message>
+    <message>
+        <source>Reduced motion</source>
+        <translation>Animations réduites</translation>
+    </message>
+    <message>
+        <source>With Reduced Motion ON in OPTIONS the animations hold still: winning symbols, wilds, scatters, bells and the jackpot board each keep one picture. The game, its timing and its sounds stay the same.</source>
+        <translation>Avec Animations réduites activé dans les OPTIONS, les animations restent immobiles&#xa0;: symboles gagnants, wilds, scatters, cloches et plateau des jackpots gardent chacun une seule image. Le jeu, son rythme et ses sons restent les mêmes.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>The jackpot board</source>
+        <translation>Le plateau des jackpots</translation>
+    </message>
+    <message>
+        <source>Multiplier %1</source>
+        <translation>Multiplicateur %1</translation>
+    </message>
+    <message>
+        <source>Safer play</source>
+        <translation>Jeu plus sûr</translation>
+    </message>
+    <message>
+        <source>Safer Play in OPTIONS (off until you choose it, kept with your player) follows the rules set for online slots: no autoplay; every game lasts at least 2.5 seconds from the press to the result; a return not above the stake is shown without a win sound, flashing or counting up; the SESSION meter stays in view; and a Reality Check comes every 60 minutes unless you chose another interval. The pays and the odds are the same.</source>
+        <translation>Jeu plus sûr dans les OPTIONS (désactivé tant que vous ne le choisissez pas, gardé avec votre joueur) suit les règles fixées pour les machines à sous en ligne : pas de jeu automatique ; chaque partie dure au moins 2,5 secondes de l’appui au résultat ; un retour qui ne dépasse pas la mise s’affiche sans son de gain, sans clignotement ni décompte ; le compteur SESSION reste visible ; et un Rappel de session vient toutes les 60 minutes, sauf si vous avez choisi un autre intervalle. Les gains et les chances ne changent pas.</translation>
     </message>
 </context>
 </TS>

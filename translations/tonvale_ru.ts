@@ -11,6 +11,22 @@
         <source>Tonvale</source>
         <translation>Tonvale</translation>
     </message>
+    <message>
+        <source>About Tonvale</source>
+        <translation>О Tonvale</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: you may use, copy, change and share it (the file LICENSE holds the whole text). Play money only.</source>
+        <translation>Свободная программа под лицензией MIT: её можно использовать, копировать, изменять и распространять (полный текст — в файле LICENSE). Только игровые деньги.</translation>
+    </message>
+    <message>
+        <source>Pictures, sounds and code by the Tonvale developers. Text set in the DejaVu fonts (Bitstream Vera licence). Built with Qt %1 (LGPL 3) and SQLite %2 (public domain).</source>
+        <translation>Картинки, звуки и код — разработчики Tonvale. Шрифты DejaVu (лицензия Bitstream Vera). Собрано с Qt %1 (LGPL 3) и SQLite %2 (общественное достояние).</translation>
+    </message>
 </context>
 <context>
     <name>Advert</name>
@@ -329,8 +345,7 @@ To turn Autoplay OFF Click on the Auto On/Off button.
 
 This message will not appear again</source>
         <translation>..............ПРОЧТИТЕ.................
-Пока работает эта функция, все остальные функции
-недоступны, пока вы не ВЫКЛЮЧИТЕ автоигру.
+Пока работает эта функция, все остальные функции недоступны, пока вы не ВЫКЛЮЧИТЕ автоигру.
 Чтобы выключить автоигру, нажмите кнопку «Авто Вкл/Выкл».
 
 Это сообщение больше не появится.</translation>
@@ -1243,6 +1258,18 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <source>%1 games: yours %2, odds %3</source>
         <translation>Игр: %1 — у вас %2, шансы %3</translation>
     </message>
+    <message>
+        <source>Your results</source>
+        <translation>Ваши результаты</translation>
+    </message>
+    <message>
+        <source>The odds</source>
+        <translation>Шансы</translation>
+    </message>
+    <message>
+        <source>99% band</source>
+        <translation>Полоса 99&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1343,6 +1370,38 @@ The Graphic marked OPTIONS will give you access to an array of different options
     <message>
         <source>Wild</source>
         <translation>Wild</translation>
+    </message>
+    <message>
+        <source>3 bells on reels 1, 2 and 3 bring the jackpot board.</source>
+        <translation>3 колокола на барабанах 1, 2 и 3 открывают табло джекпотов.</translation>
+    </message>
+    <message>
+        <source>Its ball stops on the GRAND, MAJOR or MINOR jackpot</source>
+        <translation>Шар останавливается на джекпоте ГРАНД, МАЖОР или МИНОР</translation>
+    </message>
+    <message>
+        <source>or on 10, 20 or 30 X Total Bet.</source>
+        <translation>или на 10, 20 или 30 x общая ставка.</translation>
+    </message>
+    <message>
+        <source>Gamble a win on the next card:</source>
+        <translation>Рискните выигрышем на следующей карте:</translation>
+    </message>
+    <message>
+        <source>red or black pays 2 X the stake,</source>
+        <translation>красная или чёрная платит 2 x ставку,</translation>
+    </message>
+    <message>
+        <source>its suit pays 4 X; a wrong guess loses it.</source>
+        <translation>её масть — 4 x; неверная догадка её теряет.</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Колокол</translation>
+    </message>
+    <message>
+        <source>Gamble</source>
+        <translation>Риск</translation>
     </message>
 </context>
 <context>
@@ -1601,6 +1660,101 @@ The Graphic marked OPTIONS will give you access to an array of different options
     <message>
         <source>spades</source>
         <translation>пики</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Bells and the jackpot board</source>
+        <translation>Колокола и табло джекпотов</translation>
+    </message>
+    <message>
+        <source>Three bells on reels 1, 2 and 3 in one spin (not in free spins) bring down the jackpot board. A ball runs round its 16 prize fields and stops on one drawn at random: the GRAND, MAJOR or MINOR jackpot, or 10, 20 or 30 times your total bet.</source>
+        <translation>Три колокола на барабанах 1, 2 и 3 за одно вращение (не в бесплатных вращениях) опускают табло джекпотов. Шар бежит по его 16 призовым полям и останавливается на случайно выбранном: джекпот ГРАНД, МАЖОР или МИНОР либо 10, 20 или 30 общих ставок.</translation>
+    </message>
+    <message>
+        <source>The three jackpots at the top of the cabinet grow with every paid spin. A jackpot that is paid starts again: the GRAND at $ 20000, the MAJOR at $ 2000, the MINOR at $ 20.</source>
+        <translation>Три джекпота вверху автомата растут с каждым оплаченным вращением. Выплаченный джекпот начинается заново: ГРАНД с $ 20000, МАЖОР с $ 2000, МИНОР с $ 20.</translation>
+    </message>
+    <message>
+        <source>Scatters and free spins</source>
+        <translation>Скаттеры и бесплатные вращения</translation>
+    </message>
+    <message>
+        <source>The free spins play by themselves at no cost. Each one multiplies its wins by 2, 3, 5 or 10, drawn anew for every spin and shown over the wilds. When the series ends, TAKE WIN collects its total, which you may then gamble.</source>
+        <translation>Бесплатные вращения идут сами и ничего не стоят. Каждое умножает свои выигрыши на 2, 3, 5 или 10 — множитель выбирается заново для каждого вращения и показывается поверх wild. Когда серия кончится, ЗАБРАТЬ зачисляет её сумму, которой затем можно рискнуть.</translation>
+    </message>
+    <message>
+        <source>The gamble</source>
+        <translation>Игра на риск</translation>
+    </message>
+    <message>
+        <source>After a win, GAMBLE stakes the win on the next card drawn. Its colour, red or black, pays 2 times the stake; its suit, hearts, clubs, diamonds or spades, pays 4 times. A wrong guess loses the stake. After a right guess you may gamble the new amount again or collect it with TAKE WIN. The strip under the card shows the suits of the last five cards.</source>
+        <translation>После выигрыша РИСК ставит выигрыш на следующую карту. Её цвет, красный или чёрный, платит 2 ставки; её масть, червы, трефы, бубны или пики, — 4 ставки. Неверная догадка теряет ставку. После верной можно снова рискнуть новой суммой или забрать её кнопкой ЗАБРАТЬ. Полоска под картой показывает масти пяти последних карт.</translation>
+    </message>
+    <message>
+        <source>HISTORY</source>
+        <translation>ИСТОРИЯ</translation>
+    </message>
+    <message>
+        <source>HISTORY (key H) lists your last games. Choose one to see its reels, what paid, its free spins, jackpot and gamble, and the credit before and after it.</source>
+        <translation>ИСТОРИЯ (клавиша H) перечисляет ваши последние игры. Выберите игру, чтобы увидеть её барабаны, что выплачено, бесплатные вращения, джекпот и игру на риск, а также кредит до и после неё.</translation>
+    </message>
+    <message>
+        <source>Its three plots set your results against the odds: the return, the free-spin series and the jackpots per paid spin. The solid line is yours, the dashed line is what the game&apos;s odds give, and the band shows where 99 of 100 players&apos; results would lie after as many games.</source>
+        <translation>Три её графика сравнивают ваши результаты с шансами: возврат, серии бесплатных вращений и джекпоты на оплаченное вращение. Сплошная линия — ваша, пунктирная — то, что дают шансы игры, а полоса показывает, где лежали бы результаты 99 игроков из 100 после стольких же игр.</translation>
+    </message>
+    <message>
+        <source>SESSION</source>
+        <translation>СЕАНС</translation>
+    </message>
+    <message>
+        <source>The SESSION meter above OPTIONS and MENU shows how long you have played since the game started or the player changed, and what you have won or lost in that time. Credit inserted does not count as a win.</source>
+        <translation>Индикатор СЕАНС над кнопками НАСТРОЙКИ и МЕНЮ показывает, сколько вы играете с запуска игры или смены игрока и сколько за это время выиграли или проиграли. Внесённый кредит выигрышем не считается.</translation>
+    </message>
+    <message>
+        <source>Play limits</source>
+        <translation>Лимиты игры</translation>
+    </message>
+    <message>
+        <source>The Play Limits column of OPTIONS keeps your limits with your player. A Reality Check every 15, 30 or 60 minutes stops before the next spin to show your time and your result, and asks whether to go on. Autoplay Spins ends autoplay after 10, 25, 50 or 100 spins; the Autoplay Loss Limit ends it once the run has lost $ 10, $ 25, $ 50 or $ 100.</source>
+        <translation>Столбец «Лимиты игры» в НАСТРОЙКАХ хранит ваши лимиты вместе с игроком. Контроль времени каждые 15, 30 или 60 минут останавливает игру перед следующим вращением, показывает ваше время и результат и спрашивает, продолжать ли. «Вращений автоигры» завершает автоигру после 10, 25, 50 или 100 вращений; «Лимит проигрыша автоигры» — как только серия проиграла $ 10, $ 25, $ 50 или $ 100.</translation>
+    </message>
+    <message>
+        <source>Reduced motion</source>
+        <translation>Меньше анимации</translation>
+    </message>
+    <message>
+        <source>With Reduced Motion ON in OPTIONS the animations hold still: winning symbols, wilds, scatters, bells and the jackpot board each keep one picture. The game, its timing and its sounds stay the same.</source>
+        <translation>Если в НАСТРОЙКАХ включено «Меньше анимации», анимации замирают: выигрышные символы, wild, скаттеры, колокола и табло джекпотов показывают по одной картинке. Игра, её темп и звуки остаются прежними.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Как играть</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Клавиши</translation>
+    </message>
+    <message>
+        <source>The jackpot board</source>
+        <translation>Табло джекпотов</translation>
+    </message>
+    <message>
+        <source>Multiplier %1</source>
+        <translation>Множитель %1</translation>
+    </message>
+    <message>
+        <source>Safer play</source>
+        <translation>Безопасная игра</translation>
+    </message>
+    <message>
+        <source>Safer Play in OPTIONS (off until you choose it, kept with your player) follows the rules set for online slots: no autoplay; every game lasts at least 2.5 seconds from the press to the result; a return not above the stake is shown without a win sound, flashing or counting up; the SESSION meter stays in view; and a Reality Check comes every 60 minutes unless you chose another interval. The pays and the odds are the same.</source>
+        <translation>«Безопасная игра» в НАСТРОЙКАХ (выключена, пока вы её не выберете, хранится с вашим игроком) следует правилам для онлайн-слотов: без автоигры; каждая игра длится не меньше 2,5 секунды от нажатия до результата; возврат не больше ставки показывается без звука выигрыша, мигания и отсчёта; индикатор СЕАНС всегда на виду; Контроль времени приходит каждые 60 минут, если вы не выбрали другой интервал. Выплаты и шансы не меняются.</translation>
     </message>
 </context>
 </TS>

@@ -113,6 +113,12 @@ public:
     // A modal message box; yes/no boxes default to No.
     virtual Answer message(const std::string& title, const std::string& text, MsgIcon icon,
                            MsgButtons buttons) = 0;
+    // The game's help: its text (lines ended by carriage returns) and the keys. A box
+    // like any other unless the desktop has a window of its own for it; either way
+    // the call returns once the player has closed it.
+    virtual void help(const std::string& title, const std::string& text, const std::string& keys) {
+        message(title, text + "\r" + keys + "\r", MsgIcon::information, MsgButtons::ok);
+    }
     virtual bool openLink(const std::string& link) = 0;      // false when the desktop refuses
     virtual std::string linkFailure() { return "unknown"; }  // why the last openLink failed, in words
     virtual bool isConnected() = 0;

@@ -52,12 +52,13 @@ OptionsWindow::OptionsWindow() {
     add(fastslow, "fastslow", K::label, &Framespeed, 120, 720, 2895, 255);
     add(speedlab, "speedlab", K::label, &Framespeed, 135, 960, 2535, 270);
 
-    add(payout, "payout", K::frame, &Framemain, 4740, 3700, 3660, 735);
-    // "Loose" had only the room its English word takes (and reached into the next
-    // button): the first button gives up what it does not use.
-    add(Amtpayout[0], "Amtpayout", K::option, &payout, 120, 360, 950, 300, 0).arrayed = true;
-    add(Amtpayout[1], "Amtpayout", K::option, &payout, 1090, 360, 830, 300, 1).arrayed = true;
-    add(Amtpayout[2], "Amtpayout", K::option, &payout, 1920, 360, 1635, 300, 2).arrayed = true;
+    // Three captions of the game's own length do not fit one row of the frame at the
+    // window's text size: "Realistic" and "Loose" share the first row, "Dream Machine !!"
+    // has the second to itself, each with room to spare for a longer translation.
+    add(payout, "payout", K::frame, &Framemain, 4740, 3700, 3660, 1035);
+    add(Amtpayout[0], "Amtpayout", K::option, &payout, 120, 330, 1700, 300, 0).arrayed = true;
+    add(Amtpayout[1], "Amtpayout", K::option, &payout, 1900, 330, 1650, 300, 1).arrayed = true;
+    add(Amtpayout[2], "Amtpayout", K::option, &payout, 120, 660, 3430, 300, 2).arrayed = true;
 
     add(Framelimits, "Framelimits", K::frame, &form, 8700, 120, 2520, 5415);
     add(Framereality, "Framereality", K::frame, &Framelimits, 150, 330, 2220, 1180);

@@ -23,6 +23,7 @@
 #include "ui/dialogs_options.h"
 #include "ui/dialogs_paint.h"
 #include "ui/dialogs_paytable.h"
+#include "ui/helpdialog.h"
 #include "ui/historydialog.h"
 #include "ui/identity.h"
 #include "ui/modelwidgets.h"
@@ -96,6 +97,8 @@ ModelDialog::ModelDialog(Game& game, ControlSet& set, Control& form, SpriteCache
 }
 
 ModelDialog* ModelDialog::handlingInput() { return handling; }
+
+QString ModelDialog::windowCaption() const { return ui::modelText(form_.caption); }
 
 QSize ModelDialog::sizeHint() const { return QSize(form_.width / 15, form_.height / 15); }
 QSize ModelDialog::minimumSizeHint() const { return QSize(form_.width / 45, form_.height / 45); }
@@ -343,7 +346,7 @@ void ModelDialog::changeEvent(QEvent* e) {
     // Another language: the window's own words and the model's texts anew.
     if (e->type() == QEvent::LanguageChange) {
         retranslate();
-        const QString title = ui::modelText(form_.caption);
+        const QString title = windowCaption();
         if (windowTitle() != title) setWindowTitle(title);
         if (isVisible()) sync();
     }
@@ -360,7 +363,7 @@ void ModelDialog::centreOnScreen() {
 }
 
 void ModelDialog::sync() {
-    const QString title = ui::modelText(form_.caption);
+    const QString title = windowCaption();
     if (windowTitle() != title) setWindowTitle(title);
     if (!form_.visible && !isVisible()) return;  // nothing of a closed window is seen
     for (Bound& b : bound_) {
@@ -401,7 +404,9 @@ Dialogs::Dialogs(Game& game, QWidget* main, QObject* parent)
       about_(std::make_unique<AboutDialog>(game, sprites_, *style_)),
       advert_(std::make_unique<AdvertDialog>(game, sprites_, *style_)),
       odds_(std::make_unique<OddsDialog>(game, sprites_, *style_)),
-      history_(std::make_unique<HistoryDialog>(game, sprites_, *style_)) {
+      history_(std::make_unique<HistoryDialog>(game, sprites_, *style_)),
+      help_(std::make_unique<HelpDialog>(sprites_, *style_)),
+      main_(main) {
     for (ModelDialog* d : std::initializer_list<ModelDialog*>{options_.get(), paytable_.get(), about_.get(),
                                                               advert_.get(), odds_.get(), history_.get()}) {
         connect(d, &ModelDialog::modelTouched, this, &Dialogs::modelTouched);
@@ -412,6 +417,17 @@ Dialogs::Dialogs(Game& game, QWidget* main, QObject* parent)
 }
 
 Dialogs::~Dialogs() = default;
+
+void Dialogs::showHelp(const std::string& title, const std::string& text, const std::string& keys) {
+    // A box of the game's: the handler waits until the player has read it.
+    help_->setHelp(title, text, keys);
+    // It stands over the main window, which the window manager keeps below it.
+    help_->winId();  // its native window, to stand over the main one
+    if (help_->windowHandle() && main_ && main_->windowHandle())
+        help_->windowHandle()->setTransientParent(main_->windowHandle());
+    help_->setWindowModality(Qt::ApplicationModal);
+    help_->exec();
+}
 
 void Dialogs::sync() {
     options_->sync();

@@ -69,6 +69,8 @@ protected:
     virtual void showMore() {}
     // Sets the window's own words (those not from its model) in the player's language.
     virtual void retranslate() {}
+    // The window's title: its form's caption.
+    virtual QString windowCaption() const;
     // The window's ground, under every widget.
     virtual void paintBackground(QPainter& p, const ViewGeometry& g);
     // Runs after a click on `c` reached its handler.
@@ -119,6 +121,7 @@ class AboutDialog;
 class AdvertDialog;
 class OddsDialog;
 class HistoryDialog;
+class HelpDialog;
 
 // The other windows over one game, with one picture cache and one look among them.
 class Dialogs : public QObject {
@@ -134,6 +137,10 @@ public:
     AdvertDialog& advert() { return *advert_; }
     OddsDialog& odds() { return *odds_; }
     HistoryDialog& history() { return *history_; }
+    // The help window, over the main window.
+    HelpDialog& help() { return *help_; }
+    // Shows the help (texts in the player's language) and returns once it is closed.
+    void showHelp(const std::string& title, const std::string& text, const std::string& keys);
 
 public slots:
     // Every window follows its model's form.
@@ -151,6 +158,8 @@ private:
     std::unique_ptr<AdvertDialog> advert_;
     std::unique_ptr<OddsDialog> odds_;
     std::unique_ptr<HistoryDialog> history_;
+    std::unique_ptr<HelpDialog> help_;
+    QPointer<QWidget> main_;
 };
 
 }  // namespace tonvale

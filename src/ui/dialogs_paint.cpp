@@ -10,14 +10,20 @@
 
 namespace tonvale::dialogpaint {
 
-namespace {
-
 QFont font(qreal px, bool bold) {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(px))));
     f.setBold(bold);
     return f;
 }
+
+void colour(QWidget* w, const QColor& c) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, c);
+    w->setPalette(pal);
+}
+
+namespace {
 
 std::function<void(const Written&)>& watcher() {
     static std::function<void(const Written&)> w;
@@ -45,7 +51,9 @@ qreal fitText(QPainter& p, const QRectF& box, const QString& text, const QColor&
         f = font(px, bold);
     }
     p.setFont(f);
-    const int flags = Qt::AlignVCenter | (align == Align::centre ? Qt::AlignHCenter : Qt::AlignLeft);
+    const int flags = Qt::AlignVCenter | (align == Align::centre  ? Qt::AlignHCenter
+                                          : align == Align::right ? Qt::AlignRight
+                                                                  : Qt::AlignLeft);
     noteWritten({text, p.device(), wanted, px,
                  p.transform().mapRect(QFontMetricsF(f).boundingRect(box, flags, text))});
     if (shadow) {

@@ -3,9 +3,11 @@
 // Drawing pieces shared by the game's windows: text that fits its box, 3-D buttons,
 // framed groups, walnut sheets and ivory panels, in the theatre colours.
 #include <QColor>
+#include <QFont>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <QWidget>
 #include <cstdint>
 #include <functional>
 
@@ -15,7 +17,7 @@ namespace tonvale::dialogpaint {
 
 using namespace palette;
 
-enum class Align : std::uint8_t { left, centre };
+enum class Align : std::uint8_t { left, centre, right };
 
 // A line as a window wrote it: where it was drawn, the size its box gave it and the
 // size it was drawn at once made to fit (pixels), and the room its letters took in
@@ -28,6 +30,11 @@ struct Written {
 };
 void watchWritten(std::function<void(const Written&)> watch);
 void noteWritten(const Written& w);
+
+// The windows' text face (DejaVu Sans) at `px` pixels.
+QFont font(qreal px, bool bold);
+// A label's ink.
+void colour(QWidget* w, const QColor& c);
 
 // Writes one line in `box`, `em` pixels high at most, made smaller until it fits the
 // width. Returns the pixel size used.

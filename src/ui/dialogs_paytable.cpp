@@ -9,6 +9,7 @@
 #include <cmath>
 #include <map>
 
+#include "core/picture.h"
 #include "game/game.h"
 #include "rules/paytable.h"
 #include "ui/dialogs_paint.h"
@@ -34,6 +35,7 @@ std::map<int, ScatterDecode> scatterAwards() {
 
 constexpr qreal kLeft = 12, kInnerWidth = PaytablePicture::kWidth - 24, kGap = 6;
 constexpr qreal kSpecialTop = 254, kSpecialHeight = 114, kScatterWidth = 262;
+constexpr qreal kFeatureTop = 374, kFeatureHeight = 104;
 
 }  // namespace
 
@@ -65,6 +67,18 @@ QStringList PaytablePicture::wildLines() {
         QCoreApplication::translate("Paytable", "Can multiply a win by a random amount during free spins.")};
 }
 
+QStringList PaytablePicture::bellLines() {
+    return {QCoreApplication::translate("Paytable", "3 bells on reels 1, 2 and 3 bring the jackpot board."),
+            QCoreApplication::translate("Paytable", "Its ball stops on the GRAND, MAJOR or MINOR jackpot"),
+            QCoreApplication::translate("Paytable", "or on 10, 20 or 30 X Total Bet.")};
+}
+
+QStringList PaytablePicture::gambleLines() {
+    return {QCoreApplication::translate("Paytable", "Gamble a win on the next card:"),
+            QCoreApplication::translate("Paytable", "red or black pays 2 X the stake,"),
+            QCoreApplication::translate("Paytable", "its suit pays 4 X; a wrong guess loses it.")};
+}
+
 std::vector<PaytablePicture::Panel> PaytablePicture::panels() {
     std::vector<Panel> out;
     // Nine paying symbols: five panels, then four wider ones.
@@ -86,6 +100,12 @@ std::vector<PaytablePicture::Panel> PaytablePicture::panels() {
                    QRectF(kLeft + 5, kSpecialTop + 5, 36, 36)});
     out.push_back({QStringLiteral("wild"), Symbol::wild, QRectF(wx, kSpecialTop, ww, kSpecialHeight),
                    QRectF(wx + 5, kSpecialTop + 5, 36, 36)});
+    out.push_back({QStringLiteral("bell"), Symbol::bell,
+                   QRectF(kLeft, kFeatureTop, kScatterWidth, kFeatureHeight),
+                   QRectF(kLeft + 5, kFeatureTop + 5, 36, 36)});
+    out.push_back({QStringLiteral("gamble"), Symbol::bell, QRectF(wx, kFeatureTop, ww, kFeatureHeight),
+                   QRectF(wx + 5, kFeatureTop + 5, 36, 36),
+                   picturePath(Picture(Sheet::imagelistcards, kFirstSuit))});
     return out;
 }
 
@@ -135,6 +155,19 @@ std::vector<PaytablePicture::Line> PaytablePicture::lines() {
     Line last{wild.name, wildText[2], QRectF(w.x() + 8, w.y() + 77, w.width() - 14, 34), kInk, 10.5};
     last.wraps = true;
     out.push_back(last);
+    // The bell and the gamble: a heading beside the tile, three lines under it.
+    for (const Panel* feature : {&all[kPayingSymbols + 2], &all[kPayingSymbols + 3]}) {
+        const QRectF& f = feature->box;
+        const bool bell = feature->name == QLatin1String("bell");
+        out.push_back({feature->name,
+                       bell ? QCoreApplication::translate("Paytable", "Bell")
+                            : QCoreApplication::translate("Paytable", "Gamble"),
+                       QRectF(f.x() + 48, f.y() + 5, f.width() - 54, 36), kHeading, 13, true});
+        const QStringList text = bell ? bellLines() : gambleLines();
+        for (int l = 0; l < text.size(); ++l)
+            out.push_back({feature->name, text[l], QRectF(f.x() + 8, f.y() + 45 + l * 16, f.width() - 14, 16),
+                           kInk, 10.5});
+    }
     return out;
 }
 
@@ -161,7 +194,8 @@ void PaytablePicture::paint(QPainter& p, const QRectF& target, SpriteCache& spri
         const QRectF t = map(panel.tile);
         const QSize px(static_cast<int>(std::lround(t.width() * dpr)),
                        static_cast<int>(std::lround(t.height() * dpr)));
-        const QPixmap pm = sprites.get(resourcePath(symbolTile(panel.symbol)), px, dpr);
+        const QPixmap pm = sprites.get(
+            panel.picture.isEmpty() ? resourcePath(symbolTile(panel.symbol)) : panel.picture, px, dpr);
         if (!pm.isNull())
             p.drawPixmap(QPointF(std::round(t.left() * dpr) / dpr, std::round(t.top() * dpr) / dpr), pm);
     }
@@ -216,7 +250,9 @@ void PaytableDialog::retranslate() {
         labels_[i].label->setText(lines[i].text);
     }
     for (auto& [panel, group] : panels_)
-        static_cast<QGroupBox*>(group)->setTitle(ui::symbolHeading(panel.symbol));
+        static_cast<QGroupBox*>(group)->setTitle(panel.name == QLatin1String("gamble")
+                                                     ? QCoreApplication::translate("Paytable", "Gamble")
+                                                     : ui::symbolHeading(panel.symbol));
 }
 
 std::vector<PaytableDialog::Shown> PaytableDialog::shownLines() const {

@@ -20,18 +20,20 @@ namespace tonvale {
 
 struct PaytableWindow;
 
-// The pay-table picture, laid out on a 500 x 378 sheet and scaled to its place.
+// The pay-table picture, laid out on a 500 x 490 sheet and scaled to its place.
 class PaytablePicture {
 public:
     static constexpr qreal kWidth = 500;
-    static constexpr qreal kHeight = 378;
+    static constexpr qreal kHeight = 490;
 
-    // A panel of the picture: one paying symbol, the scatter or the wild.
+    // A panel of the picture: one paying symbol, the scatter, the wild, the bell with
+    // the jackpot board, or the gamble.
     struct Panel {
-        QString name;  // "composer" .. "jack", "scatter", "wild"
+        QString name;  // "composer" .. "jack", "scatter", "wild", "bell", "gamble"
         Symbol symbol;
-        QRectF box;   // on the sheet
-        QRectF tile;  // the symbol's tile
+        QRectF box;            // on the sheet
+        QRectF tile;           // the symbol's tile
+        QString picture = {};  // drawn in the tile instead of the symbol's, when given
     };
     // A line of words on the sheet, in its panel ("title" for the title).
     struct Line {
@@ -56,6 +58,9 @@ public:
     // The scatter lines: "3 scatters pay 2 X Bet + 10 free spins" .. and the direction.
     static QStringList scatterLines();
     static QStringList wildLines();
+    // The bell's lines (the jackpot board) and the gamble's (its payouts).
+    static QStringList bellLines();
+    static QStringList gambleLines();
 };
 
 class PaytableDialog : public ModelDialog {

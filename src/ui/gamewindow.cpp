@@ -44,6 +44,10 @@ void GameWindow::attach(QtPlatform& platform) {
     });
     platform.events.setView(cabinet_);
     platform.desktop.setWindow(this);
+    platform.desktop.setHelpWindow(
+        [this](const std::string& title, const std::string& text, const std::string& keys) {
+            dialogs_->showHelp(title, text, keys);
+        });
 }
 
 void GameWindow::centreOnScreen() {

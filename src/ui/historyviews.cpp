@@ -2,10 +2,12 @@
 #include "ui/historyviews.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "rules/strips.h"
 #include "ui/dialogs_paint.h"
@@ -109,6 +111,37 @@ QString PlotView::reading() const {
         .arg(last.expected, 0, 'f', digits);
 }
 
+QString PlotView::legendWords(int item) {
+    switch (item) {
+        case 0:
+            return QCoreApplication::translate("History", "Your results");
+        case 1:
+            return QCoreApplication::translate("History", "The odds");
+        default:
+            return QCoreApplication::translate("History", "99% band");
+    }
+}
+
+PlotView::Layout PlotView::layout() const {
+    // The scales are written at the window's own text size: the values at the left,
+    // the games along the foot, then the legend and the reading, a row each.
+    const qreal e = emOf(*this);
+    Layout l;
+    l.text = e * 0.9;
+    const QFontMetricsF m(dialogpaint::font(l.text, false));
+    const auto& pts = curve().points;
+    const int digits = index_ > 1 ? 4 : 2;
+    qreal widest = m.horizontalAdvance(QStringLiteral("0.00"));
+    for (const PlotPoint& pt : pts)
+        widest = std::max(widest, m.horizontalAdvance(QString::number(pt.high, 'f', digits)));
+    const qreal left = std::min(widest + e * 0.6, width() * 0.3);
+    l.area = QRectF(rect()).adjusted(left, e * 0.6, -e * 0.6, -e * 3.5);
+    l.ticks = QRectF(l.area.left(), l.area.bottom() + e * 0.1, l.area.width(), e * 1.1);
+    l.legend = QRectF(0, l.ticks.bottom(), width(), e * 1.15);
+    l.reading = QRectF(0, l.legend.bottom(), width(), e * 1.15);
+    return l;
+}
+
 void PlotView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -116,7 +149,8 @@ void PlotView::paintEvent(QPaintEvent*) {
     const QRectF r = rect();
     const qreal unit = e / 165;  // pixels per twip
     p.fillRect(r, kWell);
-    const QRectF area = r.adjusted(e * 2.6, e * 0.5, -e * 0.5, -e * 1.6);
+    const Layout l = layout();
+    const QRectF& area = l.area;
     p.setPen(QPen(kGoldLo, std::max<qreal>(1, 10 * unit)));
     p.drawRect(area);
     const auto& pts = curve().points;
@@ -139,31 +173,40 @@ void PlotView::paintEvent(QPaintEvent*) {
     const double pad = (hi - lo) * 0.08;
     lo = std::max(0.0, lo - pad);
     hi += pad;
+    // The games run from the first at the left edge to the last at the right, so the
+    // band and the lines always end at the plot's edge (a single game spans it).
     const double nMax = static_cast<double>(pts.back().n);
-    const double logMax = std::log10(std::max(nMax, 10.0));
-    auto x = [&](double n) { return area.left() + area.width() * std::log10(n) / logMax; };
+    const double logMax = std::log10(std::max(nMax, 2.0));
+    auto x = [&](double n) {
+        return pts.size() == 1 ? area.left() : area.left() + area.width() * std::log10(n) / logMax;
+    };
     auto y = [&](double v) {
         const double t = std::clamp((v - lo) / (hi - lo), -0.02, 1.02);
         return area.bottom() - area.height() * t;
     };
+    std::vector<PlotPoint> drawn = pts;
+    if (drawn.size() == 1) {
+        drawn.push_back(drawn.front());
+        drawn.back().n = 0;  // a mark for the right edge
+    }
+    auto xOf = [&](const PlotPoint& pt) { return pt.n == 0 ? area.right() : x(static_cast<double>(pt.n)); };
 
     p.save();
     p.setClipRect(area.adjusted(-2, -2, 2, 2));
     // The 99% band of the exact figure.
     QPainterPath band;
-    band.moveTo(x(static_cast<double>(pts.front().n)), y(pts.front().high));
-    for (const PlotPoint& pt : pts) band.lineTo(x(static_cast<double>(pt.n)), y(pt.high));
-    for (auto it = pts.rbegin(); it != pts.rend(); ++it)
-        band.lineTo(x(static_cast<double>(it->n)), y(it->low));
+    band.moveTo(xOf(drawn.front()), y(drawn.front().high));
+    for (const PlotPoint& pt : drawn) band.lineTo(xOf(pt), y(pt.high));
+    for (auto it = drawn.rbegin(); it != drawn.rend(); ++it) band.lineTo(xOf(*it), y(it->low));
     band.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(kBand);
     p.drawPath(band);
     // The exact figure and the player's running mean.
     QPainterPath expected, mean;
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-        const QPointF a(x(static_cast<double>(pts[i].n)), y(pts[i].expected));
-        const QPointF b(x(static_cast<double>(pts[i].n)), y(pts[i].mean));
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        const QPointF a(xOf(drawn[i]), y(drawn[i].expected));
+        const QPointF b(xOf(drawn[i]), y(drawn[i].mean));
         if (i == 0) {
             expected.moveTo(a);
             mean.moveTo(b);
@@ -173,31 +216,72 @@ void PlotView::paintEvent(QPaintEvent*) {
         }
     }
     p.setBrush(Qt::NoBrush);
-    // The exact figure lies inside its band: dark on the light band.
-    p.setPen(QPen(kWalnut, std::max<qreal>(1, 22 * unit), Qt::DashLine));
+    p.setPen(expectedPen(unit));
     p.drawPath(expected);
-    p.setPen(QPen(kIvory, std::max<qreal>(1.2, 22 * unit)));
+    p.setPen(meanPen(unit));
     p.drawPath(mean);
     p.restore();
 
     // The scales: the value at the top and bottom, the games played along the foot.
     const int digits = index_ > 1 ? 4 : 2;
     const QColor scaleText = kIvoryShadow;
-    const qreal small = e * 0.8;
-    fitText(p, QRectF(r.left(), area.top() - small / 2, e * 2.5, small), QString::number(hi, 'f', digits),
+    const qreal small = l.text;
+    const qreal valueWidth = area.left() - e * 0.3;
+    fitText(p, QRectF(0, area.top() - small * 0.6, valueWidth, small * 1.2), QString::number(hi, 'f', digits),
             scaleText, small, false);
-    fitText(p, QRectF(r.left(), area.bottom() - small / 2, e * 2.5, small), QString::number(lo, 'f', digits),
+    fitText(p, QRectF(0, area.bottom() - small * 0.6, valueWidth, small * 1.2),
+            QString::number(lo, 'f', digits), scaleText, small, false);
+    const qreal tickWidth = e * 3;
+    fitText(p, QRectF(area.left(), l.ticks.top(), tickWidth, l.ticks.height()), QStringLiteral("1"),
             scaleText, small, false);
-    fitText(p, QRectF(area.left(), area.bottom() + e * 0.15, e * 2, small), QStringLiteral("1"), scaleText,
-            small, false);
-    for (double n = 10; n <= nMax; n *= 10) {
-        // The last count stays inside the plot's own ground.
-        const qreal left = std::min(x(n) - e, r.right() - e * 2);
-        fitText(p, QRectF(left, area.bottom() + e * 0.15, e * 2, small), countText(n), scaleText, small,
-                false, Align::centre);
+    if (nMax >= 2) {
+        // The last game at the right end; the decades between, where they leave it room.
+        const QString last = countText(nMax);
+        const qreal lastWidth = QFontMetricsF(dialogpaint::font(small, false)).horizontalAdvance(last);
+        fitText(p, QRectF(area.right() - tickWidth, l.ticks.top(), tickWidth, l.ticks.height()), last,
+                scaleText, small, false, Align::right);
+        for (double n = 10; n < nMax; n *= 10) {
+            const qreal at = x(n);
+            if (at + tickWidth / 2 > area.right() - lastWidth - e * 0.5 ||
+                at - tickWidth / 2 < area.left() + e)
+                continue;
+            fitText(p, QRectF(at - tickWidth / 2, l.ticks.top(), tickWidth, l.ticks.height()), countText(n),
+                    scaleText, small, false, Align::centre);
+        }
     }
-    fitText(p, QRectF(area.left(), area.bottom() + e * 0.85, area.width(), small), reading(), kGoldHi, small,
-            false, Align::centre);
+    // The legend: the player's line, the odds' dashed line and the band, side by side at
+    // their own widths (made smaller together when the row is too narrow).
+    const QFontMetricsF legendFont(dialogpaint::font(small, false));
+    const qreal markWidth = e * 1.5, markGap = e * 0.35, itemGap = e * 0.9;
+    qreal need = 2 * itemGap;
+    for (int item = 0; item < 3; ++item)
+        need += markWidth + markGap + legendFont.horizontalAdvance(legendWords(item));
+    const qreal room = r.width() - e;
+    const qreal squeeze = std::min<qreal>(1, room / need);
+    qreal at = r.left() + (r.width() - need * squeeze) / 2;
+    for (int item = 0; item < 3; ++item) {
+        const QRectF mark(at, l.legend.center().y() - e * 0.28, markWidth * squeeze, e * 0.56);
+        if (item == 2) {
+            p.fillRect(mark, kBand);
+        } else {
+            p.setPen(item == 0 ? meanPen(unit) : expectedPen(unit));
+            p.drawLine(QPointF(mark.left(), mark.center().y()), QPointF(mark.right(), mark.center().y()));
+        }
+        const qreal words = (legendFont.horizontalAdvance(legendWords(item)) + 1) * squeeze;
+        const QRectF box(mark.right() + markGap * squeeze, l.legend.top(), words, l.legend.height());
+        fitText(p, box, legendWords(item), scaleText, small, false);
+        at = box.right() + itemGap * squeeze;
+    }
+    fitText(p, l.reading.adjusted(e * 0.5, 0, -e * 0.5, 0), reading(), kGoldHi, small, false, Align::centre);
+}
+
+QPen PlotView::meanPen(qreal unit) { return QPen(kIvory, std::max<qreal>(1.5, 28 * unit)); }
+
+// The exact figure lies inside its band: a bright dash over the band's gold.
+QPen PlotView::expectedPen(qreal unit) {
+    QPen pen(kGoldHi, std::max<qreal>(1, 20 * unit), Qt::CustomDashLine);
+    pen.setDashPattern({3, 2});
+    return pen;
 }
 
 }  // namespace tonvale

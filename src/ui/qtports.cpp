@@ -126,6 +126,14 @@ Answer QtDesktop::message(const std::string& title, const std::string& text, Msg
     return Answer::ok;
 }
 
+void QtDesktop::help(const std::string& title, const std::string& text, const std::string& keys) {
+    if (answerAtOnce_) return;  // a game that plays by itself is not held by the help either
+    if (help_)
+        help_(title, text, keys);
+    else
+        DesktopPort::help(title, text, keys);
+}
+
 bool QtDesktop::openLink(const std::string& link) {
     const QUrl url(QString::fromStdString(link), QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty()) {

@@ -74,12 +74,18 @@ public:
     // The window message boxes belong to; the timers that must stop at the end.
     void setWindow(QWidget* window) { window_ = window; }
     void setTimers(QtTimers* timers) { timers_ = timers; }
+    // The window that shows the help (its texts as the model wrote them); without one
+    // the help is a message box.
+    using HelpWindow =
+        std::function<void(const std::string& title, const std::string& text, const std::string& keys)>;
+    void setHelpWindow(HelpWindow show) { help_ = std::move(show); }
     // For tests only (the game's --demo): a message box is answered at once with
     // its default, without showing it, so that a game that plays by itself is
     // never held by one.
     void answerAtOnce(bool yes) { answerAtOnce_ = yes; }
     Answer message(const std::string& title, const std::string& text, MsgIcon icon,
                    MsgButtons buttons) override;
+    void help(const std::string& title, const std::string& text, const std::string& keys) override;
     bool openLink(const std::string& link) override;
     std::string linkFailure() override { return linkFailure_; }
     bool isConnected() override;
@@ -89,6 +95,7 @@ private:
     QPointer<QWidget> window_;
     QtTimers* timers_ = nullptr;
     std::string linkFailure_;
+    HelpWindow help_;
     bool answerAtOnce_ = false;
 };
 

@@ -39,8 +39,7 @@ void AuxWindows::bind(Bindings& b) {
 
 void AuxWindows::btnhelp_Click() {
     m_.ui.menupic.visible = false;  // a window in front closes the menu
-    m_.ports.desktop.message(kHelpTitle, std::string(kHelpText) + "\r" + kKeysHelp + "\r",
-                             MsgIcon::information, MsgButtons::ok);
+    m_.ports.desktop.help(kHelpTitle, kHelpText, kKeysHelp);
 }
 
 bool AuxWindows::IsWebConnected() { return m_.ports.desktop.isConnected(); }

@@ -9,7 +9,8 @@ namespace tonvale {
 
 struct PaytableWindow : ControlSet {
     static constexpr int kWidth = 7485;
-    static constexpr int kHeight = 5640;
+    // The game's 5640 twips and a row more: the bell with the jackpot board, and the gamble.
+    static constexpr int kHeight = 7350;
     PaytableWindow();
 
     Control form;      // "tonvalepays", caption "PAYTABLE", the pay-table picture as background
@@ -19,7 +20,10 @@ struct PaytableWindow : ControlSet {
 
 struct AboutWindow : ControlSet {
     static constexpr int kWidth = 5730;
-    static constexpr int kHeight = 2865;
+    // The game's 2865 twips and, below them, room for the version, the licence and
+    // the credits, which the desktop game writes there (kCreditsTop on).
+    static constexpr int kHeight = 5385;
+    static constexpr int kCreditsTop = 2640;
     AboutWindow();
 
     Control form;  // "abouttonvale", black background

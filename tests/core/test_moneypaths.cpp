@@ -21,6 +21,7 @@
 #include "present/presentation.h"
 #include "rig.h"
 #include "rules/board.h"
+#include "sleepwatch.h"
 #include "spin/spincycle.h"
 
 namespace tonvale {
@@ -217,27 +218,10 @@ TEST(DrawnJackpot, PaidOnceWhenTheDisplayEnds) {
     EXPECT_EQ(durableValues(r.game.m).jackpotbank, 2500);
 }
 
-// The events of the machine, with a look at the store whenever a handler pauses.
-class WatchedEvents : public EventsPort {
-public:
-    WatchedEvents(EventsPort& inner, std::function<void(int)> onSleep) : inner_(inner), onSleep_(onSleep) {}
-    void doEvents() override { inner_.doEvents(); }
-    void sleep(int ms) override {
-        onSleep_(ms);
-        inner_.sleep(ms);
-    }
-    void present() override { inner_.present(); }
-    void wait(int ms) override { inner_.wait(ms); }
-
-private:
-    EventsPort& inner_;
-    std::function<void(int)> onSleep_;
-};
-
 TEST(LostCard, IsSavedTheMomentTheCardIsDecided) {
     HeadlessPlatform p;
     std::vector<std::string> bankDuringPause;
-    WatchedEvents events(p.time, [&](int ms) {
+    SleepWatch events(p.time, [&](int ms) {
         if (ms >= 3000) bankDuringPause.push_back(stored(p.store, "bank"));
     });
     Game g(Ports{p.random, p.time, p.time, events, p.sound, p.store, p.desktop});

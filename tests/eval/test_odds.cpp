@@ -340,7 +340,7 @@ TEST(Odds, LevelsBetsAndSeriesRelate) {
     ASSERT_EQ(bet20.size(), 15u);
     for (std::size_t i = 0; i < bet1.size(); ++i) {
         const Odds& o = bet1[i];
-        SCOPED_TRACE(testing::Message() << "ways " << o.ways << ", payout level " << o.level);
+        SCOPED_TRACE(::testing::Message() << "ways " << o.ways << ", payout level " << o.level);
         EXPECT_EQ(o.ways, allWays[i / 3]);
         EXPECT_EQ(o.level, levels[i % 3]);
         if (o.level > 1) {

@@ -14,6 +14,7 @@
 #include "players/options.h"
 #include "players/session.h"
 #include "rig.h"
+#include "sleepwatch.h"
 #include "spin/autolimits.h"
 #include "windows/auxwindows.h"
 
@@ -130,23 +131,6 @@ std::string meterNet(Rig& r) {
     return c.substr(c.find("   ") + 3);
 }
 
-// The events of the machine, with a look at the meter whenever a handler pauses.
-class PausedEvents : public EventsPort {
-public:
-    PausedEvents(EventsPort& inner, std::function<void(int)> onSleep) : inner_(inner), onSleep_(onSleep) {}
-    void doEvents() override { inner_.doEvents(); }
-    void sleep(int ms) override {
-        onSleep_(ms);
-        inner_.sleep(ms);
-    }
-    void present() override { inner_.present(); }
-    void wait(int ms) override { inner_.wait(ms); }
-
-private:
-    EventsPort& inner_;
-    std::function<void(int)> onSleep_;
-};
-
 TEST(Session, TheMeterMovesWithWhatThePlayerSees) {
     // A win shows on the meter once its count-up has put it into the credit meter,
     // not while the reels run or it is still counting.
@@ -181,7 +165,7 @@ TEST(Session, TheMeterMovesWithWhatThePlayerSees) {
         HeadlessPlatform p;
         std::vector<std::string> duringPause;
         Game* game = nullptr;
-        PausedEvents events(p.time, [&](int ms) {
+        SleepWatch events(p.time, [&](int ms) {
             if (ms >= 3000) duringPause.push_back(game->m.ui.lblsession.caption);
         });
         Game g(Ports{p.random, p.time, p.time, events, p.sound, p.store, p.desktop});

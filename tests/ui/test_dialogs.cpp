@@ -350,6 +350,11 @@ TEST(Dialogs, PaytableShowsThePayTableAndItsCloseBoxEnablesTheGame) {
                                                        .arg(d->freeSpins)));
     }
     EXPECT_TRUE(has(QStringLiteral("scatter"), QStringLiteral("5 scatters pay 100 X Bet + 30 free spins")));
+    // A row more: the bell with the jackpot board, and the gamble's payouts.
+    EXPECT_TRUE(has(QStringLiteral("bell"), QStringLiteral("Bell")));
+    EXPECT_TRUE(has(QStringLiteral("bell"), QStringLiteral("or on 10, 20 or 30 X Total Bet.")));
+    EXPECT_TRUE(has(QStringLiteral("gamble"), QStringLiteral("red or black pays 2 X the stake,")));
+    EXPECT_TRUE(has(QStringLiteral("gamble"), QStringLiteral("its suit pays 4 X; a wrong guess loses it.")));
 
     dialog.close();
     EXPECT_FALSE(rig.game.windows.pays.form.visible);

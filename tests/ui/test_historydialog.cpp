@@ -20,8 +20,10 @@
 #include "players/options.h"
 #include "players/session.h"
 #include "ui/dialogs_options.h"
+#include "ui/dialogs_paint.h"
 #include "ui/gamewindow.h"
 #include "ui/historydialog.h"
+#include "ui/historyviews.h"
 #include "ui/qtports.h"
 #include "ui/windowrig.h"
 #include "windows/history.h"
@@ -200,6 +202,55 @@ TEST(HistoryDialog, PlotsAHundredThousandGames) {
     EXPECT_EQ(ret.back().n, 100000);
     EXPECT_LE(ret.size(), 401u);
     rig.shoot(dialog, "history_100000.png");
+}
+
+// With a few games the curves run from the first game at the plot's left edge to the
+// last at its right edge (the band once ended in a cut in the middle of the plot),
+// and the scales, the legend and the reading are written at the window's text size.
+TEST(HistoryDialog, PlotsOfAFewGamesFillTheirWidthWithReadableWordsAndALegend) {
+    for (const int count : {1, 3, 7}) {
+        HistoryUiRig rig;
+        auto& games = rig.history.games[1];
+        for (int i = 1; i <= count; ++i) games.push_back(played(i, {1, 1, 1, 1, 1}, i % 2 ? 50 : 0, 5000));
+        HistoryDialog& dialog = rig.window.dialogs().history();
+        ASSERT_TRUE(rig.game.click(rig.game.m.ui.btnhistory));
+        rig.window.sync();
+        ASSERT_TRUE(dialog.isVisible());
+        auto* plot = qobject_cast<PlotView*>(dialog.widgetOf(rig.game.history.ui.picplot[2]));
+        ASSERT_NE(plot, nullptr);
+        std::vector<dialogpaint::Written> written;
+        dialogpaint::watchWritten([&](const dialogpaint::Written& w) { written.push_back(w); });
+        const QImage image = plot->grab().toImage();
+        dialogpaint::watchWritten({});
+        rig.shoot(*plot, ("history_plot_" + std::to_string(count) + ".png").c_str());
+
+        // The band (the free-spin chance's exact band is never empty) reaches the
+        // right edge: a column just inside it is not the bare ground.
+        const PlotView::Layout l = plot->layout();
+        const qreal dpr = image.devicePixelRatioF();
+        const QColor ground = image.pixelColor(QPoint(2, 2));
+        int banded = 0;
+        const int column = static_cast<int>((l.area.right() - 4) * dpr);
+        for (int y = static_cast<int>((l.area.top() + 3) * dpr);
+             y < static_cast<int>((l.area.bottom() - 3) * dpr); ++y)
+            if (image.pixelColor(column, y) != ground) ++banded;
+        EXPECT_GT(banded, 3) << count << " games";
+
+        // Every word of the plot at nine tenths of the window's text or more (11 pixels
+        // at this size; the scales were 7 before), the legend's three among them.
+        const qreal em = plot->font().pixelSize();
+        ASSERT_GE(em, 10);
+        QStringList words;
+        for (const dialogpaint::Written& w : written) {
+            words << w.text;
+            EXPECT_GE(w.drawn, std::floor(em * 0.9)) << w.text.toStdString() << ", " << count << " games";
+        }
+        for (int item = 0; item < 3; ++item) EXPECT_TRUE(words.contains(PlotView::legendWords(item))) << item;
+        EXPECT_TRUE(words.contains(QStringLiteral("1")));
+        if (count > 1) {
+            EXPECT_TRUE(words.contains(QString::number(count))) << "the last game is counted at the right";
+        }
+    }
 }
 
 TEST(OptionsDialog, PlayLimitsColumnTakesClicksAndKeepsTheChoice) {

@@ -30,6 +30,7 @@
 #include "ui/dialogs_options.h"
 #include "ui/dialogs_paint.h"
 #include "ui/dialogs_paytable.h"
+#include "ui/helpdialog.h"
 #include "ui/historydialog.h"
 #include "ui/language.h"
 #include "ui/oddsdialog.h"
@@ -220,7 +221,7 @@ TEST_P(EveryLanguage, EveryWindowsTextsAreTranslatedAndFitTheirBoxes) {
     struct Window {
         const char* name;
         std::function<void()> open, close;
-        ModelDialog* dialog;
+        QWidget* dialog;
     };
     const std::vector<Window> windows = {
         {"options", [&g] { g.options.open(); }, [&g] { g.options.close(); }, &d.options()},
@@ -230,6 +231,12 @@ TEST_P(EveryLanguage, EveryWindowsTextsAreTranslatedAndFitTheirBoxes) {
         {"about", [&g] { g.windows.showAbout(); }, [&g] { g.windows.closeAbout(); }, &d.about()},
         {"advert", [&g] { g.windows.showAdvert(); }, [&g] { g.windows.closeAdvert(); }, &d.advert()},
         {"history", [&g] { g.history.open(); }, [&g] { g.history.close(); }, &d.history()},
+        {"help",
+         [&d] {
+             d.help().setHelp(kHelpTitle, kHelpText, kKeysHelp);
+             d.help().show();
+         },
+         [&d] { d.help().hide(); }, &d.help()},
     };
     std::map<std::string, std::string> problems;
     std::size_t lines = 0;
