@@ -305,6 +305,8 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
             j["resumed_gambles"] = r.resumedGambles;
             j["resumed_jackpots"] = r.resumedJackpots;
             j["audit_differences"] = r.auditDifferences;
+            j["pools"] = {
+                {"fed", r.poolsFed}, {"seeded", r.poolsSeeded}, {"paid", r.poolsPaid}, {"left", r.poolsLeft}};
             j["paths"] = r.walked;
             j["jackpots_by_kind"] = {{"bet_x10", r.jackpotsByKind[1]}, {"bet_x20", r.jackpotsByKind[2]},
                                      {"bet_x30", r.jackpotsByKind[3]}, {"minor", r.jackpotsByKind[4]},
@@ -349,6 +351,8 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
         out << "jackpots by kind  x10 " << r.jackpotsByKind[1] << ", x20 " << r.jackpotsByKind[2] << ", x30 "
             << r.jackpotsByKind[3] << ", minor " << r.jackpotsByKind[4] << ", major " << r.jackpotsByKind[5]
             << ", grand " << r.jackpotsByKind[6] << "\n";
+        out << "pools             fed " << r.poolsFed << " cents by the spins, seeded " << r.poolsSeeded
+            << " (floors, resets, new slots), paid " << r.poolsPaid << ", left " << r.poolsLeft << "\n";
         out << "restarts          " << r.closes << " closed, " << r.kills << " killed (" << r.closesMidFeature
             << " mid-feature)\n";
         out << "options           " << r.optionsOpened << " opened, " << r.slotSwitches << " slot switches\n";

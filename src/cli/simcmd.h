@@ -44,7 +44,12 @@ struct SimResult {
     std::int64_t freeSpinWins = 0;  // cents, the free spins of the series
     std::int64_t jackpotWins = 0;   // cents
     std::int64_t poolWins = 0;      // cents, the part of them won from the pools
-    std::int64_t cashedOut = 0;     // cents the player took out of the machine
+    // The pools as the player's ledger kept them, summed over the slots (player
+    // mode): fed by the counted spins' steps, seeded (raised to a floor, started
+    // again at a reset value, taken over by a slot without a record), paid out as
+    // the books stand at the end, and left in them.
+    std::int64_t poolsFed = 0, poolsSeeded = 0, poolsPaid = 0, poolsLeft = 0;
+    std::int64_t cashedOut = 0;  // cents the player took out of the machine
     std::int64_t bank = 0;
     // Return of paid spins plus the series they award, in stakes per paid spin.
     double realised = 0;

@@ -70,8 +70,13 @@ struct Account {
     std::int64_t invested = 0, wager = 0, games = 0, total = 0, jackpotbank = 0;
     std::int64_t grandwon = 0, majorwon = 0, minorwon = 0;
     std::array<std::int64_t, 3> pools{};  // grand, major, minor: each slot keeps its own
-    bool used = false;                    // the slot has a record in the store
-    std::int64_t paidGames = 0;           // paid games begun: each has its history line
+    // Where the pools' money came from: the steps counted spins add, and what
+    // appears from nowhere (a pool raised to its floor, one paid and started again
+    // at its reset value, the pools a slot without a record takes over); and what
+    // they paid out.
+    std::int64_t poolsFed = 0, poolsSeeded = 0, poolsPaid = 0;
+    bool used = false;           // the slot has a record in the store
+    std::int64_t paidGames = 0;  // paid games begun: each has its history line
 
     // The game in play.
     std::int64_t offer = 0;              // what the gamble would take now
@@ -239,6 +244,12 @@ public:
         }
         r_.bank = game_->m.s.bank;
         r_.virtualMs += time().nowMs();
+        for (const Account& a : books_.accounts) {
+            r_.poolsFed += a.poolsFed;
+            r_.poolsSeeded += a.poolsSeeded;
+            r_.poolsPaid += a.poolsPaid;
+            for (const std::int64_t pool : a.pools) r_.poolsLeft += pool;
+        }
         if (o_.signature) {
             r_.signature = signature_.text();
             r_.signedStates = signature_.states();
@@ -384,9 +395,9 @@ private:
         r_.staked += stake_;
         r_.paidWins += win;
         // A counted spin outside a series grows the pools from their floors.
-        grow(a.pools[0], 2000000, 50);
-        grow(a.pools[1], 200000, 30);
-        grow(a.pools[2], 2000, 20);
+        grow(a, a.pools[0], 2000000, 50);
+        grow(a, a.pools[1], 200000, 30);
+        grow(a, a.pools[2], 2000, 20);
         // A win by hand is offered to the gamble, after the jackpot when bells came.
         const std::int64_t offer = s().autoplaymode == 0 ? win : 0;
         if (m().timerEnabled(TimerId::tmrbell)) {
@@ -397,8 +408,14 @@ private:
         }
     }
 
-    static void grow(std::int64_t& pool, std::int64_t floor, std::int64_t step) {
-        pool = pool < floor ? floor : pool + step;
+    static void grow(Account& a, std::int64_t& pool, std::int64_t floor, std::int64_t step) {
+        if (pool < floor) {
+            a.poolsSeeded += floor - pool;
+            pool = floor;
+        } else {
+            a.poolsFed += step;
+            pool += step;
+        }
     }
 
     // The series total goes to the credit; by hand it is offered to the gamble.
@@ -459,10 +476,15 @@ private:
         if (isPool(a.pending->prize)) {
             a.jackpotbank += a.pending->amount;
             r_.poolWins += a.pending->amount;
+            a.poolsPaid += a.pending->amount;
         }
-        if (a.pending->prize == JackpotPrize::grand) a.pools[0] = kGrandReset;
-        if (a.pending->prize == JackpotPrize::major) a.pools[1] = kMajorReset;
-        if (a.pending->prize == JackpotPrize::minor) a.pools[2] = kMinorReset;
+        const auto restart = [&a](std::int64_t& pool, std::int64_t reset) {
+            a.poolsSeeded += reset;
+            pool = reset;
+        };
+        if (a.pending->prize == JackpotPrize::grand) restart(a.pools[0], kGrandReset);
+        if (a.pending->prize == JackpotPrize::major) restart(a.pools[1], kMajorReset);
+        if (a.pending->prize == JackpotPrize::minor) restart(a.pools[2], kMinorReset);
         a.pending.reset();
         a.jackpot = false;
         a.offer = s().autoplaymode == 0 ? a.offerAfterJackpot : 0;
@@ -713,7 +735,10 @@ private:
                 }
                 // A slot without a record takes the pools as they are now.
                 Account& next = books_.accounts[static_cast<std::size_t>(k)];
-                if (!next.used) next.pools = pools;
+                if (!next.used) {
+                    next.pools = pools;
+                    for (const std::int64_t pool : pools) next.poolsSeeded += pool;
+                }
                 next.used = true;
                 if (k != slot_) ++r_.slotSwitches;
                 slot_ = k;
