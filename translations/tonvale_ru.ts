@@ -229,6 +229,21 @@
         <source>Jackpot won</source>
         <translation>Выигран джекпот</translation>
     </message>
+    <message>
+        <source>BIG WIN</source>
+        <extracomment>The banner over the reels for a win of at least 15 times the stake.</extracomment>
+        <translation>КРУПНЫЙ ВЫИГРЫШ</translation>
+    </message>
+    <message>
+        <source>HUGE WIN</source>
+        <extracomment>The banner over the reels for a win of at least 30 times the stake.</extracomment>
+        <translation>ОГРОМНЫЙ ВЫИГРЫШ</translation>
+    </message>
+    <message>
+        <source>MEGA WIN</source>
+        <extracomment>The banner over the reels for a win of at least 60 times the stake.</extracomment>
+        <translation>МЕГАВЫИГРЫШ</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>

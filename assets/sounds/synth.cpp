@@ -3,7 +3,7 @@
 //
 // Renders every sound clip of the game from the recipes at the bottom of this file:
 //
-//     tonvale_synth OUTDIR      writes OUTDIR/RESOURCE_ID_101.wav ... RESOURCE_ID_130.wav
+//     tonvale_synth OUTDIR      writes OUTDIR/RESOURCE_ID_101.wav ... RESOURCE_ID_133.wav
 //
 // All clips are 44.1 kHz, 16-bit, mono PCM. Each is brought to the loudness of its kind (EBU R128
 // / ITU-R BS.1770: every tune, fanfare and loop at -20 LUFS, so that they sound equally loud; the
@@ -435,6 +435,37 @@ Track grooveB() {
     return tr;
 }
 
+// The big-win celebrations (k = 0 big, 1 huge, 2 mega): a brass fanfare climbing the C major
+// triad over a bass, the bells answering in a run, a last chord held with a cymbal swell; each step
+// longer, higher and fuller than the one below, all of them fuller than the largest win tier.
+Track bigWin(int k) {
+    const double length = 2.0 + 0.6 * k;
+    Track tr(length);
+    const int top = 72 + 5 * k;  // the fanfare's last note: C, F, A#-ish steps up
+    const std::array<int, 4> call{60, 64, 67, 72};
+    for (int i = 0; i < 4; ++i) {
+        brass(tr, 0.12 * i, call[static_cast<std::size_t>(i)] + (k == 2 ? 5 : 0), 0.7, 0.11);
+        brass(tr, 0.12 * i, call[static_cast<std::size_t>(i)] - 5 + (k == 2 ? 5 : 0), 0.35, 0.11);
+    }
+    const double land = 0.5;
+    const double hold = length - land;
+    const std::vector<int> chord = k == 0   ? std::vector<int>{60, 64, 67, 72}
+                                   : k == 1 ? std::vector<int>{60, 64, 67, 72, 76, 79}
+                                            : std::vector<int>{65, 69, 72, 77, 81, 84, 89};
+    for (int n : chord) brass(tr, land, n, n == chord.back() ? 0.6 : 0.4, hold * 0.8);
+    bass(tr, land, k == 2 ? 41 : 36, 0.6, hold * 0.7);
+    // The bells run up over the held chord, more of them for a larger step.
+    const int notes = 6 + 3 * k;
+    for (int i = 0; i < notes; ++i) {
+        const int n = top - 12 + 12 * (i / 3) + std::array{0, 4, 7}[static_cast<std::size_t>(i % 3)];
+        bell(tr, land + 0.07 * i, std::min(n, 100), 0.45, 0.25, length - land - 0.07 * i);
+    }
+    if (k >= 1)
+        cymbal(tr, land, 0.9 + 0.3 * k, 0.3, 0.5 + 0.2 * k, hold, 131 + static_cast<std::uint32_t>(k));
+    if (k >= 2) brassBell(tr, land + 0.9, 84, 0.5, length - land - 0.9, 133);
+    return tr;
+}
+
 Track freeSpinsAwarded() {  // brass fanfare: G G G C
     Track tr(1.2);
     for (int i = 0; i < 3; ++i) {
@@ -527,6 +558,9 @@ const std::vector<Recipe>& recipes() {
         {128, "jackpot ball stops", ballStops},
         {129, "jackpot bell", jackpotBell},
         {130, "credit inserted", coinsDropping},
+        {131, "big win, 15 times the stake", [] { return bigWin(0); }},
+        {132, "huge win, 30 times the stake", [] { return bigWin(1); }},
+        {133, "mega win, 60 times the stake", [] { return bigWin(2); }},
     };
     return all;
 }

@@ -353,7 +353,7 @@ std::optional<std::string> ScenarioRunner::expectation(const std::vector<std::st
                  isClip(static_cast<int>(clip)))
             wanted = w[1] + " " + w[2];
         else
-            return "expect-sound takes play CLIP, loop CLIP, stop or none (CLIP 101..130 but 118)";
+            return "expect-sound takes play CLIP, loop CLIP, stop or none (CLIP 101..133 but 118)";
         const std::vector<std::string>& log = p.sound.log;
         const std::string left = soundsFrom_ < log.size()
                                      ? "the step's sounds not yet expected: " + quotedList(log, soundsFrom_)

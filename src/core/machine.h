@@ -2,6 +2,7 @@
 #pragma once
 // The machine every subsystem shares: the state, the main window's controls and
 // the ports, with the few helpers that every handler uses (clips, timers, events).
+#include "core/bigwin.h"
 #include "core/controls.h"
 #include "core/cycle.h"
 #include "core/ports.h"
@@ -9,9 +10,9 @@
 
 namespace tonvale {
 
-// Clips 101..130; there is no clip 118.
+// Clips 101..133; there is no clip 118.
 inline constexpr int kFirstClip = 101;
-inline constexpr int kLastClip = 130;
+inline constexpr int kLastClip = 133;
 constexpr bool isClip(int n) { return n >= kFirstClip && n <= kLastClip && n != 118; }
 
 class Machine {
@@ -43,6 +44,8 @@ public:
     // The player's choice of language, by its code ("de"); empty for the desktop's.
     // The model speaks English whatever it holds: the view translates.
     std::string language;
+    // The last big win the view is to celebrate (core/bigwin.h).
+    Celebration celebration;
 
     bool soundOn() const { return s.soundonoff == -1; }
     // Clips sound only while the sound switch is on, one at a time.

@@ -175,6 +175,7 @@ void Evaluation::checkwins() {
         ui.LABWIN.caption = std::to_string(s.freespintotal);
         ui.lblwin.caption = money(s.freespintotal);
     } else {
+        celebrate();
         winTier();
         bellAndJackpot();
     }
@@ -212,6 +213,13 @@ void Evaluation::checkwins() {
     if (creditFull) m.showCreditFull();
 }
 
+// A win of 15 times the stake or more is celebrated: the view shows its banner.
+void Evaluation::celebrate() {
+    Machine& m = m_;
+    const BigWin big = m.celebratesWin() ? bigWinOf(m.s.winamount, m.s.stake()) : BigWin::none;
+    if (big != BigWin::none) m.celebration = {big, m.s.winamount, m.celebration.count + 1};
+}
+
 // The size of the win sets the clip and how long autoplay waits before the next spin.
 void Evaluation::winTier() {
     Machine& m = m_;
@@ -231,7 +239,9 @@ void Evaluation::winTier() {
                 break;
             }
         s.autospinwait = tier ? tier->wait : 100;
-        if (m.celebratesWin()) m.playClip(tier ? tier->clip : 112);
+        // A big win has its celebration's clip instead of the win's tune.
+        const BigWin big = bigWinOf(s.winamount, s.stake());
+        if (m.celebratesWin()) m.playClip(big != BigWin::none ? bigWinClip(big) : tier ? tier->clip : 112);
     }
     m.doEvents();
 }

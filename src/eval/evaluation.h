@@ -29,6 +29,7 @@ public:
 private:
     void freespinaward();        // three or more scatters
     void freespinbookkeeping();  // after each spin of a running series
+    void celebrate();            // a big win asks the view for its banner
     void winTier();              // clip and autoplay wait by the size of the win
     void bellAndJackpot();       // reel 3's bell picture; three bells start the jackpot
     Machine& m_;

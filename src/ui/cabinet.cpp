@@ -12,6 +12,7 @@
 
 #include "game/game.h"
 #include "spin/spincycle.h"
+#include "ui/bigwinbanner.h"
 #include "ui/cabinetaccess.h"
 #include "ui/menupanel.h"
 #include "ui/palette.h"
@@ -24,7 +25,8 @@ CabinetWidget::CabinetWidget(Game& game, QWidget* parent)
     : QWidget(parent),
       game_(game),
       style_(std::make_unique<TheatreStyle>()),
-      menu_(new MenuPanel(*this, *style_)) {
+      menu_(new MenuPanel(*this, *style_)),
+      banner_(new BigWinBanner(game, this)) {
     installCabinetAccessibility();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -45,6 +47,7 @@ CabinetWidget::~CabinetWidget() {
 
 void CabinetWidget::resizeEvent(QResizeEvent* e) {
     menu_->place(geometryNow());
+    banner_->place(geometryNow());
     QWidget::resizeEvent(e);
 }
 
@@ -229,6 +232,7 @@ void CabinetWidget::refresh() {
     const QRegion dirty = changedArea();
     if (!dirty.isEmpty()) update(dirty);
     menu_->sync();
+    banner_->sync();
     narrator_.update();
 }
 
@@ -308,6 +312,11 @@ void CabinetWidget::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F11) {
         QWidget* w = window();
         w->setWindowState(w->windowState() ^ Qt::WindowFullScreen);
+        return;
+    }
+    // While a big win is celebrated the space bar skips the celebration.
+    if (e->key() == Qt::Key_Space && banner_->showing() && !e->isAutoRepeat()) {
+        banner_->skip();
         return;
     }
     // Keys that press the cabinet's buttons. The space bar keeps the game's own

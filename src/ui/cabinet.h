@@ -21,6 +21,7 @@
 namespace tonvale {
 
 class Game;
+class BigWinBanner;
 class MenuPanel;
 class TheatreStyle;
 
@@ -59,6 +60,7 @@ public:
     SpriteCache& sprites() { return sprites_; }
     Game& game() const { return game_; }
     MenuPanel& menuPanel() const { return *menu_; }
+    BigWinBanner& bigWinBanner() const { return *banner_; }
     CabinetNarrator& narrator() { return narrator_; }
     const CabinetNarrator& narrator() const { return narrator_; }
 
@@ -118,6 +120,7 @@ private:
     std::vector<Look> looks_;  // as last painted, in the model's paint order
     std::unique_ptr<TheatreStyle> style_;
     MenuPanel* menu_;
+    BigWinBanner* banner_;
     CabinetNarrator narrator_{*this};
     std::function<void()> spinEndBefore_;  // the spin observer that was there before ours
 };

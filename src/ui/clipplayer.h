@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/machine.h"
 #include "core/ports.h"
 #include "ui/clipmixer.h"
 
@@ -54,7 +55,7 @@ private:
     void openStream();
     void closeStream();
 
-    std::array<Samples, 30> clips_;  // clip n at n - 101
+    std::array<Samples, kLastClip - kFirstClip + 1> clips_;  // clip n at n - 101
     ClipMixer mixer_;
     QThread thread_;
     // The worker, the sink and the timer that feeds it live on thread_.

@@ -22,7 +22,7 @@ constexpr std::errc kNoNumber = std::errc::invalid_argument;
 constexpr std::errc kTooLarge = std::errc::result_out_of_range;
 
 template <typename T>
-struct Case {
+struct FormCase {
     std::string text;
     IntegerForm form;
     std::errc error;
@@ -30,8 +30,8 @@ struct Case {
 };
 
 template <typename T>
-void check(const std::vector<Case<T>>& cases) {
-    for (const Case<T>& c : cases) {
+void check(const std::vector<FormCase<T>>& cases) {
+    for (const FormCase<T>& c : cases) {
         SCOPED_TRACE("'" + c.text + "' plus=" + std::to_string(c.form.plus) +
                      " blanks=" + std::to_string(c.form.blanks));
         T v = 42;

@@ -15,7 +15,7 @@ namespace {
 using testing::Rig;
 using Cells = std::set<int>;
 
-struct Case {
+struct ScatterCase {
     const char* name;
     std::array<int, 6> scattercell;   // by reel 1..5; 0 where the reel shows none
     std::array<int, 5> scatterreels;  // flags of reels 1..4
@@ -24,7 +24,7 @@ struct Case {
 };
 
 TEST(ScatterDisplay, AnimatesTheCellsOfThePayingGroup) {
-    const Case cases[] = {
+    const ScatterCase cases[] = {
         {"three", {0, 2, 5, 8, 0, 0}, {0, 1, 1, 1, 0}, 0, {2, 5, 8}},
         {"three and a lone one on reel 5", {0, 1, 6, 9, 0, 15}, {0, 1, 1, 1, 0}, 0, {1, 6, 9}},
         {"four", {0, 3, 4, 7, 12, 0}, {0, 1, 1, 1, 1}, 0, {3, 4, 7, 12}},
@@ -34,7 +34,7 @@ TEST(ScatterDisplay, AnimatesTheCellsOfThePayingGroup) {
         // A cell outside its reel is not taken for that reel's scatter.
         {"misplaced cell", {0, 2, 5, 8, 3, 0}, {0, 1, 1, 1, 1}, 0, {2, 5, 8}},
     };
-    for (const Case& c : cases) {
+    for (const ScatterCase& c : cases) {
         SCOPED_TRACE(c.name);
         Rig r;
         for (int reel = 1; reel <= 5; ++reel)

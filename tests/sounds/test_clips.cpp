@@ -85,7 +85,7 @@ Wav load(int id) {
 const std::vector<int>& allIds() {
     static const std::vector<int> ids = [] {
         std::vector<int> v;
-        for (int id = 101; id <= 130; ++id)
+        for (int id = 101; id <= 133; ++id)
             if (id != 118) v.push_back(id);
         return v;
     }();
@@ -116,7 +116,7 @@ double crossingRate(const Wav& w, double from, double to) {
 }
 
 TEST(Clips, AllAreMono16BitPcmAt44100) {
-    ASSERT_EQ(clips().size(), 29u);
+    ASSERT_EQ(clips().size(), 32u);
     for (const auto& [id, w] : clips()) {
         SCOPED_TRACE(id);
         ASSERT_EQ(w.error, "");
@@ -150,6 +150,9 @@ TEST(Clips, WinTiersGrowLongerWithTheWin) {
         SCOPED_TRACE(kTiers[i]);
         EXPECT_GT(clips().at(kTiers[i]).seconds(), clips().at(kTiers[i - 1]).seconds());
     }
+    // The big, huge and mega win's celebrations, too.
+    EXPECT_GT(clips().at(132).seconds(), clips().at(131).seconds());
+    EXPECT_GT(clips().at(133).seconds(), clips().at(132).seconds());
 }
 
 // The clips are made to a loudness (scripts/loudness.sh measures it); their peaks stay at

@@ -13,7 +13,7 @@
 
 namespace {
 
-struct Case {
+struct LineCase {
     QStringList args;
     int exitCode;
     const char* out;  // found on standard output
@@ -21,7 +21,7 @@ struct Case {
 };
 
 TEST(GameCommandLine, AnswersWithoutADisplayAndWritesNothing) {
-    const std::vector<Case> cases = {
+    const std::vector<LineCase> cases = {
         {{"--help"}, 0, "Usage: tonvale [options]", ""},
         {{"-h"}, 0, "--version", ""},
         {{"--version"}, 0, "tonvale " TONVALE_VERSION "\n", ""},
@@ -32,7 +32,7 @@ TEST(GameCommandLine, AnswersWithoutADisplayAndWritesNothing) {
         {{"--demo", "-x"}, 2, "", "Unknown option 'x'"},
         {{"extra"}, 2, "", "unexpected argument 'extra'"},
     };
-    for (const Case& c : cases) {
+    for (const LineCase& c : cases) {
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
         QTemporaryDir home;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
