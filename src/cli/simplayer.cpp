@@ -341,6 +341,9 @@ private:
 
     void spinStarts() {
         Account& a = account();
+        // The award pays its prize and then lets events in: a spin started there
+        // (autoplay's timer) comes before the award's tick has returned.
+        if (a.pending && s().jackpotfield == 0 && !m().timerEnabled(TimerId::tmrshowjackpot)) jackpotPaid();
         free_ = s().freespinsawarded > 0;
         stake_ = s().stake();
         if (!free_) {
