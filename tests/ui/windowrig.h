@@ -14,6 +14,7 @@
 
 #include "core/headless.h"
 #include "game/game.h"
+#include "game/startup.h"
 #include "ui/dialogs.h"
 #include "ui/gamewindow.h"
 #include "ui/qtports.h"
