@@ -1332,6 +1332,10 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <source>Tonvale is already running: its window was brought to the front.</source>
         <translation>Tonvale läuft bereits: Sein Fenster wurde nach vorn geholt.</translation>
     </message>
+    <message>
+        <source>Tonvale has met a fault of its own and must close (%1). Your credit and statistics are kept as they were before it; the next start goes on from there.</source>
+        <translation>Tonvale ist auf einen eigenen Fehler gestoßen und muss schließen (%1). Ihr Guthaben und Ihre Statistik bleiben, wie sie davor waren; der nächste Start macht dort weiter.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

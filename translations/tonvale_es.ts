@@ -1333,6 +1333,10 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <source>Tonvale is already running: its window was brought to the front.</source>
         <translation>Tonvale ya está en marcha: su ventana se ha traído al frente.</translation>
     </message>
+    <message>
+        <source>Tonvale has met a fault of its own and must close (%1). Your credit and statistics are kept as they were before it; the next start goes on from there.</source>
+        <translation>Tonvale ha encontrado un fallo propio y debe cerrarse (%1). Tu crédito y tus estadísticas se conservan como estaban antes de él; el próximo inicio continúa desde ahí.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

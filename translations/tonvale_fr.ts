@@ -1332,6 +1332,10 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <source>Tonvale is already running: its window was brought to the front.</source>
         <translation>Tonvale est déjà lancé&#xa0;: sa fenêtre a été ramenée au premier plan.</translation>
     </message>
+    <message>
+        <source>Tonvale has met a fault of its own and must close (%1). Your credit and statistics are kept as they were before it; the next start goes on from there.</source>
+        <translation>Tonvale a rencontré une erreur interne et doit se fermer (%1). Votre crédit et vos statistiques restent tels qu&apos;ils étaient avant elle&#xa0;; le prochain lancement reprend à partir de là.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

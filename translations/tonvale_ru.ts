@@ -1336,6 +1336,10 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <source>Tonvale is already running: its window was brought to the front.</source>
         <translation>Tonvale уже запущен: его окно выведено на передний план.</translation>
     </message>
+    <message>
+        <source>Tonvale has met a fault of its own and must close (%1). Your credit and statistics are kept as they were before it; the next start goes on from there.</source>
+        <translation>В Tonvale произошла внутренняя ошибка, и игра должна закрыться (%1). Ваш кредит и статистика остаются такими, какими были до неё; следующий запуск продолжит с этого места.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

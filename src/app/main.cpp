@@ -40,6 +40,7 @@
 #include "game/resume.h"
 #include "game/startup.h"
 #include "players/options.h"
+#include "ui/faultguard.h"
 #include "ui/frontdoor.h"
 #include "ui/gamewindow.h"
 #include "ui/identity.h"
@@ -99,7 +100,8 @@ int main(int argc, char* argv[]) {
     const bool demo = commandLine.options.demo;
     const bool reportSaves = commandLine.options.reportSaves;
 
-    QApplication app(argc, argv);
+    // No exception crosses into Qt: a fault ends the game without a save (faultguard.h).
+    tonvale::GuardedApplication app(argc, argv);
     tonvale::identifyApplication();
     // The game speaks the desktop's language when it has it.
     tonvale::setLanguage(tonvale::chooseLanguage({}));
@@ -158,6 +160,8 @@ int main(int argc, char* argv[]) {
         reportPlay(game);
     }
     if (demo) platform.desktop.answerAtOnce(true);
+    game.onFault = [demo](const std::string& what) { tonvale::endOnFault(what, showsWindows() && !demo); };
+    app.onFault = [&game](const std::string& what) { game.fault(what); };
 
     // What went wrong with the store is told at the start; then when saving stops
     // working and when it works again. A box waits for the event loop, never
@@ -191,6 +195,7 @@ int main(int argc, char* argv[]) {
         window.close();
     });
     const auto closeAtSettledPoint = [&] {
+        if (game.faulted()) QCoreApplication::exit(1);
         if (game.m.ended || settle.isActive()) return;
         waiting.start();
         if (game.busy())
@@ -206,7 +211,7 @@ int main(int argc, char* argv[]) {
     window.show();
     game.startup.Form_Load();
     window.sync();
-    if (game.m.ended) return 0;
+    if (game.m.ended && !game.faulted()) return 0;
     stop = closeAtSettledPoint;
     if (stopAsked) QTimer::singleShot(0, &window, stop);
     if (demo) {
@@ -217,6 +222,7 @@ int main(int argc, char* argv[]) {
         });
     }
     const int status = QApplication::exec();
+    app.onFault = nullptr;  // the game ends before the application does
     // However the game ended, the next start opens its window where this one was.
     window.rememberPlace();
     return status;

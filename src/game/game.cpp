@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "game/game.h"
 
+#include <exception>
+
 #include "eval/evaluation.h"
 #include "gamble/gamble.h"
 #include "game/resume.h"
@@ -157,11 +159,35 @@ bool Game::refuses(const Control& c) const {
     return false;
 }
 
+bool Game::fault(const std::string& what) {
+    if (!faulted_) {
+        faulted_ = true;
+        // Ended, the machine takes no input and no tick, and saves nothing more.
+        m.ended = true;
+        if (!onFault) return false;
+        onFault(what);
+    }
+    return true;
+}
+
+// Runs a handler; a fault in it ends the game before the entry settles, so the
+// half-done press is never saved.
+template <class Handler>
+void Game::guarded(const Handler& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        if (!fault(e.what())) throw;
+    } catch (...) {
+        if (!fault("an unknown fault")) throw;
+    }
+}
+
 bool Game::run(Control& c, Ev ev) {
     const Bindings::Handler* h = bindings.find(c, ev);
     if (!h) return false;
     Entry entry(*this);
-    (*h)();
+    guarded(*h);
     return true;
 }
 
@@ -181,7 +207,7 @@ bool Game::keyPress(Control& form, int keyCode) {
     if (!form.visible || !form.enabled) return false;  // a hidden or disabled window takes no keys
     if (&form == &m.ui.form && !m.ui.keypreview) return false;
     Entry entry(*this);
-    (*h)(keyCode);
+    guarded([&] { (*h)(keyCode); });
     return true;
 }
 
@@ -201,7 +227,7 @@ void Game::timerTick(TimerId id) {
     if (!h) return;
     Entry entry(*this);
     ticking_[i] = true;
-    (*h)();
+    guarded(*h);
     ticking_[i] = false;
 }
 
@@ -210,7 +236,7 @@ bool Game::callRoutine(std::string_view name) {
     const Bindings::Handler* h = bindings.routine(name);
     if (!h) return false;
     Entry entry(*this);
-    (*h)();
+    guarded(*h);
     return true;
 }
 

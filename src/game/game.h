@@ -5,6 +5,7 @@
 // their handlers, and routes input and timer ticks to them. No subsystem sees
 // another's header or this one; and this one names the subsystems without their
 // headers, so a file sees only the subsystems it includes.
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -67,6 +68,16 @@ public:
     // A handler is running (also one whose run lets other handlers in).
     bool busy() const { return depth_ > 0; }
 
+    // A fault no handler caught (an exception: the rules throw none for anything a
+    // player can do, so it is a fault of the program) ends the game where it stands,
+    // without a save: the store keeps the record of the last settled point, before
+    // the press or tick that failed, and the next start goes on from there as after
+    // a power cut. No handler runs after it. `onFault` hears what went wrong; with
+    // none, the fault goes on to the caller. The view's own faults end it here too.
+    std::function<void(const std::string&)> onFault;
+    bool fault(const std::string& what);
+    bool faulted() const { return faulted_; }
+
     // Input, as the window delivers it. Each returns false when nothing handled it
     // (no handler, a hidden or disabled control, a disabled window, or the end).
     bool mouseDown(Control& c);
@@ -99,6 +110,9 @@ private:
     void settled();  // a settled point: the save, the session meter, the HISTORY button
     bool accepts(const Control& c) const;
     bool run(Control& c, Ev ev);
+    template <class Handler>
+    void guarded(const Handler& handler);
+    bool faulted_ = false;
     std::array<bool, kTimerCount> ticking_{};
 
     // Counts the entries into the model; the last one out settles the record.

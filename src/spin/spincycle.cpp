@@ -47,6 +47,12 @@ void seriesReset(Machine& m) {
     s.gamblestake = 0;
     s.freespintotal = 0;
     s.wincounted = 0;
+    // A series ends marked for the win counter, which clears the mark at its next
+    // tick; when the series' last spin won nothing the counter is not running, and
+    // the mark, left standing, made it pass over the next paid win as a free spin's:
+    // neither the win nor the credit reached the meters. A paid spin leaves no
+    // series to mark.
+    s.freespinsover = 0;
 }
 
 void spinStartMeters(Machine& m) {

@@ -5,6 +5,8 @@
 # through their actions, reads the new credit, the win, what paid and the reels,
 # hears the focus move as Tab moves the ring, and finds the options window's name
 # box and slot buttons and the history's rows by name. Any of it missing fails.
+# Spins go on until one wins without starting free spins: a series is waited out and
+# taken with TAKE WIN, the advert window left by its button.
 #   screenreader.py GAME
 import os
 import re
@@ -78,6 +80,55 @@ def press(o):
     action.doAction(names.index('Press') if 'Press' in names else 0)
 
 
+def showing(o):
+    try:
+        return o.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def ready_to_spin(app, spin):
+    """Waits until SPIN can be pressed. Every 25 spins without a win the game steps
+    behind its advert window, which a screen reader's user leaves by its button."""
+    def advert():
+        return next((w for w in app if w and w.name.startswith('Play for Real Money') and showing(w)), None)
+
+    def state():
+        if showing(spin) and spin.getState().contains(pyatspi.STATE_ENABLED):
+            return 'spin'
+        return 'advert' if advert() else None
+    for _ in range(3):
+        now = wait_for(state, 60)
+        if now != 'advert':
+            return now == 'spin'
+        window = advert()
+        back = wait_for(lambda: find(window, 'Return to game', 'push button'), 10)
+        if not check(back is not None, 'the advert window has a Return to game button'):
+            return False
+        press(back)
+        check(wait_for(lambda: not showing(window), 10), 'Return to game closes the advert window')
+    return False
+
+
+def take_series(cabinet, credit):
+    """Waits for the end of a free-spin series (a long one, with spins added, takes
+    minutes) and takes its total by TAKE WIN's action: the credit grows by the total."""
+    take = find(cabinet, 'Take win', 'push button')
+    if not check(take is not None, 'TAKE WIN is a button by name'):
+        return
+    ended = wait_for(lambda: showing(take) and take.getState().contains(pyatspi.STATE_ENABLED), 420, 1)
+    if not check(ended, 'a free-spin series ends with TAKE WIN to press'):
+        return
+    before = cents(text_of(credit))
+    press(take)
+    check(wait_for(lambda: not showing(take), 15), 'TAKE WIN is gone once pressed')
+    total = cents(text_of(find(cabinet, 'Winner paid', 'label')))
+    if check(total is not None and before is not None, 'the series total and the credit read as amounts'):
+        check(wait_for(lambda: cents(text_of(credit)) == before + total, 15),
+              f'TAKE WIN moves the series total into the credit: {before} + {total} cents, '
+              f'the meter reads {text_of(credit)}')
+
+
 def frame_named(app, title):
     return wait_for(lambda: next((w for w in app if w and w.name == title and
                                   w.getState().contains(pyatspi.STATE_SHOWING)), None), 15)
@@ -142,9 +193,10 @@ def run(game):
     check(stake == 25, f'the total bet reads the stake of one spin: "{total}"')
     spin = find(cabinet, 'Spin', 'push button')
     winner = find(cabinet, 'Winner paid', 'label')
+    free_spins = find(cabinet, 'Free spins', 'label')
+    check(free_spins is not None and not showing(free_spins), 'the free spins\' meter is there by name, hidden')
     for attempt in range(40):
-        if not wait_for(lambda: spin.getState().contains(pyatspi.STATE_ENABLED), 60):
-            check(False, 'SPIN can be pressed again')
+        if not check(ready_to_spin(app, spin), 'SPIN can be pressed again'):
             break
         events.clear()
         credit_before = cents(text_of(credit))
@@ -157,18 +209,21 @@ def run(game):
         if not check(heard is not None, f'the announcement says the win and the credit: "{result}"'):
             break
         won = heard.group('win')
+        if showing(free_spins):
+            # Scatters started a series of free spins, which play by themselves and
+            # gather their wins in the series total; TAKE WIN moves it into the credit.
+            # The checks below want a game at rest: the test spins on after it.
+            take_series(cabinet, credit)
+            continue
         # The meter may still be counting up to what was said.
         check(wait_for(lambda: text_of(credit) == heard.group('credit'), 15),
               f'the credit meter comes to the credit said ({text_of(credit)})')
         now = text_of(credit)
-        # A scatter starts a series that goes on paying by itself.
-        series = 'scatter' in (heard.group('paid') or '')
-        if not series:
-            check(cents(now) == credit_before - stake + (cents(won) if won else 0),
-                  f'credit {now} = {credit_before} - {stake} + {cents(won) if won else 0} cents')
+        check(cents(now) == credit_before - stake + (cents(won) if won else 0),
+              f'credit {now} = {credit_before} - {stake} + {cents(won) if won else 0} cents')
         if not won:
             continue
-        check(wait_for(lambda: text_of(winner) == won or series, 15), f'the win meter reads "{text_of(winner)}"')
+        check(wait_for(lambda: text_of(winner) == won, 15), f'the win meter reads "{text_of(winner)}"')
         for part in heard.group('paid').split('; '):
             check(part.split(',')[0] in SYMBOLS, f'what paid names a symbol: "{part}"')
         break

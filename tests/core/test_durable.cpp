@@ -14,6 +14,7 @@
 #include "core/store.h"
 #include "game/startup.h"
 #include "rig.h"
+#include "tempfolder.h"
 
 namespace tonvale {
 namespace {
@@ -157,7 +158,7 @@ TEST(DurableSaves, ExitDuringAGambleKeepsTheStakeAtRisk) {
 }
 
 TEST(DurableSaves, EverySaveIsInTheDatabaseAtOnce) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tonvale-durable-db";
+    const std::filesystem::path folder = testing::tempFolder("tonvale-durable-db");
     std::filesystem::remove_all(folder);
     const std::string path = (folder / "tonvale.db").string();
     {

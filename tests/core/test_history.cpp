@@ -19,6 +19,7 @@
 #include "gamble/gamble.h"
 #include "rig.h"
 #include "spin/spincycle.h"
+#include "tempfolder.h"
 #include "windows/auxwindows.h"
 
 namespace tonvale {
@@ -140,7 +141,7 @@ TEST(PlayHistory, APaidSpinBeforeTheFirstSettledPointHasItsLine) {
 }
 
 TEST(PlayHistory, TheLineAndTheRecordAreWrittenTogether) {
-    const fs::path folder = fs::temp_directory_path() / "tonvale-history-together";
+    const fs::path folder = testing::tempFolder("tonvale-history-together");
     fs::remove_all(folder);
     const std::string db = (folder / "tonvale.db").string();
     {
@@ -209,7 +210,7 @@ Play insertLine(int player, int n) {
 }
 
 TEST(PlayHistory, TheLastThousandOfEachPlayerAreKeptAndACheckpointCarriesTheRest) {
-    const fs::path folder = fs::temp_directory_path() / "tonvale-history-kept";
+    const fs::path folder = testing::tempFolder("tonvale-history-kept");
     fs::remove_all(folder);
     const std::string db = (folder / "tonvale.db").string();
     {

@@ -21,6 +21,7 @@
 #include "game/game.h"
 #include "game/startup.h"
 #include "lines.h"
+#include "tempfolder.h"
 
 namespace tonvale {
 namespace {
@@ -143,10 +144,11 @@ TEST(HostileStore, NamesAreTakenByteForByteAndComeBackTheSame) {
     };
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
-        const fs::path folder = fs::temp_directory_path() / "tonvale-hostile-name";
+        const fs::path folder = testing::tempFolder("tonvale-hostile-name");
+        const std::string db = (folder / "tonvale.db").string();
         fs::remove_all(folder);
         {
-            SqliteStore store(folder.string());
+            SqliteStore store(db);
             fillNeighbours(store);
             store.write("keys", "player1", "currentplayer", name);
             store.write("keys", "player1", "bank", "1250");
@@ -158,7 +160,7 @@ TEST(HostileStore, NamesAreTakenByteForByteAndComeBackTheSame) {
             g.game->startup.xit_Click();
         }
         // A new start reads the files the last one wrote.
-        Started again(SqliteStore(folder.string()));
+        Started again{SqliteStore(db)};
         EXPECT_EQ(again.s().currentplayer, name);
         EXPECT_EQ(again.platform.store.read("Tonvale", "player1", "currentplayer"), name);
         EXPECT_EQ(again.platform.store.read("keys", "player2", "bank"), "999");
@@ -196,7 +198,7 @@ void spoiltDatabase(const fs::path& db) {
 }
 
 TEST(HostileStore, WhatLiesAtTheStorePathNeverStopsTheGame) {
-    const fs::path top = fs::temp_directory_path() / "tonvale-hostile-paths";
+    const fs::path top = testing::tempFolder("tonvale-hostile-paths");
     const std::string garbage = [] {
         std::string g;
         std::uint32_t x = 12345;
@@ -314,7 +316,7 @@ TEST(HostileStore, WhatLiesAtTheStorePathNeverStopsTheGame) {
 // not start at $0), nothing is written, moved or replaced, and once the foreign
 // thing is gone the store is as it was.
 TEST(HostileStore, AForeignCompanionLeavesTheStoreReadAndUntouched) {
-    const fs::path top = fs::temp_directory_path() / "tonvale-hostile-companions";
+    const fs::path top = testing::tempFolder("tonvale-hostile-companions");
     const fs::path db = top / "tonvale.db";
     struct Companion {
         const char* suffix;
@@ -362,7 +364,7 @@ TEST(HostileStore, AForeignCompanionLeavesTheStoreReadAndUntouched) {
 }
 
 TEST(HostileStore, AMissingFolderIsCreated) {
-    const fs::path top = fs::temp_directory_path() / "tonvale-missing";
+    const fs::path top = testing::tempFolder("tonvale-missing");
     fs::remove_all(top);
     const fs::path db = top / "deeper" / "Tonvale" / "tonvale.db";
     {
@@ -378,7 +380,7 @@ TEST(HostileStore, AMissingFolderIsCreated) {
 }
 
 TEST(HostileStore, AFolderReachedThroughALinkIsAPlainStore) {
-    const fs::path top = fs::temp_directory_path() / "tonvale-linked-folder";
+    const fs::path top = testing::tempFolder("tonvale-linked-folder");
     fs::remove_all(top);
     fs::create_directories(top / "real");
     fs::create_directory_symlink(top / "real", top / "home");
@@ -410,7 +412,7 @@ struct SmallDisk {
     bool remount(const char* options) {
         return std::system(("mount -o remount," + std::string(options) + " " + folder.string()).c_str()) == 0;
     }
-    fs::path folder = fs::temp_directory_path() / "tonvale-small-disk";
+    fs::path folder = testing::tempFolder("tonvale-small-disk");
     bool mounted = false;
 };
 

@@ -152,6 +152,36 @@ TEST(FreeSpins, AwardAndTenFreeSpins) {
     EXPECT_EQ(s.freespinsplayed, 11);
 }
 
+// A series whose last free spin lost ends with nothing for the win counter to
+// count; the first win after the total was taken is counted onto the meters like any.
+TEST(FreeSpins, TheFirstWinAfterATakenSeriesReachesTheMeters) {
+    const Spins& sp = spins();
+    Rig r;
+    seat(r, {.bank = 1000, .machinepay = 1});
+    MachineState& s = r.s();
+    award(r);
+    // The ninth free spin wins; its count ends in the six idle seconds before the
+    // tenth, which loses.
+    for (int i = 1; i <= 9; ++i) {
+        const Trial& t = i == 9 ? sp.win : sp.lose;
+        scriptSpin(r, t.stops, t.bellcoin, 1, kTimes2);
+        nextFreeSpin(r);
+    }
+    scriptSpin(r, sp.lose.stops, sp.lose.bellcoin, 1, kTimes2);
+    r.advance(8000);
+    ASSERT_EQ(s.freespinsplayed, 11);
+    ASSERT_TRUE(r.ui().takewin.visible);
+    ASSERT_TRUE(r.game.click(r.ui().takewin));
+    r.advance(2000);
+    scriptSpin(r, sp.win.stops, sp.win.bellcoin, 1);
+    ASSERT_TRUE(r.game.press(r.ui().btnspin));
+    r.advance(5000);
+    EXPECT_EQ(s.winamount, sp.win.pays.win);
+    EXPECT_EQ(r.read("lblwin.caption"), money(sp.win.pays.win));
+    EXPECT_EQ(r.read("LABWIN.caption"), std::to_string(sp.win.pays.win));
+    EXPECT_EQ(r.read("Lblcredit.caption"), money(s.bank));
+}
+
 TEST(FreeSpins, RetriggerOnTheFourthFreeSpin) {
     const Spins& sp = spins();
     Rig r;

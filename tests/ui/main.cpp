@@ -2,11 +2,13 @@
 // The view's tests run offscreen with a real QApplication.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <string>
+
+#include "ui/faultguard.h"
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -23,7 +25,12 @@ int main(int argc, char** argv) {
     // speak English whatever the machine's locale says.
     setenv("LANGUAGE", "en", 1);
 
-    QApplication app(argc, argv);
+    // The game's own application: a fault that reaches Qt's dispatch fails the test
+    // that caused it (and no test ends the program by it).
+    tonvale::GuardedApplication app(argc, argv);
+    app.onFault = [](const std::string& what) {
+        ADD_FAILURE() << "a fault reached the event loop: " << what;
+    };
     QApplication::setOrganizationName(QStringLiteral("TonvaleTest"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -4,12 +4,16 @@
 // arrow keys step through the games and Esc closes it. With TONVALE_SHOTS set to
 // a folder, the frames are written there to be looked at.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QDir>
 #include <QImage>
 #include <QListWidget>
 #include <QTest>
 #include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
 
 #include "core/database.h"
 #include "core/headless.h"
@@ -19,6 +23,7 @@
 #include "game/startup.h"
 #include "players/options.h"
 #include "players/session.h"
+#include "tempfolder.h"
 #include "ui/dialogs_options.h"
 #include "ui/dialogs_paint.h"
 #include "ui/gamewindow.h"
@@ -178,6 +183,85 @@ TEST(HistoryDialog, OpensFromTheCabinetPaintsTheGameAndStepsByKeys) {
 
 namespace tonvale::testing {
 namespace {
+
+// A store whose lines a player edited by hand: the newest game's bet set to 3, an
+// older game's ways factor to 9; the rules know neither, so neither can be replayed.
+void playAndEdit(const std::string& db) {
+    {
+        HeadlessPlatform platform;
+        platform.store = SqliteStore(db);
+        Game game(platform.ports());
+        platform.time.setTickHandler([&game](TimerId id) { game.timerTick(id); });
+        game.startup.Form_Load();
+        ASSERT_TRUE(game.press(game.m.ui.btncredit));
+        for (int i = 0; i < 3; ++i) {
+            platform.random.script({4 + i, 8, 2, 12, 16, 20});
+            ASSERT_TRUE(game.press(game.m.ui.btnspin));
+            platform.time.advance(5000);
+        }
+        game.startup.xit_Click();
+    }
+    sqlite3* edit = nullptr;
+    ASSERT_EQ(sqlite3_open(db.c_str(), &edit), SQLITE_OK);
+    EXPECT_EQ(
+        sqlite3_exec(edit,
+                     "UPDATE plays SET bet = 3 WHERE id = (SELECT MAX(id) FROM plays WHERE kind = 'spin');"
+                     "UPDATE plays SET waysfactor = 9 WHERE id = (SELECT MIN(id) FROM plays WHERE kind = "
+                     "'spin');",
+                     nullptr, nullptr, nullptr),
+        SQLITE_OK);
+    EXPECT_EQ(sqlite3_total_changes(edit), 2);
+    sqlite3_close(edit);
+}
+
+TEST(HistoryDialog, ALineTheRulesCannotReplayReadsUnreadableAndTheGamePlaysOn) {
+    const std::filesystem::path folder = tempFolder("tonvale-edited-history");
+    std::filesystem::remove_all(folder);
+    const std::string db = (folder / "tonvale.db").string();
+    ASSERT_NO_FATAL_FAILURE(playAndEdit(db));
+    {
+        WindowRig<> rig(5, {}, db);
+        HistoryDialog& dialog = rig.window.dialogs().history();
+        const QPointF at = rig.window.cabinet().geometryNow().rect(rig.game.m.ui.btnhistory).center();
+        for (int round = 0; round < 2; ++round) {
+            SCOPED_TRACE(round == 0 ? "opened" : "opened again after a spin");
+            QTest::mouseClick(&rig.window.cabinet(), Qt::LeftButton, {}, at.toPoint());
+            rig.window.sync();
+            ASSERT_TRUE(dialog.isVisible());
+            // Two rows read "unreadable line"; stepping onto each shows why, and the
+            // game stays up.
+            QListWidget& list = dialog.games();
+            std::set<std::string> why;
+            for (int row = 0; row < list.count(); ++row) {
+                if (!list.item(row)->text().endsWith(QStringLiteral("unreadable line"))) continue;
+                QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                                  list.visualItemRect(list.item(row)).center());
+                EXPECT_EQ(list.currentRow(), row);
+                ASSERT_NE(rig.game.history.shown(), nullptr);
+                why.insert(rig.game.history.shown()->unreadable);
+            }
+            EXPECT_EQ(why, (std::set<std::string>{"bet 3", "ways factor 9"}));
+            if (round == 1) {
+                EXPECT_TRUE(list.item(0)->text().startsWith(QStringLiteral("1. ")));
+                EXPECT_FALSE(list.item(0)->text().contains(QStringLiteral("unreadable")));
+            }
+            QTest::keyClick(&rig.keys(dialog), Qt::Key_Escape);
+            rig.window.sync();
+            EXPECT_FALSE(dialog.isVisible());
+            EXPECT_FALSE(rig.game.faulted());
+            EXPECT_FALSE(rig.game.m.ended);
+            // A later press plays a game, which the next opening shows first.
+            if (round == 0) {
+                const std::int32_t games = rig.game.m.s.games;
+                QTest::keyClick(&rig.window.cabinet(), Qt::Key_S);
+                EXPECT_TRUE(
+                    QTest::qWaitFor([&rig] { return !rig.game.busy() && rig.game.history.mayOpen(); }));
+                EXPECT_EQ(rig.game.m.s.games, games + 1);
+            }
+        }
+    }
+    std::filesystem::remove_all(folder);
+}
 
 TEST(HistoryDialog, PlotsAHundredThousandGames) {
     HistoryUiRig rig;

@@ -20,6 +20,7 @@
 #include "players/options.h"
 #include "players/text.h"
 #include "scenariowalk.h"
+#include "tempfolder.h"
 #include "ui/language.h"
 #include "ui/modeltexts.h"
 #include "ui/uitext.h"
@@ -208,7 +209,7 @@ TEST(ModelTexts, TheStoreTellsItsTroublesInCatalogueTexts) {
         EXPECT_TRUE(modelTextKnown(problem)) << problem;
     // And the store says it in those words: a folder where the file should be, a
     // file of another program's, a read-only folder.
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tonvale-texts-store";
+    const std::filesystem::path dir = testing::tempFolder("tonvale-texts-store");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "tonvale.db");
     std::ofstream(dir / "other.db") << "someone else's";

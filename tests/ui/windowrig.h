@@ -10,9 +10,11 @@
 #include <QTest>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "core/headless.h"
 #include "game/game.h"
+#include "game/startup.h"
 #include "ui/dialogs.h"
 #include "ui/gamewindow.h"
 #include "ui/qtports.h"
@@ -21,8 +23,11 @@ namespace tonvale::testing {
 
 template <class Desktop = QtDesktop>
 struct WindowRig {
-    // `prepare` runs before the window is shown and the game is loaded.
-    explicit WindowRig(std::uint64_t seed, const std::function<void(Game&)>& prepare = {}) : random(seed) {
+    // `prepare` runs before the window is shown and the game is loaded; the store
+    // is in memory unless a file is named.
+    explicit WindowRig(std::uint64_t seed, const std::function<void(Game&)>& prepare = {},
+                       const std::string& storeFile = {})
+        : random(seed), store(storeFile.empty() ? SqliteStore() : SqliteStore(storeFile)) {
         timers.setTickHandler([this](TimerId id) {
             game.timerTick(id);
             window.cabinet().ticked();
