@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The desktop game: the Qt platform, the game model and its main window.
 //
-// The command line (app/startoptions.h) is read before anything else. Three of its
+// The command line (app/startoptions.h) is read before anything else. Four of its
 // options exist for testing and are not part of the game:
 //   --demo          inserts credit and switches autoplay on (the autoplay notice
 //                   counts as shown), so the game plays by itself; a message box
@@ -21,7 +21,10 @@
 //   --report-sounds prints "sound<TAB>play<TAB>115<TAB>ms" (or loop, or stop with
 //                   clip 0) for every sound the game asks for, ms the time of day
 //                   in milliseconds since 1970; scripts/sound-check.sh finds each
-//                   in a recording.
+//                   in a recording;
+//   --draws 1,3,2   the answers of the first random draws (a spin draws reel 1,
+//                   reel 2, the bell coin, reels 3 to 5, then the payout level),
+//                   so that a given spin can be seen in the real window.
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -160,6 +163,7 @@ int main(int argc, char* argv[]) {
         reportPlay(game);
     }
     if (demo) platform.desktop.answerAtOnce(true);
+    platform.random.script(commandLine.options.draws);
     game.onFault = [demo](const std::string& what) { tonvale::endOnFault(what, showsWindows() && !demo); };
     app.onFault = [&game](const std::string& what) { game.fault(what); };
 

@@ -44,7 +44,13 @@ CommandLine readCommandLine(const QStringList& arguments) {
         QStringLiteral("For tests only: print a line \"sound<TAB>play|loop|stop<TAB><clip><TAB><ms>\" "
                        "to standard output for every sound the game asks for, <ms> the time of day in "
                        "milliseconds since 1970."));
-    parser.addOptions({help, version, demo, reportSaves, reportSounds});
+    const QCommandLineOption draws(
+        QStringLiteral("draws"),
+        QStringLiteral("For tests only: the answers of the first random draws, whole numbers separated "
+                       "by commas (each 1..N for a draw of 1..N; one that does not fit its draw is "
+                       "skipped); then the draws are random again."),
+        QStringLiteral("list"));
+    parser.addOptions({help, version, demo, reportSaves, reportSounds, draws});
 
     CommandLine result;
     result.outcome = CommandLine::Outcome::exit;
@@ -71,6 +77,17 @@ CommandLine readCommandLine(const QStringList& arguments) {
                           parser.positionalArguments().first() + QStringLiteral("'\n") + tryHelp);
         result.exitCode = 2;
         return result;
+    }
+    for (const QString& item : parser.value(draws).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int v = item.trimmed().toInt(&ok);
+        if (!ok || v < 1) {
+            write(stderr, program + QStringLiteral(": --draws: '") + item +
+                              QStringLiteral("' is not a whole number of 1 or more\n") + tryHelp);
+            result.exitCode = 2;
+            return result;
+        }
+        result.options.draws.push_back(v);
     }
     result.outcome = CommandLine::Outcome::play;
     result.options.demo = parser.isSet(demo);

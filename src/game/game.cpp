@@ -116,7 +116,6 @@ Game::Entry::~Entry() {
 void Game::settled() {
     saves.settle();
     session.settle();
-    history.settle();
 }
 
 bool Game::accepts(const Control& c) const { return !m.ended && c.live(); }
@@ -150,6 +149,8 @@ bool Game::refuses(const Control& c) const {
     // The gamble is offered only for a win that is still to be collected.
     if (&c == &ui.btndouble) return spinning || game.offered() <= 0 || s.autoplaymode != 0;
     if (&c == &ui.btnoptions) return running || s.autoplaymode == 10;
+    // Games are recalled between games only, as the handler itself refuses.
+    if (&c == &ui.btnhistory) return !history.mayOpen();
     // The menu stays open to the gamble and the jackpot (an exit keeps what is at stake).
     if (&c == &ui.btnopenmenu || &c == &ui.about || &c == &ui.mnuviewpaytable || &c == &ui.xit)
         return spinning || series;

@@ -96,7 +96,8 @@ public:
     // spin from the press that started it, a series, the jackpot, the gamble)
     // nothing starts another, and no insert, bet, ways, options or menu acts;
     // autoplay can still be switched but for the gamble; the gamble is offered
-    // only for a win still to be collected, outside autoplay.
+    // only for a win still to be collected, outside autoplay; HISTORY opens only
+    // between games and outside autoplay.
     bool pressable(const Control& c) const;
     bool refuses(const Control& c) const override;
 
@@ -107,7 +108,7 @@ public:
     std::vector<std::string> routineNames() const { return bindings.routineNames(); }
 
 private:
-    void settled();  // a settled point: the save, the session meter, the HISTORY button
+    void settled();  // a settled point: the save and the session meter
     bool accepts(const Control& c) const;
     bool run(Control& c, Ev ev);
     template <class Handler>

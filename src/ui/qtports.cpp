@@ -126,6 +126,15 @@ Answer QtDesktop::message(const std::string& title, const std::string& text, Msg
     return Answer::ok;
 }
 
+int DesktopRandom::draw(int n) {
+    while (!first_.empty()) {
+        const int v = first_.front();
+        first_.pop_front();
+        if (v >= 1 && v <= n) return v;
+    }
+    return system_.draw(n);
+}
+
 void QtDesktop::help(const std::string& title, const std::string& text, const std::string& keys) {
     if (answerAtOnce_) return;  // a game that plays by itself is not held by the help either
     if (help_)

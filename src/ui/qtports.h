@@ -8,8 +8,10 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/database.h"
 #include "core/ports.h"
@@ -105,10 +107,24 @@ private:
 bool countsAsConnected(QNetworkInformation::Reachability r, bool someNetworkUp);
 bool someNetworkUp();
 
+// The game's draws: ChaCha20 keyed once from the system; a test may give the
+// answers of the first few (the game's --draws).
+class DesktopRandom : public RandomPort {
+public:
+    int draw(int n) override;
+    void script(const std::vector<int>& answers) {
+        first_.insert(first_.end(), answers.begin(), answers.end());
+    }
+
+private:
+    SystemRandom system_;
+    std::deque<int> first_;
+};
+
 // All Qt ports together.
 struct QtPlatform {
     QtPlatform() { desktop.setTimers(&timers); }
-    SystemRandom random;  // ChaCha20 keyed once from the system
+    DesktopRandom random;
     QtClock clock;
     QtTimers timers;
     QtEvents events;

@@ -86,8 +86,6 @@ bool History::mayOpen() const {
            !m.ui.pandouble.visible;
 }
 
-void History::settle() { m_.ui.btnhistory.enabled = mayOpen(); }
-
 // Acts on the click, as the options button does: the window opens once the
 // button is released.
 void History::btnhistory_Click() {

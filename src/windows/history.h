@@ -56,9 +56,8 @@ public:
     FiguresOf figures;
 
     void btnhistory_Click();
+    // The press rule's half for the HISTORY button (Game::refuses).
     bool mayOpen() const;
-    // At every settled point: the HISTORY button is enabled while it may open.
-    void settle();
     bool isOpen() const { return ui.form.visible; }
     void open();
     void close();

@@ -391,8 +391,9 @@ TEST(PressRule, SaysWhichButtonsAPressWouldActOn) {
     const auto refusedNow = [&game] {
         std::string out;
         MainWindow& ui = game->m.ui;
-        for (Control* c : {&ui.btncredit, &ui.btnlines, &ui.btnbet, &ui.btnspin, &ui.btndouble,
-                           &ui.autoplayon, &ui.btnoptions, &ui.btnopenmenu, &ui.betred, &ui.cancelbet})
+        for (Control* c :
+             {&ui.btncredit, &ui.btnlines, &ui.btnbet, &ui.btnspin, &ui.btndouble, &ui.autoplayon,
+              &ui.btnoptions, &ui.btnhistory, &ui.btnopenmenu, &ui.betred, &ui.cancelbet})
             if (!game->pressable(*c)) out += (out.empty() ? "" : " ") + c->name;
         return out;
     };
@@ -430,12 +431,13 @@ TEST(PressRule, SaysWhichButtonsAPressWouldActOn) {
     // While the spin runs nothing but its own end can act.
     EXPECT_EQ(
         refusedMidSpin.front(),
-        "btncredit btnlines btnbet btnspin btndouble autoplayon btnoptions btnopenmenu betred cancelbet");
+        "btncredit btnlines btnbet btnspin btndouble autoplayon btnoptions btnhistory btnopenmenu betred "
+        "cancelbet");
     // After a win by hand: everything but the panel's own buttons.
     EXPECT_EQ(refusedNow(), "betred cancelbet");
 
     ASSERT_TRUE(g.click(ui.btndouble));
-    EXPECT_EQ(refusedNow(), "btncredit btnlines btnbet btnspin btndouble autoplayon btnoptions");
+    EXPECT_EQ(refusedNow(), "btncredit btnlines btnbet btnspin btndouble autoplayon btnoptions btnhistory");
     events.then = [&] {
         if (g.gamble.revealing()) refusedRevealing.push_back(refusedNow());
     };
@@ -443,16 +445,19 @@ TEST(PressRule, SaysWhichButtonsAPressWouldActOn) {
     g.click(ui.betred);
     events.then = nullptr;
     ASSERT_FALSE(refusedRevealing.empty());
-    EXPECT_EQ(refusedRevealing.front(),
-              "btncredit btnlines btnbet btnspin btndouble autoplayon btnoptions betred cancelbet");
+    EXPECT_EQ(
+        refusedRevealing.front(),
+        "btncredit btnlines btnbet btnspin btndouble autoplayon btnoptions btnhistory betred cancelbet");
     ASSERT_TRUE(g.click(ui.cancelbet));
 
-    // Autoplay: the options and the gamble look and are unavailable; the switch is not.
+    // Autoplay: the options, HISTORY and the gamble look and are unavailable, between
+    // its games too; the switch is not.
     g.press(ui.autoplayon);
     ASSERT_EQ(g.m.s.autoplaymode, 10);
     p.time.advance(100);
     std::string autoplay = refusedNow();
     EXPECT_NE(autoplay.find("btnoptions"), std::string::npos);
+    EXPECT_NE(autoplay.find("btnhistory"), std::string::npos);
     EXPECT_NE(autoplay.find("btndouble"), std::string::npos);
     EXPECT_EQ(autoplay.find("autoplayon"), std::string::npos);
     // A hidden or disabled window takes no press at all.
@@ -460,7 +465,8 @@ TEST(PressRule, SaysWhichButtonsAPressWouldActOn) {
     ui.form.enabled = false;
     EXPECT_EQ(
         refusedNow(),
-        "btncredit btnlines btnbet btnspin btndouble autoplayon btnoptions btnopenmenu betred cancelbet");
+        "btncredit btnlines btnbet btnspin btndouble autoplayon btnoptions btnhistory btnopenmenu betred "
+        "cancelbet");
     EXPECT_FALSE(g.keyPress(ui.form, 32));
 }
 

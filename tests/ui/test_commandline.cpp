@@ -31,6 +31,8 @@ TEST(GameCommandLine, AnswersWithoutADisplayAndWritesNothing) {
         {{"--bogus"}, 2, "", "Unknown option 'bogus'"},
         {{"--demo", "-x"}, 2, "", "Unknown option 'x'"},
         {{"extra"}, 2, "", "unexpected argument 'extra'"},
+        {{"--draws", "3,x"}, 2, "", "'x' is not a whole number of 1 or more"},
+        {{"--draws", "0"}, 2, "", "'0' is not a whole number of 1 or more"},
     };
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
