@@ -14,7 +14,8 @@ namespace tonvale {
 void readVolume(Machine& m, const std::string& app) {
     const std::string section = recordSection(m.s.playerslot);
     int volume = 100, mute = 0;
-    if (!readNumber(m.ports.store, app, section, kVolumeKey, volume) || volume < 0 || volume > 100) volume = 100;
+    if (!readNumber(m.ports.store, app, section, kVolumeKey, volume) || volume < 0 || volume > 100)
+        volume = 100;
     m.volume = volume;
     m.muted = readNumber(m.ports.store, app, section, kMuteKey, mute) && mute == 1;
     m.applyVolume();
