@@ -9,10 +9,12 @@
 #include <ostream>
 #include <sstream>
 
+#include "cli/cashout.h"
 #include "cli/signature.h"
 #include "core/headless.h"
 #include "game/game.h"
 #include "game/startup.h"
+#include "rules/board.h"
 #include "rules/odds.h"
 #include "spin/spincycle.h"
 #include "windows/auxwindows.h"
@@ -62,6 +64,7 @@ public:
             if (!idle()) continue;
             check();
             if (r_.paidSpins >= o_.spins) break;
+            r_.cashedOut += cashOutAboveThreshold(game_.m);
             if (s.bank < stake_ || s.autoplaymode == 0) restartWithCredit();
             if (o_.progress && r_.paidSpins * 50 / o_.spins != lastShown) {
                 lastShown = r_.paidSpins * 50 / o_.spins;
@@ -91,6 +94,9 @@ private:
         action();
         if (platform_.time.frames() == frames) return;  // no spin ran
         if (!inSeries) {
+            // A paid spin begins a round: the one before it is over, its jackpot paid.
+            closeRound();
+            roundOpen_ = true;
             ++r_.paidSpins;
             r_.staked += stake_;
             r_.paidWins += s.winamount;
@@ -101,28 +107,31 @@ private:
             r_.freeSpinWins += s.winamount;
             current_ += s.winamount;
         }
-        if (s.freespinsawarded == 0) closeRound();
     }
 
     void watchJackpot() {
         Bindings::Handler original = *game_.bindings.timer(TimerId::tmrshowjackpot);
         game_.bindings.onTimer(TimerId::tmrshowjackpot, [this, original] {
             const std::int64_t bank = game_.m.s.bank;
+            const bool pool = isPool(prizeOfField(game_.m.s.jackpotfield));
             original();
             if (!game_.m.timerEnabled(TimerId::tmrshowjackpot)) {
                 ++r_.jackpots;
                 r_.jackpotWins += game_.m.s.bank - bank;
+                currentJackpot_ += game_.m.s.bank - bank;
+                if (pool) r_.poolWins += game_.m.s.bank - bank;
             }
         });
     }
 
-    // A paid spin and the series it awarded are over: one sample of the return.
+    // A paid spin, the series it awarded and its jackpot are over: one sample of
+    // each return.
     void closeRound() {
-        const double x = static_cast<double>(current_) / stake_;
-        sum_ += x;
-        sumSquares_ += x * x;
-        ++rounds_;
-        current_ = 0;
+        if (!roundOpen_) return;
+        spins_.add(static_cast<double>(current_) / stake_);
+        jackpot_.add(static_cast<double>(currentJackpot_) / stake_);
+        current_ = currentJackpot_ = 0;
+        roundOpen_ = false;
     }
 
     bool idle() {
@@ -161,10 +170,11 @@ private:
     void check() {
         ++r_.checks;
         const MachineState& s = game_.m.s;
-        const std::int64_t credit = r_.inserted - r_.staked + r_.paidWins + r_.freeSpinWins + r_.jackpotWins;
+        const std::int64_t credit =
+            r_.inserted - r_.staked + r_.paidWins + r_.freeSpinWins + r_.jackpotWins - r_.cashedOut;
         if (s.bank != credit)
             fail("credit " + std::to_string(s.bank) +
-                 " but inserted - staked + wins + jackpots = " + std::to_string(credit));
+                 " but inserted - staked + wins + jackpots - cashed out = " + std::to_string(credit));
         else if (s.games != r_.paidSpins)
             fail("games " + std::to_string(s.games) + " but " + std::to_string(r_.paidSpins) + " paid spins");
         else if (s.wager != r_.staked)
@@ -175,28 +185,52 @@ private:
         else if (s.amountinvested != r_.inserted)
             fail("amountinvested " + std::to_string(s.amountinvested) + " but " +
                  std::to_string(r_.inserted) + " inserted");
+        else if (s.jackpotbank != r_.poolWins)
+            fail("jackpotbank " + std::to_string(s.jackpotbank) + " but " + std::to_string(r_.poolWins) +
+                 " won from the pools");
     }
 
     void finish() {
+        closeRound();
         r_.bank = game_.m.s.bank;
         if (o_.signature) {
             r_.signature = signature_.text();
             r_.signedStates = signature_.states();
         }
         r_.virtualMs = platform_.time.nowMs();
-        if (rounds_ > 0) {
-            const double n = static_cast<double>(rounds_);
-            r_.realised = sum_ / n;
-            const double variance = rounds_ > 1 ? (sumSquares_ - sum_ * sum_ / n) / (n - 1) : 0;
-            const double half = 2.5758293035489 * std::sqrt(variance > 0 ? variance / n : 0);
-            r_.low99 = r_.realised - half;
-            r_.high99 = r_.realised + half;
-        }
+        spins_.into(r_.realised, r_.low99, r_.high99);
+        jackpot_.into(r_.jackpotRealised, r_.jackpotLow99, r_.jackpotHigh99);
         const int ways[] = {o_.ways};
         const int levels[] = {o_.payout};
         const auto odds = oddsReport(ways, levels, o_.bet);
-        if (!odds.empty()) r_.exact = odds.front().paidSpin + odds.front().freeSpins;
+        if (!odds.empty()) {
+            r_.exact = odds.front().paidSpin + odds.front().freeSpins;
+            r_.jackpotExact = odds.front().jackpotInPlay;
+        }
     }
+
+    // The mean of a return per round and its 99% interval, from the spread of the
+    // rounds. For the jackpot the rounds are not independent (a pool won late pays
+    // more), but a pool's prizes add up to its floors and its growth, and the
+    // interval taken as if they were independent is the wider one.
+    struct Mean {
+        double sum = 0, sumSquares = 0;
+        std::int64_t n = 0;
+        void add(double x) {
+            sum += x;
+            sumSquares += x * x;
+            ++n;
+        }
+        void into(double& mean, double& low, double& high) const {
+            if (n == 0) return;
+            const auto count = static_cast<double>(n);
+            mean = sum / count;
+            const double variance = n > 1 ? (sumSquares - sum * sum / count) / (count - 1) : 0;
+            const double half = 2.5758293035489 * std::sqrt(variance > 0 ? variance / count : 0);
+            low = mean - half;
+            high = mean + half;
+        }
+    };
 
     SimOptions o_;
     HeadlessPlatform platform_;
@@ -204,9 +238,9 @@ private:
     SimResult r_;
     RunSignature signature_;
     std::int32_t stake_ = 0;
-    std::int64_t current_ = 0;
-    double sum_ = 0, sumSquares_ = 0;
-    std::int64_t rounds_ = 0;
+    bool roundOpen_ = false;
+    std::int64_t current_ = 0, currentJackpot_ = 0;  // the open round's wins, cents
+    Mean spins_, jackpot_;
 };
 
 }  // namespace
@@ -217,6 +251,7 @@ SimResult simulate(const SimOptions& options) {
 
 void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
     const bool within = r.exact >= r.low99 && r.exact <= r.high99;
+    const bool jackpotWithin = r.jackpotExact >= r.jackpotLow99 && r.jackpotExact <= r.jackpotHigh99;
     if (o.json) {
         nlohmann::json j = {
             {"seed", o.seed},
@@ -232,6 +267,8 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
             {"won_paid_spins", r.paidWins},
             {"won_free_spins", r.freeSpinWins},
             {"won_jackpots", r.jackpotWins},
+            {"won_jackpot_pools", r.poolWins},
+            {"cashed_out", r.cashedOut},
             {"bank", r.bank},
             {"realised_return", r.realised},
             {"interval_99", {r.low99, r.high99}},
@@ -241,6 +278,12 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
             {"checks", r.checks},
             {"mode", o.player ? "player" : "autoplay"},
         };
+        if (!o.player) {
+            j["jackpot_return"] = r.jackpotRealised;
+            j["jackpot_interval_99"] = {r.jackpotLow99, r.jackpotHigh99};
+            j["jackpot_exact_return"] = r.jackpotExact;
+            j["jackpot_exact_within_interval"] = jackpotWithin;
+        }
         if (o.player) {
             j["gamble_chance"] = o.gambleChance;
             j["gambles"] = r.gambles;
@@ -262,6 +305,9 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
             j["resumed_gambles"] = r.resumedGambles;
             j["resumed_jackpots"] = r.resumedJackpots;
             j["audit_differences"] = r.auditDifferences;
+            j["pools"] = {
+                {"fed", r.poolsFed}, {"seeded", r.poolsSeeded}, {"paid", r.poolsPaid}, {"left", r.poolsLeft}};
+            j["paths"] = r.walked;
             j["jackpots_by_kind"] = {{"bet_x10", r.jackpotsByKind[1]}, {"bet_x20", r.jackpotsByKind[2]},
                                      {"bet_x30", r.jackpotsByKind[3]}, {"minor", r.jackpotsByKind[4]},
                                      {"major", r.jackpotsByKind[5]},   {"grand", r.jackpotsByKind[6]}};
@@ -283,7 +329,8 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
     out << "staked            " << r.staked << " cents\n";
     out << "won: paid spins   " << r.paidWins << " cents\n";
     out << "won: free spins   " << r.freeSpinWins << " cents\n";
-    out << "won: jackpots     " << r.jackpotWins << " cents\n";
+    out << "won: jackpots     " << r.jackpotWins << " cents (" << r.poolWins << " from the pools)\n";
+    out << "cashed out        " << r.cashedOut << " cents\n";
     if (o.player) {
         out << "return            not measured: the player's choices change the stake and the slot\n";
     } else {
@@ -291,6 +338,10 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
             << r.low99 << ", " << r.high99 << "]\n";
         out << "exact return      " << r.exact
             << (within ? "  (within the interval)\n" : "  (OUTSIDE the interval)\n");
+        out << "return (jackpots) " << r.jackpotRealised << " stakes per paid spin, 99% interval ["
+            << r.jackpotLow99 << ", " << r.jackpotHigh99 << "]\n";
+        out << "exact return      " << r.jackpotExact << " with the pools growing in play"
+            << (jackpotWithin ? "  (within the interval)\n" : "  (OUTSIDE the interval)\n");
     }
     if (o.player) {
         out << "player            gamble chance " << o.gambleChance << "\n";
@@ -300,6 +351,8 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
         out << "jackpots by kind  x10 " << r.jackpotsByKind[1] << ", x20 " << r.jackpotsByKind[2] << ", x30 "
             << r.jackpotsByKind[3] << ", minor " << r.jackpotsByKind[4] << ", major " << r.jackpotsByKind[5]
             << ", grand " << r.jackpotsByKind[6] << "\n";
+        out << "pools             fed " << r.poolsFed << " cents by the spins, seeded " << r.poolsSeeded
+            << " (floors, resets, new slots), paid " << r.poolsPaid << ", left " << r.poolsLeft << "\n";
         out << "restarts          " << r.closes << " closed, " << r.kills << " killed (" << r.closesMidFeature
             << " mid-feature)\n";
         out << "options           " << r.optionsOpened << " opened, " << r.slotSwitches << " slot switches\n";
@@ -308,6 +361,9 @@ void printSim(const SimOptions& o, const SimResult& r, std::ostream& out) {
             << r.resumedJackpots << " jackpots after a restart\n";
         out << "history           " << r.historyLines << " lines; audit: " << r.auditDifferences
             << " differences\n";
+        out << "paths walked      " << r.walked.size() << "\n";
+        for (const auto& [path, count] : r.walked)
+            out << "  " << std::setw(9) << count << "  " << path << '\n';
     }
     out << "checks            " << r.checks << " settled points\n";
     out << "invariants        " << (r.broken ? "BROKEN at " + *r.broken : std::string("held")) << '\n';

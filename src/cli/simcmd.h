@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // `tonvale-cli sim`: the whole machine, headless, plays paid spins by autoplay,
-// inserting credit whenever it runs short, collecting every free-spin total and
-// jackpot and never gambling, and checks its books at every settled point.
+// inserting credit whenever it runs short and cashing it out above a threshold
+// (cli/cashout.h), collecting every free-spin total and jackpot and never
+// gambling, and checks its books at every settled point.
 #include <array>
 #include <cstdint>
 #include <iosfwd>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -20,9 +22,11 @@ struct SimOptions {
     bool json = false;
     bool progress = false;  // a progress bar on standard error
     std::string store;      // the store file saved into; empty: a store in memory
-    // A player at the machine instead of autoplay alone: gambles (a win is gambled
-    // with this probability), random presses, options and slot switches, closes
-    // and kills mid-feature with a restart on the same store.
+    // A player at the machine instead of autoplay alone (cli/simplayer.cpp): gambles
+    // (a win is gambled with this probability), random presses, every button of the
+    // options and the other windows, every way out mid-feature with a restart on
+    // the same database file (a file of the run's own when none is named), and a
+    // store that fails for a while from random saves on.
     bool player = false;
     double gambleChance = 0.3;
     // The run's signature: a digest of every settled state (cli/signature.h).
@@ -39,11 +43,21 @@ struct SimResult {
     std::int64_t paidWins = 0;      // cents, the paid spins as they stood
     std::int64_t freeSpinWins = 0;  // cents, the free spins of the series
     std::int64_t jackpotWins = 0;   // cents
+    std::int64_t poolWins = 0;      // cents, the part of them won from the pools
+    // The pools as the player's ledger kept them, summed over the slots (player
+    // mode): fed by the counted spins' steps, seeded (raised to a floor, started
+    // again at a reset value, taken over by a slot without a record), paid out as
+    // the books stand at the end, and left in them.
+    std::int64_t poolsFed = 0, poolsSeeded = 0, poolsPaid = 0, poolsLeft = 0;
+    std::int64_t cashedOut = 0;  // cents the player took out of the machine
     std::int64_t bank = 0;
     // Return of paid spins plus the series they award, in stakes per paid spin.
     double realised = 0;
-    double low99 = 0, high99 = 0;       // its 99% interval
-    double exact = 0;                   // the exact figure of the same game
+    double low99 = 0, high99 = 0;  // its 99% interval
+    double exact = 0;              // the exact figure of the same game
+    // The jackpot's return in stakes per paid spin, its 99% interval and the exact
+    // figure with the pools growing as they do in play.
+    double jackpotRealised = 0, jackpotLow99 = 0, jackpotHigh99 = 0, jackpotExact = 0;
     std::optional<std::string> broken;  // the first invariant that failed, with the spin
     std::int64_t virtualMs = 0;
     std::int64_t checks = 0;  // settled points at which the books were compared
@@ -65,6 +79,9 @@ struct SimResult {
     // on after a close or a kill, and the differences the audit found at the end.
     std::int64_t historyLines = 0, resumedSeries = 0, resumedGambles = 0, resumedJackpots = 0;
     std::int64_t auditDifferences = 0;
+    // Every path the player walked (a window, a button, an answer, a way out, a
+    // store fault), with how often.
+    std::map<std::string, std::int64_t> walked;
 };
 
 SimResult simulate(const SimOptions& options);

@@ -1,45 +1,63 @@
 // SPDX-License-Identifier: MIT
 // `tonvale-cli sim --player`: a player at the machine. Besides spinning by hand and
 // by autoplay, the player gambles wins at random, presses buttons at random moments
-// while features run, opens the options window and switches among slots, and
-// closes or kills the game mid-feature and starts it again on the same store.
+// while features run (also as a spin ends and lets input in), opens the options
+// window and presses every button of it (the six slots, the name, the settings,
+// the limits, deleting the details), opens the HISTORY, pay table, odds, about
+// and help windows during play, answers the reality check either way, cashes out
+// above a threshold, and ends the game mid-feature every way it can end (the
+// close box, the menu's exit, the about window's "Exit Game", killed without a
+// word) and starts it again on the same database file, as a new process opens it.
+// The machine misbehaves under it: the store fails for a while from a random save
+// on (busy, full, read-only, input/output errors), and the machine stalls at
+// random while a handler lets events in, so that timers fire inside handlers.
 //
 // The books: a ledger of its own keeps every movement of money the player causes
 // (inserts, stakes and their refunds within a series, wins, free-spin totals,
-// jackpot prizes of each kind, gamble stakes out, doublings, collects and losses)
-// per player slot, and at every settled point the game's credit and statistics must
-// equal it. The game's own record of its games must agree: a history line for
+// jackpot prizes of each kind, gamble stakes out, doublings, collects and losses,
+// cash-outs, deleted details) per player slot, and at every settled point the
+// game's credit and statistics must equal it. What a save that failed did not
+// keep is gone after a kill: the ledger goes back to the last settled point the
+// store holds. The game's own record of its games must agree: a history line for
 // every paid game, each line's credit before where the line before it left the
 // credit, the newest line at the credit the player has. A game left in a series,
 // the gamble or the jackpot by a close or a kill must come back as it stood, when
 // its slot is played again. At the end the store's history is audited
 // (cli/audit.h): every game worked out again from its stops.
+#include <unistd.h>
+
 #include <array>
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <random>
 #include <sstream>
 
 #include "cli/audit.h"
+#include "cli/cashout.h"
 #include "cli/signature.h"
 #include "cli/simcmd.h"
 #include "core/checked.h"
 #include "core/database.h"
 #include "core/headless.h"
+#include "core/store.h"
 #include "gamble/gamble.h"
 #include "game/game.h"
 #include "game/startup.h"
 #include "players/options.h"
 #include "rules/board.h"
+#include "spin/autolimits.h"
 #include "spin/spincycle.h"
 #include "windows/auxwindows.h"
+#include "windows/history.h"
 
 namespace tonvale {
 
 namespace {
 
 constexpr int kInsert = 5000;
-constexpr int kSlots = 3;  // the slots the player uses (of six)
+constexpr int kSlots = 6;
 
 struct Pending {
     JackpotPrize prize;
@@ -52,8 +70,13 @@ struct Account {
     std::int64_t invested = 0, wager = 0, games = 0, total = 0, jackpotbank = 0;
     std::int64_t grandwon = 0, majorwon = 0, minorwon = 0;
     std::array<std::int64_t, 3> pools{};  // grand, major, minor: each slot keeps its own
-    bool used = false;                    // the slot has a record in the store
-    std::int64_t paidGames = 0;           // paid games begun: each has its history line
+    // Where the pools' money came from: the steps counted spins add, and what
+    // appears from nowhere (a pool raised to its floor, one paid and started again
+    // at its reset value, the pools a slot without a record takes over); and what
+    // they paid out.
+    std::int64_t poolsFed = 0, poolsSeeded = 0, poolsPaid = 0;
+    bool used = false;           // the slot has a record in the store
+    std::int64_t paidGames = 0;  // paid games begun: each has its history line
 
     // The game in play.
     std::int64_t offer = 0;              // what the gamble would take now
@@ -66,19 +89,145 @@ struct Account {
     std::int64_t gambleStake = 0, gambleBase = 0;
 };
 
+// The game's store on its database file, failing when told to: every flush then
+// fails with the reason a real store gives, and what was written stays due (with
+// the next flush that works, or lost when the process is killed).
+class FailingStore : public StorePort {
+public:
+    void use(SqliteStore& inner) { inner_ = &inner; }
+    void fail(std::string reason) { reason_ = std::move(reason); }
+    void heal() { reason_.clear(); }
+    bool failing() const { return !reason_.empty(); }
+    // Something was written that no flush has made durable yet.
+    bool dirty() const { return dirty_; }
+    std::int64_t failedFlushes = 0;
+
+    std::string read(const std::string& app, const std::string& section, const std::string& key) override {
+        return inner_->read(app, section, key);
+    }
+    bool write(const std::string& app, const std::string& section, const std::string& key,
+               const std::string& value) override {
+        dirty_ = true;
+        return inner_->write(app, section, key, value);
+    }
+    bool flush() override {
+        if (failing()) {
+            ++failedFlushes;
+            return false;
+        }
+        if (!inner_->flush()) return false;
+        dirty_ = false;
+        return true;
+    }
+    std::string failure() const override { return failing() ? reason_ : inner_->failure(); }
+    bool unwritableSinceOpening() const override { return inner_->unwritableSinceOpening(); }
+    std::int64_t recordPlay(const Play& play) override {
+        dirty_ = true;
+        return inner_->recordPlay(play);
+    }
+    std::optional<Play> lastPlay(int player) override { return inner_->lastPlay(player); }
+    // The process ends: without a flush that works, what is due is lost.
+    void processEnds() {
+        if (dirty_) inner_->abandon();
+        dirty_ = false;
+    }
+
+private:
+    SqliteStore* inner_ = nullptr;
+    std::string reason_;
+    bool dirty_ = false;
+};
+
+// The player's answers to the game's message boxes: yes or no at random, each box
+// counted by its title.
+class PlayerDesktop : public DesktopPort {
+public:
+    std::function<bool(double)> chance;
+    std::map<std::string, std::int64_t>* walked = nullptr;
+    double yes = 0.5;  // the chance of a yes (or "Continue") to the next question
+    Answer lastAnswer = Answer::ok;
+    std::string lastText;
+    bool quitCalled = false;
+
+    Answer message(const std::string& title, const std::string& text, MsgIcon, MsgButtons buttons) override {
+        lastText = text;
+        lastAnswer = buttons == MsgButtons::ok ? Answer::ok : chance(yes) ? Answer::yes : Answer::no;
+        std::string what = "message box: " + (title.empty() ? text.substr(0, 40) : title);
+        if (buttons != MsgButtons::ok) what += lastAnswer == Answer::yes ? " (yes)" : " (no)";
+        ++(*walked)[what];
+        return lastAnswer;
+    }
+    bool openLink(const std::string&) override {
+        ++(*walked)["link opened"];
+        return true;
+    }
+    bool isConnected() override { return chance(0.8); }
+    void quit() override { quitCalled = true; }
+};
+
+// The machine stalls now and then while a handler lets events in (a slow paint, a
+// busy desktop): the timers due meanwhile fire inside the handler. Input made
+// while a spin ran is let in as the spin ends.
+class StallingEvents : public EventsPort {
+public:
+    VirtualTime* time = nullptr;
+    std::function<int()> stallMs;        // 0: no stall this time
+    std::function<void()> inputArrives;  // as a spin ends
+
+    void doEvents() override {
+        if (const int ms = stallMs()) return time->wait(ms);
+        time->doEvents();
+    }
+    void sleep(int ms) override { time->sleep(ms); }
+    void present() override { time->present(); }
+    void wait(int ms) override { time->wait(ms); }
+    void deliverInput() override {
+        time->deliverInput();
+        inputArrives();
+    }
+};
+
+const char* const kStoreFailures[] = {"the store is busy", "the disk is full", "the folder is read-only",
+                                      "an input/output error"};
+
 class PlayerSim {
 public:
     explicit PlayerSim(const SimOptions& o) : o_(o), choice_(o.seed ^ 0x9e3779b97f4a7c15ULL) {
-        // In memory, what a kill leaves is the values written so far; a store file
-        // commits every save, as the game does.
-        if (!o.store.empty())
-            store_ = SqliteStore(o.store);
-        else
-            store_.commitEvery = 1024;
+        // The game's own database file, the one named or one of the run's own in
+        // a folder of its own, committed at every save as the game does it.
+        if (o.store.empty()) {
+            folder_ = std::filesystem::temp_directory_path() /
+                      ("tonvale-sim-" + std::to_string(::getpid()) + "-" + std::to_string(o.seed));
+            std::filesystem::remove_all(folder_);
+            path_ = (folder_ / "tonvale.db").string();
+        } else {
+            path_ = o.store;
+        }
+        desktop_.chance = [this](double p) { return chance(p); };
+        desktop_.walked = &r_.walked;
+        events_.stallMs = [this] { return chance(0.01) ? 50 + pick(1500) : 0; };
+        events_.inputArrives = [this] {
+            if (chance(0.02)) {
+                walk("press as a spin ends");
+                randomPress();
+            }
+        };
         boot();
     }
 
+    ~PlayerSim() {
+        game_.reset();
+        store_.reset();
+        if (!folder_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder_, ignored);
+        }
+    }
+    PlayerSim(const PlayerSim&) = delete;
+    PlayerSim& operator=(const PlayerSim&) = delete;
+
     SimResult run() {
+        if (r_.storeRefused) return r_;
         setUp();
         std::int64_t idleSince = 0;
         std::int64_t spinsBefore = 0;
@@ -95,11 +244,17 @@ public:
         }
         r_.bank = game_->m.s.bank;
         r_.virtualMs += time().nowMs();
+        for (const Account& a : books_.accounts) {
+            r_.poolsFed += a.poolsFed;
+            r_.poolsSeeded += a.poolsSeeded;
+            r_.poolsPaid += a.poolsPaid;
+            for (const std::int64_t pool : a.pools) r_.poolsLeft += pool;
+        }
         if (o_.signature) {
             r_.signature = signature_.text();
             r_.signedStates = signature_.states();
         }
-        audit();
+        if (!r_.broken) audit();
         return r_;
     }
 
@@ -111,13 +266,32 @@ private:
     MachineState& s() { return game_->m.s; }
     MainWindow& ui() { return game_->m.ui; }
 
+    // A new process: the store file opened anew, a new game on it.
     void boot() {
         if (platform_) r_.virtualMs += time().nowMs();
         game_.reset();
+        if (store_) failing_.processEnds();
+        store_.reset();
+        store_ = std::make_unique<SqliteStore>(path_);
+        if (store_->refused()) {
+            r_.storeProblem = store_->problem();
+            r_.storeRefused = true;
+            fail("the store file is refused: " + store_->problem());
+        }
+        failing_.use(*store_);
+        desktop_.quitCalled = false;
         platform_ = std::make_unique<HeadlessPlatform>(o_.seed + 7919 * static_cast<std::uint64_t>(boots_++));
         HeadlessPlatform& p = *platform_;
-        game_ = std::make_unique<Game>(Ports{p.random, p.time, p.time, p.time, p.sound, store_, p.desktop});
-        p.time.setTickHandler([this](TimerId id) { game_->timerTick(id); });
+        events_.time = &p.time;
+        game_ = std::make_unique<Game>(Ports{p.random, p.time, p.time, events_, p.sound, failing_, desktop_});
+        p.time.setTickHandler([this](TimerId id) {
+            if (game_->busy()) walk("timer inside a handler");
+            game_->timerTick(id);
+        });
+        game_->saves.onNotice = [this](const std::string& text) {
+            walk(text.starts_with("Progress is saved again") ? "store: saving works again"
+                                                             : "store: saving stopped");
+        };
         game_->spin.onSpinStart = [this] { spinStarts(); };
         game_->spin.onSpinEnd = [this] { spinEnds(); };
         game_->m.cycles.onLine = [this](const Play& line) { lineRecorded(line); };
@@ -140,7 +314,7 @@ private:
         });
         game_->startup.Form_Load();
         slot_ = 1;
-        accounts_[1].used = true;
+        books_.accounts[1].used = true;
         resumed();
     }
 
@@ -163,10 +337,13 @@ private:
 
     // --- the ledger's side of every movement ---
 
-    Account& account() { return accounts_[static_cast<std::size_t>(slot_)]; }
+    Account& account() { return books_.accounts[static_cast<std::size_t>(slot_)]; }
 
     void spinStarts() {
         Account& a = account();
+        // The award pays its prize and then lets events in: a spin started there
+        // (autoplay's timer) comes before the award's tick has returned.
+        if (a.pending && s().jackpotfield == 0 && !m().timerEnabled(TimerId::tmrshowjackpot)) jackpotPaid();
         free_ = s().freespinsawarded > 0;
         stake_ = s().stake();
         if (!free_) {
@@ -202,7 +379,18 @@ private:
                 r_.staked += stake_;
                 r_.paidWins += win;
             }
-            if (s().freespinsawarded == 0) collectSeries(false);  // autoplay collected it
+            if (s().freespinsawarded == 0) {
+                if (collectedMidSpin_) {
+                    // Taken as the last spin ended (input let in then): the total
+                    // the player took held this spin's win already.
+                    a.credit += a.series;
+                    a.offer += a.series;
+                    a.series = 0;
+                } else {
+                    collectSeries(false);  // autoplay collected it
+                }
+            }
+            collectedMidSpin_ = false;
             return;
         }
         a.credit += win;
@@ -210,9 +398,9 @@ private:
         r_.staked += stake_;
         r_.paidWins += win;
         // A counted spin outside a series grows the pools from their floors.
-        grow(a.pools[0], 2000000, 50);
-        grow(a.pools[1], 200000, 30);
-        grow(a.pools[2], 2000, 20);
+        grow(a, a.pools[0], 2000000, 50);
+        grow(a, a.pools[1], 200000, 30);
+        grow(a, a.pools[2], 2000, 20);
         // A win by hand is offered to the gamble, after the jackpot when bells came.
         const std::int64_t offer = s().autoplaymode == 0 ? win : 0;
         if (m().timerEnabled(TimerId::tmrbell)) {
@@ -223,13 +411,20 @@ private:
         }
     }
 
-    static void grow(std::int64_t& pool, std::int64_t floor, std::int64_t step) {
-        pool = pool < floor ? floor : pool + step;
+    static void grow(Account& a, std::int64_t& pool, std::int64_t floor, std::int64_t step) {
+        if (pool < floor) {
+            a.poolsSeeded += floor - pool;
+            pool = floor;
+        } else {
+            a.poolsFed += step;
+            pool += step;
+        }
     }
 
     // The series total goes to the credit; by hand it is offered to the gamble.
     void collectSeries(bool byHand) {
         Account& a = account();
+        collectedMidSpin_ = game_->spin.spinning() && byHand;
         a.credit += a.series;
         a.offer = byHand ? a.series : 0;
         a.series = 0;
@@ -281,10 +476,18 @@ private:
         if (!a.pending) return;
         a.credit += a.pending->amount;
         r_.jackpotWins += a.pending->amount;
-        if (isPool(a.pending->prize)) a.jackpotbank += a.pending->amount;
-        if (a.pending->prize == JackpotPrize::grand) a.pools[0] = kGrandReset;
-        if (a.pending->prize == JackpotPrize::major) a.pools[1] = kMajorReset;
-        if (a.pending->prize == JackpotPrize::minor) a.pools[2] = kMinorReset;
+        if (isPool(a.pending->prize)) {
+            a.jackpotbank += a.pending->amount;
+            r_.poolWins += a.pending->amount;
+            a.poolsPaid += a.pending->amount;
+        }
+        const auto restart = [&a](std::int64_t& pool, std::int64_t reset) {
+            a.poolsSeeded += reset;
+            pool = reset;
+        };
+        if (a.pending->prize == JackpotPrize::grand) restart(a.pools[0], kGrandReset);
+        if (a.pending->prize == JackpotPrize::major) restart(a.pools[1], kMajorReset);
+        if (a.pending->prize == JackpotPrize::minor) restart(a.pools[2], kMinorReset);
         a.pending.reset();
         a.jackpot = false;
         a.offer = s().autoplaymode == 0 ? a.offerAfterJackpot : 0;
@@ -381,12 +584,21 @@ private:
     }
 
     void step() {
+        const bool autoplayBefore = s().autoplaymode > 0;
         time().advance(100);
+        storeWeather();
+        if (autoplayBefore && s().autoplaymode == 0) {
+            if (ui().LABWIN.caption == kSpinLimitMessage) walk("autoplay stopped by its spin limit");
+            if (ui().LABWIN.caption == kLossLimitMessage) walk("autoplay stopped by its loss limit");
+        }
         if (game_->windows.advert.form.visible) {
-            if (chance(0.3)) game_->press(game_->windows.advert.SSCommand2);
+            if (chance(0.3)) {
+                walk("advert window closed");
+                game_->press(game_->windows.advert.SSCommand2);
+            }
             return;
         }
-        // Closing the game in the middle of things, and starting it again.
+        // Ending the game in the middle of things, and starting it again.
         const bool midFeature = ui().pandouble.visible || featureRunning();
         const double closing = ui().pandouble.visible                      ? 0.01
                                : m().timerEnabled(TimerId::tmrshowjackpot) ? 0.005
@@ -394,6 +606,7 @@ private:
                                : midFeature                                ? 0.0005
                                                                            : 0.00002;
         if (chance(closing)) return restart(midFeature);
+        if (otherWindow()) return;
         if (chance(0.02)) randomPress();
         if (ui().pandouble.visible) return playGamble();
         if (ui().takewin.shown() && chance(0.3)) {
@@ -406,12 +619,14 @@ private:
             return;
         }
         // Idle, by hand.
+        if (s().bank > kCashOutAbove) cashOut();
         if (s().bank < s().stake()) insertCredit();
         if (game_->pressable(ui().btndouble) && chance(o_.gambleChance)) {
             act(ui().btndouble);
             return;
         }
         if (chance(0.0005)) return useOptions();
+        if (chance(0.0005)) return openWindow();
         if (chance(0.001)) {
             act(ui().autoplayon);
             return;
@@ -442,7 +657,13 @@ private:
     // A press at a random moment on one of the player's controls.
     void randomPress() {
         ++r_.randomPresses;
-        switch (pick(9)) {
+        switch (pick(11)) {
+            case 9:
+                openWindow();
+                break;
+            case 10:
+                act(ui().takewin);
+                break;
             case 0:
                 act(ui().btnspin);
                 break;
@@ -477,45 +698,314 @@ private:
         }
     }
 
-    // Opens the options window, perhaps switches to another slot, and closes it.
+    // Opens the options window, presses a few of its buttons (a slot, the name, a
+    // setting, a limit), and closes it: by OK, by its close box, or by deleting the
+    // player's details (answered yes or no).
     void useOptions() {
         if (!game_->pressable(ui().btnoptions)) return;
         account().offer = 0;  // the options withdraw the gamble offer
         act(ui().btnoptions);
         if (!game_->options.ui.form.visible) return;
         ++r_.optionsOpened;
-        if (chance(0.7)) {
-            const int k = pick(kSlots) + 1;
-            // A slot without a record takes the pools as they are now.
-            Account& next = accounts_[static_cast<std::size_t>(k)];
-            if (!next.used) next.pools = account().pools;
-            next.used = true;
-            if (k != slot_) ++r_.slotSwitches;
-            slot_ = k;
-            game_->press(game_->options.ui.machine[static_cast<std::size_t>(k)]);
-        }
-        if (chance(0.5))
+        for (int presses = pick(4); presses >= 0 && game_->options.ui.form.visible; --presses) optionsPress();
+        if (!game_->options.ui.form.visible) return;
+        const int how = pick(10);
+        if (how < 4) {
+            walk("options: O.K.");
             game_->press(game_->options.ui.btnokplayer);
-        else
-            game_->options.close();
+        } else if (how < 8) {
+            walk("options: close box");
+            game_->callRoutine("tonvaleoptions:QueryUnload");
+        } else {
+            deleteDetails();
+        }
         resumed();
         // The main window shows the slot's credit; its bet stays as it was.
         if (s().bank < s().stake() && !featureRunning() && !ui().pandouble.visible) insertCredit();
     }
 
-    // The game ends (its close box, or killed without a word) and starts again on
-    // the same store: what the player had must come back, the game in play with it.
+    void optionsPress() {
+        OptionsWindow& w = game_->options.ui;
+        const auto at = [](auto& buttons, int i) -> Control& { return buttons[static_cast<std::size_t>(i)]; };
+        switch (pick(10)) {
+            case 0: {
+                const int k = pick(kSlots) + 1;
+                const auto pools = account().pools;
+                game_->press(at(w.machine, k));
+                if (slotNumber(s().playerslot) != k) {
+                    walk("options: slot " + std::to_string(k) + " not taken");
+                    return;
+                }
+                // A slot without a record takes the pools as they are now.
+                Account& next = books_.accounts[static_cast<std::size_t>(k)];
+                if (!next.used) {
+                    next.pools = pools;
+                    for (const std::int64_t pool : pools) next.poolsSeeded += pool;
+                }
+                next.used = true;
+                if (k != slot_) ++r_.slotSwitches;
+                slot_ = k;
+                walk("options: slot " + std::to_string(k));
+                return;
+            }
+            case 1: {
+                const int i = pick(5);
+                walk("options: reel speed " + std::to_string(i));
+                game_->press(at(w.setspeed, i));
+                return;
+            }
+            case 2: {
+                const int i = pick(2) + 1;
+                walk(i == 1 ? "options: sound on" : "options: sound off");
+                game_->press(at(w.sounds, i));
+                return;
+            }
+            case 3: {
+                const int i = pick(2) + 1;
+                walk(i == 1 ? "options: win counter on" : "options: win counter off");
+                game_->press(at(w.wincounter, i));
+                return;
+            }
+            case 4: {
+                const int i = pick(2) + 1;
+                walk(i == 1 ? "options: reduced motion" : "options: full motion");
+                game_->press(at(w.motion, i));
+                return;
+            }
+            case 5: {
+                const int i = pick(3);
+                walk("options: payout level " + std::to_string(3 - i));
+                game_->press(at(w.Amtpayout, i));
+                return;
+            }
+            case 6: {
+                const int i = pick(4);
+                walk("options: reality check " +
+                     std::to_string(kRealityMinutes[static_cast<std::size_t>(i)]));
+                game_->press(at(w.realitycheck, i));
+                return;
+            }
+            case 7: {
+                const int i = pick(5);
+                walk("options: autoplay spins " +
+                     std::to_string(kAutoplaySpins[static_cast<std::size_t>(i)]));
+                game_->press(at(w.autospins, i));
+                return;
+            }
+            case 8: {
+                const int i = pick(5);
+                walk("options: autoplay loss " +
+                     std::to_string(kAutoplayLosses[static_cast<std::size_t>(i)]));
+                game_->press(at(w.autoloss, i));
+                return;
+            }
+            default: {
+                // A name of 0 to 14 letters: the empty and the too long are refused.
+                const int length = pick(15);
+                walk(length == 0   ? "options: empty name"
+                     : length > 12 ? "options: name too long"
+                                   : "options: name");
+                for (int i = 0; i < length; ++i) game_->keyPress(w.player1, 'a' + pick(26));
+                game_->keyPress(w.player1, 13);
+                return;
+            }
+        }
+    }
+
+    // "Delete Current Player": a yes clears the slot's statistics and credit (the
+    // jackpot statistic and the pools stay); either answer closes the window.
+    void deleteDetails() {
+        desktop_.yes = 0.5;
+        expectBreak_ = "deleted";  // its line goes to the store as the press settles
+        game_->press(game_->options.ui.Btndeletedetails);
+        if (desktop_.lastAnswer != Answer::yes) {
+            walk("options: delete, answered no");
+            expectBreak_.clear();
+            return;
+        }
+        walk("options: delete, answered yes");
+        Account& a = account();
+        // A prize drawn in a game the slot had left open was counted as paid in
+        // the record saved with it: the jackpot statistic and the pool keep it
+        // when the rest goes.
+        jackpotPaid();
+        a.credit = a.invested = a.wager = a.games = a.total = 0;
+        a.grandwon = a.majorwon = a.minorwon = 0;
+        a.offer = a.offerAfterJackpot = 0;
+        // A game the slot had left open (to be resumed when it is played again)
+        // ends with the details: the checkpoint is the slot's newest line now.
+        a.series = 0;
+        a.seriesAwarded = a.seriesPlayed = 0;
+        a.jackpot = false;
+        a.pending.reset();
+        a.gambling = false;
+        a.gambleStake = a.gambleBase = 0;
+    }
+
+    // The credit above the threshold goes out of the machine (cli/cashout.h).
+    void cashOut() {
+        const std::int64_t amount = cashOutAboveThreshold(m());
+        if (amount == 0) return;
+        walk("cashed out");
+        Account& a = account();
+        a.credit -= amount;
+        a.offer = 0;
+        r_.cashedOut += amount;
+        expectBreak_ = kCashOutNote;
+    }
+
+    // The HISTORY, pay table, about or help window, opened during play.
+    void openWindow() {
+        switch (pick(4)) {
+            case 0:
+                if (game_->pressable(ui().btnhistory)) walk("HISTORY opened");
+                game_->press(ui().btnhistory);
+                return;
+            case 1:
+                game_->mouseMove(ui().btnopenmenu);
+                if (game_->pressable(ui().mnuviewpaytable)) walk("pay table opened");
+                game_->press(ui().mnuviewpaytable);
+                return;
+            case 2:
+                game_->mouseMove(ui().btnopenmenu);
+                if (game_->pressable(ui().about)) walk("about window opened");
+                game_->press(ui().about);
+                return;
+            default:
+                game_->mouseMove(ui().btnopenmenu);
+                game_->press(ui().btnhelp);
+                return;
+        }
+    }
+
+    // While another window is open over the main window the player works in it,
+    // now and then, and closes it; the game's timers run on meanwhile.
+    bool otherWindow() {
+        History& h = game_->history;
+        AuxWindows& w = game_->windows;
+        if (h.isOpen()) {
+            if (!chance(0.2)) return true;
+            switch (pick(5)) {
+                case 0:
+                    walk("HISTORY: newer");
+                    game_->press(h.ui.btnnewer);
+                    break;
+                case 1:
+                    walk("HISTORY: older");
+                    game_->press(h.ui.btnolder);
+                    break;
+                case 2:
+                    walk("HISTORY: a row of the list");
+                    game_->press(h.ui.lstgame[static_cast<std::size_t>(pick(HistoryWindow::kRows) + 1)]);
+                    break;
+                case 3:
+                    walk("HISTORY: close");
+                    game_->press(h.ui.btnclose);
+                    break;
+                default:
+                    walk("HISTORY: close box");
+                    game_->callRoutine("tonvalehistory:QueryUnload");
+                    break;
+            }
+            return true;
+        }
+        if (w.odds.ui.form.visible) {
+            if (!chance(0.2)) return true;
+            walk("odds page closed");
+            if (chance(0.5))
+                game_->press(w.odds.ui.cmdclose);
+            else
+                game_->callRoutine("tonvaleodds:QueryUnload");
+            return true;
+        }
+        if (w.pays.form.visible) {
+            if (!chance(0.2)) return true;
+            if (chance(0.4)) {
+                walk("odds page opened");
+                game_->press(w.pays.cmdodds);
+            } else {
+                walk("pay table closed");
+                if (chance(0.5))
+                    game_->press(w.pays.Command1);
+                else
+                    game_->callRoutine("tonvalepays:QueryUnload");
+            }
+            return true;
+        }
+        if (w.about.form.visible) {
+            if (!chance(0.2)) return true;
+            switch (pick(4)) {
+                case 0:
+                    game_->press(w.about.cmdvimble);
+                    break;
+                case 1:
+                    game_->press(w.about.cmdfeedback);
+                    break;
+                case 2:
+                    game_->press(w.about.Picture2);
+                    break;
+                default:
+                    walk("about window closed");
+                    game_->callRoutine("abouttonvale:QueryUnload");
+                    break;
+            }
+            return true;
+        }
+        return false;
+    }
+
+    // The store fails from a random save on, for a while of play, with one of the
+    // reasons a real store gives; then it works again.
+    void storeWeather() {
+        if (failing_.failing()) {
+            if (time().nowMs() >= healAtMs_) {
+                walk("store: the fault cleared");
+                failing_.heal();
+            }
+            return;
+        }
+        if (failing_.dirty() || !chance(0.0002)) return;
+        durable_ = books_;  // what the store keeps from here until saving works again
+        const char* reason = kStoreFailures[pick(4)];
+        walk(std::string("store: fails (") + reason + ")");
+        failing_.fail(reason);
+        healAtMs_ = time().nowMs() + 1000 + pick(180000);
+    }
+
+    // The game ends, one of the ways a game ends, and starts again on the same
+    // store: what the player had must come back, the game in play with it. What a
+    // failing store did not keep is lost; the ledger goes back to what it keeps.
     void restart(bool midFeature) {
-        const bool kill = chance(0.5);
-        if (kill) {
+        const int how = pick(10);
+        if (how < 4) {
             ++r_.kills;
+            walk("exit: killed");
         } else {
             ++r_.closes;
-            game_->callRoutine("Form_QueryUnload");
+            if (how < 6) {
+                walk("exit: close box");
+                game_->callRoutine("Form_QueryUnload");
+            } else if (how < 8) {
+                game_->mouseMove(ui().btnopenmenu);
+                game_->press(ui().xit);
+                walk(m().ended ? "exit: the menu's exit"
+                               : "exit: the menu's exit refused, then the close box");
+            } else {
+                game_->mouseMove(ui().btnopenmenu);
+                game_->press(ui().about);
+                if (game_->windows.about.form.visible) game_->press(game_->windows.about.Btnxit);
+                walk(m().ended ? "exit: the about window's Exit Game"
+                               : "exit: Exit Game not reached, then the close box");
+            }
+            if (!m().ended) game_->callRoutine("Form_QueryUnload");
         }
         if (midFeature) ++r_.closesMidFeature;
         account().offer = 0;  // a close collects the win on offer
         account().offerAfterJackpot = 0;
+        if (failing_.dirty()) {
+            walk(how < 4 ? "exit: killed while saves failed" : "exit: closed while saves failed");
+            books_ = durable_;
+        }
         boot();
         // Form_Load has read slot 1; its record must be what the ledger says.
         check();
@@ -565,21 +1055,33 @@ private:
     // Every line the game records, as it goes to the store: a paid game's line
     // begins where the one before it left the credit.
     void lineRecorded(const Play& line) {
-        auto& newest = newest_[static_cast<std::size_t>(line.player)];
+        auto& newest = books_.newest[static_cast<std::size_t>(line.player)];
         if (!newest || line.id > newest->id) {
-            if (newest && line.creditBefore != newest->creditAfter)
+            // A cash-out or deleted details move the credit outside any game: the
+            // checkpoint line that carries it may begin where the credit now is.
+            const bool meant = line.kind == LineKind::checkpoint && !expectBreak_.empty() &&
+                               line.note == expectBreak_ && line.creditBefore == line.creditAfter;
+            if (meant) {
+                walk("history: checkpoint \"" + line.note + "\"");
+                expectBreak_.clear();
+            } else if (newest && line.creditBefore != newest->creditAfter)
                 fail("line " + std::to_string(line.id) + " begins at credit " +
                      std::to_string(line.creditBefore) + " but line " + std::to_string(newest->id) +
                      " left " + std::to_string(newest->creditAfter));
-            if (line.kind == LineKind::spin) ++lines_[static_cast<std::size_t>(line.player)];
+            if (line.kind == LineKind::spin) ++books_.lines[static_cast<std::size_t>(line.player)];
             ++r_.historyLines;
         } else if (line.id < newest->id) {
+            // While saves fail, the lines that changed since the last save that
+            // worked are sent again with each try.
+            if (failing_.dirty()) return;
             fail("line " + std::to_string(line.id) + " written again after line " +
                  std::to_string(newest->id));
             return;
         }
         newest = line;
     }
+
+    void walk(const std::string& path) { ++r_.walked[path]; }
 
     void fail(const std::string& what) {
         if (r_.broken) return;
@@ -622,17 +1124,25 @@ private:
         else if (a.gambling)
             expect("gamblestake", st.gamblestake, a.gambleStake);
         // The history: a line for every paid game, the newest at the player's credit.
-        expect("history lines", lines_[static_cast<std::size_t>(slot_)], a.paidGames);
-        if (const auto& newest = newest_[static_cast<std::size_t>(slot_)])
+        expect("history lines", books_.lines[static_cast<std::size_t>(slot_)], a.paidGames);
+        if (const auto& newest = books_.newest[static_cast<std::size_t>(slot_)])
             expect("credit after the newest history line", newest->creditAfter, ledgerHeld);
     }
 
     // The store's history worked out again from its stops, and its lines added up
     // to each player's record.
+    // The store file as the next start would find it.
     void audit() {
-        store_.commitEvery = 1;
-        store_.flush();
-        const AuditReport report = auditStore(snapshotOf(store_));
+        // A store still failing heals, and the game saves at its next try.
+        failing_.heal();
+        for (int i = 0; i < 120 && game_->saves.failing(); ++i) time().advance(1000);
+        game_.reset();
+        failing_.processEnds();
+        store_.reset();
+        std::string error;
+        const auto snapshot = readStore(path_, error);
+        if (!snapshot) return fail("the store cannot be read at the end: " + error);
+        const AuditReport report = auditStore(*snapshot);
         r_.auditDifferences = report.differences();
         for (const PlayerAudit& p : report.players)
             if (!p.differences.empty()) {
@@ -642,19 +1152,33 @@ private:
     }
 
     SimOptions o_;
-    std::mt19937_64 choice_;  // the player's own choices, apart from the game's draws
-    SqliteStore store_;       // outlives every start of the game
+    std::mt19937_64 choice_;              // the player's own choices, apart from the game's draws
+    std::filesystem::path folder_;        // the run's own folder, removed at the end
+    std::string path_;                    // the database file
+    std::unique_ptr<SqliteStore> store_;  // opened anew by every start of the game
+    FailingStore failing_;                // the game's store port over it
+    std::int64_t healAtMs_ = 0;
+    PlayerDesktop desktop_;
+    StallingEvents events_;
     std::unique_ptr<HeadlessPlatform> platform_;
     std::unique_ptr<Game> game_;
     int boots_ = 0;
     SimResult r_;
     RunSignature signature_;
 
-    std::array<Account, 7> accounts_{};            // slots 1..6
-    std::array<std::optional<Play>, 7> newest_{};  // each player's newest history line
-    std::array<std::int64_t, 7> lines_{};          // and their paid games' lines
+    // The ledger, by slot 1..6, with the history as it watched it; and the same as
+    // the store last kept it when saves began to fail.
+    struct Books {
+        std::array<Account, 7> accounts{};
+        std::array<std::optional<Play>, 7> newest{};  // each player's newest history line
+        std::array<std::int64_t, 7> lines{};          // and their paid games' lines
+    };
+    Books books_, durable_;
     int slot_ = 1;
+    // A checkpoint line that moves the credit on purpose ("deleted", "cashed out").
+    std::string expectBreak_;
     bool free_ = false;
+    bool collectedMidSpin_ = false;
     std::int64_t stake_ = 0;
 };
 

@@ -26,6 +26,12 @@ constexpr bool addChecked(T& field, std::int64_t delta) {
     return setChecked(field, sum);
 }
 
+// Whether field + delta would fit the field (the field is not changed).
+template <std::integral T>
+constexpr bool addFits(T field, std::int64_t delta) {
+    return addChecked(field, delta);
+}
+
 // field -= delta, when the difference fits the field.
 template <std::integral T>
 constexpr bool subChecked(T& field, std::int64_t delta) {

@@ -216,7 +216,12 @@ void CycleBook::gambleCollected(std::int64_t stake) {
 }
 
 void CycleBook::offerWithdrawn() {
-    if (phase() == Phase::offer) end();
+    // Withdrawn as its spin ends (autoplay switched on by input let in then), or
+    // while the jackpot runs, the win is not offered at all.
+    if (phase() == Phase::offer)
+        end();
+    else
+        offerAfter_ = false;
 }
 
 void CycleBook::inserted(std::int64_t amount) {
@@ -239,11 +244,33 @@ void CycleBook::checkpoint(const std::string& note) {
     ended_.push_back(std::move(c));
 }
 
+void CycleBook::detailsDeleted() {
+    end();
+    const int player = slotNumber(m_.s.playerslot);
+    std::optional<Play> last = player >= 1 ? newestLine(player) : std::nullopt;
+    if (last && last->unreadable.empty() && last->kind == LineKind::spin && last->phase != Phase::ended) {
+        // Its line stands as the record saved with it counted it (a series total,
+        // a stake at risk or a drawn prize as collected); the details went after it.
+        if (resumable(last->phase)) last->note = "deleted";
+        last->phase = Phase::ended;
+        ended_.push_back(std::move(*last));
+    }
+    checkpoint("deleted");
+}
+
+std::optional<Play> CycleBook::newestLine(int player) {
+    // A line still to be sent is newer than any the store holds (a delete's
+    // checkpoint, a game ended as the slot was chosen).
+    for (auto it = ended_.rbegin(); it != ended_.rend(); ++it)
+        if (it->player == player) return *it;
+    return m_.ports.store.lastPlay(player);
+}
+
 std::optional<Play> CycleBook::playerLoaded() {
     end();
     const int player = slotNumber(m_.s.playerslot);
     if (player < 1) return std::nullopt;
-    std::optional<Play> last = m_.ports.store.lastPlay(player);
+    std::optional<Play> last = newestLine(player);
     if (last && last->unreadable.empty() && last->kind == LineKind::spin && resumable(last->phase))
         return last;
     continueFrom(std::move(last));

@@ -93,9 +93,12 @@ public:
     // collected with the insert). Then it was: a cycle of its own kind.
     void inserting() { end(); }
     void inserted(std::int64_t amount);
-    // The record changed outside any game (the player's details were deleted): a
-    // checkpoint line carries the new totals.
+    // The record changed outside any game: a checkpoint line carries the new totals.
     void checkpoint(const std::string& note);
+    // The player's details were deleted (their record already cleared): a game the
+    // slot had left in a series, the jackpot or the gamble, waiting to be resumed,
+    // ends with them and its line says so; a checkpoint "deleted" follows it.
+    void detailsDeleted();
 
     // --- A player's record was read (the start, a slot switch) ---
 
@@ -139,6 +142,8 @@ private:
     void begin(LineKind kind);
     std::int64_t shownOf(const Play& p) const;
     void continueFrom(std::optional<Play> last);
+    // The player's newest line: one ended but not yet sent, or else the store's.
+    std::optional<Play> newestLine(int player);
     std::int64_t now() const;
 
     Machine& m_;

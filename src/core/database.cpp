@@ -78,6 +78,12 @@ SqliteStore& SqliteStore::operator=(SqliteStore&& o) noexcept {
     return *this;
 }
 
+void SqliteStore::abandon() {
+    pending_.clear();
+    pendingPlays_.clear();
+    close();
+}
+
 void SqliteStore::close() {
     for (sqlite3_stmt** st : {&begin_, &commit_, &upsert_, &insert_}) {
         sqlite3_finalize(*st);

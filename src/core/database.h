@@ -75,6 +75,10 @@ public:
     std::string failure() const override { return failure_; }
     bool unwritableSinceOpening() const override { return unwritableSinceOpening_; }
 
+    // Forgets every write still due and lets the file go as it stands, as a process
+    // killed leaves it (the simulator's kills while saves fail).
+    void abandon();
+
     State state() const { return state_; }
     // True while saves reach the database (memory or a file).
     bool saving() const { return db_ != nullptr; }

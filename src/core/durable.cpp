@@ -16,21 +16,21 @@ ProgramValues durableValues(const Machine& m) {
     // A stake that can still be collected is counted as collected, in the total
     // won too, as the take-win button counts it.
     if (m.cycles.phase() == Phase::gamble)
-        setChecked(v.total, static_cast<std::int64_t>(v.total) + m.s.gamblestake - m.s.gamblebase);
+        addChecked(v.total, static_cast<std::int64_t>(m.s.gamblestake) - m.s.gamblebase);
     // A drawn prize not yet paid is the player's: counted as paid, its pool
     // started again.
     if (m.prizeHeld() > 0) {
         switch (prizeOfField(m.s.jackpotfield)) {
             case JackpotPrize::grand:
-                setChecked(v.jackpotbank, static_cast<std::int64_t>(v.jackpotbank) + m.s.jackpotwon);
+                addChecked(v.jackpotbank, m.s.jackpotwon);
                 v.grand = kGrandReset;
                 break;
             case JackpotPrize::major:
-                setChecked(v.jackpotbank, static_cast<std::int64_t>(v.jackpotbank) + m.s.jackpotwon);
+                addChecked(v.jackpotbank, m.s.jackpotwon);
                 v.major = kMajorReset;
                 break;
             case JackpotPrize::minor:
-                setChecked(v.jackpotbank, static_cast<std::int64_t>(v.jackpotbank) + m.s.jackpotwon);
+                addChecked(v.jackpotbank, m.s.jackpotwon);
                 v.minor = kMinorReset;
                 break;
             default:

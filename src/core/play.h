@@ -104,7 +104,8 @@ struct Play {
     Totals totals;                   // the record's statistics and pools after the line
     std::int64_t inserted = 0;       // an insert: the amount
     int restored = 0;                // times the game went on after a close or a fault
-    std::string note;                // a checkpoint: why ("trimmed", "start", "deleted", "legacy")
+    std::string note;                // a checkpoint: why ("trimmed", "start", "deleted", "legacy");
+                                     // a game: "deleted" when the details were deleted before it finished
     std::string unreadable;          // read from a store: why the line cannot be read (empty: it can)
 
     bool operator==(const Play&) const = default;

@@ -17,34 +17,37 @@ namespace tonvale {
 
 using i16 = std::int16_t;
 using i32 = std::int32_t;
+using i64 = std::int64_t;
 
 // The program-wide values.
-#define TONVALE_PROGRAM_FIELDS(N, T, A)                              \
-    /* Stored per player (settings store keys of the same names). */ \
-    N(i32, bank)                                                     \
-    N(i32, games)                                                    \
-    N(i32, wager)                                                    \
-    N(i32, total)                                                    \
-    N(i32, amountinvested)                                           \
-    N(i16, howmanyspins)                                             \
-    N(i32, grandwon)                                                 \
-    N(i32, majorwon)                                                 \
-    N(i32, minorwon)                                                 \
-    N(i32, jackpotbank)                                              \
-    N(i32, grand) /* the pools, stored under "allslot" */            \
-    N(i32, major)                                                    \
-    N(i32, minor)                                                    \
-    N(i16, reelspeed)                                                \
-    N(i16, soundonoff)                                               \
-    N(i16, winroll)                                                  \
-    N(i16, machinepay)                                               \
-    T(currentplayer)                                                 \
-    T(sizescreen)                                                    \
-    /* Not stored. */                                                \
-    T(playerslot)                                                    \
-    N(i32, jackpotwon)                                               \
-    N(i16, nowincount)                                               \
-    A(i16, scatterreels, 5, 1) /* by reel */                         \
+#define TONVALE_PROGRAM_FIELDS(N, T, A)                                \
+    /* Stored per player (settings store keys of the same names). */   \
+    /* The credit is money of the game's width; the statistics are  */ \
+    /* counted in 64 bits, wide enough for a lifetime of play.      */ \
+    N(i32, bank)                                                       \
+    N(i64, games)                                                      \
+    N(i64, wager)                                                      \
+    N(i64, total)                                                      \
+    N(i64, amountinvested)                                             \
+    N(i64, howmanyspins)                                               \
+    N(i64, grandwon)                                                   \
+    N(i64, majorwon)                                                   \
+    N(i64, minorwon)                                                   \
+    N(i64, jackpotbank)                                                \
+    N(i32, grand) /* the pools, stored under "allslot" */              \
+    N(i32, major)                                                      \
+    N(i32, minor)                                                      \
+    N(i16, reelspeed)                                                  \
+    N(i16, soundonoff)                                                 \
+    N(i16, winroll)                                                    \
+    N(i16, machinepay)                                                 \
+    T(currentplayer)                                                   \
+    T(sizescreen)                                                      \
+    /* Not stored. */                                                  \
+    T(playerslot)                                                      \
+    N(i32, jackpotwon)                                                 \
+    N(i16, nowincount)                                                 \
+    A(i16, scatterreels, 5, 1) /* by reel */                           \
     N(i16, fivescatters)
 
 struct ProgramValues {

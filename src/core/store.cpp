@@ -16,7 +16,9 @@ enum class Where : std::uint8_t { player, pools };
 struct Key {
     const char* name;
     Where where;
-    std::variant<i16 ProgramValues::*, i32 ProgramValues::*, std::string ProgramValues::*> member;
+    std::variant<i16 ProgramValues::*, i32 ProgramValues::*, i64 ProgramValues::*,
+                 std::string ProgramValues::*>
+        member;
 };
 
 // The record's keys in their reading order.

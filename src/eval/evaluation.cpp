@@ -120,9 +120,7 @@ void Evaluation::checkwins() {
                            (s.freespinsawarded > 0 && s.freespinsplayed + 1 < s.freespinsawarded);
     const std::int64_t room =
         refundDue ? s.winamount + static_cast<std::int64_t>(chargedStake_) : s.winamount;
-    const bool creditFull =
-        s.winamount > 0 &&
-        (!m.creditTakes(room) || !std::in_range<i32>(static_cast<std::int64_t>(s.total) + s.winamount));
+    const bool creditFull = s.winamount > 0 && (!m.creditTakes(room) || !addFits(s.total, s.winamount));
     if (creditFull) s.winamount = 0;
     const bool countedTotal = addChecked(s.total, s.winamount);
     m.cycles.charged(chargedStake_);

@@ -89,8 +89,7 @@ void Gamble::bet(BetOn on, int suit) {
         // stays as it is; the bet still won.
         const std::int64_t next = static_cast<std::int64_t>(s.gamblestake) * (on == BetOn::suit ? 4 : 2);
         const std::int64_t gain = next - s.gamblestake;
-        const bool fits = m.creditTakes(gain) &&
-                          std::in_range<i32>(static_cast<std::int64_t>(s.total) + next - s.gamblebase);
+        const bool fits = m.creditTakes(gain) && addFits(s.total, next - s.gamblebase);
         if (fits)
             s.gamblestake = static_cast<i32>(next);
         else

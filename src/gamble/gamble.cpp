@@ -109,7 +109,7 @@ void Gamble::cancelbet_Click() {
     // The statistic counts what was collected instead of what the gamble started
     // from: the spin's win, or a free-spin total (whose wins the statistic already
     // holds; the last spin's win would leave it wrong by the difference).
-    setChecked(s.total, static_cast<std::int64_t>(s.total) + s.gamblestake - s.gamblebase);
+    addChecked(s.total, static_cast<std::int64_t>(s.gamblestake) - s.gamblebase);
     m.cycles.gambleCollected(s.gamblestake);
     m.playClip(101);
     m.showCredit();

@@ -184,7 +184,7 @@ void Resume::restoreGamble(const Play& line) {
     s.gamblecarry = 0;
     // The record counted the stake as collected, in the total won too.
     subChecked(s.bank, s.gamblestake);
-    setChecked(s.total, static_cast<std::int64_t>(s.total) - s.gamblestake + s.gamblebase);
+    addChecked(s.total, static_cast<std::int64_t>(s.gamblebase) - s.gamblestake);
     g_.gamble.resumePanel(bets);
 }
 

@@ -98,8 +98,7 @@ void Jackpot::award() {
     const JackpotPrize prize = prizeOfField(s.jackpotfield);
     const bool poolPrize = isPool(prize);
     if (prize != JackpotPrize::none &&
-        (!m.creditTakes(s.jackpotwon) ||
-         (poolPrize && !std::in_range<i32>(static_cast<std::int64_t>(s.jackpotbank) + s.jackpotwon)))) {
+        (!m.creditTakes(s.jackpotwon) || (poolPrize && !addFits(s.jackpotbank, s.jackpotwon)))) {
         if (prize == JackpotPrize::minor) subChecked(s.minorwon, 1);
         if (prize == JackpotPrize::major) subChecked(s.majorwon, 1);
         if (prize == JackpotPrize::grand) subChecked(s.grandwon, 1);

@@ -187,8 +187,9 @@ void Options::Btndeletedetails_Click() {
     s.amountinvested = s.games = s.wager = s.total = s.bank = 0;
     s.howmanyspins = 0;
     s.grandwon = s.majorwon = s.minorwon = 0;
-    // The play history goes on from the new totals: a checkpoint line carries them.
-    m.cycles.checkpoint("deleted");
+    // The play history goes on from the new totals: a checkpoint line carries them,
+    // after the line of a game the slot had left open, which ends here.
+    m.cycles.detailsDeleted();
     saveSlot(true);
     // The player's details are gone: their session starts again from nothing.
     session_.start();

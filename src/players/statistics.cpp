@@ -16,9 +16,9 @@ using Value = std::optional<std::string>;
 
 std::string number(std::int64_t v) { return std::to_string(v); }
 
-// What was wagered minus what was won, when it fits 32 bits.
+// What was wagered minus what was won, when it fits the statistics' width.
 Value winLose(const ProgramValues& v) {
-    i32 d = v.wager;
+    i64 d = v.wager;
     if (!subChecked(d, v.total)) return std::nullopt;
     return number(d);
 }
@@ -26,8 +26,8 @@ Value winLose(const ProgramValues& v) {
 // The whole-number part of won / wagered in percent; nothing when no wager was
 // recorded (the label then keeps what it showed).
 Value returned(const ProgramValues& v) {
-    if (v.wager == 0) return std::nullopt;
-    const std::int64_t a = static_cast<std::int64_t>(v.total) * 100;
+    std::int64_t a = 0;
+    if (v.wager == 0 || !mulChecked(a, v.total, 100)) return std::nullopt;
     std::int64_t q = a / v.wager;
     if ((a % v.wager != 0) && ((a < 0) != (v.wager < 0))) --q;  // toward minus infinity
     return number(q);

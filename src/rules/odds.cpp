@@ -250,6 +250,11 @@ Odds oddsFrom(const OddsTally& tally, int level, int bet) {
     const std::int64_t boardSixteenths =
         kGrandFloor + kMajorFloor + 2 * kMinorFloor + (2 * 30 + 4 * 20 + 6 * 10) * stake;
     o.jackpot = o.pJackpot * static_cast<double>(boardSixteenths) / (16.0 * static_cast<double>(stake));
+    // A pool won after G growing spins pays its floor and G steps; G is geometric
+    // with mean (growing spins) / (wins), so per paid spin the pool pays its wins
+    // times its floor plus one step per growing spin.
+    o.jackpotInPlay =
+        o.jackpot + static_cast<double>(kPoolsGrowth) * (1.0 - o.pFreeSpins) / static_cast<double>(stake);
 
     o.total = o.paidSpin + o.freeSpins + o.jackpot;
     o.maxPaidWin = static_cast<double>(tally.maxWin) / wf;

@@ -24,10 +24,11 @@ namespace tonvale {
 
 inline constexpr std::int64_t kStopCombinations = 22LL * 22 * 22 * 22 * 22;  // 5153632
 
-// Jackpot pool floors in cents.
+// Jackpot pool floors in cents, and what each pool grows by at a counted spin.
 inline constexpr std::int64_t kGrandFloor = 2000000;
 inline constexpr std::int64_t kMajorFloor = 200000;
 inline constexpr std::int64_t kMinorFloor = 2000;
+inline constexpr std::int64_t kPoolsGrowth = 50 + 30 + 20;
 
 // Free-spin multipliers and their chances out of 25.
 struct MultiplierChance {
@@ -64,15 +65,19 @@ OddsTally tallyOdds(int waysfactor);
 // The figures of one ways setting, payout level and bet, in stakes per paid spin
 // unless said otherwise.
 struct Odds {
-    int ways = 0;                   // 3 .. 243
-    int waysfactor = 0;             // 1 .. 25
-    int level = 0;                  // payout level 1, 2, 3
-    int bet = 0;                    // cents
-    double paidSpin = 0;            // the paid spin as it finally stands, scatter pay included
-    double paidSpinWays = 0;        // its ways pays
-    double paidSpinScatter = 0;     // its scatter pay
-    double freeSpins = 0;           // the free-spin series a paid spin awards
-    double jackpot = 0;             // jackpot prize with the pools at their floors
+    int ways = 0;                // 3 .. 243
+    int waysfactor = 0;          // 1 .. 25
+    int level = 0;               // payout level 1, 2, 3
+    int bet = 0;                 // cents
+    double paidSpin = 0;         // the paid spin as it finally stands, scatter pay included
+    double paidSpinWays = 0;     // its ways pays
+    double paidSpinScatter = 0;  // its scatter pay
+    double freeSpins = 0;        // the free-spin series a paid spin awards
+    double jackpot = 0;          // jackpot prize with the pools at their floors
+    // The jackpot's return as the game plays it: the pools grow by 50, 30 and 20
+    // cents at every paid spin that awards no series and start again from their
+    // floors when won, so in the long run every cent they grow by is paid out.
+    double jackpotInPlay = 0;
     double total = 0;               // paidSpin + freeSpins + jackpot
     double hitRate = 0;             // chance that the paid spin wins anything
     double pFreeSpins = 0;          // chance that a paid spin awards free spins

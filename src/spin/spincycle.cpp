@@ -251,8 +251,7 @@ void SpinCycle::btncredit_MouseDown() {
     MachineState& s = m.s;
     if (rule_.refuses(m.ui.btncredit)) return;
     // A credit that cannot take the insert takes nothing and counts nothing.
-    if (!m.creditTakes(kCreditInsert) ||
-        !std::in_range<i32>(static_cast<std::int64_t>(s.amountinvested) + kCreditInsert)) {
+    if (!m.creditTakes(kCreditInsert) || !addFits(s.amountinvested, kCreditInsert)) {
         m.showCreditFull();
         m.ports.desktop.message(kNoticeTitle, "The credit is full.", MsgIcon::information, MsgButtons::ok);
         return;

@@ -152,6 +152,7 @@ std::vector<std::string> recallLines(const RecalledGame& g) {
     }
     out.push_back("Credit   " + money(g.creditBefore) + "  >  " + money(g.creditAfter));
     if (g.restored > 0) out.push_back("Restored after a close");
+    if (g.note == "deleted") out.push_back("The player's details were deleted");
     if (g.phase != Phase::ended && g.phase != Phase::offer) out.push_back("Still under way");
     return out;
 }

@@ -24,7 +24,7 @@ struct RecalledGame {
     Phase phase = Phase::ended;  // a game that goes on is not ended
     std::int64_t inserted = 0;   // an insert: the amount
     int restored = 0;            // times the game went on after a close or a fault
-    std::string note;            // a checkpoint: why
+    std::string note;            // a checkpoint: why; a game: "deleted" when ended by a delete
     std::string unreadable;      // why the stored line cannot be read (empty: it can)
     int bet = 0;                 // cents a way unit
     int waysfactor = 0;          // 1, 3, 7, 15 or 25

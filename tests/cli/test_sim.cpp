@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The whole machine played headless by autoplay agrees with the exact figures,
-// keeps its books at every settled point, and repeats itself for a seed.
+// the jackpot's with them, keeps its books at every settled point (a player who
+// cashes out above a threshold included), and repeats itself for a seed.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -27,7 +30,13 @@ TEST(Sim, LongRunAgreesWithTheExactReturn) {
     const double exact = j["exact_return"];
     EXPECT_GE(exact, j["interval_99"][0].get<double>());
     EXPECT_LE(exact, j["interval_99"][1].get<double>());
+    const double jackpot = j["jackpot_exact_return"];
+    EXPECT_GE(jackpot, j["jackpot_interval_99"][0].get<double>());
+    EXPECT_LE(jackpot, j["jackpot_interval_99"][1].get<double>());
     EXPECT_EQ(j["staked"], 200000 * 7);
+    // The jackpot pays far more than the stakes at this setting: the credit passed
+    // the threshold and was taken out, and the books held across it.
+    EXPECT_GT(j["cashed_out"].get<std::int64_t>(), 100000000);
 }
 
 TEST(Sim, SameSeedSameRunByteForByte) {
@@ -48,8 +57,17 @@ namespace {
 // and slot switches, closes and kills mid-feature with restarts on the same
 // store) keeps the books equal to the simulator's own ledger at every settled point.
 TEST(Sim, PlayerOnEveryPathKeepsTheBooks) {
+    // The player saves into a real database file, committed at every save: in
+    // memory-backed files where the machine has them, so that the syncs cost little.
+    const std::filesystem::path folder =
+        std::filesystem::path(std::filesystem::exists("/dev/shm") ? "/dev/shm/" : ::testing::TempDir()) /
+        ("tonvale_sim_player_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
     int status = -1;
-    const auto j = nlohmann::json::parse(runSim("--player --spins 200000 --seed 2", status));
+    const auto j = nlohmann::json::parse(
+        runSim("--player --spins 200000 --seed 2 --store " + (folder / "tonvale.db").string(), status));
+    std::filesystem::remove_all(folder);
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(j["invariants_held"].get<bool>()) << j.value("broken", "");
     EXPECT_EQ(j["spins"], 200000);
@@ -58,6 +76,30 @@ TEST(Sim, PlayerOnEveryPathKeepsTheBooks) {
           "restarts_mid_feature", "slot_switches", "random_presses_mid_spin", "series", "jackpots"})
         EXPECT_GT(j[path].get<std::int64_t>(), 0) << path;
     EXPECT_GT(j["checks"].get<std::int64_t>(), 200000);
+    // The paths beyond the spins, each walked.
+    for (const char* path : {"exit: killed",
+                             "exit: close box",
+                             "exit: the menu's exit",
+                             "exit: the about window's Exit Game",
+                             "exit: killed while saves failed",
+                             "store: saving stopped",
+                             "store: saving works again",
+                             "options: delete, answered yes",
+                             "options: delete, answered no",
+                             "options: slot 6",
+                             "options: reality check 15",
+                             "options: autoplay spins 10",
+                             "options: name too long",
+                             "autoplay stopped by its spin limit",
+                             "HISTORY opened",
+                             "HISTORY: older",
+                             "pay table opened",
+                             "odds page opened",
+                             "about window opened",
+                             "timer inside a handler",
+                             "press as a spin ends"})
+        EXPECT_GT(j["paths"].value(path, 0), 0) << path;
+    EXPECT_EQ(j["audit_differences"], 0);
 }
 
 }  // namespace

@@ -19,7 +19,10 @@ using testing::Rig;
 
 template <class T>
 std::string wider() {
-    return std::to_string(static_cast<std::int64_t>(std::numeric_limits<T>::max()) + 1);
+    if constexpr (sizeof(T) >= sizeof(std::int64_t))
+        return "9223372036854775808";
+    else
+        return std::to_string(static_cast<std::int64_t>(std::numeric_limits<T>::max()) + 1);
 }
 
 class Fields : public ::testing::Test {

@@ -70,39 +70,44 @@ TEST(HostileStore, EveryNumberKeyTakesWhatTheReadingRulesGive) {
         std::string text;
         std::optional<std::int64_t> asShort;  // read into a 16-bit key (nothing: refused)
         std::optional<std::int64_t> asLong;   // read into a 32-bit key
+        std::optional<std::int64_t> asWide;   // read into a 64-bit key (a statistic)
     };
     const std::string megabyte(1 << 20, '7');
     const std::vector<Text> texts = {
-        {"empty", "", {}, {}},
-        {"letters", "abc", {}, {}},
-        {"digits then letters", "12abc", {}, {}},
-        {"exponent", "1e3", {}, {}},
-        {"hexadecimal", "0x10", {}, {}},
-        {"blanks around", " 12 ", 12, 12},
-        {"eleven digits", "99999999999", {}, {}},
-        {"wider than 16 bits", "70000", {}, 70000},
-        {"minus one", "-1", -1, -1},
-        {"a megabyte of digits", megabyte, {}, {}},
-        {"bytes that are not UTF-8", "\xff\xfe\x31\x32", {}, {}},
+        {"empty", "", {}, {}, {}},
+        {"letters", "abc", {}, {}, {}},
+        {"digits then letters", "12abc", {}, {}, {}},
+        {"exponent", "1e3", {}, {}, {}},
+        {"hexadecimal", "0x10", {}, {}, {}},
+        {"blanks around", " 12 ", 12, 12, 12},
+        {"eleven digits", "99999999999", {}, {}, 99999999999},
+        {"twenty digits", "99999999999999999999", {}, {}, {}},
+        {"wider than 16 bits", "70000", {}, 70000, 70000},
+        {"minus one", "-1", -1, -1, -1},
+        {"a megabyte of digits", megabyte, {}, {}, {}},
+        {"bytes that are not UTF-8", "\xff\xfe\x31\x32", {}, {}, {}},
         {"a digit then a NUL",
          std::string("5\0"
                      "5",
                      3),
          {},
+         {},
          {}},
     };
+    enum class Width : std::uint8_t { bits16, bits32, bits64 };
     struct NumberKey {
         const char* name;
         const char* app;
-        bool shortKey;
+        Width width;
     };
+    using enum Width;
     const NumberKey keys[] = {
-        {"howmanyspins", "keys", true}, {"soundonoff", "keys", true},   {"machinepay", "keys", true},
-        {"winroll", "keys", true},      {"reelspeed", "keys", true},    {"amountinvested", "keys", false},
-        {"wager", "keys", false},       {"total", "keys", false},       {"bank", "keys", false},
-        {"games", "keys", false},       {"grand", "allslot", false},    {"major", "allslot", false},
-        {"minor", "allslot", false},    {"grandwon", "keys", false},    {"majorwon", "keys", false},
-        {"minorwon", "keys", false},    {"jackpotbank", "keys", false},
+        {"soundonoff", "keys", bits16},     {"machinepay", "keys", bits16},  {"winroll", "keys", bits16},
+        {"reelspeed", "keys", bits16},      {"bank", "keys", bits32},        {"grand", "allslot", bits32},
+        {"major", "allslot", bits32},       {"minor", "allslot", bits32},    {"howmanyspins", "keys", bits64},
+        {"amountinvested", "keys", bits64}, {"wager", "keys", bits64},       {"total", "keys", bits64},
+        {"games", "keys", bits64},          {"grandwon", "keys", bits64},    {"majorwon", "keys", bits64},
+        {"minorwon", "keys", bits64},       {"jackpotbank", "keys", bits64},
     };
     for (const NumberKey& k : keys) {
         for (const Text& t : texts) {
@@ -113,7 +118,10 @@ TEST(HostileStore, EveryNumberKeyTakesWhatTheReadingRulesGive) {
             Started g(std::move(store));
 
             // Before the start's corrections every value is 0; a refused text keeps it.
-            std::int64_t want = (k.shortKey ? t.asShort : t.asLong).value_or(0);
+            std::int64_t want = (k.width == bits16   ? t.asShort
+                                 : k.width == bits32 ? t.asLong
+                                                     : t.asWide)
+                                    .value_or(0);
             // Then the start's corrections: a payout level outside 1..3 is 3, a sound
             // switch other than on is off, a win counter other than 0 or 1 is 0.
             const std::string_view name = k.name;

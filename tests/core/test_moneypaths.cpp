@@ -264,10 +264,10 @@ TEST(CreditLimit, MoneyMovesWithItsStatisticOrNotAtAll) {
         Rig r;
         r.load();
         r.s().bank = 100;
-        r.s().amountinvested = max - 10;
+        r.s().amountinvested = INT64_MAX - 10;
         r.game.press(r.ui().btncredit);
         EXPECT_EQ(r.s().bank, 100);
-        EXPECT_EQ(r.s().amountinvested, max - 10);
+        EXPECT_EQ(r.s().amountinvested, INT64_MAX - 10);
     }
     {
         SCOPED_TRACE("a win the credit cannot hold after the stake");
@@ -331,6 +331,71 @@ TEST(CreditLimit, MoneyMovesWithItsStatisticOrNotAtAll) {
         EXPECT_EQ(r.s().bank, max - 100);
         EXPECT_EQ(r.s().jackpotbank, 0);
         EXPECT_EQ(r.s().minor, 2500);
+    }
+}
+
+// The statistics are counted in 64 bits: a lifetime of play never fills one, and
+// a statistic past 32 bits never costs an insert, a win or a prize.
+TEST(CreditLimit, StatisticsPastThirtyTwoBitsStillCount) {
+    const std::int64_t past = std::int64_t{INT32_MAX} + 1000;
+    {
+        SCOPED_TRACE("an insert");
+        Rig r;
+        r.load();
+        r.s().amountinvested = past;
+        r.game.press(r.ui().btncredit);
+        EXPECT_EQ(r.s().bank, 5000);
+        EXPECT_EQ(r.s().amountinvested, past + 5000);
+        EXPECT_EQ(stored(r.platform.store, "amountinvested"), std::to_string(past + 5000));
+    }
+    {
+        SCOPED_TRACE("a win");
+        Rig r;
+        r.load();
+        r.s().bank = 1000;
+        r.s().games = past;
+        r.s().wager = past;
+        r.s().total = past;
+        scriptSpin(r, smallWin());
+        r.game.press(r.ui().btnspin);
+        const std::int64_t win = smallWin().pays.win;
+        EXPECT_EQ(r.s().winamount, win);
+        EXPECT_EQ(r.s().bank, 1000 - 25 + win);
+        EXPECT_EQ(r.s().games, past + 1);
+        EXPECT_EQ(r.s().wager, past + 25);
+        EXPECT_EQ(r.s().total, past + win);
+        EXPECT_NE(r.ui().LABWIN.caption, "Credit Full");
+    }
+    {
+        SCOPED_TRACE("a doubling collected");
+        Rig r;
+        afterWin(r, 200, 10000);
+        r.s().total = past;
+        ASSERT_TRUE(r.game.click(r.ui().btndouble));
+        r.draws({1});  // hearts: red wins
+        ASSERT_TRUE(r.game.click(r.ui().betred));
+        EXPECT_EQ(r.s().gamblestake, 400);
+        ASSERT_TRUE(r.game.click(r.ui().cancelbet));
+        EXPECT_EQ(r.s().total, past + 200);
+    }
+    {
+        SCOPED_TRACE("a pool prize");
+        Rig r;
+        r.s().bank = 100;
+        r.s().minor = 2500;
+        r.s().jackpotbank = past;
+        r.s().minorwon = past;
+        r.s().bet = 1;
+        r.s().waysfactor = 25;
+        r.s().ballstep = 5;  // the next step is field 6, the minor pool
+        r.s().balldrawn = 1;
+        r.s().ballstop = 6;
+        r.game.m.setTimer(TimerId::tmrdecidejackpot, true);
+        r.advance(17000);
+        EXPECT_FALSE(r.game.m.timerEnabled(TimerId::tmrshowjackpot));
+        EXPECT_EQ(r.s().bank, 2600);
+        EXPECT_EQ(r.s().jackpotbank, past + 2500);
+        EXPECT_EQ(r.s().minorwon, past + 1);
     }
 }
 

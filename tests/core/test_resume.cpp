@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "cli/audit.h"
 #include "core/database.h"
@@ -216,6 +217,60 @@ TEST(Resume, AGameOfAnotherSlotGoesOnWhenItsSlotIsPlayedAgain) {
     EXPECT_EQ(a.s().freespintotal, 50);
     EXPECT_TRUE(a.game.m.timerEnabled(TimerId::Timerrespin));
     EXPECT_EQ(audited(a), 0);
+}
+
+// A slot left in its jackpot's bells or in a series by a kill, chosen again in
+// the options and its details deleted there: the game ends with the details (it
+// is not resumed against the cleared record), its line says so, and the history
+// goes on from the checkpoint "deleted" alone.
+TEST(Resume, AGameLeftOpenEndsWithTheDetailsDeletedInTheOptions) {
+    struct Case {
+        const char* name;
+        std::vector<int> draws;  // slot 2's paid spin
+        Phase left;
+    };
+    const Case cases[] = {
+        {"jackpot", {4, 17, 1, 13, 21, 13, 1, 5}, Phase::jackpot},
+        {"series", {1, 1, 2, 6, 1, 1, 1, 2}, Phase::series},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig r;
+        r.load();
+        ASSERT_TRUE(r.game.click(r.ui().btnoptions));
+        ASSERT_TRUE(r.game.click(r.game.options.ui.machine[2]));
+        r.game.options.close();
+        ASSERT_TRUE(r.game.press(r.ui().btncredit));
+        r.s().machinepay = 1;
+        r.draws(c.draws);
+        ASSERT_TRUE(r.game.press(r.ui().btnspin));
+        r.advance(1000);
+        ASSERT_EQ(r.game.m.cycles.phase(), c.left);
+        const std::int64_t lineId = r.platform.store.lastPlay(2)->id;
+
+        auto g = restarted(r, true);
+        Rig& a = *g;
+        ASSERT_TRUE(a.game.click(a.ui().btnoptions));
+        ASSERT_TRUE(a.game.click(a.game.options.ui.machine[2]));
+        a.platform.desktop.answers.push_back(Answer::yes);
+        ASSERT_TRUE(a.game.click(a.game.options.ui.Btndeletedetails));
+        EXPECT_FALSE(a.game.options.isOpen());
+        EXPECT_EQ(a.game.m.cycles.phase(), Phase::ended);
+        EXPECT_FALSE(a.game.m.timerEnabled(TimerId::tmrbell));
+        EXPECT_EQ(a.s().freespinsawarded, 0);
+        EXPECT_EQ(a.s().bank, 0);
+        a.game.press(a.ui().btnbet);  // a settled point
+
+        const auto plays = a.platform.store.plays(2);
+        ASSERT_GE(plays.size(), 2u);
+        const Play& game = plays[plays.size() - 2];
+        EXPECT_EQ(game.id, lineId);
+        EXPECT_EQ(game.phase, Phase::ended);
+        EXPECT_EQ(game.note, "deleted");
+        EXPECT_EQ(plays.back().kind, LineKind::checkpoint);
+        EXPECT_EQ(plays.back().note, "deleted");
+        EXPECT_EQ(audited(a), 0);
+    }
 }
 
 TEST(Resume, ALineTheRecordDoesNotHoldIsNotResumed) {

@@ -73,6 +73,30 @@ TEST(StoreNumbers, ThirtyTwoBitFieldsTakeTheirWholeRange) {
     EXPECT_EQ(bank, INT32_MIN);
 }
 
+// The credit keeps the game's 32 bits; the statistics take 64, in the store's
+// text as in the model, and an older store's values read as they were.
+TEST(StoreNumbers, StatisticsTakeSixtyFourBits) {
+    SqliteStore store;
+    ProgramValues out;
+    out.wager = 9000000000000;
+    out.total = INT64_MAX;
+    out.games = std::int64_t{INT32_MAX} + 1;
+    out.jackpotbank = 4294967296;
+    out.howmanyspins = 40000;
+    saveRecord(store, out, "1", SaveOrder::keys, true);
+    EXPECT_EQ(store.read("keys", "player1", "total"), "9223372036854775807");
+    ProgramValues in;
+    ASSERT_TRUE(readRecord(store, in, "keys", "1"));
+    EXPECT_EQ(in.wager, out.wager);
+    EXPECT_EQ(in.total, out.total);
+    EXPECT_EQ(in.games, out.games);
+    EXPECT_EQ(in.jackpotbank, out.jackpotbank);
+    EXPECT_EQ(in.howmanyspins, 40000);
+    store.write("keys", "player1", "total", "9223372036854775808");
+    EXPECT_FALSE(readRecord(store, in, "keys", "1"));
+    EXPECT_EQ(in.total, INT64_MAX);
+}
+
 TEST(StoreRecord, NegativeSoundSwitchRoundTrips) {
     SqliteStore store;
     ProgramValues out;

@@ -218,8 +218,8 @@ TEST(OptionsDelete, YesClearsTheStatisticsButKeepsNameAndSettings) {
     EXPECT_EQ(box.buttons, MsgButtons::yesNo);
     EXPECT_EQ(box.icon, MsgIcon::question);
     const MachineState& s = r.s();
-    for (i32 value :
-         {s.bank, s.games, s.wager, s.total, s.amountinvested, s.grandwon, s.majorwon, s.minorwon})
+    for (std::int64_t value : std::initializer_list<std::int64_t>{
+             s.bank, s.games, s.wager, s.total, s.amountinvested, s.grandwon, s.majorwon, s.minorwon})
         EXPECT_EQ(value, 0);
     EXPECT_EQ(s.howmanyspins, 0);
     EXPECT_EQ(s.machinepay, 3);

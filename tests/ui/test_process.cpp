@@ -2,7 +2,8 @@
 // The game as a process: killed at random moments, or right after it reported a
 // save, it leaves a store holding the last or the previous save, all applications
 // together, a history line for every paid game that the audit finds right, and a
-// series it was killed in goes on at the next start; stop signals close it as its
+// series it was killed in goes on at the next start, to its last spin over as many
+// kills as fall in it; stop signals close it as its
 // close box does; a second start brings the running game to the front and ends, but
 // no lock left behind stops a start; a broken store is told once.
 #include <gtest/gtest.h>
@@ -99,6 +100,7 @@ std::vector<Record> reportedSaves(const QByteArray& output) {
 struct KillCounts {
     int kills = 0, saves = 0, withoutSave = 0, onLast = 0, onPrevious = 0, mixed = 0;
     int auditDifferences = 0, linesNotGames = 0, seriesLeftOpen = 0, seriesResumed = 0, otherResumed = 0;
+    int freeSpinsShown = 0;  // reel runs of free spins the runs showed
     // The game a kill left open, which the next start must resume: "series 7".
     std::string open;
 };
@@ -160,6 +162,7 @@ void killedRun(GameHome& home, Record& before, KillCounts& n, const std::functio
     ASSERT_TRUE(game.waitForFinished(10000));
     const QByteArray out = game.readAllStandardOutput();
     checkResumed(out, n);
+    n.freeSpinsShown += static_cast<int>(out.count("reels\tplayer1\tfree\t"));
 
     const std::vector<Record> reported = reportedSaves(out);
     n.saves += static_cast<int>(reported.size());
@@ -231,6 +234,84 @@ TEST(GameProcess, KilledRightAfterAReportedSaveTheStoreHoldsThatSaveOrThePreviou
     std::printf(
         "%d kills right after a reported save: %d stores on the last save, %d on the previous, %d mixed\n",
         n.kills, n.onLast, n.onPrevious, n.mixed);
+}
+
+// Slot 1 of the store wins a series of ten free spins and plays two seconds of
+// it, by the scenario runner on the store file, as a game killed then would.
+void seriesLeftOpen(const GameHome& home) {
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("series.scn"));
+    QFile f(script);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        "press btncredit\nset machinepay 1\ndraws 1 1 2 6 1 1\npress btnspin\n"
+        "expect freespinsawarded 11\nadvance 2000\n");
+    f.close();
+    QProcess cli;
+    const char* path = std::getenv("TONVALE_CLI");
+    cli.start(QString::fromLocal8Bit(path && *path ? path : TONVALE_CLI),
+              {QStringLiteral("play"), QStringLiteral("--store"), QString::fromStdString(home.db()), script});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardOutput().toStdString()
+                                 << cli.readAllStandardError().toStdString();
+}
+
+// The newest line of slot 1: a series still to play or collect.
+bool inASeries(const GameHome& home) {
+    std::string error;
+    const std::optional<StoreSnapshot> store = readStore(home.db(), error);
+    const Play* newest = nullptr;
+    if (store)
+        for (const Play& p : store->plays)
+            if (p.player == 1) newest = &p;
+    return newest && newest->kind == LineKind::spin && newest->phase == Phase::series;
+}
+
+TEST(GameProcess, KilledInsideAFreeSpinSeriesTheSeriesGoesOnToItsEnd) {
+    GameHome home;
+    std::mt19937 random(31);
+    std::uniform_int_distribution<int> delayMs(300, 3000);
+    const int kills = fromEnvironment("TONVALE_SERIES_KILLS", 6);
+    Record before;
+    KillCounts n;
+    int series = 0, killsInSeries = 0;
+    for (int kill = 0; kill < kills && !::testing::Test::HasFatalFailure(); ++kill) {
+        SCOPED_TRACE("kill " + std::to_string(kill + 1));
+        if (!inASeries(home)) {
+            seriesLeftOpen(home);
+            ASSERT_TRUE(inASeries(home));
+            ASSERT_TRUE(home.read(before));
+            ++series;
+        }
+        const int leftOpenBefore = n.seriesLeftOpen;
+        killedRun(home, before, n, [&](QProcess& game) {
+            game.waitForFinished(delayMs(random));
+            ASSERT_EQ(game.state(), QProcess::Running) << game.readAllStandardError().toStdString();
+            game.kill();
+        });
+        killsInSeries += n.seriesLeftOpen - leftOpenBefore;
+    }
+    // The series played to their end over the restarts: every spin awarded, one line each.
+    std::string error;
+    const std::optional<StoreSnapshot> store = readStore(home.db(), error);
+    ASSERT_TRUE(store) << error;
+    int finished = 0, restored = 0;
+    for (const Play& p : store->plays) {
+        if (p.player != 1 || p.kind != LineKind::spin || p.freespins == 0) continue;
+        restored += p.restored;
+        if (static_cast<int>(p.spins.size()) == p.freespins) ++finished;
+    }
+    EXPECT_EQ(n.mixed, 0);
+    EXPECT_EQ(n.auditDifferences, 0);
+    EXPECT_EQ(n.linesNotGames, 0);
+    EXPECT_GT(n.seriesResumed, 0);
+    std::printf(
+        "%d kills in %d series: %d left a series open, %d series resumed (%d restorations on their lines), "
+        "%d free spins shown after a restart, %d series played to their last spin; %d stores on the last "
+        "save, %d on the previous, %d mixed; audit differences %d; history lines = games after every kill "
+        "but %d\n",
+        n.kills, series, killsInSeries, n.seriesResumed, restored, n.freeSpinsShown, finished, n.onLast,
+        n.onPrevious, n.mixed, n.auditDifferences, n.linesNotGames);
 }
 
 TEST(GameProcess, StopSignalsCloseAsTheCloseBoxAndASecondStartBringsTheGameToTheFront) {
