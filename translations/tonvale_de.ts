@@ -450,8 +450,8 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>Lautstärke</translation>
     </message>
     <message>
-        <source> Mute</source>
-        <translation> Stumm</translation>
+        <source>Mute</source>
+        <translation>Stumm</translation>
     </message>
     <message>
         <source>Reduced Motion</source>

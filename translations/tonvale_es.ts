@@ -451,8 +451,8 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <translation>Volumen</translation>
     </message>
     <message>
-        <source> Mute</source>
-        <translation> Silencio</translation>
+        <source>Mute</source>
+        <translation>Silencio</translation>
     </message>
     <message>
         <source>Reduced Motion</source>

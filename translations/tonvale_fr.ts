@@ -450,8 +450,8 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <translation>Volume</translation>
     </message>
     <message>
-        <source> Mute</source>
-        <translation> Muet</translation>
+        <source>Mute</source>
+        <translation>Muet</translation>
     </message>
     <message>
         <source>Reduced Motion</source>

@@ -451,8 +451,8 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <translation>Громкость</translation>
     </message>
     <message>
-        <source> Mute</source>
-        <translation> Без звука</translation>
+        <source>Mute</source>
+        <translation>Без звука</translation>
     </message>
     <message>
         <source>Reduced Motion</source>
