@@ -122,23 +122,17 @@ TheatreStyle::TheatreStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral(
 void TheatreStyle::drawPrimitive(PrimitiveElement pe, const QStyleOption* opt, QPainter* p,
                                  const QWidget* w) const {
     switch (pe) {
-        case PE_IndicatorRadioButton: {
-            p->save();
-            p->setRenderHint(QPainter::Antialiasing);
-            if (!(opt->state & State_Enabled)) p->setOpacity(0.45);
-            const qreal d = std::min(opt->rect.width(), opt->rect.height());
-            optionRing(*p, QRectF(opt->rect.left(), opt->rect.center().y() - d / 2 + 0.5, d, d),
-                       opt->state & State_On);
-            p->restore();
-            return;
-        }
+        case PE_IndicatorRadioButton:
         case PE_IndicatorCheckBox: {
             p->save();
             p->setRenderHint(QPainter::Antialiasing);
             if (!(opt->state & State_Enabled)) p->setOpacity(0.45);
             const qreal d = std::min(opt->rect.width(), opt->rect.height());
-            checkWell(*p, QRectF(opt->rect.left(), opt->rect.center().y() - d / 2 + 0.5, d, d),
-                      opt->state & State_On);
+            const QRectF box(opt->rect.left(), opt->rect.center().y() - d / 2 + 0.5, d, d);
+            if (pe == PE_IndicatorRadioButton)
+                optionRing(*p, box, opt->state & State_On);
+            else
+                checkWell(*p, box, opt->state & State_On);
             p->restore();
             return;
         }
