@@ -730,15 +730,18 @@ private:
         switch (pick(10)) {
             case 0: {
                 const int k = pick(kSlots) + 1;
-                const auto pools = account().pools;
+                const auto pools = recordedPools(account());
                 game_->press(at(w.machine, k));
                 if (slotNumber(s().playerslot) != k) {
                     walk("options: slot " + std::to_string(k) + " not taken");
                     return;
                 }
-                // A slot without a record takes the pools as they are now.
+                // A slot without a record takes the pools as the record before it
+                // holds them.
                 Account& next = books_.accounts[static_cast<std::size_t>(k)];
                 if (!next.used) {
+                    if (pools != account().pools)
+                        walk("options: a new slot after one with a drawn pool prize");
                     next.pools = pools;
                     for (const std::int64_t pool : pools) next.poolsSeeded += pool;
                 }
@@ -810,6 +813,19 @@ private:
                 return;
             }
         }
+    }
+
+    // The pools as a slot's record holds them: a pool prize drawn in a game the
+    // slot left open (a close or a kill in the award) counts as paid there, its
+    // pool started again, until the game is resumed and shows it.
+    static std::array<std::int64_t, 3> recordedPools(const Account& a) {
+        std::array<std::int64_t, 3> pools = a.pools;
+        if (a.pending) {
+            if (a.pending->prize == JackpotPrize::grand) pools[0] = kGrandReset;
+            if (a.pending->prize == JackpotPrize::major) pools[1] = kMajorReset;
+            if (a.pending->prize == JackpotPrize::minor) pools[2] = kMinorReset;
+        }
+        return pools;
     }
 
     // "Delete Current Player": a yes clears the slot's statistics and credit (the
