@@ -64,19 +64,40 @@ std::filesystem::path playerFolder(const std::string& name) {
     return folder;
 }
 
-// A slot left with a drawn pool prize by a close or a kill, chosen in the options
-// and passed over for a slot without a record: the new slot takes the pools as the
-// record holds them, the prize counted as paid. Found at this seed's spin 6,018.
-TEST(Sim, PlayerPassesOverASlotWithADrawnPoolPrize) {
-    const std::filesystem::path folder = playerFolder("passes_over");
-    int status = -1;
-    const auto j = nlohmann::json::parse(
-        runSim("--player --spins 6100 --seed 20 --store " + (folder / "tonvale.db").string(), status));
-    std::filesystem::remove_all(folder);
-    EXPECT_EQ(status, 0);
-    EXPECT_TRUE(j["invariants_held"].get<bool>()) << j.value("broken", "");
-    EXPECT_GT(j["paths"].value("options: a new slot after one with a drawn pool prize", 0), 0);
-    EXPECT_EQ(j["audit_differences"], 0);
+// Paths of the player that once broke its books, each at the seed that found it,
+// the run cut a little after the moment: each must be walked and hold.
+TEST(Sim, PlayerPathsThatFoundFaults) {
+    struct Case {
+        int seed, spins;
+        const char* path;
+    };
+    const Case cases[] = {
+        // A slot left with a drawn pool prize by an exit in the award, chosen in the
+        // options and passed over for a slot without a record: the new slot takes
+        // the pools as the record holds them, the prize counted as paid (spin 6,018).
+        {20, 6100, "options: a new slot after one with a drawn pool prize"},
+        // A slot chosen and passed over while the game's saves waited after a fault
+        // never had its record written: chosen again, it takes the pools as they
+        // stand then (spin 7,672).
+        {13, 7700, "options: a slot chosen before, still without a record"},
+        // Killed after the store worked again but before the game's own next try:
+        // what the options window flushed meanwhile is kept (spin 12,161).
+        {12, 12200, "exit: ended before the game saved again after a fault"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const std::filesystem::path folder = playerFolder("seed" + std::to_string(c.seed));
+        int status = -1;
+        const auto j = nlohmann::json::parse(runSim("--player --spins " + std::to_string(c.spins) +
+                                                        " --seed " + std::to_string(c.seed) + " --store " +
+                                                        (folder / "tonvale.db").string(),
+                                                    status));
+        std::filesystem::remove_all(folder);
+        EXPECT_EQ(status, 0);
+        EXPECT_TRUE(j["invariants_held"].get<bool>()) << j.value("broken", "");
+        EXPECT_GT(j["paths"].value(c.path, 0), 0);
+        EXPECT_EQ(j["audit_differences"], 0);
+    }
 }
 
 // A player on every path (gambles, random presses also while spins run, options
