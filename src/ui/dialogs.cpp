@@ -2,6 +2,7 @@
 #include "ui/dialogs.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSlider>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -167,6 +169,21 @@ QWidget* ModelDialog::make(Control& c, QWidget* parent) {
             groupFor(c)->addButton(option);
             return option;
         }
+        case ControlKind::checkbox:
+            return new QCheckBox(parent);
+        case ControlKind::slider: {
+            auto* slider = new QSlider(Qt::Horizontal, parent);
+            slider->setRange(0, 100);
+            slider->setSingleStep(5);
+            slider->setPageStep(10);
+            // The model hears of every position the slider takes, by mouse or key.
+            connect(slider, &QSlider::valueChanged, this, [this, &c](int v) {
+                if (v == c.amount) return;
+                c.amount = v;
+                route(c);
+            });
+            return slider;
+        }
         case ControlKind::textbox: {
             auto* box = new QLineEdit(parent);
             connect(box, &QLineEdit::textEdited, this, [this, box, &c](const QString& text) {
@@ -254,6 +271,8 @@ void ModelDialog::showControl(const Control& c, QWidget* w) {
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
         const QString text = buttonText(c.caption);
         if (box->title() != text) box->setTitle(text);
+    } else if (auto* slider = qobject_cast<QSlider*>(w)) {
+        if (slider->value() != c.amount) slider->setValue(c.amount);
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         const QString text = ui::modelText(c.caption);
         if (edit->text() != text) edit->setText(text);
