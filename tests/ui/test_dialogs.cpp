@@ -71,6 +71,11 @@ struct DialogRig : WindowRig<AnsweringDesktop> {
     DialogRig() : WindowRig(11) {}
 
     void clickMain(const Control& c) { click(window.cabinet(), window.cabinet().centreOf(c)); }
+    // Opens the options window by its button and gives it the keyboard; false when it did not come.
+    bool openOptions() {
+        clickMain(ui().btnoptions);
+        return window.dialogs().options().isVisible() && activate(window.dialogs().options());
+    }
     // Opens the menu panel by moving over its button, then presses one of its buttons.
     void fromMenu(const Control& item) {
         QTest::mouseMove(&window.cabinet(), window.cabinet().centreOf(ui().Picture[3]).toPoint());
@@ -193,11 +198,9 @@ TEST(Names, UpperCaseAgreesWithQtForEveryCharacter) {
 
 TEST(Dialogs, OptionsWorkFromTheKeyboard) {
     DialogRig rig;
+    ASSERT_TRUE(rig.openOptions());
     OptionsDialog& dialog = rig.window.dialogs().options();
     OptionsWindow& ui = rig.game.options.ui;
-    rig.clickMain(rig.ui().btnoptions);
-    ASSERT_TRUE(dialog.isVisible());
-    ASSERT_TRUE(rig.activate(dialog));
     ASSERT_EQ(dialog.focusedControl(), &ui.player1);
 
     // Tab walks the groups, each group one stop; an arrow moves the selection along a group.
@@ -229,11 +232,9 @@ TEST(Dialogs, OptionsWorkFromTheKeyboard) {
 // space bar reach the player's volume, what the sound is told and the reading.
 TEST(Dialogs, TheVolumeSliderAndMuteBoxWorkByMouseAndKeys) {
     DialogRig rig;
+    ASSERT_TRUE(rig.openOptions());
     OptionsDialog& dialog = rig.window.dialogs().options();
     OptionsWindow& ui = rig.game.options.ui;
-    rig.clickMain(rig.ui().btnoptions);
-    ASSERT_TRUE(dialog.isVisible());
-    ASSERT_TRUE(rig.activate(dialog));
     auto* slider = qobject_cast<QSlider*>(dialog.widgetOf(ui.volume));
     auto* mute = qobject_cast<QCheckBox*>(dialog.widgetOf(ui.mute));
     auto* reading = qobject_cast<QLabel*>(dialog.widgetOf(ui.volumelab));
@@ -270,8 +271,7 @@ TEST(Dialogs, TheVolumeSliderAndMuteBoxWorkByMouseAndKeys) {
     // Opened again, the window shows what the player has.
     QTest::keyClick(&rig.keys(dialog), Qt::Key_Escape);
     ASSERT_FALSE(dialog.isVisible());
-    rig.clickMain(rig.ui().btnoptions);
-    ASSERT_TRUE(dialog.isVisible());
+    ASSERT_TRUE(rig.openOptions());
     EXPECT_EQ(qobject_cast<QSlider*>(dialog.widgetOf(ui.volume))->value(), 40);
 }
 
