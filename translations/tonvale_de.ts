@@ -446,6 +446,14 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
         <translation>AUS</translation>
     </message>
     <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
         <source>Reduced Motion</source>
         <translation>Weniger Bewegung</translation>
     </message>
@@ -1334,6 +1342,14 @@ Die Taste OPTIONEN öffnet eine Reihe weiterer Einstellungen, die Sie selbst wä
     <message>
         <source>Player name</source>
         <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>How loud the game sounds, from 0 (silent) to 100</source>
+        <translation>Wie laut das Spiel klingt, von 0 (stumm) bis 100</translation>
     </message>
     <message>
         <source>Type a name of up to 12 characters, then press Enter</source>

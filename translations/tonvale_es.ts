@@ -447,6 +447,14 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
         <translation>NO</translation>
     </message>
     <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silencio</translation>
+    </message>
+    <message>
         <source>Reduced Motion</source>
         <translation>Menos animación</translation>
     </message>
@@ -1335,6 +1343,14 @@ El botón OPCIONES te da acceso a una serie de ajustes que puedes elegir a tu gu
     <message>
         <source>Player name</source>
         <translation>Nombre del jugador</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>How loud the game sounds, from 0 (silent) to 100</source>
+        <translation>Lo fuerte que suena el juego, de 0 (silencio) a 100</translation>
     </message>
     <message>
         <source>Type a name of up to 12 characters, then press Enter</source>

@@ -446,6 +446,14 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
         <translation>NON</translation>
     </message>
     <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
         <source>Reduced Motion</source>
         <translation>Animations réduites</translation>
     </message>
@@ -1334,6 +1342,14 @@ Le bouton OPTIONS donne accès à toute une série de réglages que vous pouvez 
     <message>
         <source>Player name</source>
         <translation>Nom du joueur</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>How loud the game sounds, from 0 (silent) to 100</source>
+        <translation>Le volume du jeu, de 0 (muet) à 100</translation>
     </message>
     <message>
         <source>Type a name of up to 12 characters, then press Enter</source>

@@ -447,6 +447,14 @@ The Graphic marked OPTIONS will give you access to an array of different options
         <translation>ВЫКЛ</translation>
     </message>
     <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звука</translation>
+    </message>
+    <message>
         <source>Reduced Motion</source>
         <translation>Меньше анимации</translation>
     </message>
@@ -1338,6 +1346,14 @@ The Graphic marked OPTIONS will give you access to an array of different options
     <message>
         <source>Player name</source>
         <translation>Имя игрока</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+    <message>
+        <source>How loud the game sounds, from 0 (silent) to 100</source>
+        <translation>Громкость игры: от 0 (тишина) до 100</translation>
     </message>
     <message>
         <source>Type a name of up to 12 characters, then press Enter</source>

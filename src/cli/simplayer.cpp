@@ -75,7 +75,7 @@ struct Account {
     // at its reset value, the pools a slot without a record takes over); and what
     // they paid out.
     std::int64_t poolsFed = 0, poolsSeeded = 0, poolsPaid = 0;
-    bool used = false;           // the slot has a record in the store
+    bool used = false;           // the game has written the slot's record
     std::int64_t paidGames = 0;  // paid games begun: each has its history line
 
     // The game in play.
@@ -101,6 +101,8 @@ public:
     // Something was written that no flush has made durable yet.
     bool dirty() const { return dirty_; }
     std::int64_t failedFlushes = 0;
+    std::int64_t flushes = 0;  // that made what was written durable
+    std::function<void(const std::string& app, const std::string& section)> onWrite;
 
     std::string read(const std::string& app, const std::string& section, const std::string& key) override {
         return inner_->read(app, section, key);
@@ -108,6 +110,7 @@ public:
     bool write(const std::string& app, const std::string& section, const std::string& key,
                const std::string& value) override {
         dirty_ = true;
+        if (onWrite) onWrite(app, section);
         return inner_->write(app, section, key, value);
     }
     bool flush() override {
@@ -117,6 +120,7 @@ public:
         }
         if (!inner_->flush()) return false;
         dirty_ = false;
+        ++flushes;
         return true;
     }
     std::string failure() const override { return failing() ? reason_ : inner_->failure(); }
@@ -204,6 +208,13 @@ public:
             path_ = o.store;
         }
         desktop_.chance = [this](double p) { return chance(p); };
+        // A slot has a record once the game has written it (durable with the next
+        // flush that works, lost with the rest when the process is killed first).
+        failing_.onWrite = [this](const std::string& app, const std::string& section) {
+            if (app != kPoolsApp || !section.starts_with("player")) return;
+            if (const int k = slotNumber(std::string_view(section).substr(6)))
+                books_.accounts[static_cast<std::size_t>(k)].used = true;
+        };
         desktop_.walked = &r_.walked;
         events_.stallMs = [this] { return chance(0.01) ? 50 + pick(1500) : 0; };
         events_.inputArrives = [this] {
@@ -584,6 +595,7 @@ private:
     }
 
     void step() {
+        keepDurable();
         const bool autoplayBefore = s().autoplaymode > 0;
         time().advance(100);
         storeWeather();
@@ -705,9 +717,13 @@ private:
         if (!game_->pressable(ui().btnoptions)) return;
         account().offer = 0;  // the options withdraw the gamble offer
         act(ui().btnoptions);
+        keepDurable();
         if (!game_->options.ui.form.visible) return;
         ++r_.optionsOpened;
-        for (int presses = pick(4); presses >= 0 && game_->options.ui.form.visible; --presses) optionsPress();
+        for (int presses = pick(4); presses >= 0 && game_->options.ui.form.visible; --presses) {
+            optionsPress();
+            keepDurable();
+        }
         if (!game_->options.ui.form.visible) return;
         const int how = pick(10);
         if (how < 4) {
@@ -719,6 +735,7 @@ private:
         } else {
             deleteDetails();
         }
+        keepDurable();
         resumed();
         // The main window shows the slot's credit; its bet stays as it was.
         if (s().bank < s().stake() && !featureRunning() && !ui().pandouble.visible) insertCredit();
@@ -730,19 +747,26 @@ private:
         switch (pick(10)) {
             case 0: {
                 const int k = pick(kSlots) + 1;
-                const auto pools = account().pools;
+                const auto pools = recordedPools(account());
+                Account& next = books_.accounts[static_cast<std::size_t>(k)];
+                const bool recorded = next.used;
                 game_->press(at(w.machine, k));
                 if (slotNumber(s().playerslot) != k) {
                     walk("options: slot " + std::to_string(k) + " not taken");
                     return;
                 }
-                // A slot without a record takes the pools as they are now.
-                Account& next = books_.accounts[static_cast<std::size_t>(k)];
-                if (!next.used) {
+                // A slot without a record takes the pools as the record before it
+                // holds them. The game writes its record at the settled point after
+                // the press, unless its saves wait for their next try after a fault:
+                // passed over then, it is still a slot without a record.
+                if (!recorded) {
+                    if (pools != account().pools)
+                        walk("options: a new slot after one with a drawn pool prize");
+                    if (next.poolsSeeded > 0) walk("options: a slot chosen before, still without a record");
+                    for (const std::int64_t pool : next.pools) next.poolsSeeded -= pool;
                     next.pools = pools;
                     for (const std::int64_t pool : pools) next.poolsSeeded += pool;
                 }
-                next.used = true;
                 if (k != slot_) ++r_.slotSwitches;
                 slot_ = k;
                 walk("options: slot " + std::to_string(k));
@@ -810,6 +834,19 @@ private:
                 return;
             }
         }
+    }
+
+    // The pools as a slot's record holds them: a pool prize drawn in a game the
+    // slot left open (a close or a kill in the award) counts as paid there, its
+    // pool started again, until the game is resumed and shows it.
+    static std::array<std::int64_t, 3> recordedPools(const Account& a) {
+        std::array<std::int64_t, 3> pools = a.pools;
+        if (a.pending) {
+            if (a.pending->prize == JackpotPrize::grand) pools[0] = kGrandReset;
+            if (a.pending->prize == JackpotPrize::major) pools[1] = kMajorReset;
+            if (a.pending->prize == JackpotPrize::minor) pools[2] = kMinorReset;
+        }
+        return pools;
     }
 
     // "Delete Current Player": a yes clears the slot's statistics and credit (the
@@ -954,6 +991,17 @@ private:
         return false;
     }
 
+    // What the store keeps: the books as they stood when a flush last worked. The
+    // options window saves and flushes its record itself, also while the game's own
+    // saves wait for their next try after a failure; the lines the game records
+    // meanwhile stay due. So the copy is taken after the flush, once the ledger has
+    // booked the press that made it (the ledger books some presses after them).
+    void keepDurable() {
+        if (failing_.flushes == flushesSeen_) return;
+        flushesSeen_ = failing_.flushes;
+        durable_ = books_;
+    }
+
     // The store fails from a random save on, for a while of play, with one of the
     // reasons a real store gives; then it works again.
     void storeWeather() {
@@ -1004,6 +1052,8 @@ private:
         account().offerAfterJackpot = 0;
         if (failing_.dirty()) {
             walk(how < 4 ? "exit: killed while saves failed" : "exit: closed while saves failed");
+            // The store works again, but the game's saves wait for their next try.
+            if (!failing_.failing()) walk("exit: ended before the game saved again after a fault");
             books_ = durable_;
         }
         boot();
@@ -1174,6 +1224,7 @@ private:
         std::array<std::int64_t, 7> lines{};          // and their paid games' lines
     };
     Books books_, durable_;
+    std::int64_t flushesSeen_ = 0;
     int slot_ = 1;
     // A checkpoint line that moves the credit on purpose ("deleted", "cashed out").
     std::string expectBreak_;

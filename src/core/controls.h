@@ -25,6 +25,8 @@ enum class ControlKind : std::uint8_t {
     frame,
     option,
     textbox,
+    checkbox,  // a box ticked or not (value)
+    slider,    // a position 0..100 (amount)
 };
 
 struct Control {
@@ -37,6 +39,7 @@ struct Control {
     bool enabled = true;
     int left = 0, top = 0, width = 0, height = 0;  // twips
     std::string caption;
+    int amount = 0;   // a slider's position
     Picture picture;  // e.g. ImageList3/27; empty for none
     Picture overlay;  // a second picture drawn over the first, mask transparent
     std::string tooltip;

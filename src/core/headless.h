@@ -78,7 +78,9 @@ public:
     void play(int clip) override { log.push_back("play " + std::to_string(clip)); }
     void playLoop(int clip) override { log.push_back("loop " + std::to_string(clip)); }
     void stop() override { log.push_back("stop"); }
+    void setVolume(int percent) override { volume = percent; }
     std::vector<std::string> log;
+    int volume = 100;
 };
 
 class ScriptedDesktop : public DesktopPort {

@@ -41,6 +41,12 @@ public:
     // Whether the spin's win is celebrated (win sound, flashing frames, the count
     // up): always, but under safer play only a return above the stake.
     bool celebratesWin() const { return !saferPlay || s.winamount > s.stake(); }
+    // The player's volume (0..100) and mute: a loudness only, so the game's timing,
+    // which follows soundonoff, stays the same. Sound is heard when soundonoff is on
+    // and the volume, unmuted, is above zero.
+    int volume = 100;
+    bool muted = false;
+    void applyVolume() { ports.sound.setVolume(muted ? 0 : volume); }
     // The player's choice of language, by its code ("de"); empty for the desktop's.
     // The model speaks English whatever it holds: the view translates.
     std::string language;

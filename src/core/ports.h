@@ -77,6 +77,9 @@ public:
     virtual void play(int clip) = 0;      // once, cutting off the clip that plays
     virtual void playLoop(int clip) = 0;  // repeating until another sound or a stop
     virtual void stop() = 0;
+    // The player's volume, 0..100 (0 silent): how loud what plays sounds, not
+    // whether or when it plays.
+    virtual void setVolume(int /*percent*/) {}
 };
 
 // Text values by application, section and key; a missing key reads as "".

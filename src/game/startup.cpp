@@ -53,6 +53,7 @@ void Startup::Form_Load() {
     m.reducedMotion = readReducedMotion(m.ports.store, kMainApp, s.playerslot);
     m.saferPlay = readSaferPlay(m.ports.store, kMainApp, s.playerslot);
     m.language = readLanguage(m.ports.store, kMainApp, s.playerslot);
+    readVolume(m, kMainApp);
     // The game that was open when the game last ended goes on.
     g_.resume.slotLoaded();
     g_.session.start();

@@ -41,6 +41,8 @@ void Options::bind(Bindings& b) {
     }
     for (int i = 0; i < static_cast<int>(ui.language.size()); ++i)
         b.on(ui.language[static_cast<std::size_t>(i)], Ev::Click, [this, i] { language_Click(i); });
+    b.on(ui.volume, Ev::Click, [this] { volume_Change(); });
+    b.on(ui.mute, Ev::Click, [this] { mute_Click(); });
     for (int i = 0; i <= 2; ++i)
         b.on(ui.Amtpayout[static_cast<std::size_t>(i)], Ev::Click, [this, i] { Amtpayout_Click(i); });
     b.routine("tonvaleoptions:QueryUnload", [this] { close(); });
@@ -82,6 +84,7 @@ void Options::Form_Load() {
     showMotion();
     showSaferPlay();
     showLanguage();
+    showVolume();
     showStatistics(Stats::opening);
 }
 
@@ -135,6 +138,8 @@ void Options::machine_Click(int k) {
     showMotion();
     m.language = readLanguage(m.ports.store, kOptionsApp, s.playerslot);
     showLanguage();
+    readVolume(m, kOptionsApp);
+    showVolume();
 }
 
 void Options::player1_KeyPress(int& keyCode) {

@@ -40,6 +40,16 @@ std::string readLanguage(StorePort& store, const std::string& app, std::string_v
 // Writes it to both copies and flushes.
 bool saveLanguage(StorePort& store, std::string_view slot, const std::string& code);
 
+// The player's volume (0..100; missing, unreadable or out of range: 100) and mute (1 on), kept
+// with the player's record.
+inline constexpr const char* kVolumeKey = "volume";
+inline constexpr const char* kMuteKey = "mute";
+// Reads both from one copy of the player keys into the machine, and sets the
+// sound's volume.
+void readVolume(Machine& m, const std::string& app);
+// Writes both to both copies and flushes.
+bool saveVolume(StorePort& store, std::string_view slot, int volume, bool muted);
+
 class Options {
 public:
     // A slot switch starts the player's session again with their limits.
@@ -78,6 +88,8 @@ public:
     void motion_Click(int index);      // 1 reduced, 2 full; kept at once
     void safer_Click(int index);       // 1 safer play, 2 the game as ever; kept at once
     void language_Click(int index);    // 0..5 (kLanguageCodes); kept at once
+    void volume_Change();              // the slider moved to ui.volume.amount; kept at once
+    void mute_Click();                 // the box was ticked or cleared; kept at once
 
     // The player's limits; each choice is kept with the player's record at once.
     void realitycheck_Click(int index);  // 0..3
@@ -95,6 +107,7 @@ private:
     void showMotion();
     void showSaferPlay();
     void showLanguage();
+    void showVolume();
     void bindLimits(Bindings& b);
     void keepLimits();
     void saveSlot(bool withName);

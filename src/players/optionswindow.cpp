@@ -83,6 +83,12 @@ OptionsWindow::OptionsWindow() {
             1650, 300, i)
             .arrayed = true;
 
+    // The volume has a row of its own under the languages: a slider wants the width.
+    add(Framevolume, "Framevolume", K::frame, &form, 0, 6600, 11220, 780);
+    add(mute, "mute", K::checkbox, &Framevolume, 300, 300, 1650, 300);
+    add(volume, "volume", K::slider, &Framevolume, 2100, 270, 7500, 360);
+    add(volumelab, "volumelab", K::label, &Framevolume, 9800, 300, 1200, 300);
+
     design();
 }
 
@@ -129,6 +135,8 @@ void OptionsWindow::design() {
     Frameautoloss.caption = "Autoplay Loss Limit";
     Framelanguage.caption = "Language";
     for (std::size_t i = 0; i < language.size(); ++i) language[i].caption = kLanguageNames[i];
+    Framevolume.caption = "Volume";
+    mute.caption = " Mute";
     const char* losses[5] = {"$ 10", "$ 25", "$ 50", "$ 100", "No Limit"};
     for (int i = 0; i < 5; ++i) autoloss[static_cast<std::size_t>(i)].caption = losses[i];
 }

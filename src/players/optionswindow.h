@@ -14,7 +14,7 @@ struct OptionsWindow : ControlSet {
     // The game's window is 8580 twips wide; the player's limits take a column to
     // its right.
     static constexpr int kWidth = 11340;
-    static constexpr int kHeight = 6585;
+    static constexpr int kHeight = 7485;
 
     OptionsWindow();
     // Every property as the window has it when it is loaded (it is loaded afresh
@@ -45,6 +45,11 @@ struct OptionsWindow : ControlSet {
     // The language the game speaks to the player.
     Control Framelanguage;
     std::array<Control, 6> language;  // 0..5: the desktop's, English, German, French, Spanish, Russian
+    // The player's volume and mute, beside the game's own sound switch.
+    Control Framevolume;
+    Control mute;    // checkbox
+    Control volume;  // slider, 0..100
+    Control volumelab;
 
     // The player's limits.
     Control Framelimits;

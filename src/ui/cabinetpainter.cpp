@@ -187,6 +187,8 @@ void CabinetPainter::paintControl(QPainter& p, const MainWindow& ui, const Contr
         case ControlKind::frame:
         case ControlKind::option:
         case ControlKind::textbox:
+        case ControlKind::checkbox:
+        case ControlKind::slider:
             if (!c.picture.empty()) drawPicture(p, c.picture, c);
             if (!c.caption.empty()) paintText(p, r, ui::modelText(c.caption), kIvory, false);
             break;

@@ -44,7 +44,7 @@ public:
     void play(int clip) override;
     void playLoop(int clip) override;
     void stop() override;
-    void setVolume(int percent);
+    void setVolume(int percent) override;
 
     bool hasOutput() const { return open_; }
     // Told of every request, for the recording check (--report-sounds).

@@ -2,6 +2,7 @@
 #include "ui/dialogs.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSlider>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -167,6 +170,21 @@ QWidget* ModelDialog::make(Control& c, QWidget* parent) {
             groupFor(c)->addButton(option);
             return option;
         }
+        case ControlKind::checkbox:
+            return new QCheckBox(parent);
+        case ControlKind::slider: {
+            auto* slider = new QSlider(Qt::Horizontal, parent);
+            slider->setRange(0, 100);
+            slider->setSingleStep(5);
+            slider->setPageStep(10);
+            // The model hears of every position the slider takes, by mouse or key.
+            connect(slider, &QSlider::valueChanged, this, [this, &c](int v) {
+                if (v == c.amount) return;
+                c.amount = v;
+                route(c);
+            });
+            return slider;
+        }
         case ControlKind::textbox: {
             auto* box = new QLineEdit(parent);
             connect(box, &QLineEdit::textEdited, this, [this, box, &c](const QString& text) {
@@ -201,8 +219,10 @@ void ModelDialog::build() {
         if (!w) continue;
         w->setObjectName(QString::fromStdString(c->fullName()));
         w->setStyle(&style_);
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             connect(button, &QAbstractButton::clicked, this, [this, c] { route(*c); });
+            if (button->isCheckable()) followToggles(button, *c);
+        }
         bound_.push_back({c, w, Picture()});
     }
     place();
@@ -254,6 +274,8 @@ void ModelDialog::showControl(const Control& c, QWidget* w) {
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
         const QString text = buttonText(c.caption);
         if (box->title() != text) box->setTitle(text);
+    } else if (auto* slider = qobject_cast<QSlider*>(w)) {
+        if (slider->value() != c.amount) slider->setValue(c.amount);
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         const QString text = ui::modelText(c.caption);
         if (edit->text() != text) edit->setText(text);
@@ -300,6 +322,20 @@ QWidget* ModelDialog::firstFocus() {
         if (b.widget->focusPolicy() & Qt::TabFocus && b.widget->isVisibleTo(this) && b.widget->isEnabled())
             return b.widget;
     return nullptr;
+}
+
+void ModelDialog::followToggles(QAbstractButton* button, Control& c) {
+    // A box ticked or an option chosen without a click (a screen reader's toggle action)
+    // reaches the game as the click would. A click has told the game already and the
+    // button shows what the game made of it, so the look waits until the click is done;
+    // an option let go because another was chosen is the game's business.
+    connect(button, &QAbstractButton::toggled, this, [this, button, &c] {
+        QTimer::singleShot(0, button, [this, button, &c] {
+            const bool on = button->isChecked();
+            if (handling || on == c.value || (!on && button->autoExclusive())) return;
+            route(c);
+        });
+    });
 }
 
 void ModelDialog::route(Control& c) {

@@ -32,6 +32,11 @@ void OptionsDialog::retranslate() {
         name->setAccessibleDescription(
             QCoreApplication::translate("Options", "Type a name of up to 12 characters, then press Enter"));
     }
+    if (QWidget* volume = widgetOf(ui_.volume)) {
+        volume->setAccessibleName(QCoreApplication::translate("Options", "Volume"));
+        volume->setAccessibleDescription(
+            QCoreApplication::translate("Options", "How loud the game sounds, from 0 (silent) to 100"));
+    }
 }
 
 QWidget* OptionsDialog::firstFocus() {
@@ -64,7 +69,8 @@ QWidget* OptionsDialog::make(Control& c, QWidget* parent) {
     if (!w) return w;
     if (auto* box = qobject_cast<QGroupBox*>(w)) {
         // The main frame, the limits column and the language row are walnut sheets the window draws.
-        const bool sheet = &c == &ui_.Framemain || &c == &ui_.Framelimits || &c == &ui_.Framelanguage;
+        const bool sheet = &c == &ui_.Framemain || &c == &ui_.Framelimits || &c == &ui_.Framelanguage ||
+                           &c == &ui_.Framevolume;
         box->setProperty(framelook::kProperty,
                          QString::fromLatin1(sheet ? framelook::kSheet : framelook::kRule));
         box->setProperty(kTitleColourProperty, textColour(c));
@@ -93,7 +99,7 @@ void OptionsDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
     // The main frame, the limits column and the language row: a walnut band trimmed in gold round an
     // ivory sheet, the title in a walnut tab on its top.
     const qreal e = 165 * g.scale();
-    for (const Control* f : {&ui_.Framemain, &ui_.Framelimits, &ui_.Framelanguage}) {
+    for (const Control* f : {&ui_.Framemain, &ui_.Framelimits, &ui_.Framelanguage, &ui_.Framevolume}) {
         if (!f->shown()) continue;
         const QRectF r = g.rect(*f);
         walnutSheet(p, r, g.scale());

@@ -115,6 +115,8 @@ const Entry kEntries[] = {
     {QT_TRANSLATE_NOOP("Game", "ON")},
     {QT_TRANSLATE_NOOP("Game", "OFF")},
     {QT_TRANSLATE_NOOP("Game", "Reduced Motion")},
+    {QT_TRANSLATE_NOOP("Game", "Volume")},
+    {QT_TRANSLATE_NOOP("Game", "Mute")},
     //: The option of the rules for safer play: no autoplay, slower games, no fanfare for small returns.
     {QT_TRANSLATE_NOOP("Game", "Safer Play")},
     {QT_TRANSLATE_NOOP("Game", "Reel Speed")},

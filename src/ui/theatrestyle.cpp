@@ -3,7 +3,9 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QLinearGradient>
 #include <QPainter>
+#include <QPolygonF>
 #include <QRadialGradient>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -56,6 +58,51 @@ void optionRing(QPainter& p, const QRectF& ring, bool selected) {
     p.drawEllipse(ring.center(), d * 0.26, d * 0.26);
 }
 
+// The brass-rimmed ivory well of a check box, as the option rings have it, with a
+// velvet tick when it is ticked.
+void checkWell(QPainter& p, const QRectF& box, bool ticked) {
+    const qreal d = box.width();
+    QRadialGradient well(box.center() - QPointF(d * 0.15, d * 0.15), d * 0.8);
+    well.setColorAt(0, kIvory);
+    well.setColorAt(1, kIvoryShadow);
+    p.setBrush(well);
+    p.setPen(QPen(kGoldLo, std::max<qreal>(1, d * 0.12)));
+    p.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), d * 0.12, d * 0.12);
+    if (!ticked) return;
+    QPen tick(kVelvetHi, std::max<qreal>(1.5, d * 0.16), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(tick);
+    p.setBrush(Qt::NoBrush);
+    const QPointF o = box.topLeft();
+    p.drawPolyline(QPolygonF{o + QPointF(d * 0.24, d * 0.52), o + QPointF(d * 0.43, d * 0.72),
+                             o + QPointF(d * 0.78, d * 0.28)});
+}
+
+// A level: an ivory groove with a brass rim, gold up to the knob (the part that is
+// set), and a walnut knob rimmed in gold.
+void levelSlider(QPainter& p, const QRectF& groove, const QRectF& knob, bool enabled, bool focus) {
+    if (!enabled) p.setOpacity(0.45);
+    const qreal h = std::max<qreal>(4, knob.height() * 0.32);
+    const QRectF track(groove.left() + 0.5, groove.center().y() - h / 2, groove.width() - 1, h);
+    p.setPen(QPen(kGoldLo, std::max<qreal>(1, h * 0.18)));
+    p.setBrush(kIvoryShadow);
+    p.drawRoundedRect(track, h / 2, h / 2);
+    QRectF set = track;
+    set.setRight(std::max(track.left() + h, knob.center().x()));
+    QLinearGradient gold(set.topLeft(), set.bottomLeft());
+    gold.setColorAt(0, kGoldHi);
+    gold.setColorAt(1, kGold);
+    p.setBrush(gold);
+    p.drawRoundedRect(set, h / 2, h / 2);
+    const QRectF k = knob.adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient wood(k.topLeft(), k.bottomLeft());
+    wood.setColorAt(0, kWalnutHi);
+    wood.setColorAt(1, kWalnutLo);
+    p.setBrush(wood);
+    p.setPen(QPen(kGold, std::max<qreal>(1, k.width() * 0.12)));
+    p.drawRoundedRect(k, k.width() * 0.25, k.width() * 0.25);
+    if (focus) focusMark(p, knob.adjusted(-2, -2, 2, 2), kInk);
+}
+
 // A sunken ivory text box: a gold rim (brighter with the keyboard) and a shadow
 // along the top and left.
 void sunkenBox(QPainter& p, const QRectF& r, bool focus) {
@@ -75,13 +122,17 @@ TheatreStyle::TheatreStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral(
 void TheatreStyle::drawPrimitive(PrimitiveElement pe, const QStyleOption* opt, QPainter* p,
                                  const QWidget* w) const {
     switch (pe) {
-        case PE_IndicatorRadioButton: {
+        case PE_IndicatorRadioButton:
+        case PE_IndicatorCheckBox: {
             p->save();
             p->setRenderHint(QPainter::Antialiasing);
             if (!(opt->state & State_Enabled)) p->setOpacity(0.45);
             const qreal d = std::min(opt->rect.width(), opt->rect.height());
-            optionRing(*p, QRectF(opt->rect.left(), opt->rect.center().y() - d / 2 + 0.5, d, d),
-                       opt->state & State_On);
+            const QRectF box(opt->rect.left(), opt->rect.center().y() - d / 2 + 0.5, d, d);
+            if (pe == PE_IndicatorRadioButton)
+                optionRing(*p, box, opt->state & State_On);
+            else
+                checkWell(*p, box, opt->state & State_On);
             p->restore();
             return;
         }
@@ -144,6 +195,17 @@ void TheatreStyle::drawControl(ControlElement ce, const QStyleOption* opt, QPain
 
 void TheatreStyle::drawComplexControl(ComplexControl cc, const QStyleOptionComplex* opt, QPainter* p,
                                       const QWidget* w) const {
+    const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(opt);
+    if (cc == CC_Slider && slider && slider->orientation == Qt::Horizontal) {
+        // Where the groove and the knob are is Fusion's, so the mouse finds them where they show.
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        levelSlider(*p, subControlRect(cc, opt, SC_SliderGroove, w),
+                    subControlRect(cc, opt, SC_SliderHandle, w), opt->state & State_Enabled,
+                    opt->state & State_HasFocus);
+        p->restore();
+        return;
+    }
     const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(opt);
     if (cc != CC_GroupBox || !group) {
         QProxyStyle::drawComplexControl(cc, opt, p, w);
@@ -208,11 +270,14 @@ int TheatreStyle::pixelMetric(PixelMetric pm, const QStyleOption* opt, const QWi
     const qreal em = w ? fontPixels(w->font()) : 12;
     switch (pm) {
         case PM_ExclusiveIndicatorWidth:
-        case PM_ExclusiveIndicatorHeight: {
+        case PM_ExclusiveIndicatorHeight:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight: {
             const qreal room = w ? w->height() * 0.78 : em;
             return std::max(6, static_cast<int>(std::lround(std::min(em * 1.05, room))));
         }
         case PM_RadioButtonLabelSpacing:
+        case PM_CheckBoxLabelSpacing:
             return std::max(2, static_cast<int>(std::lround(em * 0.35)));
         case PM_ButtonShiftHorizontal:
         case PM_ButtonShiftVertical:

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The look of the game's windows built from Qt's widgets: gold-rimmed walnut push
-// buttons, brass option rings, sunken ivory text boxes, groups framed by a gold
-// rule, and every text made smaller until it fits the box it is given, so that a
-// longer caption (or another language) never runs out of its place.
+// buttons, brass option rings and check boxes, gold level sliders, sunken ivory
+// text boxes, groups framed by a gold rule, and every text made smaller until it
+// fits the box it is given, so that a longer caption (or another language) never
+// runs out of its place.
 #include <QProxyStyle>
 
 namespace tonvale {

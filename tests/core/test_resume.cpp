@@ -18,6 +18,7 @@
 #include "game/startup.h"
 #include "players/options.h"
 #include "rig.h"
+#include "rules/board.h"
 
 namespace tonvale {
 namespace {
@@ -216,6 +217,57 @@ TEST(Resume, AGameOfAnotherSlotGoesOnWhenItsSlotIsPlayedAgain) {
     EXPECT_EQ(a.s().bank, 5000);
     EXPECT_EQ(a.s().freespintotal, 50);
     EXPECT_TRUE(a.game.m.timerEnabled(TimerId::Timerrespin));
+    EXPECT_EQ(audited(a), 0);
+}
+
+// A slot left with a drawn grand by a kill, chosen in the options and passed over
+// for a slot without a record: the record read counts the prize as paid, its pool
+// started again, and that is what the new slot takes over. The prize is shown and
+// paid, as drawn, once its own slot is played again.
+TEST(Resume, ANewSlotTakesThePoolsOfARecordWithItsDrawnPrizePaid) {
+    Rig r;
+    r.platform.store.write(kPoolsApp, "player1", "grand", "2115200");
+    r.load();
+    ASSERT_TRUE(r.game.click(r.ui().btnoptions));
+    ASSERT_TRUE(r.game.click(r.game.options.ui.machine[2]));
+    r.game.options.close();
+    ASSERT_EQ(r.s().grand, 2115200);  // slot 2, new, took slot 1's pools
+    ASSERT_TRUE(r.game.press(r.ui().btncredit));
+    r.s().machinepay = 1;
+    // Three bells, the ball's first field, then its stop: field 4, the grand.
+    r.draws({4, 17, 1, 13, 21, 13, 1, 5, 4});
+    ASSERT_TRUE(r.game.press(r.ui().btnspin));
+    for (int k = 0; k < 400 && !r.game.m.timerEnabled(TimerId::tmrshowjackpot); ++k) r.advance(100);
+    ASSERT_TRUE(r.game.m.timerEnabled(TimerId::tmrshowjackpot));
+    const std::int32_t prize = r.s().jackpotwon;
+    ASSERT_EQ(prize, 2115250);  // the pool grew by the spin's step
+    r.advance(100);             // a settled point in the award
+
+    auto g = restarted(r, true);
+    Rig& a = *g;
+    ASSERT_EQ(a.s().playerslot, "1");
+    ASSERT_TRUE(a.game.click(a.ui().btnoptions));
+    ASSERT_TRUE(a.game.click(a.game.options.ui.machine[2]));
+    EXPECT_EQ(a.s().grand, kGrandReset);
+    EXPECT_EQ(a.s().jackpotbank, prize);
+    ASSERT_TRUE(a.game.click(a.game.options.ui.machine[3]));
+    a.game.options.close();
+    ASSERT_EQ(a.s().playerslot, "3");
+    EXPECT_EQ(a.s().grand, kGrandReset);
+    EXPECT_EQ(a.s().jackpotbank, 0);
+    EXPECT_EQ(a.platform.store.read(kPoolsApp, "player3", "grand"), std::to_string(kGrandReset));
+    EXPECT_TRUE(a.platform.desktop.messages.empty());
+
+    ASSERT_TRUE(a.game.click(a.ui().btnoptions));
+    ASSERT_TRUE(a.game.click(a.game.options.ui.machine[2]));
+    a.game.options.close();
+    EXPECT_TRUE(a.game.m.timerEnabled(TimerId::tmrshowjackpot));
+    EXPECT_EQ(a.s().grand, prize);  // shown as it was drawn
+    for (int k = 0; k < 100 && a.game.m.timerEnabled(TimerId::tmrshowjackpot); ++k) a.advance(100);
+    EXPECT_EQ(a.s().bank, 5000 - 25 + prize);
+    EXPECT_EQ(a.s().jackpotbank, prize);
+    EXPECT_EQ(a.s().grandwon, 1);
+    EXPECT_EQ(a.s().grand, kGrandReset);
     EXPECT_EQ(audited(a), 0);
 }
 

@@ -3,16 +3,21 @@
 // window and the real dialogs.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QObject>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -22,6 +27,7 @@
 #include <map>
 
 #include "core/headless.h"
+#include "core/store.h"
 #include "game/game.h"
 #include "game/startup.h"
 #include "players/options.h"
@@ -67,6 +73,11 @@ struct DialogRig : WindowRig<AnsweringDesktop> {
     DialogRig() : WindowRig(11) {}
 
     void clickMain(const Control& c) { click(window.cabinet(), window.cabinet().centreOf(c)); }
+    // Opens the options window by its button and gives it the keyboard; false when it did not come.
+    bool openOptions() {
+        clickMain(ui().btnoptions);
+        return window.dialogs().options().isVisible() && activate(window.dialogs().options());
+    }
     // Opens the menu panel by moving over its button, then presses one of its buttons.
     void fromMenu(const Control& item) {
         QTest::mouseMove(&window.cabinet(), window.cabinet().centreOf(ui().Picture[3]).toPoint());
@@ -189,11 +200,9 @@ TEST(Names, UpperCaseAgreesWithQtForEveryCharacter) {
 
 TEST(Dialogs, OptionsWorkFromTheKeyboard) {
     DialogRig rig;
+    ASSERT_TRUE(rig.openOptions());
     OptionsDialog& dialog = rig.window.dialogs().options();
     OptionsWindow& ui = rig.game.options.ui;
-    rig.clickMain(rig.ui().btnoptions);
-    ASSERT_TRUE(dialog.isVisible());
-    ASSERT_TRUE(rig.activate(dialog));
     ASSERT_EQ(dialog.focusedControl(), &ui.player1);
 
     // Tab walks the groups, each group one stop; an arrow moves the selection along a group.
@@ -219,6 +228,82 @@ TEST(Dialogs, OptionsWorkFromTheKeyboard) {
     QTest::keyClick(&rig.keys(dialog), Qt::Key_Space);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(rig.window.isEnabled());
+}
+
+// The volume row: the slider moved by its keys and the mute box by a click and the
+// space bar reach the player's volume, what the sound is told and the reading.
+TEST(Dialogs, TheVolumeSliderAndMuteBoxWorkByMouseAndKeys) {
+    DialogRig rig;
+    ASSERT_TRUE(rig.openOptions());
+    OptionsDialog& dialog = rig.window.dialogs().options();
+    OptionsWindow& ui = rig.game.options.ui;
+    auto* slider = qobject_cast<QSlider*>(dialog.widgetOf(ui.volume));
+    auto* mute = qobject_cast<QCheckBox*>(dialog.widgetOf(ui.mute));
+    auto* reading = qobject_cast<QLabel*>(dialog.widgetOf(ui.volumelab));
+    ASSERT_TRUE(slider && mute && reading);
+    EXPECT_EQ(slider->value(), 100);
+    EXPECT_EQ(reading->text(), QStringLiteral("100 %"));
+
+    slider->setFocus();
+    struct Step {
+        Qt::Key key;
+        int count;
+        int volume;
+    } steps[] = {{Qt::Key_PageDown, 6, 40}, {Qt::Key_Left, 1, 35}, {Qt::Key_Right, 2, 45},
+                 {Qt::Key_Home, 1, 0},      {Qt::Key_End, 1, 100}, {Qt::Key_PageDown, 6, 40}};
+    for (const Step& st : steps) {
+        for (int i = 0; i < st.count; ++i) QTest::keyClick(slider, st.key);
+        EXPECT_EQ(rig.game.m.volume, st.volume) << st.key;
+        EXPECT_EQ(rig.sound.volume, st.volume) << st.key;
+        EXPECT_EQ(reading->text(), QString::number(st.volume) + QStringLiteral(" %"));
+    }
+
+    // On the box itself (past its caption the row is bare, as in any check box).
+    QTest::mouseClick(mute, Qt::LeftButton, {}, QPoint(mute->height() / 2, mute->height() / 2));
+    EXPECT_TRUE(mute->isChecked());
+    EXPECT_TRUE(rig.game.m.muted);
+    EXPECT_EQ(rig.sound.volume, 0);
+    mute->setFocus();
+    QTest::keyClick(mute, Qt::Key_Space);
+    EXPECT_FALSE(mute->isChecked());
+    EXPECT_FALSE(rig.game.m.muted);
+    EXPECT_EQ(rig.sound.volume, 40);
+    EXPECT_EQ(rig.store.read(kMainApp, "player1", kVolumeKey), "40");
+
+    // Opened again, the window shows what the player has.
+    QTest::keyClick(&rig.keys(dialog), Qt::Key_Escape);
+    ASSERT_FALSE(dialog.isVisible());
+    ASSERT_TRUE(rig.openOptions());
+    EXPECT_EQ(qobject_cast<QSlider*>(dialog.widgetOf(ui.volume))->value(), 40);
+}
+
+// A box ticked or an option chosen by a screen reader's toggle action (no click) reaches
+// the game as a click does, and the window keeps showing it.
+TEST(Dialogs, ABoxOrOptionToggledByAScreenReaderReachesTheGame) {
+    DialogRig rig;
+    ASSERT_TRUE(rig.openOptions());
+    OptionsDialog& dialog = rig.window.dialogs().options();
+    OptionsWindow& ui = rig.game.options.ui;
+    auto toggle = [&](const Control& c) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(dialog.widgetOf(c));
+        ASSERT_TRUE(a && a->actionInterface());
+        a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCoreApplication::processEvents();
+    };
+    toggle(ui.mute);
+    EXPECT_TRUE(rig.game.m.muted);
+    EXPECT_EQ(rig.sound.volume, 0);
+    EXPECT_TRUE(qobject_cast<QAbstractButton*>(dialog.widgetOf(ui.mute))->isChecked());
+    toggle(ui.mute);
+    EXPECT_FALSE(rig.game.m.muted);
+    EXPECT_EQ(rig.sound.volume, 100);
+
+    toggle(ui.setspeed[3]);
+    EXPECT_EQ(rig.game.m.s.reelspeed, 8);
+    EXPECT_TRUE(ui.setspeed[3].value);
+    EXPECT_FALSE(ui.setspeed[0].value);
+    EXPECT_TRUE(qobject_cast<QAbstractButton*>(dialog.widgetOf(ui.setspeed[3]))->isChecked());
+    EXPECT_FALSE(qobject_cast<QAbstractButton*>(dialog.widgetOf(ui.setspeed[0]))->isChecked());
 }
 
 // What a message box showed and whom it belonged to; `answer` presses one of its buttons.

@@ -237,12 +237,15 @@ TEST(GameProcess, KilledRightAfterAReportedSaveTheStoreHoldsThatSaveOrThePreviou
 }
 
 // Slot 1 of the store wins a series of ten free spins and plays two seconds of
-// it, by the scenario runner on the store file, as a game killed then would.
-void seriesLeftOpen(const GameHome& home) {
+// it, by the scenario runner on the store file, as a game killed then would. A
+// series already played to its last spin is taken first (the demo never presses
+// TAKE WIN), so that the kills fall in series with spins left.
+void seriesLeftOpen(const GameHome& home, bool takeFirst) {
     QTemporaryDir dir;
     const QString script = dir.filePath(QStringLiteral("series.scn"));
     QFile f(script);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    if (takeFirst) f.write("press takewin\nexpect freespinsawarded 0\n");
     f.write(
         "press btncredit\nset machinepay 1\ndraws 1 1 2 6 1 1\npress btnspin\n"
         "expect freespinsawarded 11\nadvance 2000\n");
@@ -256,40 +259,77 @@ void seriesLeftOpen(const GameHome& home) {
                                  << cli.readAllStandardError().toStdString();
 }
 
-// The newest line of slot 1: a series still to play or collect.
-bool inASeries(const GameHome& home) {
+// The free spins left in slot 1's open series (its newest line), 0 when it has
+// played them all; none when no series is open.
+std::optional<int> seriesSpinsLeft(const GameHome& home) {
     std::string error;
     const std::optional<StoreSnapshot> store = readStore(home.db(), error);
     const Play* newest = nullptr;
     if (store)
         for (const Play& p : store->plays)
             if (p.player == 1) newest = &p;
-    return newest && newest->kind == LineKind::spin && newest->phase == Phase::series;
+    if (!newest || newest->kind != LineKind::spin || newest->phase != Phase::series) return std::nullopt;
+    return newest->freespins - static_cast<int>(newest->spins.size());
+}
+
+int freeReelRuns(const QByteArray& out) { return static_cast<int>(out.count("reels\tplayer1\tfree\t")); }
+
+// Waits until the running game's output so far satisfies `done` (or ten seconds
+// pass without output).
+void waitForOutput(QProcess& game, const std::function<bool(const QByteArray&)>& done) {
+    while (game.state() == QProcess::Running && !done(game.peek(1 << 22)))
+        if (!game.waitForReadyRead(10000)) break;
 }
 
 TEST(GameProcess, KilledInsideAFreeSpinSeriesTheSeriesGoesOnToItsEnd) {
     GameHome home;
     std::mt19937 random(31);
-    std::uniform_int_distribution<int> delayMs(300, 3000);
+    // Into the next free spin: a losing one shows its reels some 650 ms after the
+    // one before, a winning one up to some 3.5 s.
+    std::uniform_int_distribution<int> delayMs(0, 1500);
     const int kills = fromEnvironment("TONVALE_SERIES_KILLS", 6);
     Record before;
     KillCounts n;
-    int series = 0, killsInSeries = 0;
+    int series = 0, killsInSeries = 0, killsWithSpinsLeft = 0;
     for (int kill = 0; kill < kills && !::testing::Test::HasFatalFailure(); ++kill) {
         SCOPED_TRACE("kill " + std::to_string(kill + 1));
-        if (!inASeries(home)) {
-            seriesLeftOpen(home);
-            ASSERT_TRUE(inASeries(home));
+        std::optional<int> left = seriesSpinsLeft(home);
+        if (!left || *left == 0) {
+            seriesLeftOpen(home, left.has_value());
+            left = seriesSpinsLeft(home);
+            ASSERT_TRUE(left && *left > 0);
             ASSERT_TRUE(home.read(before));
+            n.open = "series\t" + std::to_string(*left);  // the next start resumes it
             ++series;
         }
+        // A random moment within the spins left: the series resumed, some of them
+        // shown, then a moment into the next one.
+        const int shown = std::uniform_int_distribution<int>(0, *left - 1)(random);
         const int leftOpenBefore = n.seriesLeftOpen;
         killedRun(home, before, n, [&](QProcess& game) {
+            waitForOutput(game, [shown](const QByteArray& out) {
+                return out.contains("resume\tplayer1\tseries\t") && freeReelRuns(out) >= shown;
+            });
             game.waitForFinished(delayMs(random));
             ASSERT_EQ(game.state(), QProcess::Running) << game.readAllStandardError().toStdString();
             game.kill();
         });
         killsInSeries += n.seriesLeftOpen - leftOpenBefore;
+        const std::optional<int> after = seriesSpinsLeft(home);
+        if (after && *after > 0) ++killsWithSpinsLeft;
+    }
+    // The last series left with spins plays them to its end, and the game is closed.
+    if (const std::optional<int> left = seriesSpinsLeft(home); left && *left > 0 && !HasFatalFailure()) {
+        QProcess game;
+        home.start(game, {QStringLiteral("--demo"), QStringLiteral("--report-saves")});
+        waitForOutput(game, [&left](const QByteArray& out) { return freeReelRuns(out) >= *left; });
+        game.waitForFinished(1000);  // its settled point
+        ::kill(static_cast<pid_t>(game.processId()), SIGTERM);
+        ASSERT_TRUE(game.waitForFinished(10000));
+        const QByteArray out = game.readAllStandardOutput();
+        checkResumed(out, n);
+        n.freeSpinsShown += freeReelRuns(out);
+        EXPECT_EQ(seriesSpinsLeft(home), std::optional<int>(0));
     }
     // The series played to their end over the restarts: every spin awarded, one line each.
     std::string error;
@@ -304,14 +344,18 @@ TEST(GameProcess, KilledInsideAFreeSpinSeriesTheSeriesGoesOnToItsEnd) {
     EXPECT_EQ(n.mixed, 0);
     EXPECT_EQ(n.auditDifferences, 0);
     EXPECT_EQ(n.linesNotGames, 0);
-    EXPECT_GT(n.seriesResumed, 0);
+    EXPECT_EQ(finished, series);
+    // Every start went on with the spins left: after a kill that left some, or
+    // after a series was prepared.
+    EXPECT_GT(killsWithSpinsLeft, 0);
+    EXPECT_EQ(n.seriesResumed, killsWithSpinsLeft + series);
     std::printf(
-        "%d kills in %d series: %d left a series open, %d series resumed (%d restorations on their lines), "
-        "%d free spins shown after a restart, %d series played to their last spin; %d stores on the last "
-        "save, %d on the previous, %d mixed; audit differences %d; history lines = games after every kill "
-        "but %d\n",
-        n.kills, series, killsInSeries, n.seriesResumed, restored, n.freeSpinsShown, finished, n.onLast,
-        n.onPrevious, n.mixed, n.auditDifferences, n.linesNotGames);
+        "%d kills in %d series: %d left a series open, %d with free spins left, %d series resumed (%d "
+        "restorations on their lines), %d free spins shown after a restart, %d series played to their last "
+        "spin; %d stores on the last save, %d on the previous, %d mixed; audit differences %d; history lines "
+        "= games after every kill but %d\n",
+        n.kills, series, killsInSeries, killsWithSpinsLeft, n.seriesResumed, restored, n.freeSpinsShown,
+        finished, n.onLast, n.onPrevious, n.mixed, n.auditDifferences, n.linesNotGames);
 }
 
 TEST(GameProcess, StopSignalsCloseAsTheCloseBoxAndASecondStartBringsTheGameToTheFront) {
