@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -218,8 +219,10 @@ void ModelDialog::build() {
         if (!w) continue;
         w->setObjectName(QString::fromStdString(c->fullName()));
         w->setStyle(&style_);
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             connect(button, &QAbstractButton::clicked, this, [this, c] { route(*c); });
+            if (button->isCheckable()) followToggles(button, *c);
+        }
         bound_.push_back({c, w, Picture()});
     }
     place();
@@ -319,6 +322,20 @@ QWidget* ModelDialog::firstFocus() {
         if (b.widget->focusPolicy() & Qt::TabFocus && b.widget->isVisibleTo(this) && b.widget->isEnabled())
             return b.widget;
     return nullptr;
+}
+
+void ModelDialog::followToggles(QAbstractButton* button, Control& c) {
+    // A box ticked or an option chosen without a click (a screen reader's toggle action)
+    // reaches the game as the click would. A click has told the game already and the
+    // button shows what the game made of it, so the look waits until the click is done;
+    // an option let go because another was chosen is the game's business.
+    connect(button, &QAbstractButton::toggled, this, [this, button, &c] {
+        QTimer::singleShot(0, button, [this, button, &c] {
+            const bool on = button->isChecked();
+            if (handling || on == c.value || (!on && button->autoExclusive())) return;
+            route(c);
+        });
+    });
 }
 
 void ModelDialog::route(Control& c) {

@@ -18,6 +18,7 @@
 #include "ui/cabinetpainter.h"
 #include "ui/sprites.h"
 
+class QAbstractButton;
 class QButtonGroup;
 
 namespace tonvale {
@@ -80,6 +81,8 @@ protected:
 
     // A click of a control through the game (a press for a picture button).
     void route(Control& c);
+    // A box or option ticked without a click is routed as its click.
+    void followToggles(QAbstractButton* button, Control& c);
     // A key code for a control's key handler (13 for Enter).
     void routeKey(Control& c, int code);
     // The models may have changed: show them, here and in every window.

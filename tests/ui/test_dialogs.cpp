@@ -3,8 +3,10 @@
 // window and the real dialogs.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -273,6 +275,35 @@ TEST(Dialogs, TheVolumeSliderAndMuteBoxWorkByMouseAndKeys) {
     ASSERT_FALSE(dialog.isVisible());
     ASSERT_TRUE(rig.openOptions());
     EXPECT_EQ(qobject_cast<QSlider*>(dialog.widgetOf(ui.volume))->value(), 40);
+}
+
+// A box ticked or an option chosen by a screen reader's toggle action (no click) reaches
+// the game as a click does, and the window keeps showing it.
+TEST(Dialogs, ABoxOrOptionToggledByAScreenReaderReachesTheGame) {
+    DialogRig rig;
+    ASSERT_TRUE(rig.openOptions());
+    OptionsDialog& dialog = rig.window.dialogs().options();
+    OptionsWindow& ui = rig.game.options.ui;
+    auto toggle = [&](const Control& c) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(dialog.widgetOf(c));
+        ASSERT_TRUE(a && a->actionInterface());
+        a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCoreApplication::processEvents();
+    };
+    toggle(ui.mute);
+    EXPECT_TRUE(rig.game.m.muted);
+    EXPECT_EQ(rig.sound.volume, 0);
+    EXPECT_TRUE(qobject_cast<QAbstractButton*>(dialog.widgetOf(ui.mute))->isChecked());
+    toggle(ui.mute);
+    EXPECT_FALSE(rig.game.m.muted);
+    EXPECT_EQ(rig.sound.volume, 100);
+
+    toggle(ui.setspeed[3]);
+    EXPECT_EQ(rig.game.m.s.reelspeed, 8);
+    EXPECT_TRUE(ui.setspeed[3].value);
+    EXPECT_FALSE(ui.setspeed[0].value);
+    EXPECT_TRUE(qobject_cast<QAbstractButton*>(dialog.widgetOf(ui.setspeed[3]))->isChecked());
+    EXPECT_FALSE(qobject_cast<QAbstractButton*>(dialog.widgetOf(ui.setspeed[0]))->isChecked());
 }
 
 // What a message box showed and whom it belonged to; `answer` presses one of its buttons.
