@@ -24,3 +24,16 @@ function(tonvale_precompile target batch)
     set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${batch})
   endif()
 endfunction()
+
+# tonvale_plain_code(TARGET...): the targets' own code is compiled without optimisation
+# in the sanitized build. A test's code runs once per case and mostly waits on the game's
+# code it calls, which keeps the build type's optimisation (the rules, the model, the tools:
+# the simulator's hot loops); unoptimised, such a file compiles in about half the time
+# under the sanitizers, and the sanitizers check it all the same.
+function(tonvale_plain_code)
+  if(TONVALE_SANITIZE)
+    foreach(target ${ARGN})
+      target_compile_options(${target} PRIVATE $<$<CONFIG:Debug>:-O0>)
+    endforeach()
+  endif()
+endfunction()

@@ -26,6 +26,7 @@ qt_add_translations(tonvale_ui
 if(TONVALE_BUILD_TESTS)
   add_executable(tonvale_pseudo ${PROJECT_SOURCE_DIR}/translations/pseudo.cpp)
   target_link_libraries(tonvale_pseudo PRIVATE Qt6::Core)
+  tonvale_plain_code(tonvale_pseudo)
   set(xa_dir ${PROJECT_BINARY_DIR}/translations)
   add_custom_command(OUTPUT ${xa_dir}/tonvale_xa.qm
     COMMAND ${CMAKE_COMMAND} -E make_directory ${xa_dir}

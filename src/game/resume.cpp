@@ -16,7 +16,7 @@ namespace tonvale {
 namespace {
 
 constexpr const char* kTitle = "Slots_Tonvale";
-constexpr i16 kIdleAtOnce = 80;  // the next free spin follows at once
+constexpr i16 kResumeAtOnce = 80;  // the next free spin follows at once
 
 // The step of a setting in its table (the handlers' step counters start there).
 template <std::size_t N>
@@ -156,7 +156,7 @@ void Resume::restoreSeries(const Play& line) {
         s.freespinmultiplier = static_cast<i16>(line.spins.back().draw.multiplier);
         s.multiplierpicture = static_cast<i16>(multiplierTopFrame(s.freespinmultiplier));
     }
-    s.idleticks = kIdleAtOnce;
+    s.idleticks = kResumeAtOnce;
     ui.panfreespin.visible = false;
     ui.spinsleft.visible = true;
     ui.LABWIN.caption = std::to_string(s.freespintotal);

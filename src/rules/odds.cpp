@@ -2,6 +2,9 @@
 #include "rules/odds.h"
 
 #include <algorithm>
+#include <array>
+#include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 
@@ -166,6 +169,18 @@ const char* levelName(int level) {
         default:
             return "?";
     }
+}
+
+const OddsTally& keptOdds(int waysfactor) {
+    const auto at = std::find(kWaysFactors.begin(), kWaysFactors.end(), waysfactor);
+    if (at == kWaysFactors.end())
+        throw std::invalid_argument("ways factor " + std::to_string(waysfactor) + " is unknown");
+    static std::mutex guard;
+    static std::array<std::unique_ptr<const OddsTally>, kWaysFactors.size()> kept;
+    const std::lock_guard<std::mutex> lock(guard);
+    auto& tally = kept[static_cast<std::size_t>(at - kWaysFactors.begin())];
+    if (!tally) tally = std::make_unique<const OddsTally>(tallyOdds(waysfactor));
+    return *tally;
 }
 
 Odds oddsFrom(const OddsTally& tally, int level, int bet) {

@@ -61,6 +61,10 @@ struct OddsTally {
 
 // Enumerates all combinations of a ways factor (1, 3, 7, 15 or 25).
 OddsTally tallyOdds(int waysfactor);
+// The same count, made once for the whole program at the first call and kept: every game of
+// a program (the simulator plays thousands) and the recall's figures share it. Safe from any
+// thread; the returned count lives as long as the program.
+const OddsTally& keptOdds(int waysfactor);
 
 // The figures of one ways setting, payout level and bet, in stakes per paid spin
 // unless said otherwise.

@@ -40,14 +40,20 @@ QString withoutMnemonics(const QString& text) {
     return out;
 }
 
-// The brass ring of an option button, with a velvet dot when it is selected.
-void optionRing(QPainter& p, const QRectF& ring, bool selected) {
-    const qreal d = ring.width();
-    QRadialGradient well(ring.center() - QPointF(d * 0.15, d * 0.15), d * 0.7);
+// The ivory well and brass rim an option ring and a check box are drawn with.
+void brassWell(QPainter& p, const QRectF& r) {
+    const qreal d = r.width();
+    QRadialGradient well(r.center() - QPointF(d * 0.15, d * 0.15), d * 0.7);
     well.setColorAt(0, kIvory);
     well.setColorAt(1, kIvoryShadow);
     p.setBrush(well);
     p.setPen(QPen(kGoldLo, std::max<qreal>(1, d * 0.12)));
+}
+
+// The brass ring of an option button, with a velvet dot when it is selected.
+void optionRing(QPainter& p, const QRectF& ring, bool selected) {
+    const qreal d = ring.width();
+    brassWell(p, ring);
     p.drawEllipse(ring.adjusted(0.5, 0.5, -0.5, -0.5));
     if (!selected) return;
     QRadialGradient dot(ring.center() - QPointF(d * 0.1, d * 0.1), d * 0.3);
@@ -62,11 +68,7 @@ void optionRing(QPainter& p, const QRectF& ring, bool selected) {
 // velvet tick when it is ticked.
 void checkWell(QPainter& p, const QRectF& box, bool ticked) {
     const qreal d = box.width();
-    QRadialGradient well(box.center() - QPointF(d * 0.15, d * 0.15), d * 0.8);
-    well.setColorAt(0, kIvory);
-    well.setColorAt(1, kIvoryShadow);
-    p.setBrush(well);
-    p.setPen(QPen(kGoldLo, std::max<qreal>(1, d * 0.12)));
+    brassWell(p, box);
     p.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), d * 0.12, d * 0.12);
     if (!ticked) return;
     QPen tick(kVelvetHi, std::max<qreal>(1.5, d * 0.16), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);

@@ -102,14 +102,7 @@ void OddsPage::bind(Bindings& b) {
     b.routine("tonvaleodds:QueryUnload", [this] { closeOdds(); });
 }
 
-const OddsTally& OddsPage::tally(int waysfactor) {
-    const auto at = std::find(kWaysFactors.begin(), kWaysFactors.end(), waysfactor);
-    if (at == kWaysFactors.end())
-        throw std::invalid_argument("ways factor " + std::to_string(waysfactor) + " is unknown");
-    auto& kept = tallies_[static_cast<std::size_t>(at - kWaysFactors.begin())];
-    if (!kept) kept = tallyOdds(waysfactor);
-    return *kept;
-}
+const OddsTally& OddsPage::tally(int waysfactor) { return keptOdds(waysfactor); }
 
 void OddsPage::cmdodds_Click() {
     showOdds();

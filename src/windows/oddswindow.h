@@ -7,9 +7,8 @@
 //
 // The figures come from the count over every stop combination (eval/odds.h), the
 // same that `tonvale-cli rtp` prints. A ways setting is counted the first time its
-// page is asked for and kept for the rest of the game.
+// page is asked for and kept for as long as the program runs.
 #include <array>
-#include <optional>
 #include <string>
 
 #include "core/bindings.h"
@@ -71,12 +70,11 @@ public:
 
     // The figures the page shows now.
     const Odds& shown() const { return shown_; }
-    // The count of a ways factor, made at the first call and kept.
+    // The count of a ways factor, made at the program's first call and kept.
     const OddsTally& tally(int waysfactor);
 
 private:
     Machine& m_;
-    std::array<std::optional<OddsTally>, 5> tallies_;
     Odds shown_;
 };
 

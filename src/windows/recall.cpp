@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <ctime>
 #include <map>
-#include <mutex>
 #include <tuple>
 
 #include "rules/money.h"
@@ -230,13 +229,8 @@ ResultsPlot resultsPlot(std::span<const RecalledGame> played, const FiguresOf& f
 
 FiguresOf exactFigures() {
     return [](int waysfactor, int machinepay, int bet) {
-        static std::mutex guard;
-        static std::map<int, OddsTally> tallies;
-        const std::lock_guard<std::mutex> lock(guard);
-        auto t = tallies.find(waysfactor);
-        if (t == tallies.end()) t = tallies.emplace(waysfactor, tallyOdds(waysfactor)).first;
         const int level = machinepay >= 1 && machinepay <= 3 ? machinepay : 3;
-        const Odds o = oddsFrom(t->second, level, bet > 0 ? bet : 1);
+        const Odds o = oddsFrom(keptOdds(waysfactor), level, bet > 0 ? bet : 1);
         return ExactFigures{o.paidSpin + o.freeSpins, o.pFreeSpins, o.pJackpot};
     };
 }

@@ -87,12 +87,12 @@ void firstVersionStore(const std::string& path) {
     }
 }
 
-struct Folder {
-    Folder() {
+struct SchemaFolder {
+    SchemaFolder() {
         fs::remove_all(path);
         fs::create_directories(path);
     }
-    ~Folder() { fs::remove_all(path); }
+    ~SchemaFolder() { fs::remove_all(path); }
     fs::path path = fs::temp_directory_path() / ("tonvale-schema-" + std::to_string(::getpid()));
     std::string db() const { return (path / "tonvale.db").string(); }
 };
@@ -119,7 +119,7 @@ void expectBroughtUpToDate(const std::string& path) {
 }
 
 TEST(StoreSchema, AFirstVersionStoreIsBroughtUpToDateByteForByteOnOpening) {
-    Folder folder;
+    SchemaFolder folder;
     firstVersionStore(folder.db());
     {
         SqliteStore store(folder.db());
@@ -135,7 +135,7 @@ TEST(StoreSchema, AFirstVersionStoreIsBroughtUpToDateByteForByteOnOpening) {
 }
 
 TEST(StoreSchema, AFirstVersionStoreHeldByAnotherProgramIsBroughtUpToDateWithItsFirstWrite) {
-    Folder folder;
+    SchemaFolder folder;
     firstVersionStore(folder.db());
     Db other(folder.db());
     ASSERT_TRUE(other.exec("BEGIN IMMEDIATE; UPDATE meta SET value = value WHERE key = 'imported';"));
@@ -157,7 +157,7 @@ TEST(StoreSchema, AFirstVersionStoreHeldByAnotherProgramIsBroughtUpToDateWithIts
 }
 
 TEST(StoreSchema, AStoreOfANewerVersionIsLeftAsItIs) {
-    Folder folder;
+    SchemaFolder folder;
     {
         SqliteStore store(folder.db());
         store.write("keys", "player1", "bank", "777");

@@ -358,6 +358,24 @@ TEST(Odds, LevelsBetsAndSeriesRelate) {
     }
 }
 
+// The count the odds page and the recall share: made once a program, the same as a fresh one,
+// one for each ways setting.
+TEST(Odds, TheKeptCountIsMadeOnceForEachWaysSetting) {
+    const OddsTally& kept = keptOdds(3);
+    EXPECT_EQ(&keptOdds(3), &kept);
+    const OddsTally fresh = tallyOdds(3);
+    EXPECT_EQ(kept.waysfactor, 3);
+    EXPECT_EQ(kept.lowCombos, fresh.lowCombos);
+    EXPECT_EQ(kept.lowAwards, fresh.lowAwards);
+    EXPECT_EQ(kept.lowJackpot, fresh.lowJackpot);
+    EXPECT_EQ(kept.highWin, fresh.highWin);
+    EXPECT_EQ(kept.highAwards, fresh.highAwards);
+    EXPECT_EQ(kept.maxWin, fresh.maxWin);
+    EXPECT_EQ(keptOdds(1).waysfactor, 1);
+    EXPECT_NE(&keptOdds(1), &kept);
+    EXPECT_THROW(keptOdds(2), std::invalid_argument);
+}
+
 TEST(Odds, RejectsValuesTheGameDoesNotOffer) {
     const int ways[] = {243};
     const int badWays[] = {100};

@@ -20,7 +20,7 @@ namespace {
 
 using testing::Rig;
 
-constexpr std::int64_t kMinute = 60 * 1000;
+constexpr std::int64_t kOneMinute = 60 * 1000;
 
 // A fresh game with $ 50 of credit at bet 1 and 243 ways (stake 25), every win
 // kept (payout level 1), with the player's safer-play choice made in the options.
@@ -174,7 +174,7 @@ TEST(SaferPlay, TheRealityCheckComesAtSixtyMinutesUnlessAnotherIntervalWasChosen
             ASSERT_TRUE(r.game.click(r.game.options.ui.btnokplayer));
         }
         for (int i = 0; i < 3; ++i) r.stops(1, 1, 1, 1, 1);
-        r.advance(c.dueMinutes * kMinute - 10000);
+        r.advance(c.dueMinutes * kOneMinute - 10000);
         ASSERT_TRUE(r.game.press(r.ui().btnspin));
         EXPECT_TRUE(r.platform.desktop.messages.empty());
         r.advance(10000);
