@@ -1013,7 +1013,11 @@ private:
             return;
         }
         if (failing_.dirty() || !chance(0.0002)) return;
-        durable_ = books_;  // what the store keeps from here until saving works again
+        // What the store keeps from here until saving works again (a flush made in
+        // this step's timers is in it already).
+        if (failing_.flushes != flushesSeen_) walk("store: fails right after a save that worked");
+        durable_ = books_;
+        flushesSeen_ = failing_.flushes;
         const char* reason = kStoreFailures[pick(4)];
         walk(std::string("store: fails (") + reason + ")");
         failing_.fail(reason);

@@ -153,8 +153,11 @@ bool readNoticeFlag(StorePort& store, std::int16_t& flag) {
 }
 
 void saveNoticeFlag(StorePort& store) {
+    // Made durable by the save at the settled point that follows, with the record
+    // and the history lines: a flush of its own while the game's saves wait for
+    // their next try after a fault would make the lines played meanwhile durable
+    // without the record that counts them.
     store.write(kNoticeApp, kNoticeSection, kNoticeKey, numberText(-1));
-    store.flush();
 }
 
 }  // namespace tonvale

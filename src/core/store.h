@@ -118,7 +118,7 @@ std::string saveReport(std::string_view slot, const ProgramValues& v);
 std::string readPlayerName(StorePort& store, std::string_view slot);
 
 // The autoplay notice flag: read into `flag` (unchanged when missing or
-// unreadable), and saved as "-1".
+// unreadable), and written as "-1" (durable with the next save).
 bool readNoticeFlag(StorePort& store, std::int16_t& flag);
 void saveNoticeFlag(StorePort& store);
 

@@ -70,6 +70,7 @@ TEST(Sim, PlayerPathsThatFoundFaults) {
     struct Case {
         int seed, spins;
         const char* path;
+        const char* setting = "";
     };
     const Case cases[] = {
         // A slot left with a drawn pool prize by an exit in the award, chosen in the
@@ -83,14 +84,18 @@ TEST(Sim, PlayerPathsThatFoundFaults) {
         // Killed after the store worked again but before the game's own next try:
         // what the options window flushed meanwhile is kept (spin 12,161).
         {12, 12200, "exit: ended before the game saved again after a fault"},
+        // The store failed in a step whose timers had just saved: a kill while it
+        // failed goes back to the books of that save, not to those of the next
+        // step, which held a series total the store never kept (spin 30,965).
+        {1, 31000, "store: fails right after a save that worked", " --ways 27"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         const std::filesystem::path folder = playerFolder("seed" + std::to_string(c.seed));
         int status = -1;
         const auto j = nlohmann::json::parse(runSim("--player --spins " + std::to_string(c.spins) +
-                                                        " --seed " + std::to_string(c.seed) + " --store " +
-                                                        (folder / "tonvale.db").string(),
+                                                        " --seed " + std::to_string(c.seed) + c.setting +
+                                                        " --store " + (folder / "tonvale.db").string(),
                                                     status));
         std::filesystem::remove_all(folder);
         EXPECT_EQ(status, 0);

@@ -281,5 +281,55 @@ TEST(StoreFaults, ASaveThatFailsIsTriedAgainAtAPaceNotAtEveryTick) {
     EXPECT_EQ(notices.size(), 1u);
 }
 
+// Autoplay switched on saves its notice's flag. While the game's saves wait for
+// their next try after a fault, a flush of its own would make the history lines
+// played meanwhile durable without the record that counts them: the store must
+// keep lines and record together.
+TEST(StoreFaults, AutoplaySwitchedOnWhileSavesWaitKeepsTheLinesWithTheirRecord) {
+    class Flaky : public SqliteStore {
+    public:
+        using SqliteStore::SqliteStore;
+        bool flush() override {
+            if (!full) return SqliteStore::flush();
+            tries.push_back(now());
+            return false;
+        }
+        std::string failure() const override { return full ? "the disk is full" : SqliteStore::failure(); }
+        bool full = false;
+        std::function<std::int64_t()> now;
+        std::vector<std::int64_t> tries;
+    };
+    Folder folder;
+    HeadlessPlatform platform;
+    Flaky store(folder.db());
+    store.now = [&platform] { return platform.time.nowMs(); };
+    Game game(Ports{platform.random, platform.time, platform.time, platform.time, platform.sound, store,
+                    platform.desktop});
+    platform.time.setTickHandler([&game](TimerId id) { game.timerTick(id); });
+    game.startup.Form_Load();
+    ASSERT_TRUE(game.press(game.m.ui.btncredit));
+    const auto spin = [&] {
+        platform.random.script({4, 8, 2, 12, 16, 20});
+        ASSERT_TRUE(game.press(game.m.ui.btnspin));
+        platform.time.advance(5000);
+    };
+    store.full = true;
+    // Until the game tries again only every eight seconds or more; then one spin more.
+    for (int i = 0; i < 10 && (store.tries.size() < 2 || store.tries.back() - store.tries.end()[-2] < 8000);
+         ++i)
+        spin();
+    spin();
+    ASSERT_TRUE(game.saves.failing());
+    store.full = false;  // room again; the game's next try is still some seconds away
+    ASSERT_LT(platform.time.nowMs(), store.tries.back() + 16000);
+    ASSERT_TRUE(game.press(game.m.ui.autoplayon));
+
+    // What another start would read now.
+    SqliteStore again(folder.db());
+    ProgramValues record;
+    readRecord(again, record, kMainApp, "1");
+    EXPECT_EQ(testing::gameLines(again.plays()), record.games);
+}
+
 }  // namespace
 }  // namespace tonvale
