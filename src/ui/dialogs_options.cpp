@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "game/game.h"
 #include "players/options.h"
@@ -64,13 +65,16 @@ QColor OptionsDialog::textColour(const Control& c) const {
     return kInk;
 }
 
+std::array<const Control*, 4> OptionsDialog::sheets() const {
+    return {&ui_.Framemain, &ui_.Framelimits, &ui_.Framelanguage, &ui_.Framevolume};
+}
+
 QWidget* OptionsDialog::make(Control& c, QWidget* parent) {
     QWidget* w = ModelDialog::make(c, parent);
     if (!w) return w;
     if (auto* box = qobject_cast<QGroupBox*>(w)) {
-        // The main frame, the limits column and the language row are walnut sheets the window draws.
-        const bool sheet = &c == &ui_.Framemain || &c == &ui_.Framelimits || &c == &ui_.Framelanguage ||
-                           &c == &ui_.Framevolume;
+        const auto frames = sheets();
+        const bool sheet = std::find(frames.begin(), frames.end(), &c) != frames.end();
         box->setProperty(framelook::kProperty,
                          QString::fromLatin1(sheet ? framelook::kSheet : framelook::kRule));
         box->setProperty(kTitleColourProperty, textColour(c));
@@ -96,10 +100,9 @@ void OptionsDialog::showControl(const Control& c, QWidget* w) {
 
 void OptionsDialog::paintBackground(QPainter& p, const ViewGeometry& g) {
     velvet(p, g.area());
-    // The main frame, the limits column and the language row: a walnut band trimmed in gold round an
-    // ivory sheet, the title in a walnut tab on its top.
+    // The sheets: a walnut band trimmed in gold round an ivory sheet, the title in a walnut tab on its top.
     const qreal e = 165 * g.scale();
-    for (const Control* f : {&ui_.Framemain, &ui_.Framelimits, &ui_.Framelanguage, &ui_.Framevolume}) {
+    for (const Control* f : sheets()) {
         if (!f->shown()) continue;
         const QRectF r = g.rect(*f);
         walnutSheet(p, r, g.scale());

@@ -2,6 +2,8 @@
 #pragma once
 // The options window `tonvaleoptions`: player slots, statistics and the game
 // options, framed in walnut and gold with its labels on ivory.
+#include <array>
+
 #include "ui/dialogs.h"
 
 namespace tonvale {
@@ -23,6 +25,9 @@ protected:
 
 private:
     QColor textColour(const Control& c) const;
+    // The frames the window draws as walnut sheets: the main frame, the limits
+    // column, the language row and the volume row.
+    std::array<const Control*, 4> sheets() const;
     OptionsWindow& ui_;
 };
 
