@@ -32,7 +32,7 @@ class Session;
 class SpinCycle;
 class Startup;
 
-class Game : public PressRule {
+class Game final : public PressRule {
 public:
     explicit Game(Ports ports);
     ~Game();

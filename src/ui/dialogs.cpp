@@ -187,7 +187,7 @@ QWidget* ModelDialog::make(Control& c, QWidget* parent) {
         }
         case ControlKind::textbox: {
             auto* box = new QLineEdit(parent);
-            connect(box, &QLineEdit::textEdited, this, [this, box, &c](const QString& text) {
+            connect(box, &QLineEdit::textEdited, this, [box, &c](const QString& text) {
                 // The box holds what is typed, as the model's text box does.
                 const QString clean = typeable(text);
                 if (clean != text) box->setText(clean);
