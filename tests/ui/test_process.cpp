@@ -319,7 +319,16 @@ TEST(GameProcess, KilledInsideAFreeSpinSeriesTheSeriesGoesOnToItsEnd) {
         if (after && *after > 0) ++killsWithSpinsLeft;
     }
     // The last series left with spins plays them to its end, and the game is closed.
-    if (const std::optional<int> left = seriesSpinsLeft(home); left && *left > 0 && !HasFatalFailure()) {
+    // A series may win more free spins as it goes (the demo's draws are the
+    // game's own), so a close that still finds spins left is followed by
+    // another start, which goes on with them.
+    int closesWithSpinsLeft = 0;
+    for (int start = 0; start < 8 && !HasFatalFailure(); ++start) {
+        const std::optional<int> left = seriesSpinsLeft(home);
+        if (!left || *left == 0) break;
+        SCOPED_TRACE("start to the end " + std::to_string(start + 1) + ", " + std::to_string(*left) +
+                     " left");
+        if (start > 0) ++closesWithSpinsLeft;
         QProcess game;
         home.start(game, {QStringLiteral("--demo"), QStringLiteral("--report-saves")});
         waitForOutput(game, [&left](const QByteArray& out) { return freeReelRuns(out) >= *left; });
@@ -329,8 +338,9 @@ TEST(GameProcess, KilledInsideAFreeSpinSeriesTheSeriesGoesOnToItsEnd) {
         const QByteArray out = game.readAllStandardOutput();
         checkResumed(out, n);
         n.freeSpinsShown += freeReelRuns(out);
-        EXPECT_EQ(seriesSpinsLeft(home), std::optional<int>(0));
+        checkHistory(home, n);  // and what the close left open for the next start
     }
+    EXPECT_EQ(seriesSpinsLeft(home), std::optional<int>(0));
     // The series played to their end over the restarts: every spin awarded, one line each.
     std::string error;
     const std::optional<StoreSnapshot> store = readStore(home.db(), error);
@@ -348,7 +358,7 @@ TEST(GameProcess, KilledInsideAFreeSpinSeriesTheSeriesGoesOnToItsEnd) {
     // Every start went on with the spins left: after a kill that left some, or
     // after a series was prepared.
     EXPECT_GT(killsWithSpinsLeft, 0);
-    EXPECT_EQ(n.seriesResumed, killsWithSpinsLeft + series);
+    EXPECT_EQ(n.seriesResumed, killsWithSpinsLeft + series + closesWithSpinsLeft);
     std::printf(
         "%d kills in %d series: %d left a series open, %d with free spins left, %d series resumed (%d "
         "restorations on their lines), %d free spins shown after a restart, %d series played to their last "
