@@ -2,16 +2,20 @@
 # The two commands of the README: `make run` and `make test`.
 .PHONY: deps run test build-release build-test package format bench fuzz clean
 
+# As many compilers at once as the machine has cores: ninja's own default of two more than
+# that makes a cold build on two cores slower, not faster (101 s against 86 s, and more CPU).
+JOBS ?= $(shell nproc)
+
 deps:
 	@bash scripts/install-deps.sh
 
 build-release: deps
 	cmake --preset release
-	cmake --build --preset release
+	cmake --build --preset release --parallel $(JOBS)
 
 build-test: deps
 	cmake --preset test
-	cmake --build --preset test
+	cmake --build --preset test --parallel $(JOBS)
 
 run: build-release
 	./build/release/tonvale
