@@ -73,6 +73,15 @@ void writeKey(StorePort& store, const ProgramValues& v, const Key& k, const std:
 
 std::string recordSection(std::string_view slot) { return "player" + std::string(slot); }
 
+bool savePlayerKeys(StorePort& store, std::string_view slot,
+                    std::initializer_list<std::pair<const char*, std::string>> keys) {
+    const std::string section = recordSection(slot);
+    bool ok = true;
+    for (const char* app : {kMainApp, kOptionsApp})
+        for (const auto& [key, value] : keys) ok = store.write(app, section, key, value) && ok;
+    return store.flush() && ok;
+}
+
 int slotNumber(std::string_view slot) {
     int k = 0;
     return parseInteger(slot, k) && k >= 1 && k <= 6 ? k : 0;

@@ -45,6 +45,7 @@
 #include <concepts>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -65,6 +66,10 @@ inline constexpr const char* kNoticeKey = "autoplay";
 
 // "player" followed by the slot text: "player1".
 std::string recordSection(std::string_view slot);
+// Writes keys a player keeps beside the record (the options' own choices) to both
+// copies of the slot's player keys, and flushes; false when a write or the flush failed.
+bool savePlayerKeys(StorePort& store, std::string_view slot,
+                    std::initializer_list<std::pair<const char*, std::string>> keys);
 // The slot 1..6 that a `playerslot` text names, or 0 when it names none.
 int slotNumber(std::string_view slot);
 

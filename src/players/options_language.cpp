@@ -18,10 +18,7 @@ std::string readLanguage(StorePort& store, const std::string& app, std::string_v
 }
 
 bool saveLanguage(StorePort& store, std::string_view slot, const std::string& code) {
-    const std::string section = recordSection(slot);
-    bool ok = true;
-    for (const char* app : {kMainApp, kOptionsApp}) ok = store.write(app, section, kLanguageKey, code) && ok;
-    return store.flush() && ok;
+    return savePlayerKeys(store, slot, {{kLanguageKey, code}});
 }
 
 void Options::language_Click(int index) {

@@ -13,11 +13,7 @@ bool readReducedMotion(StorePort& store, const std::string& app, std::string_vie
 }
 
 bool saveReducedMotion(StorePort& store, std::string_view slot, bool reduced) {
-    const std::string section = recordSection(slot);
-    bool ok = true;
-    for (const char* app : {kMainApp, kOptionsApp})
-        ok = store.write(app, section, kReducedMotionKey, reduced ? "1" : "0") && ok;
-    return store.flush() && ok;
+    return savePlayerKeys(store, slot, {{kReducedMotionKey, reduced ? "1" : "0"}});
 }
 
 void Options::motion_Click(int index) {

@@ -15,11 +15,7 @@ bool readSaferPlay(StorePort& store, const std::string& app, std::string_view sl
 }
 
 bool saveSaferPlay(StorePort& store, std::string_view slot, bool on) {
-    const std::string section = recordSection(slot);
-    bool ok = true;
-    for (const char* app : {kMainApp, kOptionsApp})
-        ok = store.write(app, section, kSaferPlayKey, on ? "1" : "0") && ok;
-    return store.flush() && ok;
+    return savePlayerKeys(store, slot, {{kSaferPlayKey, on ? "1" : "0"}});
 }
 
 void Options::safer_Click(int index) {

@@ -22,13 +22,7 @@ void readVolume(Machine& m, const std::string& app) {
 }
 
 bool saveVolume(StorePort& store, std::string_view slot, int volume, bool muted) {
-    const std::string section = recordSection(slot);
-    bool ok = true;
-    for (const char* app : {kMainApp, kOptionsApp}) {
-        ok = store.write(app, section, kVolumeKey, std::to_string(volume)) && ok;
-        ok = store.write(app, section, kMuteKey, muted ? "1" : "0") && ok;
-    }
-    return store.flush() && ok;
+    return savePlayerKeys(store, slot, {{kVolumeKey, std::to_string(volume)}, {kMuteKey, muted ? "1" : "0"}});
 }
 
 void Options::volume_Change() {

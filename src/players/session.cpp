@@ -27,14 +27,10 @@ PlayLimits readPlayLimits(StorePort& store, const std::string& app, std::string_
 }
 
 bool savePlayLimits(StorePort& store, std::string_view slot, const PlayLimits& limits) {
-    const std::string section = recordSection(slot);
-    bool ok = true;
-    for (const char* app : {kMainApp, kOptionsApp}) {
-        ok = store.write(app, section, kRealityCheckKey, numberText(limits.realitycheck)) && ok;
-        ok = store.write(app, section, kAutoplaySpinsKey, numberText(limits.autoplayspins)) && ok;
-        ok = store.write(app, section, kAutoplayLossKey, numberText(limits.autoplayloss)) && ok;
-    }
-    return store.flush() && ok;
+    return savePlayerKeys(store, slot,
+                          {{kRealityCheckKey, numberText(limits.realitycheck)},
+                           {kAutoplaySpinsKey, numberText(limits.autoplayspins)},
+                           {kAutoplayLossKey, numberText(limits.autoplayloss)}});
 }
 
 std::string clockText(std::int64_t ms) {
